@@ -1,0 +1,85 @@
+// Bringing a dealt hand's points within bounds by exchanging cards with the
+// pack inside one suit, so that the hand keeps its pattern. One counter of
+// tries is shared by both phases; the 31st try fails before drawing anything.
+
+#include "DealEngine.h"
+
+namespace kv {
+namespace {
+
+constexpr int kMaxTries = 30;
+
+int PositionToRaise(const tSuit& s) { return s.Cards[0] == kAce ? 1 : 0; }
+
+int FirstHonour(const tSuit& s)
+{
+    for (int i = 0; i < s.Count; ++i)
+        if (s.Cards[static_cast<std::size_t>(i)] >= kJack) return i;
+    return -1;
+}
+
+} // namespace
+
+bool TDealEngine::AdjustHCP(tHand& hand, int min, int max)
+{
+    int tries = 0;
+    while (hand.HCP() < min) {
+        if (++tries > kMaxTries) return false;
+        RaisePoints(hand, max);
+    }
+    while (hand.HCP() > max) {
+        if (++tries > kMaxTries) return false;
+        LowerPoints(hand, min);
+    }
+    return true;
+}
+
+// One try of the raise phase: swap a card of a random suit for the first
+// higher honour of the pack suit that keeps the hand at most max.
+void TDealEngine::RaisePoints(tHand& hand, int max)
+{
+    tSuit* s = nullptr;
+    do {
+        hand.PickSuit(Random);
+        s = hand.PickedSuit();
+    } while (s->Cards[0] == kAce && s->Count == 1);
+    const auto i = static_cast<std::size_t>(PositionToRaise(*s));
+    tSuit& p = Pack.Suit(hand.PickedIndex());
+    const int points = hand.HCP() - CardPoints(s->Cards[i]);
+    for (std::size_t j = 0; j < p.Count; ++j) {
+        const std::uint8_t card = p.Cards[j];
+        if (card > s->Cards[i] && card >= kJack && points + CardPoints(card) <= max) {
+            std::swap(s->Cards[i], p.Cards[j]);
+            p.Shuffle(Random);
+            break;
+        }
+    }
+    s->Shuffle(Random);
+}
+
+// One try of the lower phase: swap the first honour of a random suit for the
+// first lower card of the pack suit that keeps the hand at least min.
+void TDealEngine::LowerPoints(tHand& hand, int min)
+{
+    tSuit* s = nullptr;
+    int i = -1;
+    do {
+        hand.PickSuit(Random);
+        s = hand.PickedSuit();
+        i = FirstHonour(*s);
+    } while (i < 0);
+    const auto at = static_cast<std::size_t>(i);
+    tSuit& p = Pack.Suit(hand.PickedIndex());
+    const int points = hand.HCP() - CardPoints(s->Cards[at]);
+    for (std::size_t j = 0; j < p.Count; ++j) {
+        const std::uint8_t card = p.Cards[j];
+        if (card < s->Cards[at] && points + CardPoints(card) >= min) {
+            std::swap(s->Cards[at], p.Cards[j]);
+            p.Shuffle(Random);
+            break;
+        }
+    }
+    s->Shuffle(Random);
+}
+
+} // namespace kv

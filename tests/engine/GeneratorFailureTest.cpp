@@ -1,0 +1,103 @@
+// How the generator gives up, and the exact messages it shows on the way.
+#include "EngineMessages.h"
+#include "EngineTestUtil.h"
+#include "RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+using Warnings = std::vector<std::string>;
+
+namespace {
+
+// South maxima add up to 12: no South pattern at all.
+THandParam Unsatisfiable(int frequency)
+{
+    THandParam t;
+    t.SSpadeMax = 3, t.SHeartMax = 3, t.SDiamondMax = 3, t.SClubMax = 3;
+    t.Frequency = frequency;
+    return t;
+}
+
+} // namespace
+
+TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently)
+{
+    TDealEngine e;
+    test::TRecordingHost host;
+    TTypeList types{Unsatisfiable(100)};
+    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_TRUE(types.empty());
+    EXPECT_EQ(host.Warnings, Warnings{msg::kNoHands});
+    EXPECT_EQ(host.Closes, 0);
+
+    host.Warnings.clear();
+    const int yields = host.Yields;
+    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_EQ(host.Warnings, Warnings{msg::kNoHands});
+    EXPECT_EQ(host.Yields, yields + 1) << "the further call stops in its first attempt";
+}
+
+TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced)
+{
+    TDealEngine e;
+    test::TRecordingHost host;
+    THandParam good;
+    good.Frequency = 1;
+    TTypeList types{Unsatisfiable(1000), good, Unsatisfiable(1000)};
+    ASSERT_TRUE(e.GenerateDeal(types, host));
+    EXPECT_EQ(host.Warnings, (Warnings{msg::kFirstUnsatisfiable, msg::kAnotherUnsatisfiable}));
+    ASSERT_EQ(types.size(), 1u);
+    EXPECT_EQ(types[0], good);
+    EXPECT_EQ(e.ChosenType, 0);
+
+    // A later call counts its notices afresh.
+    host.Warnings.clear();
+    types.push_back(Unsatisfiable(100000));
+    ASSERT_TRUE(e.GenerateDeal(types, host));
+    EXPECT_EQ(host.Warnings, Warnings{msg::kFirstUnsatisfiable});
+}
+
+TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow)
+{
+    // Thirteen spades hold exactly 10 points; at least 11 can never be reached.
+    THandParam t;
+    t.SSpadeMin = 13;
+    t.SHCPMin = 11;
+    TTypeList types{t};
+    TDealEngine e;
+    test::TRecordingHost host;
+    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_EQ(host.Warnings, Warnings{msg::kTooNarrow});
+    EXPECT_EQ(host.Closes, 1);
+    EXPECT_EQ(host.Yields, 60) << "59 attempts, then the 60th gives up";
+    EXPECT_EQ(types.size(), 1u);
+}
+
+TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw)
+{
+    // South: 7-2-2-2 or 8-1-2-2. North: exactly 6-7-0-0, which fits only
+    // beside South's seven spades.
+    THandParam t;
+    t.SSpadeMin = 7, t.SSpadeMax = 8, t.SHeartMin = 1, t.SHeartMax = 2;
+    t.SDiamondMin = t.SDiamondMax = 2, t.SClubMin = t.SClubMax = 2;
+    t.NSpadeMin = t.NSpadeMax = 6, t.NHeartMin = t.NHeartMax = 7, t.NDiamondMax = 0, t.NClubMax = 0;
+    for (auto path : {TDealEngine::TPatternPath::Cached, TDealEngine::TPatternPath::Literal}) {
+        TDealEngine e(path);
+        test::TRecordingHost host;
+        TTypeList types{t};
+        int removals = 0;
+        for (int i = 0; i < 200; ++i) {
+            const auto before = e.Random.Draws();
+            ASSERT_TRUE(e.GenerateDeal(types, host));
+            const auto drawn = e.Random.Draws() - before;
+            ASSERT_TRUE(drawn == 68 || drawn == 69) << drawn;
+            removals += drawn == 69;
+            EXPECT_EQ(e.SouthHand.Spades.Count, 7);
+            EXPECT_EQ(e.NorthHand.Spades.Count, 6);
+        }
+        EXPECT_GT(removals, 0);
+        EXPECT_LT(removals, 200);
+        EXPECT_EQ(host.Yields, 200) << "a removal is not an attempt";
+    }
+}
