@@ -1,0 +1,76 @@
+#include "MessageSeam.h"
+
+#include <QApplication>
+
+namespace kv {
+namespace {
+
+struct TSeamState {
+    bool Recording = false;
+    std::vector<TShownMessage> Shown;
+    std::deque<bool> Answers;
+    int Beeps = 0;
+};
+
+TSeamState& State()
+{
+    static TSeamState state;
+    return state;
+}
+
+QMessageBox::Icon IconOf(TMessageKind kind)
+{
+    switch (kind) {
+    case TMessageKind::Warning: return QMessageBox::Warning;
+    case TMessageKind::Error: return QMessageBox::Critical;
+    case TMessageKind::Confirmation: return QMessageBox::Question;
+    case TMessageKind::Information: break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
+{
+    if (State().Recording) {
+        State().Shown.push_back({kind, title, text});
+        return;
+    }
+    QMessageBox box(IconOf(kind), title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString& text)
+{
+    if (State().Recording) {
+        State().Shown.push_back({TMessageKind::Confirmation, title, text});
+        if (State().Answers.empty()) return true;
+        const bool yes = State().Answers.front();
+        State().Answers.pop_front();
+        return yes;
+    }
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void TMessageSeam::Beep()
+{
+    ++State().Beeps;
+    if (!State().Recording) QApplication::beep();
+}
+
+void TMessageSeam::StartRecording()
+{
+    State() = TSeamState{};
+    State().Recording = true;
+}
+
+void TMessageSeam::StopRecording() { State().Recording = false; }
+bool TMessageSeam::Recording() { return State().Recording; }
+const std::vector<TShownMessage>& TMessageSeam::Shown() { return State().Shown; }
+void TMessageSeam::ClearShown() { State().Shown.clear(); }
+void TMessageSeam::SetNextAnswers(std::deque<bool> yesAnswers) { State().Answers = std::move(yesAnswers); }
+int TMessageSeam::Beeps() { return State().Beeps; }
+
+} // namespace kv

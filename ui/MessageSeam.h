@@ -1,0 +1,53 @@
+#pragma once
+// The one road by which the program shows message boxes. Tests switch it to
+// recording: nothing is shown, every box's kind, title and text is kept, and
+// the answer comes from a script (OK, or Yes, unless told otherwise).
+
+#include <QMessageBox>
+#include <QString>
+
+#include <deque>
+#include <vector>
+
+class QWidget;
+
+namespace kv {
+
+enum class TMessageKind { Warning, Error, Information, Confirmation };
+
+struct TShownMessage {
+    TMessageKind Kind;
+    QString Title;
+    QString Text;
+};
+
+class TMessageSeam {
+public:
+    // A box with a single OK button.
+    static void Show(QWidget* parent, TMessageKind kind, const QString& title, const QString& text);
+    // A Yes/No question; true for Yes.
+    static bool Confirm(QWidget* parent, const QString& title, const QString& text);
+    // The system beep.
+    static void Beep();
+
+    // Test hooks.
+    static void StartRecording();
+    static void StopRecording();
+    static bool Recording();
+    static const std::vector<TShownMessage>& Shown();
+    static void ClearShown();
+    static void SetNextAnswers(std::deque<bool> yesAnswers);
+    static int Beeps();
+};
+
+// RAII for tests: records while it lives.
+class TRecordedMessages {
+public:
+    TRecordedMessages() { TMessageSeam::StartRecording(); }
+    ~TRecordedMessages() { TMessageSeam::StopRecording(); }
+    TRecordedMessages(const TRecordedMessages&) = delete;
+    TRecordedMessages& operator=(const TRecordedMessages&) = delete;
+    const std::vector<TShownMessage>& Shown() const { return TMessageSeam::Shown(); }
+};
+
+} // namespace kv
