@@ -45,8 +45,10 @@ std::string RecordName(const TSetRecord& record);
 // record unchanged, when the name holds a character Windows-1252 lacks.
 void SetRecordName(TSetRecord& record, std::string_view name);
 
+// The length byte of type slot 0..7 (0 = empty, 72 = one type text).
+std::uint8_t SlotLength(const TSetRecord& record, std::size_t slot);
 // The characters of type slot 0..7: as many as its length byte says, but never
-// more than the slot's 72. Empty for an empty slot.
+// more than the slot's 72 (a slot with a longer length byte holds no valid type).
 std::string SlotText(const TSetRecord& record, std::size_t slot);
 // Sets type slot 0..7 to text (at most 72 characters; std::invalid_argument otherwise).
 void SetSlotText(TSetRecord& record, std::size_t slot, std::string_view text);
