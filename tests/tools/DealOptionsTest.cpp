@@ -1,0 +1,42 @@
+// The command line: what is accepted, and the one-line errors for what is not.
+#include "DealOptions.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv::cli;
+
+namespace {
+TParseResult Parse(std::vector<std::string> args) { return ParseDealOptions(args); }
+} // namespace
+
+TEST(DealOptions, Defaults)
+{
+    const auto r = Parse({});
+    EXPECT_EQ(r.Error, "");
+    EXPECT_FALSE(r.Options.Seed);
+    EXPECT_EQ(r.Options.Count, 10);
+    EXPECT_EQ(r.Options.File, "PARAMS.SAV");
+    EXPECT_EQ(r.Options.Format, TFormat::Deal);
+}
+
+TEST(DealOptions, SeedIsReadAsTheSynchronizeDialogReadsIt)
+{
+    EXPECT_EQ(Parse({"--seed", "ffffffff"}).Options.Seed, -1);
+    EXPECT_EQ(Parse({"--seed", "100000000"}).Error, "--seed: '100000000' is not 1 to 8 hexadecimal digits");
+    EXPECT_EQ(Parse({"--seed", "0x12"}).Error, "--seed: '0x12' is not 1 to 8 hexadecimal digits");
+}
+
+TEST(DealOptions, RejectedArguments)
+{
+    EXPECT_EQ(Parse({"--count", "0"}).Error, "--count: '0' is not a whole number from 1 to 100000000");
+    EXPECT_EQ(Parse({"--count"}).Error, "--count: a value is missing");
+    EXPECT_EQ(Parse({"--format", "lin"}).Error, "--format: 'lin' is neither deal nor pbn");
+    EXPECT_EQ(Parse({"--record", "-3"}).Error, "--record: '-3' is not a record number (1 or more)");
+    EXPECT_EQ(Parse({"--deals"}).Error, "--deals: unknown argument");
+    EXPECT_EQ(Parse({"--set", "a", "--record", "2"}).Error, "--type, --set and --record: give only one of them");
+    EXPECT_EQ(Parse({"--list", "--set", "a"}).Error,
+              "--list: lists the file's sets; it takes no --type, --set or --record");
+    std::vector<std::string> nine;
+    for (int i = 0; i < 9; ++i) nine.insert(nine.end(), {"--type", "x"});
+    EXPECT_EQ(Parse(nine).Error, "--type: at most 8 types");
+}

@@ -1,0 +1,90 @@
+// kestrovanhalme-deal: the deal engine on the command line.
+#include "DealOptions.h"
+#include "DealRun.h"
+#include "RunOutput.h"
+#include "SeedText.h"
+#include "TypeSource.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <iostream>
+#include <unistd.h>
+
+namespace {
+
+using namespace kv;
+using namespace kv::cli;
+
+// Warnings go to standard error with the program's own texts.
+class TStderrHost : public IEngineHost {
+public:
+    void ProcessMessages() override {}
+    void ShowWarning(const std::string& text) override { std::cerr << text << '\n'; }
+    void CloseHandsWindow() override {}
+};
+
+std::string Today()
+{
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y.%m.%d", std::localtime(&now));
+    return text;
+}
+
+// Shows "made/total" on a terminal once a run has taken more than a moment.
+TProgress TerminalProgress(long total)
+{
+    if (!::isatty(STDERR_FILENO)) return {};
+    using Clock = std::chrono::steady_clock;
+    return [total, start = Clock::now(), last = Clock::time_point{}](long made) mutable {
+        const auto now = Clock::now();
+        if (now - start < std::chrono::milliseconds(500) || (now - last < std::chrono::milliseconds(100) && made < total)) return;
+        last = now;
+        std::fprintf(stderr, "\r%ld/%ld deals", made, total);
+        if (made == total) std::fputc('\n', stderr);
+    };
+}
+
+int ListSets(const TDealOptions& options)
+{
+    const auto listing = ListSetsText(options.File);
+    if (!listing.Ok) return 1;
+    return WriteStdout(listing.Text).empty() ? 0 : 1;
+}
+
+int Deal(const TDealOptions& options)
+{
+    TTypeList types;
+    if (!LoadTypes(options, types)) return 1;
+    TDealEngine engine;
+    if (options.Seed) {
+        engine.Random.RandomSeed = *options.Seed;
+    } else {
+        engine.Random.SeedFromClock();
+        std::cerr << SeedToText(engine.Random.RandomSeed) << '\n';
+    }
+    TStderrHost host;
+    const TRunResult run = RunDeals(engine, types, options, host, Today(), TerminalProgress(options.Count));
+    if (!run.Ok) return 1;
+    const std::string error = options.Output ? WriteWholeFile(*options.Output, run.Text) : WriteStdout(run.Text);
+    if (!error.empty()) std::cerr << error << '\n';
+    return error.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const TParseResult parsed = ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.Error.empty()) {
+        std::cerr << "kestrovanhalme-deal: " << parsed.Error << '\n' << kUsage << '\n';
+        return 2;
+    }
+    try {
+        return parsed.Options.List ? ListSets(parsed.Options) : Deal(parsed.Options);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+}
