@@ -20,8 +20,9 @@ void tSuit::Shuffle(TRandomSource& random)
 
 std::uint8_t tSuit::HCP() const
 {
+    static constexpr std::array<std::uint8_t, 16> kPoints{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 0};
     int points = 0;
-    for (int i = 0; i < Count; ++i) points += CardPoints(Cards[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < Count; ++i) points += kPoints[Cards[static_cast<std::size_t>(i)] & 15];
     return static_cast<std::uint8_t>(points);
 }
 

@@ -37,16 +37,18 @@ bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host)
     }
 }
 
+// Frequencies are added in wrapping 32-bit arithmetic: a file may hold any
+// frequency, and a sum past the 32-bit range must not be undefined behaviour.
 void TDealEngine::ChooseType(const TTypeList& types)
 {
-    std::int32_t sum = 0;
-    for (const THandParam& t : types) sum += t.Frequency;
-    const std::int32_t r = Random.RandomBelow(sum);
+    std::uint32_t sum = 0;
+    for (const THandParam& t : types) sum += static_cast<std::uint32_t>(t.Frequency);
+    const std::int32_t r = Random.RandomBelow(static_cast<std::int32_t>(sum));
     ChosenType = 0;
-    std::int32_t running = 0;
+    std::uint32_t running = 0;
     for (std::size_t k = 0; k < types.size(); ++k) {
-        running += types[k].Frequency;
-        if (running > r) {
+        running += static_cast<std::uint32_t>(types[k].Frequency);
+        if (static_cast<std::int32_t>(running) > r) {
             ChosenType = static_cast<std::int32_t>(k);
             return;
         }

@@ -18,14 +18,44 @@ void TWeightedPatterns::Add(std::uint16_t code, Extended weight)
     running_.push_back(previous + weight);
 }
 
-int TWeightedPatterns::Draw(TRandomSource& random) const
+namespace {
+
+// The draw's product for the new seed s, exactly as RandomFraction() * sum.
+Extended DrawProduct(std::uint64_t s, Extended sum)
+{
+    return static_cast<Extended>(s) * static_cast<Extended>(2.3283064365386963e-10) * sum;
+}
+
+// The least seed s in [0, 2^32] with DrawProduct(s, sum) > total.
+std::uint64_t Threshold(Extended total, Extended sum)
+{
+    std::uint64_t lo = 0, hi = std::uint64_t{1} << 32;
+    while (lo < hi) {
+        const std::uint64_t mid = lo + (hi - lo) / 2;
+        if (DrawProduct(mid, sum) > total) hi = mid;
+        else lo = mid + 1;
+    }
+    return lo;
+}
+
+} // namespace
+
+void TWeightedPatterns::Finish()
 {
     // The last running total is the list's sum, added in list order.
-    const Extended t = random.RandomFraction() * running_.back();
-    // The first entry whose running total is at least t.
-    const auto it = std::lower_bound(running_.begin(), running_.end(), t);
-    const auto i = static_cast<int>(it - running_.begin());
-    return std::min(i, static_cast<int>(running_.size()) - 1);
+    const Extended sum = running_.empty() ? Extended(0) : running_.back();
+    thresholds_.clear();
+    for (const Extended total : running_) thresholds_.push_back(Threshold(total, sum));
+}
+
+int TWeightedPatterns::Draw(TRandomSource& random) const
+{
+    random.RandomFraction();
+    const std::uint64_t seed = static_cast<std::uint32_t>(random.RandomSeed);
+    // The first entry whose running total is at least the product.
+    const auto it = std::upper_bound(thresholds_.begin(), thresholds_.end(), seed);
+    const auto i = static_cast<int>(it - thresholds_.begin());
+    return std::min(i, static_cast<int>(thresholds_.size()) - 1);
 }
 
 void TWeightedPatterns::AppendTo(TDistList& list) const
@@ -37,6 +67,7 @@ TTypePatterns::TTypePatterns(const THandParam& type) : bounds_(type), north_(kPa
 {
     for (std::uint16_t code : PatternTable())
         if (PatternFits(type, TSide::South, code)) south_.Add(code, PatternWeight(code, 0));
+    south_.Finish();
 }
 
 const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode)
@@ -49,6 +80,7 @@ const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode)
             const Extended weight = PatternWeight(code, southCode);
             if (weight > 0) slot->Add(code, weight);
         }
+        slot->Finish();
     }
     return *slot;
 }

@@ -24,14 +24,21 @@ public:
     std::uint16_t Code(std::size_t i) const { return codes_[i]; }
     Extended Weight(std::size_t i) const { return weights_[i]; }
     // The weighted draw: one RandomFraction; same result as ChoosePattern on
-    // the same list.
+    // the same list. Call Finish() after the last Add.
     int Draw(TRandomSource& random) const;
+    void Finish();
     void AppendTo(TDistList& list) const;
 
 private:
     std::vector<std::uint16_t> codes_;
     std::vector<Extended> weights_;
     std::vector<Extended> running_;
+    // For entry i, the least seed whose fraction times the sum exceeds the
+    // running total of entries 0..i: a draw whose new seed is s picks the
+    // number of thresholds at or below s. Comparing seeds as integers gives
+    // the same index as comparing the 80-bit products, since the product
+    // grows with the seed.
+    std::vector<std::uint64_t> thresholds_;
 };
 
 // The patterns of one type's suit bounds.
