@@ -15,22 +15,19 @@ constexpr std::array<char32_t, 32> kHighBlock = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char32_t CodePointOf(unsigned char byte)
-{
+char32_t CodePointOf(unsigned char byte) {
     return byte >= 0x80 && byte < 0xA0 ? kHighBlock[byte - 0x80u] : char32_t{byte};
 }
 
 // The byte for a code point, or -1 when Windows-1252 has none.
-int ByteOf(char32_t cp)
-{
+int ByteOf(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
     for (std::size_t i = 0; i < kHighBlock.size(); ++i)
         if (kHighBlock[i] == cp) return static_cast<int>(0x80 + i);
     return -1;
 }
 
-void AppendUtf8(std::string& out, char32_t cp)
-{
+void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
         out += static_cast<char>(cp);
     } else if (cp < 0x800) {
@@ -43,8 +40,7 @@ void AppendUtf8(std::string& out, char32_t cp)
     }
 }
 
-int ContinuationCount(unsigned char lead)
-{
+int ContinuationCount(unsigned char lead) {
     if (lead < 0x80) return 0;
     if (lead >= 0xC2 && lead < 0xE0) return 1;
     if (lead >= 0xE0 && lead < 0xF0) return 2;
@@ -54,8 +50,7 @@ int ContinuationCount(unsigned char lead)
 
 // Decodes one strict UTF-8 sequence at pos (no overlong forms, no surrogates,
 // nothing above U+10FFFF); returns false for an invalid sequence.
-bool NextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp)
-{
+bool NextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp) {
     const auto lead = static_cast<unsigned char>(s[pos]);
     const int extra = ContinuationCount(lead);
     if (extra < 0 || s.size() - pos <= static_cast<std::size_t>(extra)) return false;
@@ -70,8 +65,7 @@ bool NextCodePoint(std::string_view s, std::size_t& pos, char32_t& cp)
     return !overlong && cp <= 0x10FFFF && !(cp >= 0xD800 && cp <= 0xDFFF);
 }
 
-std::string Unstorable(char32_t cp, std::string_view character)
-{
+std::string Unstorable(char32_t cp, std::string_view character) {
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", static_cast<unsigned>(cp));
     return "The name contains the character '" + std::string(character) + "' (" + code +
@@ -79,8 +73,7 @@ std::string Unstorable(char32_t cp, std::string_view character)
 }
 
 // Converts, or returns the message that explains why not.
-std::optional<std::string> Convert(std::string_view utf8, std::string& out)
-{
+std::optional<std::string> Convert(std::string_view utf8, std::string& out) {
     for (std::size_t pos = 0; pos < utf8.size();) {
         const std::size_t start = pos;
         char32_t cp = 0;
@@ -95,23 +88,21 @@ std::optional<std::string> Convert(std::string_view utf8, std::string& out)
 
 } // namespace
 
-std::string Cp1252ToUtf8(std::string_view bytes)
-{
+std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (const char c : bytes) AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
+    for (const char c : bytes)
+        AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
 }
 
-std::string Utf8ToCp1252(std::string_view utf8)
-{
+std::string Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     if (const auto problem = Convert(utf8, out)) throw ENameError(*problem);
     return out;
 }
 
-std::optional<std::string> NameEncodingProblem(std::string_view utf8)
-{
+std::optional<std::string> NameEncodingProblem(std::string_view utf8) {
     std::string out;
     return Convert(utf8, out);
 }

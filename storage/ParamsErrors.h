@@ -13,7 +13,7 @@ namespace kv {
 // Description() is the system's wording of the failure ("Permission denied",
 // "No space left on device") or, for a short read, "Read beyond end of file".
 class EInOutError : public std::runtime_error {
-public:
+  public:
     EInOutError(const std::string& fileName, int code, const std::string& description);
     // The file name as the caller passed it.
     const std::string& FileName() const { return fileName_; }
@@ -21,7 +21,7 @@ public:
     int Code() const { return code_; }
     const std::string& Description() const { return description_; }
 
-private:
+  private:
     std::string fileName_;
     int code_;
     std::string description_;
@@ -30,14 +30,14 @@ private:
 // A field of a type text that is not a number at all (a letter in a decimal
 // field), or a value that has no form in its field when encoding.
 class EConvertError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A set name holding a character that the files' single-byte code page
 // (Windows-1252) cannot hold. what() is a message fit to show to the user.
 class ENameError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

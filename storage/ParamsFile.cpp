@@ -15,15 +15,16 @@ using detail::TOpenFile;
 
 constexpr std::uint64_t kMaxRecordNumber = std::numeric_limits<std::int32_t>::max();
 
-std::uint64_t OffsetOf(std::uint64_t recordNumber) { return recordNumber * kRecordSize; }
-
-[[noreturn]] void ThrowNoSuchRecord(const std::string& fileName, std::int64_t recordNumber)
-{
-    throw EInOutError(fileName, 0, "There is no parameter set at record " + std::to_string(recordNumber));
+std::uint64_t OffsetOf(std::uint64_t recordNumber) {
+    return recordNumber * kRecordSize;
 }
 
-std::int32_t CheckedRecordNumber(const std::string& fileName, std::uint64_t n)
-{
+[[noreturn]] void ThrowNoSuchRecord(const std::string& fileName, std::int64_t recordNumber) {
+    throw EInOutError(fileName, 0,
+                      "There is no parameter set at record " + std::to_string(recordNumber));
+}
+
+std::int32_t CheckedRecordNumber(const std::string& fileName, std::uint64_t n) {
     if (n > kMaxRecordNumber) throw EInOutError(fileName, EFBIG, std::strerror(EFBIG));
     return static_cast<std::int32_t>(n);
 }
@@ -31,8 +32,7 @@ std::int32_t CheckedRecordNumber(const std::string& fileName, std::uint64_t n)
 // The contents of a file about to be changed. It is opened for writing, so a
 // file the user may not change is refused here, before anything is written.
 // A missing or empty file reads as a new file: just the header record.
-std::vector<std::uint8_t> ContentsToChange(const std::string& fileName)
-{
+std::vector<std::uint8_t> ContentsToChange(const std::string& fileName) {
     std::vector<std::uint8_t> bytes;
     if (detail::FileExists(fileName)) bytes = TOpenFile::ForWriting(fileName).ReadAll();
     if (bytes.empty()) {
@@ -44,8 +44,7 @@ std::vector<std::uint8_t> ContentsToChange(const std::string& fileName)
 
 // The lowest free set record, or the record after the last. Records are
 // scanned in order; reaching a partial record first is a read beyond the end.
-std::uint64_t FirstFreeSlot(const std::string& fileName, std::span<const std::uint8_t> bytes)
-{
+std::uint64_t FirstFreeSlot(const std::string& fileName, std::span<const std::uint8_t> bytes) {
     std::uint64_t n = 1;
     for (; OffsetOf(n) < bytes.size(); ++n) {
         if (OffsetOf(n + 1) > bytes.size()) detail::ThrowReadBeyondEnd(fileName);
@@ -56,8 +55,7 @@ std::uint64_t FirstFreeSlot(const std::string& fileName, std::span<const std::ui
 
 // True when every non-empty slot holds a type text that TypeFromText accepts.
 // A length byte above 72 would reach past the slot: that slot is rejected.
-bool AllSlotsDecode(const TSetRecord& record)
-{
+bool AllSlotsDecode(const TSetRecord& record) {
     bool valid = true;
     for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
         if (SlotLength(record, slot) == 0) continue;
@@ -69,8 +67,7 @@ bool AllSlotsDecode(const TSetRecord& record)
 }
 
 void AppendInUseSets(std::vector<TSetEntry>& names, const std::string& fileName,
-                     const TOpenFile& file, std::uint64_t size)
-{
+                     const TOpenFile& file, std::uint64_t size) {
     TSetRecord record;
     for (std::uint64_t n = 1; OffsetOf(n) < size; ++n) {
         file.ReadAt(OffsetOf(n), record);
@@ -80,18 +77,17 @@ void AppendInUseSets(std::vector<TSetEntry>& names, const std::string& fileName,
 
 } // namespace
 
-void CreateParamsFile(const std::string& fileName)
-{
+void CreateParamsFile(const std::string& fileName) {
     const TSetRecord header = HeaderRecord();
     detail::ReplaceFile(fileName, header);
 }
 
 void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileName,
-                       IWarningSink& warnings)
-{
+                       IWarningSink& warnings) {
     names.clear();
     if (!detail::FileExists(fileName)) {
-        if (fileName != kDatabaseFileName) return warnings.ShowWarning(msg::FileDoesNotExist(fileName));
+        if (fileName != kDatabaseFileName)
+            return warnings.ShowWarning(msg::FileDoesNotExist(fileName));
         CreateParamsFile(fileName);
     }
     try {
@@ -108,8 +104,7 @@ void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileNam
 }
 
 TWriteResult WriteParameterSet(const std::string& fileName, const TSetRecord& record,
-                               IWarningSink& warnings)
-{
+                               IWarningSink& warnings) {
     std::vector<std::uint8_t> bytes = ContentsToChange(fileName);
     if (bytes.size() < kRecordSize) detail::ThrowReadBeyondEnd(fileName);
     if (!IsHeader(bytes)) {
@@ -119,14 +114,14 @@ TWriteResult WriteParameterSet(const std::string& fileName, const TSetRecord& re
     const std::uint64_t slot = FirstFreeSlot(fileName, bytes);
     const std::int32_t recordNumber = CheckedRecordNumber(fileName, slot);
     if (OffsetOf(slot) == bytes.size()) bytes.resize(bytes.size() + kRecordSize);
-    std::copy(record.begin(), record.end(), bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(slot)));
+    std::copy(record.begin(), record.end(),
+              bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(slot)));
     detail::ReplaceFile(fileName, bytes);
     return {true, recordNumber};
 }
 
 TReadResult ReadParameterSet(const std::string& fileName, std::int32_t recordNumber,
-                             IWarningSink& warnings)
-{
+                             IWarningSink& warnings) {
     TReadResult result;
     {
         const TOpenFile file = TOpenFile::ForReading(fileName);
@@ -138,19 +133,18 @@ TReadResult ReadParameterSet(const std::string& fileName, std::int32_t recordNum
     return result;
 }
 
-void DeleteParameterSet(const std::string& fileName, std::int32_t recordNumber)
-{
+void DeleteParameterSet(const std::string& fileName, std::int32_t recordNumber) {
     std::vector<std::uint8_t> bytes = TOpenFile::ForWriting(fileName).ReadAll();
     const std::uint64_t wholeRecords = bytes.size() / kRecordSize;
     if (recordNumber < 1 || static_cast<std::uint64_t>(recordNumber) >= wholeRecords)
         ThrowNoSuchRecord(fileName, recordNumber);
-    const auto at = bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(static_cast<std::uint64_t>(recordNumber)));
+    const auto at = bytes.begin() +
+                    static_cast<std::ptrdiff_t>(OffsetOf(static_cast<std::uint64_t>(recordNumber)));
     std::fill(at, at + kRecordSize, std::uint8_t{0});
     detail::ReplaceFile(fileName, bytes);
 }
 
-bool HoldsParamsHeader(const std::string& fileName)
-{
+bool HoldsParamsHeader(const std::string& fileName) {
     const TOpenFile file = TOpenFile::ForReading(fileName);
     if (file.Size() < kRecordSize) return false;
     TSetRecord header;

@@ -12,7 +12,7 @@
 namespace kv::detail {
 
 class TOpenFile {
-public:
+  public:
     // Opens an existing file for reading only.
     static TOpenFile ForReading(const std::string& fileName);
     // Opens an existing file for reading and writing (refused for a read-only file).
@@ -27,7 +27,7 @@ public:
     void ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) const;
     std::vector<std::uint8_t> ReadAll() const;
 
-private:
+  private:
     TOpenFile(std::string fileName, int fd) : fileName_(std::move(fileName)), fd_(fd) {}
     std::string fileName_;
     int fd_;

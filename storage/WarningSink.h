@@ -8,7 +8,7 @@
 namespace kv {
 
 class IWarningSink {
-public:
+  public:
     virtual ~IWarningSink() = default;
     virtual void ShowWarning(const std::string& text) = 0;
 };

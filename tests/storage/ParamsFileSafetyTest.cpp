@@ -14,11 +14,11 @@ using namespace kv::test;
 namespace {
 
 class Safety : public TFolderFixture {
-protected:
+  protected:
     // Runs operation in a child limited to files of at most limit bytes; returns
     // the description of the EInOutError it must throw.
-    static TChildResult UnderSizeLimit(std::uint64_t limit, const std::function<void()>& operation)
-    {
+    static TChildResult UnderSizeLimit(std::uint64_t limit,
+                                       const std::function<void()>& operation) {
         return RunInChild([&]() -> std::string {
             std::signal(SIGXFSZ, SIG_IGN);
             const rlimit l{limit, limit};
@@ -31,16 +31,16 @@ protected:
             return "the operation did not fail";
         });
     }
-    void MakeFolderOpenToAll() { std::filesystem::permissions(Folder(), std::filesystem::perms::all); }
-    std::string ReadOnlyFile(const TBytes& bytes)
-    {
+    void MakeFolderOpenToAll() {
+        std::filesystem::permissions(Folder(), std::filesystem::perms::all);
+    }
+    std::string ReadOnlyFile(const TBytes& bytes) {
         WriteBytes(PathOf("ro.sav"), bytes);
         ::chmod(PathOf("ro.sav").c_str(), 0444);
         MakeFolderOpenToAll();
         return PathOf("ro.sav");
     }
-    static TBytes Database(int sets)
-    {
+    static TBytes Database(int sets) {
         TBytes bytes = RecordBytes(HeaderRecord());
         for (int i = 1; i <= sets; ++i)
             bytes = Concat({bytes, RecordBytes(DefaultSet("Set " + std::to_string(i)))});
@@ -48,15 +48,14 @@ protected:
     }
 };
 
-void SkipIfNoUnprivilegedUser(const TChildResult& r)
-{
-    if (r.ExitCode == kCannotDropPrivileges) GTEST_SKIP() << "cannot switch to an unprivileged user";
+void SkipIfNoUnprivilegedUser(const TChildResult& r) {
+    if (r.ExitCode == kCannotDropPrivileges)
+        GTEST_SKIP() << "cannot switch to an unprivileged user";
 }
 
 } // namespace
 
-TEST_F(Safety, FailedAppendLeavesNoPartialRecord)
-{
+TEST_F(Safety, FailedAppendLeavesNoPartialRecord) {
     const TBytes before = Database(2);
     WriteBytes(PathOf("db.sav"), before);
     const TChildResult r = UnderSizeLimit(before.size() + 400, [&] {
@@ -69,8 +68,7 @@ TEST_F(Safety, FailedAppendLeavesNoPartialRecord)
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
 }
 
-TEST_F(Safety, FailedSlotReuseLeavesNoHalfOverwrittenSlot)
-{
+TEST_F(Safety, FailedSlotReuseLeavesNoHalfOverwrittenSlot) {
     TBytes before = Database(3);
     std::fill(before.begin() + 2 * kRecordSize, before.begin() + 3 * kRecordSize, 0);
     WriteBytes(PathOf("db.sav"), before);
@@ -84,18 +82,17 @@ TEST_F(Safety, FailedSlotReuseLeavesNoHalfOverwrittenSlot)
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
 }
 
-TEST_F(Safety, FailedDeleteLeavesTheSetInPlace)
-{
+TEST_F(Safety, FailedDeleteLeavesTheSetInPlace) {
     const TBytes before = Database(3);
     WriteBytes(PathOf("db.sav"), before);
-    const TChildResult r = UnderSizeLimit(kRecordSize, [&] { DeleteParameterSet(PathOf("db.sav"), 2); });
+    const TChildResult r =
+        UnderSizeLimit(kRecordSize, [&] { DeleteParameterSet(PathOf("db.sav"), 2); });
     EXPECT_EQ(r.Text, "File too large");
     EXPECT_EQ(ReadBytes(PathOf("db.sav")), before);
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
 }
 
-TEST_F(Safety, FailedCreateKeepsTheOldFile)
-{
+TEST_F(Safety, FailedCreateKeepsTheOldFile) {
     const TBytes before = Database(1);
     WriteBytes(PathOf("db.sav"), before);
     const TChildResult r = UnderSizeLimit(100, [&] { CreateParamsFile(PathOf("db.sav")); });
@@ -103,8 +100,7 @@ TEST_F(Safety, FailedCreateKeepsTheOldFile)
     EXPECT_EQ(ReadBytes(PathOf("db.sav")), before);
 }
 
-TEST_F(Safety, FailedWriteIntoANewFileLeavesNoFile)
-{
+TEST_F(Safety, FailedWriteIntoANewFileLeavesNoFile) {
     const TChildResult r = UnderSizeLimit(kRecordSize, [&] {
         TRecordingWarnings w;
         WriteParameterSet(PathOf("new.sav"), DefaultSet("New"), w);
@@ -113,8 +109,7 @@ TEST_F(Safety, FailedWriteIntoANewFileLeavesNoFile)
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{});
 }
 
-TEST_F(Safety, ReadOnlyExchangeFileCanBeListedAndRead)
-{
+TEST_F(Safety, ReadOnlyExchangeFileCanBeListedAndRead) {
     const std::string file = ReadOnlyFile(Database(2));
     const TChildResult r = RunUnprivileged([&] {
         TRecordingWarnings w;
@@ -129,8 +124,7 @@ TEST_F(Safety, ReadOnlyExchangeFileCanBeListedAndRead)
     EXPECT_EQ(r.Text, "2 sets, Set 2, 0 warnings");
 }
 
-TEST_F(Safety, ReadOnlyFileIsNotWrittenEvenInAnOpenFolder)
-{
+TEST_F(Safety, ReadOnlyFileIsNotWrittenEvenInAnOpenFolder) {
     const TBytes before = Database(2);
     const std::string file = ReadOnlyFile(before);
     const TChildResult r = RunUnprivileged([&]() -> std::string {
@@ -154,8 +148,7 @@ TEST_F(Safety, ReadOnlyFileIsNotWrittenEvenInAnOpenFolder)
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"ro.sav"});
 }
 
-TEST_F(Safety, UnreadableFileListsWithAWarning)
-{
+TEST_F(Safety, UnreadableFileListsWithAWarning) {
     const std::string file = PathOf("secret.sav");
     WriteBytes(file, Database(1));
     ::chmod(file.c_str(), 0);

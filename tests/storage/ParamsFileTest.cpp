@@ -8,20 +8,19 @@ using namespace kv::test;
 namespace {
 
 class ParamsFile : public TFolderFixture {
-protected:
+  protected:
     // Writes n sets "Set 1".."Set n" into file and returns their record numbers.
-    std::vector<std::int32_t> WriteSets(const std::string& file, int n)
-    {
+    std::vector<std::int32_t> WriteSets(const std::string& file, int n) {
         std::vector<std::int32_t> numbers;
         for (int i = 1; i <= n; ++i) {
-            const TWriteResult w = WriteParameterSet(file, DefaultSet("Set " + std::to_string(i)), warnings);
+            const TWriteResult w =
+                WriteParameterSet(file, DefaultSet("Set " + std::to_string(i)), warnings);
             EXPECT_TRUE(w.Written);
             numbers.push_back(w.RecordNumber);
         }
         return numbers;
     }
-    std::vector<TSetEntry> List(const std::string& file)
-    {
+    std::vector<TSetEntry> List(const std::string& file) {
         std::vector<TSetEntry> names;
         ListParameterSets(names, file, warnings);
         return names;
@@ -30,15 +29,13 @@ protected:
 
 } // namespace
 
-TEST_F(ParamsFile, MissingDatabaseIsCreatedWithExactlyTheHeader)
-{
+TEST_F(ParamsFile, MissingDatabaseIsCreatedWithExactlyTheHeader) {
     EXPECT_TRUE(List("PARAMS.SAV").empty());
     EXPECT_TRUE(warnings.Shown.empty());
     EXPECT_EQ(ReadBytes(PathOf("PARAMS.SAV")), ReferenceFile("paramsfile/new-database.sav"));
 }
 
-TEST_F(ParamsFile, OneDefaultTypeUnderAThreeLetterNameGivesTheReferenceFile)
-{
+TEST_F(ParamsFile, OneDefaultTypeUnderAThreeLetterNameGivesTheReferenceFile) {
     List("PARAMS.SAV");
     const TWriteResult w = WriteParameterSet("PARAMS.SAV", DefaultSet("Abc"), warnings);
     EXPECT_TRUE(w.Written);
@@ -49,29 +46,27 @@ TEST_F(ParamsFile, OneDefaultTypeUnderAThreeLetterNameGivesTheReferenceFile)
     EXPECT_TRUE(warnings.Shown.empty());
 }
 
-TEST_F(ParamsFile, CreateTruncatesAnExistingFileToTheHeader)
-{
+TEST_F(ParamsFile, CreateTruncatesAnExistingFileToTheHeader) {
     WriteBytes(PathOf("x.sav"), ReferenceFile("paramsfile/one-default-type.sav"));
     CreateParamsFile(PathOf("x.sav"));
     EXPECT_EQ(ReadBytes(PathOf("x.sav")), ReferenceFile("paramsfile/new-database.sav"));
 }
 
-TEST_F(ParamsFile, WritingIntoAMissingFileCreatesIt)
-{
+TEST_F(ParamsFile, WritingIntoAMissingFileCreatesIt) {
     const TWriteResult w = WriteParameterSet(PathOf("new.sav"), DefaultSet("Abc"), warnings);
     EXPECT_TRUE(w.Written);
     EXPECT_EQ(w.RecordNumber, 1);
     EXPECT_EQ(ReadBytes(PathOf("new.sav")), ReferenceFile("paramsfile/one-default-type.sav"));
 }
 
-TEST_F(ParamsFile, DeletedRecordIsReusedAndTheFileKeepsItsLength)
-{
+TEST_F(ParamsFile, DeletedRecordIsReusedAndTheFileKeepsItsLength) {
     const std::string file = PathOf("sets.sav");
     EXPECT_EQ(WriteSets(file, 3), (std::vector<std::int32_t>{1, 2, 3}));
     DeleteParameterSet(file, 2);
     TBytes bytes = ReadBytes(file);
     ASSERT_EQ(bytes.size(), 4 * kRecordSize);
-    EXPECT_EQ(TBytes(bytes.begin() + 2 * kRecordSize, bytes.begin() + 3 * kRecordSize), TBytes(kRecordSize, 0));
+    EXPECT_EQ(TBytes(bytes.begin() + 2 * kRecordSize, bytes.begin() + 3 * kRecordSize),
+              TBytes(kRecordSize, 0));
 
     const TWriteResult reuse = WriteParameterSet(file, DefaultSet("Again"), warnings);
     EXPECT_EQ(reuse.RecordNumber, 2);
@@ -80,11 +75,11 @@ TEST_F(ParamsFile, DeletedRecordIsReusedAndTheFileKeepsItsLength)
     const TWriteResult grow = WriteParameterSet(file, DefaultSet("Four"), warnings);
     EXPECT_EQ(grow.RecordNumber, 4);
     EXPECT_EQ(ReadBytes(file).size(), 5 * kRecordSize);
-    EXPECT_EQ(List(file), (std::vector<TSetEntry>{{"Set 1", 1}, {"Again", 2}, {"Set 3", 3}, {"Four", 4}}));
+    EXPECT_EQ(List(file),
+              (std::vector<TSetEntry>{{"Set 1", 1}, {"Again", 2}, {"Set 3", 3}, {"Four", 4}}));
 }
 
-TEST_F(ParamsFile, WritingFillsTheLowestFreeSlot)
-{
+TEST_F(ParamsFile, WritingFillsTheLowestFreeSlot) {
     const std::string file = PathOf("sets.sav");
     WriteSets(file, 4);
     DeleteParameterSet(file, 3);
@@ -94,8 +89,7 @@ TEST_F(ParamsFile, WritingFillsTheLowestFreeSlot)
     EXPECT_EQ(WriteParameterSet(file, DefaultSet("c"), warnings).RecordNumber, 5);
 }
 
-TEST_F(ParamsFile, ListingSkipsFreeSlotsAndGivesRecordIndices)
-{
+TEST_F(ParamsFile, ListingSkipsFreeSlotsAndGivesRecordIndices) {
     const std::string file = PathOf("sets.sav");
     WriteSets(file, 5);
     DeleteParameterSet(file, 1);
@@ -104,8 +98,7 @@ TEST_F(ParamsFile, ListingSkipsFreeSlotsAndGivesRecordIndices)
     EXPECT_TRUE(warnings.Shown.empty());
 }
 
-TEST_F(ParamsFile, ListingClearsTheCallersList)
-{
+TEST_F(ParamsFile, ListingClearsTheCallersList) {
     const std::string file = PathOf("sets.sav");
     WriteSets(file, 1);
     std::vector<TSetEntry> names{{"stale", 9}};
@@ -113,25 +106,23 @@ TEST_F(ParamsFile, ListingClearsTheCallersList)
     EXPECT_EQ(names, (std::vector<TSetEntry>{{"Set 1", 1}}));
 }
 
-TEST_F(ParamsFile, AnyNonZeroInUseFlagListsAndAnEmptyNameListsEmpty)
-{
+TEST_F(ParamsFile, AnyNonZeroInUseFlagListsAndAnEmptyNameListsEmpty) {
     TSetRecord unnamed = DefaultSet("");
     TSetRecord flagged = DefaultSet("Seven");
     flagged[kInUseOffset] = 7;
-    WriteBytes(PathOf("f.sav"), Concat({RecordBytes(HeaderRecord()), RecordBytes(unnamed), RecordBytes(flagged)}));
+    WriteBytes(PathOf("f.sav"),
+               Concat({RecordBytes(HeaderRecord()), RecordBytes(unnamed), RecordBytes(flagged)}));
     EXPECT_EQ(List(PathOf("f.sav")), (std::vector<TSetEntry>{{"", 1}, {"Seven", 2}}));
 }
 
-TEST_F(ParamsFile, NameShortenedInPlaceListsByItsLength)
-{
+TEST_F(ParamsFile, NameShortenedInPlaceListsByItsLength) {
     TSetRecord r = DefaultSet("Strong Two");
     r[0] = 6;
     WriteBytes(PathOf("f.sav"), Concat({RecordBytes(HeaderRecord()), RecordBytes(r)}));
     EXPECT_EQ(List(PathOf("f.sav")), (std::vector<TSetEntry>{{"Strong", 1}}));
 }
 
-TEST_F(ParamsFile, NamesAreStoredAsWindows1252AndListedAsUtf8)
-{
+TEST_F(ParamsFile, NamesAreStoredAsWindows1252AndListedAsUtf8) {
     const std::string name = "Caf\xC3\xA9 \xE2\x82\xAC" + std::string(249, 'x'); // 255 characters
     const TWriteResult w = WriteParameterSet(PathOf("n.sav"), DefaultSet(name), warnings);
     const TBytes bytes = ReadBytes(PathOf("n.sav"));
@@ -141,8 +132,7 @@ TEST_F(ParamsFile, NamesAreStoredAsWindows1252AndListedAsUtf8)
     EXPECT_EQ(List(PathOf("n.sav")), (std::vector<TSetEntry>{{name, w.RecordNumber}}));
 }
 
-TEST_F(ParamsFile, ReadingGivesTheRecordBytes)
-{
+TEST_F(ParamsFile, ReadingGivesTheRecordBytes) {
     const std::string file = PathOf("sets.sav");
     WriteSets(file, 2);
     const TReadResult r = ReadParameterSet(file, 2, warnings);
@@ -151,8 +141,7 @@ TEST_F(ParamsFile, ReadingGivesTheRecordBytes)
     EXPECT_TRUE(warnings.Shown.empty());
 }
 
-TEST_F(ParamsFile, ReadingAcceptsEightTypesAndEmptySlots)
-{
+TEST_F(ParamsFile, ReadingAcceptsEightTypesAndEmptySlots) {
     std::vector<THandParam> types(8);
     types[5].SHCPMin = 15, types[5].SHCPMinReq = 15, types[5].Frequency = 0;
     const TSetRecord set = NewSetRecord("Eight", types);
@@ -165,8 +154,7 @@ TEST_F(ParamsFile, ReadingAcceptsEightTypesAndEmptySlots)
     EXPECT_EQ(sixth, types[5]);
 }
 
-TEST_F(ParamsFile, ZeroLengthFileListsEmptyWithoutAMessage)
-{
+TEST_F(ParamsFile, ZeroLengthFileListsEmptyWithoutAMessage) {
     WriteBytes(PathOf("empty.sav"), {});
     EXPECT_TRUE(List(PathOf("empty.sav")).empty());
     EXPECT_TRUE(warnings.Shown.empty());
@@ -174,8 +162,7 @@ TEST_F(ParamsFile, ZeroLengthFileListsEmptyWithoutAMessage)
 
 // An empty database holds nothing to lose: saving gives it its header first,
 // instead of failing on the missing header record for ever.
-TEST_F(ParamsFile, ZeroLengthDatabaseCanBeSavedInto)
-{
+TEST_F(ParamsFile, ZeroLengthDatabaseCanBeSavedInto) {
     WriteBytes(PathOf("PARAMS.SAV"), {});
     EXPECT_TRUE(List("PARAMS.SAV").empty());
     const TWriteResult w = WriteParameterSet("PARAMS.SAV", DefaultSet("Abc"), warnings);
@@ -184,18 +171,17 @@ TEST_F(ParamsFile, ZeroLengthDatabaseCanBeSavedInto)
     EXPECT_EQ(ReadBytes(PathOf("PARAMS.SAV")), ReferenceFile("paramsfile/one-default-type.sav"));
 }
 
-TEST_F(ParamsFile, HeaderTailIsNeverExamined)
-{
+TEST_F(ParamsFile, HeaderTailIsNeverExamined) {
     TBytes bytes = ReferenceFile("paramsfile/one-default-type.sav");
-    for (std::size_t i = kHeaderCheckedBytes; i < kRecordSize; ++i) bytes[i] = 0xA5;
+    for (std::size_t i = kHeaderCheckedBytes; i < kRecordSize; ++i)
+        bytes[i] = 0xA5;
     WriteBytes(PathOf("t.sav"), bytes);
     EXPECT_EQ(List(PathOf("t.sav")), (std::vector<TSetEntry>{{"Abc", 1}}));
     EXPECT_TRUE(WriteParameterSet(PathOf("t.sav"), DefaultSet("Two"), warnings).Written);
     EXPECT_TRUE(warnings.Shown.empty());
 }
 
-TEST_F(ParamsFile, HeaderCheckForCopying)
-{
+TEST_F(ParamsFile, HeaderCheckForCopying) {
     WriteBytes(PathOf("good.sav"), ReferenceFile("paramsfile/new-database.sav"));
     WriteBytes(PathOf("empty.sav"), {});
     TBytes other = ReferenceFile("paramsfile/new-database.sav");
@@ -207,22 +193,22 @@ TEST_F(ParamsFile, HeaderCheckForCopying)
     EXPECT_THROW(HoldsParamsHeader(PathOf("missing.sav")), EInOutError);
 }
 
-TEST_F(ParamsFile, WritingThroughASymbolicLinkKeepsTheLink)
-{
+TEST_F(ParamsFile, WritingThroughASymbolicLinkKeepsTheLink) {
     std::filesystem::create_directory(Folder() / "real");
     WriteBytes(Folder() / "real" / "target.sav", ReferenceFile("paramsfile/new-database.sav"));
     std::filesystem::create_symlink(Folder() / "real" / "target.sav", Folder() / "link.sav");
     WriteParameterSet(PathOf("link.sav"), DefaultSet("Abc"), warnings);
     EXPECT_TRUE(std::filesystem::is_symlink(Folder() / "link.sav"));
-    EXPECT_EQ(ReadBytes(Folder() / "real" / "target.sav"), ReferenceFile("paramsfile/one-default-type.sav"));
+    EXPECT_EQ(ReadBytes(Folder() / "real" / "target.sav"),
+              ReferenceFile("paramsfile/one-default-type.sav"));
     EXPECT_EQ(FolderEntries(Folder() / "real"), std::vector<std::string>{"target.sav"});
 }
 
-TEST_F(ParamsFile, RewritingKeepsThePermissionsAndLeavesNoTemporaryFile)
-{
+TEST_F(ParamsFile, RewritingKeepsThePermissionsAndLeavesNoTemporaryFile) {
     namespace fs = std::filesystem;
     WriteBytes(PathOf("p.sav"), ReferenceFile("paramsfile/new-database.sav"));
-    fs::permissions(PathOf("p.sav"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(PathOf("p.sav"),
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     WriteParameterSet(PathOf("p.sav"), DefaultSet("Abc"), warnings);
     DeleteParameterSet(PathOf("p.sav"), 1);
     EXPECT_EQ(fs::status(PathOf("p.sav")).permissions(),

@@ -11,42 +11,40 @@
 
 namespace kv::test {
 
-TBytes ReadBytes(const std::filesystem::path& file)
-{
+TBytes ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + file.string());
     return TBytes(std::istreambuf_iterator<char>(in), {});
 }
 
-void WriteBytes(const std::filesystem::path& file, const TBytes& bytes)
-{
+void WriteBytes(const std::filesystem::path& file, const TBytes& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-TBytes ReferenceFile(const std::string& relativePath)
-{
+TBytes ReferenceFile(const std::string& relativePath) {
     return ReadBytes(std::filesystem::path(KV_TEST_DATA_DIR) / relativePath);
 }
 
-TBytes Concat(std::initializer_list<TBytes> parts)
-{
+TBytes Concat(std::initializer_list<TBytes> parts) {
     TBytes all;
-    for (const TBytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+    for (const TBytes& p : parts)
+        all.insert(all.end(), p.begin(), p.end());
     return all;
 }
 
-TBytes RecordBytes(const TSetRecord& record) { return TBytes(record.begin(), record.end()); }
+TBytes RecordBytes(const TSetRecord& record) {
+    return TBytes(record.begin(), record.end());
+}
 
-TSetRecord DefaultSet(const std::string& name)
-{
+TSetRecord DefaultSet(const std::string& name) {
     const THandParam type;
     return NewSetRecord(name, std::span(&type, 1));
 }
 
-std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
-{
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder) {
     std::vector<std::string> names;
     for (const auto& e : std::filesystem::directory_iterator(folder))
         names.push_back(e.path().filename().string());
@@ -54,16 +52,15 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
     return names;
 }
 
-TFolderFixture::TFolderFixture() : previous_(std::filesystem::current_path())
-{
-    std::string pattern = (std::filesystem::temp_directory_path() / "kv-paramsfile-XXXXXX").string();
+TFolderFixture::TFolderFixture() : previous_(std::filesystem::current_path()) {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "kv-paramsfile-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     folder_ = pattern;
     std::filesystem::current_path(folder_);
 }
 
-TFolderFixture::~TFolderFixture()
-{
+TFolderFixture::~TFolderFixture() {
     std::filesystem::current_path(previous_);
     std::error_code ec;
     std::filesystem::remove_all(folder_, ec);
@@ -71,8 +68,7 @@ TFolderFixture::~TFolderFixture()
 
 namespace {
 
-std::string RunBody(const std::function<std::string()>& body, int& code)
-{
+std::string RunBody(const std::function<std::string()>& body, int& code) {
     try {
         code = 0;
         return body();
@@ -82,16 +78,14 @@ std::string RunBody(const std::function<std::string()>& body, int& code)
     }
 }
 
-bool DropPrivileges()
-{
+bool DropPrivileges() {
     if (::geteuid() != 0) return true;
     const gid_t nobodyGroup = 65534;
     const uid_t nobody = 65534;
     return ::setgroups(0, nullptr) == 0 && ::setgid(nobodyGroup) == 0 && ::setuid(nobody) == 0;
 }
 
-TChildResult Fork(const std::function<std::string()>& body, bool unprivileged)
-{
+TChildResult Fork(const std::function<std::string()>& body, bool unprivileged) {
     int channel[2];
     if (::pipe(channel) != 0) throw std::runtime_error("pipe failed");
     const pid_t pid = ::fork();
@@ -106,7 +100,8 @@ TChildResult Fork(const std::function<std::string()>& body, bool unprivileged)
     ::close(channel[1]);
     TChildResult result;
     char buffer[512];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) result.Text.append(buffer, static_cast<std::size_t>(n));
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.Text.append(buffer, static_cast<std::size_t>(n));
     ::close(channel[0]);
     int status = 0;
     ::waitpid(pid, &status, 0);
@@ -116,7 +111,11 @@ TChildResult Fork(const std::function<std::string()>& body, bool unprivileged)
 
 } // namespace
 
-TChildResult RunInChild(const std::function<std::string()>& body) { return Fork(body, false); }
-TChildResult RunUnprivileged(const std::function<std::string()>& body) { return Fork(body, true); }
+TChildResult RunInChild(const std::function<std::string()>& body) {
+    return Fork(body, false);
+}
+TChildResult RunUnprivileged(const std::function<std::string()>& body) {
+    return Fork(body, true);
+}
 
 } // namespace kv::test

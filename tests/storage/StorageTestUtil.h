@@ -5,8 +5,8 @@
 // file-size limit or an unprivileged user.
 
 #include "ParamsFile.h"
-#include <gtest/gtest.h>
 #include "RecordingWarnings.h"
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -31,7 +31,7 @@ std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
 
 // A fresh folder, made the current directory while the fixture lives.
 class TFolderFixture : public ::testing::Test {
-protected:
+  protected:
     TFolderFixture();
     ~TFolderFixture() override;
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
@@ -39,7 +39,7 @@ protected:
 
     TRecordingWarnings warnings;
 
-private:
+  private:
     std::filesystem::path folder_;
     std::filesystem::path previous_;
 };

@@ -9,7 +9,7 @@
 namespace kv::test {
 
 class TRecordingWarnings : public IWarningSink {
-public:
+  public:
     void ShowWarning(const std::string& text) override { Shown.push_back(text); }
     std::vector<std::string> Shown;
 };
