@@ -41,6 +41,7 @@ private:
     void Take(const std::string& arg)
     {
         if (arg == "--list") options_.List = true;
+        else if (arg == "--dd") options_.DoubleDummy = true;
         else if (arg == "--seed") TakeSeed();
         else if (arg == "--count") TakeCount();
         else if (arg == "--type") TakeType();

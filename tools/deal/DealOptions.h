@@ -20,6 +20,7 @@ struct TDealOptions {
     TFormat Format = TFormat::Deal;
     std::optional<std::string> Output;
     bool List = false;
+    bool DoubleDummy = false;
 };
 
 struct TParseResult {
@@ -29,7 +30,7 @@ struct TParseResult {
 
 inline constexpr const char* kUsage =
     "usage: kestrovanhalme-deal [--seed HEX] [--count N] [--type TYPETEXT]... [--file FILE] "
-    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list]";
+    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd]";
 
 inline constexpr long kMaxCount = 100000000;
 inline constexpr std::size_t kMaxTypes = 8;

@@ -1,5 +1,6 @@
 #pragma once
-// Making the deals of one run and their text, deal lines or a PBN file.
+// Making the deals of one run and their text, deal lines or a PBN file, with
+// double-dummy results when asked for.
 
 #include "DealEngine.h"
 #include "DealOptions.h"
@@ -14,12 +15,16 @@ struct TRunResult {
     std::string Text; // the whole output; empty after a failure
 };
 
-// Called after every deal with the number made so far.
-using TProgress = std::function<void(long made)>;
+// Told how many deals are made, and then how many are analysed, so far.
+struct TProgress {
+    std::function<void(long made)> Made;
+    std::function<void(long analysed)> Analysed;
+};
 
 // Makes options.Count deals, one GenerateDeal call each on `types`, in order.
 // A failed call ends the run with nothing to write; its message has reached
-// `host`. `date` is "YYYY.MM.DD" for the PBN Date tag.
+// `host`. Double-dummy analysis never draws a random number, so the deals are
+// the same with and without it. `date` is "YYYY.MM.DD" for the PBN Date tag.
 TRunResult RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options,
                     IEngineHost& host, const std::string& date, const TProgress& progress);
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <ctime>
 #include <iostream>
 #include <unistd.h>
@@ -33,17 +34,24 @@ std::string Today()
 }
 
 // Shows "made/total" on a terminal once a run has taken more than a moment.
-TProgress TerminalProgress(long total)
+std::function<void(long)> TerminalCounter(long total, const char* what)
 {
     if (!::isatty(STDERR_FILENO)) return {};
     using Clock = std::chrono::steady_clock;
-    return [total, start = Clock::now(), last = Clock::time_point{}](long made) mutable {
+    return [total, what, start = Clock::now(), last = Clock::time_point{}](long done) mutable {
         const auto now = Clock::now();
-        if (now - start < std::chrono::milliseconds(500) || (now - last < std::chrono::milliseconds(100) && made < total)) return;
+        if (now - start < std::chrono::milliseconds(500)) return;
+        if (now - last < std::chrono::milliseconds(100) && done < total) return;
         last = now;
-        std::fprintf(stderr, "\r%ld/%ld deals", made, total);
-        if (made == total) std::fputc('\n', stderr);
+        std::fprintf(stderr, "\r%ld/%ld %s", done, total, what);
+        if (done == total) std::fputc('\n', stderr);
     };
+}
+
+TProgress TerminalProgress(const TDealOptions& options)
+{
+    return {TerminalCounter(options.Count, "deals made"),
+            options.DoubleDummy ? TerminalCounter(options.Count, "deals analysed") : nullptr};
 }
 
 int ListSets(const TDealOptions& options)
@@ -65,7 +73,7 @@ int Deal(const TDealOptions& options)
         std::cerr << SeedToText(engine.Random.RandomSeed) << '\n';
     }
     TStderrHost host;
-    const TRunResult run = RunDeals(engine, types, options, host, Today(), TerminalProgress(options.Count));
+    const TRunResult run = RunDeals(engine, types, options, host, Today(), TerminalProgress(options));
     if (!run.Ok) return 1;
     const std::string error = options.Output ? WriteWholeFile(*options.Output, run.Text) : WriteStdout(run.Text);
     if (!error.empty()) std::cerr << error << '\n';

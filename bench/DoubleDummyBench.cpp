@@ -1,0 +1,51 @@
+// Boards per second of full double-dummy tables: one table at a time against
+// batches of the solver's maximum on every core.
+#include "DealEngine.h"
+#include "DoubleDummy.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+class TQuietHost : public kv::IEngineHost {
+public:
+    void ProcessMessages() override {}
+    void ShowWarning(const std::string&) override {}
+    void CloseHandsWindow() override {}
+};
+
+std::vector<kv::TFullDeal> Deals(int n)
+{
+    kv::TDealEngine engine;
+    engine.Random.RandomSeed = 2026;
+    kv::TTypeList types{kv::THandParam{}};
+    TQuietHost host;
+    std::vector<kv::TFullDeal> deals;
+    for (int i = 0; i < n; ++i) {
+        engine.GenerateDeal(types, host);
+        deals.push_back({{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+    }
+    return deals;
+}
+
+constexpr int kBoards = 80;
+
+void OneTableAtATime(benchmark::State& state)
+{
+    const auto deals = Deals(kBoards);
+    for (auto _ : state)
+        for (const auto& d : deals) benchmark::DoNotOptimize(kv::SolveTable(d));
+    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void Batched(benchmark::State& state)
+{
+    const auto deals = Deals(kBoards);
+    for (auto _ : state) benchmark::DoNotOptimize(kv::SolveTables(deals));
+    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+BENCHMARK(OneTableAtATime)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(Batched)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+
+} // namespace

@@ -1,0 +1,60 @@
+#pragma once
+// Double-dummy analysis of complete deals through the dds solver: how many
+// tricks each declarer takes in each denomination with all cards visible,
+// and the par result. Analysis never draws a random number.
+
+#include "Cards.h"
+
+#include <array>
+#include <functional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace kv {
+
+// Hands in the order North, East, South, West.
+struct TFullDeal {
+    std::array<tHand, 4> Hands;
+};
+
+// Denominations in table order: notrump, spades, hearts, diamonds, clubs.
+inline constexpr int kStrains = 5;
+// Declarers in table order: North, South, East, West.
+inline constexpr int kDeclarers = 4;
+
+struct TDDTable {
+    // Tricks[strain][declarer], both in the table orders above.
+    std::array<std::array<int, kDeclarers>, kStrains> Tricks{};
+
+    // The 20 hexadecimal digits of the PBN DoubleDummyTricks tag: for North,
+    // South, East and West in turn, the tricks in NT, spades, hearts,
+    // diamonds and clubs.
+    std::string TagValue() const;
+    friend bool operator==(const TDDTable&, const TDDTable&) = default;
+};
+
+// Reads a DoubleDummyTricks tag value; false for anything but 20 hex digits of 0..13.
+bool TableFromTag(const std::string& value, TDDTable& table);
+
+struct TParResult {
+    int ScoreNS = 0;       // the par score from North-South's side
+    std::string Contracts; // e.g. "NS 4S", "NS 3NT" or "EW 5Dx", several joined by ";"
+
+    // The PBN OptimumScore and ParContract tag values.
+    std::string OptimumScore() const;
+    std::string ParContract() const { return Contracts; }
+};
+
+// Dealer 0..3 = N, E, S, W; vulnerability as the PBN Vulnerable tag writes it.
+TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability);
+
+// One table. Throws std::runtime_error with the solver's message on failure.
+TDDTable SolveTable(const TFullDeal& deal);
+
+// Many tables, solved in batches of the solver's maximum on every core.
+// `progress` (optional) is told after each batch how many are done.
+std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
+                                  const std::function<void(std::size_t done)>& progress = {});
+
+} // namespace kv
