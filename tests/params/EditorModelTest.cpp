@@ -130,8 +130,11 @@ TEST_F(EditorModel, HcpMovesLeaveSuitRowsAndOtherRequestsAlone) {
     EXPECT_EQ(Row(R::NHCP).MinTag, northHcp.MinTag);
     EXPECT_EQ(Row(R::NHCP).MaxTag, northHcp.MaxTag);
     std::size_t i = 0;
-    for (R row : kAllEditorRows)
-        if (!IsHCPRow(row)) EXPECT_EQ(Row(row), suits[i++]) << RowPrefix(row);
+    for (R row : kAllEditorRows) {
+        if (!IsHCPRow(row)) {
+            EXPECT_EQ(Row(row), suits[i++]) << RowPrefix(row);
+        }
+    }
 }
 
 THandParam SampleType() {

@@ -54,7 +54,9 @@ void ExpectConsistent(const TEditorModel& model, int step) {
         ASSERT_EQ(r.MaxBold, r.SelEnd == r.MaxTag) << "step " << step;
         ASSERT_EQ(r.Position, r.Pressed == TBound::Min ? r.SelStart : r.SelEnd) << "step " << step;
         ASSERT_TRUE(r.SelStart >= 0 && r.SelEnd <= RowTop(row)) << "step " << step;
-        if (!IsHCPRow(row)) ASSERT_LE(r.SelStart, r.SelEnd) << "step " << step;
+        if (!IsHCPRow(row)) {
+            ASSERT_LE(r.SelStart, r.SelEnd) << "step " << step;
+        }
     }
 }
 

@@ -18,7 +18,9 @@ TEST(PatternList, HoldsAll560PatternsInAscendingOrder) {
     for (int i = 0; i < list.Count(); ++i) {
         const std::uint16_t p = list[i].Pattern;
         EXPECT_EQ(SpadeCount(p) + HeartCount(p) + DiamondCount(p) + ClubCount(p), 13);
-        if (i > 0) EXPECT_LT(list[i - 1].Pattern, p);
+        if (i > 0) {
+            EXPECT_LT(list[i - 1].Pattern, p);
+        }
     }
 }
 
