@@ -1,0 +1,45 @@
+// Binding the print library by file name and entry-point names.
+#include "PrintLibrary.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+TEST(PrintLibraryBind, MissingFileIsFileMissing) {
+    QTemporaryDir dir;
+    TPrintLibrary library(dir.filePath(TPrintLibrary::FileName()));
+    EXPECT_EQ(library.Bind(), TBindResult::FileMissing);
+    EXPECT_FALSE(library.IsBound());
+    EXPECT_FALSE(library.ErrorString().isEmpty());
+    EXPECT_EQ(library.AddDeal("[Deal \"N:...\"]"), -1) << "an unbound library is never called";
+    EXPECT_EQ(library.PrintMulti({}), -1);
+    EXPECT_EQ(library.ClearDeals(), -1);
+    EXPECT_FALSE(library.SetOutput({}));
+}
+
+TEST(PrintLibraryBind, MissingEntryPointUnloadsTheLibrary) {
+    TPrintLibrary library(QStringLiteral(KV_RECORD_NOCLEAR_LIB));
+    EXPECT_EQ(library.Bind(), TBindResult::EntryPointMissing);
+    EXPECT_FALSE(library.IsBound());
+    EXPECT_FALSE(library.IsLoaded());
+    EXPECT_EQ(library.ClearDeals(), -1);
+}
+
+TEST(PrintLibraryBind, RecordingLibraryBindsWithItsOptionalEntryPoint) {
+    TPrintLibrary library(QStringLiteral(KV_RECORD_LIB));
+    ASSERT_EQ(library.Bind(), TBindResult::Bound);
+    EXPECT_TRUE(library.SetOutput({}));
+    EXPECT_TRUE(library.LastOutputFile().isEmpty()) << "it has no LastOutputFile";
+}
+
+TEST(PrintLibraryBind, RealLibraryBindsUnderThePlatformName) {
+    const QString path = QStringLiteral(KV_REAL_PRINT_LIB);
+#if defined(Q_OS_WIN)
+    EXPECT_TRUE(path.endsWith("/ZUZIROR3.DLL"));
+#else
+    EXPECT_TRUE(path.endsWith("/" + TPrintLibrary::FileName())) << path.toStdString();
+#endif
+    TPrintLibrary library(path);
+    EXPECT_EQ(library.Bind(), TBindResult::Bound) << library.ErrorString().toStdString();
+}
