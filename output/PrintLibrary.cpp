@@ -74,8 +74,8 @@ bool TPrintLibrary::SetOutput(const TPrinterChoice& choice) const {
     if (!IsBound() || setOutput_ == nullptr) return false;
     const std::string printer = choice.PrinterName.toStdString();
     const std::string file = choice.OutputFile.toStdString();
-    setOutput_(printer.c_str(), file.c_str(), choice.PagePoints.width(), choice.PagePoints.height(),
-               choice.Landscape);
+    const QSize page = choice.PagePoints.isValid() ? choice.PagePoints : QSize(0, 0);
+    setOutput_(printer.c_str(), file.c_str(), page.width(), page.height(), choice.Landscape);
     return true;
 }
 
