@@ -18,9 +18,13 @@ QString TPrintLibrary::FileName() {
 #endif
 }
 
-QString TPrintLibrary::DefaultLocation() {
-    const QString beside = QDir(QCoreApplication::applicationDirPath()).filePath(FileName());
+QString TPrintLibrary::Locate(const QString& programDir) {
+    const QString beside = QDir(programDir).filePath(FileName());
     return QFileInfo::exists(beside) ? beside : FileName();
+}
+
+QString TPrintLibrary::DefaultLocation() {
+    return Locate(QCoreApplication::applicationDirPath());
 }
 
 TPrintLibrary::TPrintLibrary(QString fileName) : fileName_(std::move(fileName)) {}

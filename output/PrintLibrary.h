@@ -35,8 +35,10 @@ class TPrintLibrary {
     // ZUZIROR3.DLL on Windows; the platform's name for the library
     // "zuziror3" elsewhere (libzuziror3.so, libzuziror3.dylib).
     static QString FileName();
-    // The program's own copy beside the program file when it is there,
-    // otherwise the bare file name for the system's library search.
+    // The copy in `programDir` when it is there, otherwise the bare file name
+    // for the system's library search.
+    static QString Locate(const QString& programDir);
+    // Locate() beside the program file.
     static QString DefaultLocation();
 
     explicit TPrintLibrary(QString fileName = DefaultLocation());

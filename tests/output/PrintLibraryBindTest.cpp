@@ -1,6 +1,9 @@
 // Binding the print library by file name and entry-point names.
 #include "PrintLibrary.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -42,4 +45,22 @@ TEST(PrintLibraryBind, RealLibraryBindsUnderThePlatformName) {
 #endif
     TPrintLibrary library(path);
     EXPECT_EQ(library.Bind(), TBindResult::Bound) << library.ErrorString().toStdString();
+}
+
+TEST(PrintLibraryBind, ProgramLooksBesideItselfFirst) {
+    QTemporaryDir dir;
+    EXPECT_EQ(TPrintLibrary::Locate(dir.path()), TPrintLibrary::FileName())
+        << "not beside the program: the system's search";
+    const QString beside = dir.filePath(TPrintLibrary::FileName());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_RECORD_LIB), beside));
+    EXPECT_EQ(TPrintLibrary::Locate(dir.path()), beside);
+    TPrintLibrary library(TPrintLibrary::Locate(dir.path()));
+    EXPECT_EQ(library.Bind(), TBindResult::Bound);
+}
+
+TEST(PrintLibraryBind, RealLibraryIsBuiltBesideTheProgram) {
+    EXPECT_EQ(QFileInfo(QStringLiteral(KV_REAL_PRINT_LIB)).absolutePath(),
+              QFileInfo(QStringLiteral(KV_PROGRAM_DIR)).absoluteFilePath());
+    EXPECT_EQ(TPrintLibrary::Locate(QStringLiteral(KV_PROGRAM_DIR)),
+              QDir(QStringLiteral(KV_PROGRAM_DIR)).filePath(TPrintLibrary::FileName()));
 }
