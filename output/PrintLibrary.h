@@ -1,0 +1,82 @@
+#pragma once
+// The program's binding of the hand-printing library: loaded by file name,
+// its entry points looked up by name. Printing is possible only while the
+// library is bound; every call on an unbound library does nothing.
+
+#include "PrinterChoice.h"
+
+#include <QLibrary>
+#include <QString>
+
+#include <string>
+
+namespace kv {
+
+struct TPrintMultiArgs {
+    int Layout = 0;
+    int Selector = -1;
+    std::string Title;
+    std::string Subtitle;
+    std::string Banner;
+    char TenCharacter = 'T';
+    bool Colour = true;
+    bool FlagA = true;
+    bool FlagB = true;
+};
+
+enum class TBindResult {
+    Bound,
+    FileMissing,      // the file could not be loaded
+    EntryPointMissing // loaded, but AddDeal, PrintMulti or ClearDeals is not there
+};
+
+class TPrintLibrary {
+  public:
+    // ZUZIROR3.DLL on Windows; the platform's name for the library
+    // "zuziror3" elsewhere (libzuziror3.so, libzuziror3.dylib).
+    static QString FileName();
+    // The copy in `programDir` when it is there, otherwise the bare file name
+    // for the system's library search.
+    static QString Locate(const QString& programDir);
+    // Locate() beside the program file.
+    static QString DefaultLocation();
+
+    explicit TPrintLibrary(QString fileName = DefaultLocation());
+    TPrintLibrary(const TPrintLibrary&) = delete;
+    TPrintLibrary& operator=(const TPrintLibrary&) = delete;
+
+    // Loads the file and binds the three entry points (and the optional
+    // output ones). After EntryPointMissing the library is unloaded again.
+    TBindResult Bind();
+    bool IsBound() const { return addDeal_ != nullptr; }
+    bool IsLoaded() const { return library_.isLoaded(); }
+    // The loader's description of the last failure.
+    QString ErrorString() const { return error_; }
+    const QString& FilePath() const { return fileName_; }
+
+    // The library's results, or -1 when it is not bound.
+    int AddDeal(const std::string& dealText) const;
+    int PrintMulti(const TPrintMultiArgs& args) const;
+    int ClearDeals() const;
+
+    // Tells the library where to print; false when it has no such entry point.
+    bool SetOutput(const TPrinterChoice& choice) const;
+    // The PDF file the library's last document went to; empty for a printer
+    // or when the library does not tell.
+    QString LastOutputFile() const;
+
+  private:
+    void Unbind();
+
+    QString fileName_;
+    QLibrary library_;
+    QString error_;
+    int (*addDeal_)(const char*) = nullptr;
+    int (*printMulti_)(int, int, const char*, const char*, const char*, char, bool, bool,
+                       bool) = nullptr;
+    int (*clearDeals_)() = nullptr;
+    int (*setOutput_)(const char*, const char*, int, int, bool) = nullptr;
+    int (*lastOutputFile_)(char*, int) = nullptr;
+};
+
+} // namespace kv

@@ -1,0 +1,92 @@
+#include "PrintRun.h"
+
+#include "DealText.h"
+
+namespace kv {
+namespace {
+
+// Sets a flag for the lifetime of the guard.
+class TRunningFlag {
+  public:
+    explicit TRunningFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TRunningFlag() { flag_ = false; }
+    TRunningFlag(const TRunningFlag&) = delete;
+    TRunningFlag& operator=(const TRunningFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+// The ten is written "T" in every deal text: the user's symbol is set aside
+// while deals are written and put back when the guard is restored or leaves.
+class TTenSymbolAsT {
+  public:
+    explicit TTenSymbolAsT(QString& symbol) : symbol_(symbol), saved_(symbol) {
+        symbol_ = QStringLiteral("T");
+    }
+    ~TTenSymbolAsT() { Restore(); }
+    TTenSymbolAsT(const TTenSymbolAsT&) = delete;
+    TTenSymbolAsT& operator=(const TTenSymbolAsT&) = delete;
+    void Restore() { symbol_ = saved_; }
+
+  private:
+    QString& symbol_;
+    QString saved_;
+};
+
+// The first character of the user's ten symbol: 'T' for "T", '1' for "10".
+char TenCharacter(const QString& symbol) {
+    return symbol.isEmpty() ? 'T' : symbol.at(0).toLatin1();
+}
+
+} // namespace
+
+TPrintOutcome TPrintRun::Run(const TPrintCounts& counts) {
+    if (running_) return TPrintOutcome::AlreadyRunning;
+    if (counts.NothingToPrint()) return TPrintOutcome::NothingToPrint;
+    const TRunningFlag running(running_);
+    outputFile_.clear();
+    WritePrintCounts(context_.Settings, counts);
+
+    TTenSymbolAsT ten(context_.TenSymbol);
+    const bool added = AddDeals(counts.Deals);
+    ten.Restore();
+    if (!added) {
+        context_.Library.ClearDeals();
+        return TPrintOutcome::GeneratorFailed;
+    }
+    if (context_.Printer != nullptr) context_.Library.SetOutput(*context_.Printer);
+    bool printed = PrintCopies(counts, TenCharacter(context_.TenSymbol));
+    printed = context_.Library.ClearDeals() >= 0 && printed;
+    outputFile_ = context_.Library.LastOutputFile();
+    return printed ? TPrintOutcome::Printed : TPrintOutcome::PrintFailed;
+}
+
+bool TPrintRun::AddDeals(int count) {
+    for (int n = 1; n <= count; ++n) {
+        if (status_) status_(QStringLiteral("Generating hand %1").arg(n));
+        TDealEngine& e = context_.Engine;
+        const bool made =
+            context_.Generate ? context_.Generate() : e.GenerateDeal(context_.Types, context_.Host);
+        if (!made) return false;
+        const std::string ten = context_.TenSymbol.toStdString();
+        context_.Library.AddDeal(DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand, ten));
+    }
+    return true;
+}
+
+bool TPrintRun::PrintCopies(const TPrintCounts& counts, char tenCharacter) {
+    bool ok = true;
+    for (const TLayoutCopies& layout : CopiesInPrintOrder(counts)) {
+        for (int copy = 0; copy < layout.Copies; ++copy) {
+            const TPrintMultiArgs args{
+                layout.Layout,      -1,           layout.Title,           "",
+                kPrintBanner,       tenCharacter, context_.ColorPrinting, counts.DealerAndVul,
+                counts.DealerAndVul};
+            ok = context_.Library.PrintMulti(args) >= 0 && ok;
+        }
+    }
+    return ok;
+}
+
+} // namespace kv

@@ -1,0 +1,65 @@
+#pragma once
+// A print run: saves the counts, generates the deals one by one and hands
+// each to the print library as deal text, then asks for every copy in the
+// fixed order of layouts, and clears the library's deals. It holds no window:
+// the print dialog shows it, tests drive it directly.
+
+#include "DealEngine.h"
+#include "PrintCounts.h"
+#include "PrintLibrary.h"
+#include "SettingsStore.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace kv {
+
+struct TPrintRunContext {
+    TDealEngine& Engine;
+    TTypeList& Types;
+    IEngineHost& Host;
+    TPrintLibrary& Library;
+    TSettingsStore& Settings;
+    QString& TenSymbol; // the user's "T" or "10"; "T" while deals are written
+    bool ColorPrinting;
+    const TPrinterChoice* Printer = nullptr; // nullptr: the library's own choice
+    // Makes one deal into the engine's hands; when empty, the run calls
+    // Engine.GenerateDeal(Types, Host). The program passes its host's guarded
+    // entry to the generator here.
+    std::function<bool()> Generate = {};
+};
+
+enum class TPrintOutcome {
+    NothingToPrint,  // no deals or no copies: nothing saved, nothing called
+    AlreadyRunning,  // a run is in progress: this one did nothing
+    GeneratorFailed, // the generator gave up (after its own warning); nothing printed
+    PrintFailed,     // the library reported that it could not print
+    Printed
+};
+
+class TPrintRun {
+  public:
+    explicit TPrintRun(TPrintRunContext context) : context_(context) {}
+
+    // Told "Generating hand n" before deal n is generated.
+    void SetStatusSink(std::function<void(const QString&)> sink) { status_ = std::move(sink); }
+
+    TPrintOutcome Run(const TPrintCounts& counts);
+    bool Running() const { return running_; }
+    // The PDF file the last printed run went to; empty for a printer.
+    const QString& OutputFile() const { return outputFile_; }
+
+  private:
+    // Generates and adds the deals; false when the generator gives up.
+    bool AddDeals(int count);
+    // The copies in layout order; false when the library reported a failure.
+    bool PrintCopies(const TPrintCounts& counts, char tenCharacter);
+
+    TPrintRunContext context_;
+    std::function<void(const QString&)> status_;
+    bool running_ = false;
+    QString outputFile_;
+};
+
+} // namespace kv

@@ -1,0 +1,78 @@
+#include "LibraryState.h"
+
+#include "ZuzirorApi.h"
+
+#include <QGuiApplication>
+
+namespace kv::printlib {
+namespace {
+
+TCopyRequest CopyRequestOf(const TPrintRequest& request, const TLayout& layout) {
+    TCopyRequest copy{layout,
+                      QString::fromLocal8Bit(request.Title),
+                      QString::fromLocal8Bit(request.Subtitle),
+                      QString::fromLocal8Bit(request.Banner),
+                      {}};
+    copy.Style.Colour = request.Colour;
+    copy.Style.ShowDealer = request.FlagA;
+    copy.Style.ShowVulnerability = request.FlagB;
+    copy.Style.TenAsDigits = request.TenCharacter == '1';
+    return copy;
+}
+
+} // namespace
+
+TLibraryState& State() {
+    static TLibraryState state;
+    return state;
+}
+
+TLibraryState::~TLibraryState() {
+    // A document still open here was never finished by ClearDeals, and the
+    // host's application (with its fonts and printing system) is already
+    // gone: ending it now could crash the exiting host, so it is abandoned.
+    static_cast<void>(job_.release());
+}
+
+int TLibraryState::AddDeal(const char* text) {
+    if (text == nullptr) return KV_ZUZIROR_BAD_ARGUMENT;
+    std::optional<THeldDeal> deal = ParseDealText(text);
+    if (!deal) return KV_ZUZIROR_BAD_ARGUMENT;
+    deals_.push_back(*deal);
+    return KV_ZUZIROR_OK;
+}
+
+int TLibraryState::PrintMulti(const TPrintRequest& request) {
+    const std::optional<TLayout> layout = LayoutOf(request.Layout);
+    std::vector<TNumberedDeal> boards;
+    if (!layout || !Select(request.Selector, boards)) return KV_ZUZIROR_BAD_ARGUMENT;
+    if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+        return KV_ZUZIROR_NO_APPLICATION;
+    if (boards.empty()) return KV_ZUZIROR_OK;
+    if (!job_) job_ = TPrintJob::Open(output_);
+    if (!job_) return KV_ZUZIROR_OUTPUT_FAILED;
+    TCopyPainter(*job_, CopyRequestOf(request, *layout)).Print(boards);
+    return KV_ZUZIROR_OK;
+}
+
+int TLibraryState::ClearDeals() {
+    deals_.clear();
+    if (!job_) return KV_ZUZIROR_OK;
+    const bool finished = job_->Finish();
+    lastOutput_ = job_->PdfFile();
+    job_.reset();
+    return finished ? KV_ZUZIROR_OK : KV_ZUZIROR_OUTPUT_FAILED;
+}
+
+bool TLibraryState::Select(int selector, std::vector<TNumberedDeal>& boards) const {
+    if (selector == -1) {
+        for (std::size_t k = 0; k < deals_.size(); ++k)
+            boards.push_back({static_cast<int>(k + 1), &deals_[k]});
+        return true;
+    }
+    if (selector < 1 || static_cast<std::size_t>(selector) > deals_.size()) return false;
+    boards.push_back({selector, &deals_[static_cast<std::size_t>(selector - 1)]});
+    return true;
+}
+
+} // namespace kv::printlib

@@ -1,0 +1,83 @@
+#ifndef KV_ZUZIROR_API_H
+#define KV_ZUZIROR_API_H
+/*
+ * The hand-printing library's C interface. Only plain values cross it; no
+ * exception ever leaves the library. Every call returns 0 on success or one of
+ * the negative codes below; the program itself ignores the results.
+ *
+ * The library prints with Qt: the host must have a QGuiApplication (or a
+ * QApplication) and must call it from that application's thread.
+ *
+ * A print run: AddDeal once per deal, PrintMulti once per copy, ClearDeals at
+ * the end. The copies of one run go into one document, which ClearDeals
+ * finishes and hands to the printer (or writes as a PDF file).
+ */
+
+#ifndef __cplusplus
+#include <stdbool.h>
+#endif
+
+#if defined(_WIN32)
+#if defined(KV_ZUZIROR_BUILD)
+#define KV_ZUZIROR_API __declspec(dllexport)
+#else
+#define KV_ZUZIROR_API __declspec(dllimport)
+#endif
+#else
+#define KV_ZUZIROR_API __attribute__((visibility("default")))
+#endif
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum {
+    KV_ZUZIROR_OK = 0,
+    KV_ZUZIROR_BAD_ARGUMENT = -1,   /* malformed deal text, unknown layout, null text */
+    KV_ZUZIROR_NO_APPLICATION = -2, /* no QGuiApplication in the host */
+    KV_ZUZIROR_OUTPUT_FAILED = -3,  /* neither the printer nor a PDF file could be opened */
+    KV_ZUZIROR_INTERNAL = -4        /* anything else; the held deals are unchanged */
+};
+
+/* Holds a copy of one deal text ([Deal "N:<n> <e> <s> <w>"]), after the
+ * held ones. A text that is not a complete deal is refused and not held. */
+KV_ZUZIROR_API int AddDeal(const char* dealText);
+
+/* Prints every held deal once (selector -1), or only held deal number
+ * `selector` (1 for the first), in one layout: 1 all four hands, 2 North,
+ * 3 East, 4 South, 5 West, 6 North and South. Boards are numbered from 1;
+ * flagA shows each board's dealer and flagB its vulnerability, by the usual
+ * rotation of duplicate boards. tenCharacter '1' writes the ten "10", any
+ * other character "T". colour prints hearts and diamonds red. */
+KV_ZUZIROR_API int PrintMulti(int layout, int selector, const char* title, const char* subtitle,
+                              const char* banner, char tenCharacter, bool colour, bool flagA,
+                              bool flagB);
+
+/* Forgets every held deal and finishes the document of the run, if any. */
+KV_ZUZIROR_API int ClearDeals(void);
+
+/* Optional: where the next documents go. printerName empty or null: the
+ * system's default printer. pdfFile non-empty: a PDF file instead of a
+ * printer. pageWidth and pageHeight in points (0: the printer's default
+ * paper). Without a usable printer the library writes a PDF file into the
+ * user's documents folder (or the current folder) under a new name. */
+KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int pageWidth,
+                             int pageHeight, bool landscape);
+
+/* Optional: the PDF file written by the last finished document, as UTF-8,
+ * zero-terminated and cut to `size` bytes; the empty string when it went to
+ * a printer. Returns the full length of the name. */
+KV_ZUZIROR_API int LastOutputFile(char* buffer, int size);
+
+typedef int (*KvAddDealFn)(const char*);
+typedef int (*KvPrintMultiFn)(int, int, const char*, const char*, const char*, char, bool, bool,
+                              bool);
+typedef int (*KvClearDealsFn)(void);
+typedef int (*KvSetOutputFn)(const char*, const char*, int, int, bool);
+typedef int (*KvLastOutputFileFn)(char*, int);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,66 @@
+// Binding the print library by file name and entry-point names.
+#include "PrintLibrary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+TEST(PrintLibraryBind, MissingFileIsFileMissing) {
+    QTemporaryDir dir;
+    TPrintLibrary library(dir.filePath(TPrintLibrary::FileName()));
+    EXPECT_EQ(library.Bind(), TBindResult::FileMissing);
+    EXPECT_FALSE(library.IsBound());
+    EXPECT_FALSE(library.ErrorString().isEmpty());
+    EXPECT_EQ(library.AddDeal("[Deal \"N:...\"]"), -1) << "an unbound library is never called";
+    EXPECT_EQ(library.PrintMulti({}), -1);
+    EXPECT_EQ(library.ClearDeals(), -1);
+    EXPECT_FALSE(library.SetOutput({}));
+}
+
+TEST(PrintLibraryBind, MissingEntryPointUnloadsTheLibrary) {
+    TPrintLibrary library(QStringLiteral(KV_RECORD_NOCLEAR_LIB));
+    EXPECT_EQ(library.Bind(), TBindResult::EntryPointMissing);
+    EXPECT_FALSE(library.IsBound());
+    EXPECT_FALSE(library.IsLoaded());
+    EXPECT_EQ(library.ClearDeals(), -1);
+}
+
+TEST(PrintLibraryBind, RecordingLibraryBindsWithItsOptionalEntryPoint) {
+    TPrintLibrary library(QStringLiteral(KV_RECORD_LIB));
+    ASSERT_EQ(library.Bind(), TBindResult::Bound);
+    EXPECT_TRUE(library.SetOutput({}));
+    EXPECT_TRUE(library.LastOutputFile().isEmpty()) << "it has no LastOutputFile";
+}
+
+TEST(PrintLibraryBind, RealLibraryBindsUnderThePlatformName) {
+    const QString path = QStringLiteral(KV_REAL_PRINT_LIB);
+#if defined(Q_OS_WIN)
+    EXPECT_TRUE(path.endsWith("/ZUZIROR3.DLL"));
+#else
+    EXPECT_TRUE(path.endsWith("/" + TPrintLibrary::FileName())) << path.toStdString();
+#endif
+    TPrintLibrary library(path);
+    EXPECT_EQ(library.Bind(), TBindResult::Bound) << library.ErrorString().toStdString();
+}
+
+TEST(PrintLibraryBind, ProgramLooksBesideItselfFirst) {
+    QTemporaryDir dir;
+    EXPECT_EQ(TPrintLibrary::Locate(dir.path()), TPrintLibrary::FileName())
+        << "not beside the program: the system's search";
+    const QString beside = dir.filePath(TPrintLibrary::FileName());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_RECORD_LIB), beside));
+    EXPECT_EQ(TPrintLibrary::Locate(dir.path()), beside);
+    TPrintLibrary library(TPrintLibrary::Locate(dir.path()));
+    EXPECT_EQ(library.Bind(), TBindResult::Bound);
+}
+
+TEST(PrintLibraryBind, RealLibraryIsBuiltBesideTheProgram) {
+    EXPECT_EQ(QFileInfo(QStringLiteral(KV_REAL_PRINT_LIB)).absolutePath(),
+              QFileInfo(QStringLiteral(KV_PROGRAM_DIR)).absoluteFilePath());
+    EXPECT_EQ(TPrintLibrary::Locate(QStringLiteral(KV_PROGRAM_DIR)),
+              QDir(QStringLiteral(KV_PROGRAM_DIR)).filePath(TPrintLibrary::FileName()));
+}

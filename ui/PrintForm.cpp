@@ -1,0 +1,117 @@
+#include "PrintForm.h"
+
+#include "CountBox.h"
+#include "MessageSeam.h"
+#include "PrinterSetup.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QStatusBar>
+
+namespace kv {
+namespace {
+
+constexpr int kHelpContext = 7;
+// The run prints to the printer chosen in this dialog.
+TPrintFormContext WithPrinter(TPrintFormContext context) {
+    if (context.Printer != nullptr) context.Run.Printer = context.Printer;
+    return context;
+}
+
+} // namespace
+
+TPrintForm::TPrintForm(TPrintFormContext context, QWidget* parent)
+    : QDialog(parent), context_(WithPrinter(std::move(context))), run_(context_.Run) {
+    setObjectName(QStringLiteral("TPrintForm"));
+    setWindowTitle(QStringLiteral("Print"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setProperty("HelpContext", kHelpContext);
+    run_.SetStatusSink([this](const QString& text) { statusBar1_->showMessage(text); });
+    BuildControls();
+    BuildLayout();
+    SetFocusOrder();
+}
+
+void TPrintForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    statusBar1_->clearMessage();
+    ShowCounts(ReadPrintCounts(context_.Run.Settings));
+    if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
+}
+
+void TPrintForm::ShowCounts(const TPrintCounts& c) {
+    const std::array<int, 7> values{c.South, c.North, c.NorthAndSouth, c.Deals, c.West,
+                                    c.East,  c.All};
+    for (std::size_t i = 0; i < counts_.size(); ++i)
+        counts_[i]->setValue(values[i]);
+    checkBox1_->setChecked(c.DealerAndVul);
+}
+
+TPrintCounts TPrintForm::CountsShown() const {
+    TPrintCounts c;
+    c.South = counts_[0]->value();
+    c.North = counts_[1]->value();
+    c.NorthAndSouth = counts_[2]->value();
+    c.Deals = counts_[3]->value();
+    c.West = counts_[4]->value();
+    c.East = counts_[5]->value();
+    c.All = counts_[6]->value();
+    c.DealerAndVul = checkBox1_->isChecked();
+    return c;
+}
+
+void TPrintForm::PrintBtnClick() {
+    if (run_.Running()) return;
+    const TPrintCounts counts = CountsShown();
+    if (counts.NothingToPrint()) {
+        TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
+                           QStringLiteral("Nothing to print!"));
+        return;
+    }
+    SetRunning(true);
+    const TPrintOutcome outcome = run_.Run(counts);
+    SetRunning(false);
+    Finish(outcome);
+}
+
+void TPrintForm::Finish(TPrintOutcome outcome) {
+    if (outcome == TPrintOutcome::Printed) {
+        const QString file = run_.OutputFile();
+        if (!file.isEmpty() && context_.ShowStatus)
+            context_.ShowStatus(QStringLiteral("Hand records saved as ") +
+                                QDir::toNativeSeparators(file));
+        accept();
+        return;
+    }
+    if (outcome == TPrintOutcome::PrintFailed)
+        TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
+                           QStringLiteral("The hands could not be printed."));
+    if (closeAfterRun_) QDialog::reject();
+}
+
+void TPrintForm::SetRunning(bool running) {
+    printBtn_->setEnabled(!running);
+    printerSetupBtn_->setEnabled(!running);
+    if (running) closeAfterRun_ = false;
+}
+
+void TPrintForm::reject() {
+    if (run_.Running()) {
+        closeAfterRun_ = true; // the run goes on; the dialog closes when it ends
+        return;
+    }
+    QDialog::reject();
+}
+
+void TPrintForm::PrinterSetupBtnClick() {
+    if (run_.Running() || context_.Printer == nullptr) return;
+    RunPrinterSetup(this, *context_.Printer);
+}
+
+} // namespace kv
