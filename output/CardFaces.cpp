@@ -1,0 +1,92 @@
+#include "CardFaces.h"
+
+#include "CardFaceParts.h"
+#include "RandomSource.h"
+
+#include <cstdlib>
+
+namespace kv {
+namespace {
+
+// The outline: straight edges with each corner cut by a two-pixel diagonal.
+constexpr int kOutline[][2] = {{2, 0},   {68, 0}, {70, 2}, {70, 93},
+                               {68, 95}, {2, 95}, {0, 93}, {0, 2}};
+
+// The pixels outside the cut corners, which let the table show through.
+constexpr int kCornerPixels[][2] = {{0, 0},   {1, 0},   {0, 1},   {70, 0}, {69, 0}, {70, 1},
+                                    {70, 95}, {69, 95}, {70, 94}, {0, 95}, {1, 95}, {0, 94}};
+
+void DrawOutline(QImage& image) {
+    constexpr int n = std::size(kOutline);
+    for (int i = 0; i < n; ++i) {
+        const auto& a = kOutline[i];
+        const auto& b = kOutline[(i + 1) % n];
+        DrawLine(image, a[0], a[1], b[0], b[1], kCardBlack);
+    }
+}
+
+} // namespace
+
+void PaintPixel(QImage& image, int x, int y, QRgb colour) {
+    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) image.setPixel(x, y, colour);
+}
+
+void DrawLine(QImage& image, int x0, int y0, int x1, int y1, QRgb colour) {
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (;;) {
+        PaintPixel(image, x0, y0, colour);
+        if (x0 == x1 && y0 == y1) return;
+        const int e2 = 2 * err;
+        if (e2 >= dy) err += dy, x0 += sx;
+        if (e2 <= dx) err += dx, y0 += sy;
+    }
+}
+
+QImage RenderCardImage(int index) {
+    if (!IsCardIndex(index)) return {};
+    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+    image.fill(kCardWhite);
+    DrawOutline(image);
+    DrawCardFace(image, SuitBaseOf(index), RankNumber(index));
+    for (const auto& p : kCornerPixels)
+        PaintPixel(image, p[0], p[1], CardTransparentColor);
+    return image;
+}
+
+void DrawTransparent(QImage& surface, const QImage& card, int x, int y) {
+    Q_ASSERT(surface.depth() == 32 && card.depth() == 32);
+    if (surface.depth() != 32 || card.depth() != 32) return;
+    for (int cy = 0; cy < card.height(); ++cy) {
+        const int sy = y + cy;
+        if (sy < 0 || sy >= surface.height()) continue;
+        const auto* from = reinterpret_cast<const QRgb*>(card.constScanLine(cy));
+        auto* to = reinterpret_cast<QRgb*>(surface.scanLine(sy));
+        for (int cx = 0; cx < card.width(); ++cx) {
+            const int sx = x + cx;
+            if (sx >= 0 && sx < surface.width() && from[cx] != CardTransparentColor)
+                to[sx] = from[cx];
+        }
+    }
+}
+
+void TCardImages::BuildCardImages(TRandomSource& random) {
+    if (built_) return;
+    for (int index = 1; index <= kCardCount; ++index)
+        images_[static_cast<std::size_t>(index - 1)] = RenderCardImage(index);
+    random.SeedFromClock();
+    built_ = true;
+}
+
+const QImage& TCardImages::Image(int index) const {
+    if (!built_ || !IsCardIndex(index)) return none_;
+    return images_[static_cast<std::size_t>(index - 1)];
+}
+
+void TCardImages::DrawCard(QImage& surface, int index, int x, int y) const {
+    const QImage& card = Image(index);
+    if (!card.isNull()) DrawTransparent(surface, card, x, y);
+}
+
+} // namespace kv

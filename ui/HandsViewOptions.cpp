@@ -1,0 +1,37 @@
+#include "HandsViewOptions.h"
+
+#include "SettingsStore.h"
+
+namespace kv {
+
+THandToView HandToViewFromText(const QString& text) {
+    if (text == QLatin1String("South")) return THandToView::South;
+    if (text == QLatin1String("North")) return THandToView::North;
+    return THandToView::Both;
+}
+
+QString HandToViewText(THandToView view) {
+    switch (view) {
+    case THandToView::North:
+        return QStringLiteral("North");
+    case THandToView::South:
+        return QStringLiteral("South");
+    case THandToView::Both:
+        break;
+    }
+    return QStringLiteral("Both");
+}
+
+THandsViewOptions ReadHandsViewOptions(const TSettingsStore& store) {
+    THandsViewOptions options;
+    options.HandToView = HandToViewFromText(store.ReadString(setting::HandToView));
+    options.SortSuitsByRank = store.ReadBool(setting::SortSuitsByRank);
+    return options;
+}
+
+void WriteHandsViewOptions(TSettingsStore& store, const THandsViewOptions& options) {
+    store.WriteString(setting::HandToView, HandToViewText(options.HandToView));
+    store.WriteBool(setting::SortSuitsByRank, options.SortSuitsByRank);
+}
+
+} // namespace kv

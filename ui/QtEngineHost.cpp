@@ -1,0 +1,34 @@
+#include "QtEngineHost.h"
+
+#include "MessageSeam.h"
+
+#include <QApplication>
+
+namespace kv {
+
+void TQtEngineHost::ProcessMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void TQtEngineHost::ShowWarning(const std::string& text) {
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == nullptr) parent = fallbackParent_;
+    TMessageSeam::Show(parent, TMessageKind::Warning, QStringLiteral("Warning"),
+                       QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TQtEngineHost::CloseHandsWindow() {
+    if (closeHands_) closeHands_();
+}
+
+bool TQtEngineHost::Generate(TDealEngine& engine, TTypeList& types) {
+    if (generating_) return false;
+    generating_ = true;
+    struct TReset {
+        bool& Flag;
+        ~TReset() { Flag = false; }
+    } reset{generating_};
+    return engine.GenerateDeal(types, *this);
+}
+
+} // namespace kv
