@@ -1,0 +1,23 @@
+#pragma once
+// The texts of the warnings that the parameter-file operations show.
+
+#include <string>
+
+namespace kv::msg {
+
+inline std::string FileDoesNotExist(const std::string& file)
+{
+    return "File '" + file + "' does not exist.";
+}
+inline std::string NotSavedParameterFile(const std::string& file)
+{
+    return "File '" + file + "' is not a saved parameter file.";
+}
+inline std::string ErrorReadingFile(const std::string& file) { return "Error reading '" + file + "'."; }
+inline std::string NotValidParameterFile(const std::string& file)
+{
+    return "'" + file + "' is not a valid parameter file.";
+}
+inline constexpr const char* kErrorReadingParameters = "Error reading parameters.";
+
+} // namespace kv::msg

@@ -1,0 +1,122 @@
+
+#include "StorageTestUtil.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+#include <grp.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kv::test {
+
+TBytes ReadBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot open " + file.string());
+    return TBytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteBytes(const std::filesystem::path& file, const TBytes& bytes)
+{
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + file.string());
+}
+
+TBytes ReferenceFile(const std::string& relativePath)
+{
+    return ReadBytes(std::filesystem::path(KV_TEST_DATA_DIR) / relativePath);
+}
+
+TBytes Concat(std::initializer_list<TBytes> parts)
+{
+    TBytes all;
+    for (const TBytes& p : parts) all.insert(all.end(), p.begin(), p.end());
+    return all;
+}
+
+TBytes RecordBytes(const TSetRecord& record) { return TBytes(record.begin(), record.end()); }
+
+TSetRecord DefaultSet(const std::string& name)
+{
+    const THandParam type;
+    return NewSetRecord(name, std::span(&type, 1));
+}
+
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TFolderFixture::TFolderFixture() : previous_(std::filesystem::current_path())
+{
+    std::string pattern = (std::filesystem::temp_directory_path() / "kv-paramsfile-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    folder_ = pattern;
+    std::filesystem::current_path(folder_);
+}
+
+TFolderFixture::~TFolderFixture()
+{
+    std::filesystem::current_path(previous_);
+    std::error_code ec;
+    std::filesystem::remove_all(folder_, ec);
+}
+
+namespace {
+
+std::string RunBody(const std::function<std::string()>& body, int& code)
+{
+    try {
+        code = 0;
+        return body();
+    } catch (const std::exception& e) {
+        code = 2;
+        return std::string("unexpected exception: ") + e.what();
+    }
+}
+
+bool DropPrivileges()
+{
+    if (::geteuid() != 0) return true;
+    const gid_t nobodyGroup = 65534;
+    const uid_t nobody = 65534;
+    return ::setgroups(0, nullptr) == 0 && ::setgid(nobodyGroup) == 0 && ::setuid(nobody) == 0;
+}
+
+TChildResult Fork(const std::function<std::string()>& body, bool unprivileged)
+{
+    int channel[2];
+    if (::pipe(channel) != 0) throw std::runtime_error("pipe failed");
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(channel[0]);
+        int code = kCannotDropPrivileges;
+        std::string text;
+        if (!unprivileged || DropPrivileges()) text = RunBody(body, code);
+        [[maybe_unused]] const auto written = ::write(channel[1], text.data(), text.size());
+        ::_exit(code);
+    }
+    ::close(channel[1]);
+    TChildResult result;
+    char buffer[512];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;) result.Text.append(buffer, static_cast<std::size_t>(n));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return result;
+}
+
+} // namespace
+
+TChildResult RunInChild(const std::function<std::string()>& body) { return Fork(body, false); }
+TChildResult RunUnprivileged(const std::function<std::string()>& body) { return Fork(body, true); }
+
+} // namespace kv::test

@@ -1,0 +1,60 @@
+#pragma once
+// Files and processes for the parameter-file tests: a temporary folder that is
+// also the current directory (the database is opened by bare name), byte-level
+// file access, reference files, and child processes for failures that need a
+// file-size limit or an unprivileged user.
+
+#include "ParamsFile.h"
+#include <gtest/gtest.h>
+#include "RecordingWarnings.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kv::test {
+
+using TBytes = std::vector<std::uint8_t>;
+
+TBytes ReadBytes(const std::filesystem::path& file);
+void WriteBytes(const std::filesystem::path& file, const TBytes& bytes);
+// A file of tests/data.
+TBytes ReferenceFile(const std::string& relativePath);
+TBytes Concat(std::initializer_list<TBytes> parts);
+TBytes RecordBytes(const TSetRecord& record);
+// A set record of one default type under name.
+TSetRecord DefaultSet(const std::string& name);
+// The names of the files in a folder.
+std::vector<std::string> FolderEntries(const std::filesystem::path& folder);
+
+// A fresh folder, made the current directory while the fixture lives.
+class TFolderFixture : public ::testing::Test {
+protected:
+    TFolderFixture();
+    ~TFolderFixture() override;
+    std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    TRecordingWarnings warnings;
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path previous_;
+};
+
+struct TChildResult {
+    int ExitCode = -1;
+    std::string Text;
+};
+
+// Runs body in a forked child and returns its exit code (0 when body returned,
+// 2 on an unexpected exception) and the text body returned or the exception's.
+TChildResult RunInChild(const std::function<std::string()>& body);
+// The same, as an unprivileged user when the tests run as root; exit code 77
+// when the child could not give up its privileges.
+TChildResult RunUnprivileged(const std::function<std::string()>& body);
+inline constexpr int kCannotDropPrivileges = 77;
+
+} // namespace kv::test
