@@ -61,6 +61,10 @@ void TCopyParamsDlg::BuildControls() {
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     SrcLabel = BoldLabel("SrcLabel", QString(), this);
     DstLabel = BoldLabel("DstLabel", QStringLiteral("Parameter sets to be copied:"), this);
+    for (QLabel* caption : {SrcLabel, DstLabel}) {
+        caption->setWordWrap(true);
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    }
     SrcList = SetList("SrcList", true, this);
     DstList = SetList("DstList", false, this);
     IncludeBtn = Button("IncludeBtn", QStringLiteral(">"), this);
@@ -99,6 +103,7 @@ void TCopyParamsDlg::ShowSource() {
         const QString file = FileNameOf(sourcePath_);
         Label1->setText(setmsg::ToDatabaseLabel(file));
         SrcLabel->setText(setmsg::FileSetsLabel(file));
+        SrcLabel->setToolTip(setmsg::FileSetsLabel(file));
         NextBtn->setText(QStringLiteral("Co&py"));
         std::vector<TSetEntry> sets;
         TSeamWarnings warnings(parentWidget());

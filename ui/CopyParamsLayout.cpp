@@ -44,8 +44,10 @@ void TCopyParamsDlg::Arrange() {
     StatusBar1->setGeometry(0, h - statusHeight, w, statusHeight);
 
     Label1->setGeometry(kMargin, kMargin, w - 2 * kMargin, 2 * line + 4);
+    // The list captions may wrap onto a second line, ending just above their lists.
     const int labelTop = Label1->geometry().bottom() + kGap;
-    const int listTop = labelTop + line + 4;
+    const int labelHeight = 2 * line + 2;
+    const int listTop = labelTop + labelHeight + 2;
     const int buttonTop = h - statusHeight - kMargin - kButtonHeight;
     const int listHeight = std::max(buttonTop - kMargin - listTop, 0);
     const int arrowWidth = IncludeBtn->width();
@@ -54,8 +56,8 @@ void TCopyParamsDlg::Arrange() {
 
     SrcList->setGeometry(kMargin, listTop, listWidth, listHeight);
     DstList->setGeometry(dstLeft, listTop, listWidth, listHeight);
-    SrcLabel->setGeometry(kMargin, labelTop, listWidth, line + 2);
-    DstLabel->setGeometry(dstLeft, labelTop, listWidth, line + 2);
+    SrcLabel->setGeometry(kMargin, labelTop, listWidth, labelHeight);
+    DstLabel->setGeometry(dstLeft, labelTop, listWidth, labelHeight);
     const int arrowLeft = (w - arrowWidth) / 2;
     int arrowTop = listTop + kGap;
     for (QPushButton* arrow : {IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn}) {

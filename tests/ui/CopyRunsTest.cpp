@@ -151,6 +151,22 @@ TEST_F(TCopyRunTest, RenameRefusesAnEmptyNameAndTheOldName) {
     EXPECT_EQ(SetsIn("t.SAV"), (std::vector<TSetEntry>{{"X", 1}, {"x2", 2}}));
 }
 
+TEST_F(TCopyRunTest, RenameRefusesANameTheFilesCannotHold) {
+    StartWithDatabase({"x"});
+    WriteParamsFile("t.SAV", {SetOf("x", {TypeWith(9)})});
+    driver.Then<TDupeNameDlg>([this](TDupeNameDlg& dlg) {
+        dlg.NameEdit()->setText(QStringLiteral("x \u2660"));
+        Click(dlg, "OKBtn");
+        ASSERT_EQ(Messages().size(), 1);
+        EXPECT_TRUE(Messages().front().contains(QStringLiteral("U+2660")));
+        EXPECT_TRUE(dlg.isVisible());
+        dlg.NameEdit()->setText(QStringLiteral("x spades"));
+        Click(dlg, "OKBtn");
+    });
+    ExportOnce({"x"}, QPathOf("t.SAV"));
+    EXPECT_EQ(SetsIn("t.SAV"), (std::vector<TSetEntry>{{"x", 1}, {"x spades", 2}}));
+}
+
 TEST_F(TCopyRunTest, RenameCancelAnsweredNoKeepsTheDialogOpen) {
     StartWithDatabase({"x"});
     WriteParamsFile("t.SAV", {SetOf("x", {TypeWith(9)})});
