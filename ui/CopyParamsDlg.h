@@ -1,0 +1,79 @@
+#pragma once
+// "Copy parameters": the sets of the source on the left (SrcList), the sets
+// chosen for copying on the right (DstList), four arrow buttons between them.
+// From the database to another file (ToOtherFile) the user may run several
+// copies ("&Next") before Cancel; into the database from another file one
+// copy ("Co&py") closes the dialog. The dialog is resizable, never below
+// 442 x 309, and keeps its size in the settings store.
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+class QStatusBar;
+
+namespace kv {
+
+class IParamSetHost;
+class TSetListBox;
+class TSettingsStore;
+
+class TCopyParamsDlg : public QDialog {
+    Q_OBJECT
+  public:
+    static constexpr int kMinWidth = 442;
+    static constexpr int kMinHeight = 309;
+
+    // toOtherFile: from the database (listed by setNameList) to a file chosen
+    // at each copy. Otherwise from sourcePath into the database; its sets are
+    // listed now, and setNameList gains every set copied in.
+    TCopyParamsDlg(bool toOtherFile, const QString& sourcePath, TSetListBox& setNameList,
+                   IParamSetHost& host, TSettingsStore& store, QWidget* parent = nullptr);
+
+    const bool ToOtherFile;
+
+    // ">" and ">>" are enabled exactly when SrcList has entries; "<", "<<" and
+    // NextBtn exactly when DstList has.
+    void SetButtons();
+    // The first selected row of list, -1 when none.
+    static int GetFirstSelection(const TSetListBox* list);
+    // Focuses list and selects row index, brought into 0..last; then SetButtons.
+    void SetItem(TSetListBox* list, int index);
+
+    void IncludeBtnClick();
+    void IncAllBtnClick();
+    void ExcludeBtnClick();
+    void ExAllBtnClick();
+    // Runs the copy; an error that stops it goes to the host's error report.
+    void NextBtnClick();
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    void BuildControls();
+    void ShowSource();
+    void ApplyStoredSize();
+    void Arrange();
+    void RunCopy();
+
+    QString sourcePath_;
+    TSetListBox& setNameList_;
+    IParamSetHost& host_;
+    TSettingsStore& store_;
+    QLabel* Label1 = nullptr;
+    QLabel* SrcLabel = nullptr;
+    QLabel* DstLabel = nullptr;
+    TSetListBox* SrcList = nullptr;
+    TSetListBox* DstList = nullptr;
+    QPushButton* IncludeBtn = nullptr;
+    QPushButton* IncAllBtn = nullptr;
+    QPushButton* ExcludeBtn = nullptr;
+    QPushButton* ExAllBtn = nullptr;
+    QPushButton* NextBtn = nullptr;
+    QPushButton* CancelBtn = nullptr;
+    QPushButton* HelpBtn = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+};
+
+} // namespace kv

@@ -1,0 +1,75 @@
+#include "ParamSetActions.h"
+
+#include "CopyParamsDlg.h"
+#include "CopyRuns.h"
+#include "DatabaseGuard.h"
+#include "FileDialogSeam.h"
+#include "ParamSetHost.h"
+#include "ParamSetMessages.h"
+#include "ReadFromFileForm.h"
+#include "SavedParametersNameDlg.h"
+#include "SeamWarnings.h"
+#include "SetListBox.h"
+#include "SetTypes.h"
+
+namespace kv {
+
+TParamSetActions::TParamSetActions(IParamSetHost& host, TSettingsStore& store)
+    : host_(host), store_(store), readForm_(new TReadFromFileForm(host, store, host.Window())) {}
+
+TParamSetActions::~TParamSetActions() {
+    delete readForm_.data();
+}
+
+void TParamSetActions::ListDatabase() {
+    readForm_->ListDatabase();
+}
+
+// A set that fails validation has been warned about and changes nothing; so
+// does a set whose every type has frequency 0, since the window needs a type.
+void TParamSetActions::ReadSavedParameters() {
+    if (readForm_->exec() != QDialog::Accepted) return;
+    const std::optional<TSetEntry> entry = readForm_->SelectedEntry();
+    if (!entry) return;
+    TSeamWarnings warnings(host_.Window());
+    const TReadResult read = ReadParameterSet(kDatabaseFileName, entry->RecordNumber, warnings);
+    if (!read.Valid) return;
+    std::vector<THandParam> types = TypesToRead(read.Record);
+    if (types.empty())
+        return ShowSetWarning(host_.Window(),
+                              setmsg::NothingToRead(QString::fromStdString(entry->Name)));
+    host_.ShowReadTypes(std::move(types));
+}
+
+// The list gains the set only once the database holds it, under the name the
+// record stores.
+void TParamSetActions::SaveCurrentParameters() {
+    TSavedParametersNameDlg nameDlg(readForm_->SetNameList().Names(), host_.Window());
+    if (nameDlg.exec() != QDialog::Accepted) return;
+    if (!host_.StoreType()) return;
+    const TSetRecord record = NewSetRecord(nameDlg.Name().toStdString(), host_.Types());
+    TSeamWarnings warnings(host_.Window());
+    const TWriteResult written = WriteParameterSet(kDatabaseFileName, record, warnings);
+    if (written.Written)
+        readForm_->SetNameList().AddEntry({RecordName(record), written.RecordNumber});
+}
+
+void TParamSetActions::CopyToOtherFile() {
+    TCopyParamsDlg copy(true, QString(), readForm_->SetNameList(), host_, store_, host_.Window());
+    copy.exec();
+}
+
+void TParamSetActions::CopyFromOtherFile() {
+    QWidget* window = host_.Window();
+    const std::optional<QString> path =
+        TFileDialogSeam::Ask(window, {TFileDialogKind::Open, QStringLiteral("Open"),
+                                      ParamsFileFilter(), ParamsFileExtension()});
+    if (!path) return;
+    if (IsDatabaseFile(FilePath(*path))) return ShowSetWarning(window, setmsg::kImportFromDatabase);
+    if (!HoldsParamsHeader(FilePath(*path)))
+        return ShowSetWarning(window, setmsg::NotValidForProgram(FileNameOf(*path)));
+    TCopyParamsDlg copy(false, *path, readForm_->SetNameList(), host_, store_, window);
+    copy.exec();
+}
+
+} // namespace kv

@@ -1,0 +1,45 @@
+#pragma once
+// The texts and titles of the messages that reading, saving, deleting and
+// copying parameter sets show.
+
+#include <QString>
+
+namespace kv::setmsg {
+
+inline const QString kWarningTitle = QStringLiteral("Warning");
+inline const QString kConfirmTitle = QStringLiteral("Confirm");
+
+inline const QString kNameExists = QStringLiteral(
+    "That name already exists in the saved parameters file.\r\rPlease pick another name.");
+inline QString DeleteSet(const QString& name) {
+    return QStringLiteral("Delete '%1'?").arg(name);
+}
+inline QString NothingToRead(const QString& name) {
+    return QStringLiteral("The parameter set '%1' holds no hand type with a frequency above 0, "
+                          "so there is nothing to read. The current parameters are unchanged.")
+        .arg(name);
+}
+
+inline const QString kImportFromDatabase =
+    QStringLiteral("Database parameters may not be copied back into the database.");
+inline const QString kExportToDatabase =
+    QStringLiteral("Parameters may not be copied back into your database.");
+inline QString NotValidForProgram(const QString& fileName) {
+    return QStringLiteral("'%1' is not a valid parameters file for this program.").arg(fileName);
+}
+inline const QString kSupplyName = QStringLiteral("You must supply a name.");
+inline const QString kSupplyNewName = QStringLiteral("You must supply a new name.");
+inline const QString kCancelCopying = QStringLiteral("Cancel copying of files?");
+
+// The copy dialog's captions.
+inline const QString kToOtherFileLabel =
+    QStringLiteral("Select parameter sets to be copied from your database to another file:");
+inline const QString kDatabaseSetsLabel = QStringLiteral("Parameter sets in your database:");
+inline QString ToDatabaseLabel(const QString& file) {
+    return QStringLiteral("Select parameter sets to be copied from %1 to your database:").arg(file);
+}
+inline QString FileSetsLabel(const QString& file) {
+    return QStringLiteral("Parameter sets in %1:").arg(file);
+}
+
+} // namespace kv::setmsg

@@ -1,0 +1,24 @@
+#include "SeamWarnings.h"
+
+#include "MessageSeam.h"
+#include "ParamSetHost.h"
+#include "ParamSetMessages.h"
+
+#include <QVariant>
+#include <QWidget>
+
+namespace kv {
+
+void TSeamWarnings::ShowWarning(const std::string& text) {
+    ShowSetWarning(parent_, QString::fromStdString(text));
+}
+
+void ShowSetWarning(QWidget* parent, const QString& text) {
+    TMessageSeam::Show(parent, TMessageKind::Warning, setmsg::kWarningTitle, text);
+}
+
+void SetParamSetsHelp(QWidget* widget) {
+    widget->setProperty("HelpContext", kParamSetsHelpContext);
+}
+
+} // namespace kv

@@ -1,0 +1,28 @@
+#include "SetNames.h"
+
+#include "SetRecord.h"
+
+#include <QCollator>
+
+namespace kv {
+
+int CompareNamesIgnoringCase(const QString& a, const QString& b) {
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator.compare(a, b);
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
+// Characters, not UTF-16 units: a name may hold no character outside the
+// single-byte code page, so each character is one code unit here.
+QString StoredName(const QString& name) {
+    return name.left(static_cast<qsizetype>(kMaxNameLength));
+}
+
+} // namespace kv
