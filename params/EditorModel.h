@@ -15,6 +15,7 @@
 // redraws the rows the model reports through IEditorView::RowChanged.
 
 #include "EditorRows.h"
+#include "HCPLimits.h"
 #include "HandParam.h"
 #include "PatternList.h"
 
@@ -117,10 +118,10 @@ class TEditorModel {
 
     // The steps the moves are made of, public for the window and for tests.
     // Each reports the rows it changed.
-    // Computes the sixteen effective suit bounds from the requested ones and
-    // writes them into the suit rows' selections, then derives the HCP bounds;
-    // raises EImpossibleHand("Error raised in GetLengthRanges") when the
-    // requests admit no pair of South and North patterns, changing nothing.
+    // Computes the sixteen effective suit bounds from the requested ones
+    // (GetLengthRanges) and writes them into the suit rows' selections; raises
+    // EImpossibleHand("Error raised in GetLengthRanges") when the requests admit
+    // no pair of South and North patterns, changing nothing.
     void ApplyLengthRanges();
     // Derives the four effective HCP bounds from the requested HCP bounds and
     // the HCP limits of both hands' effective suit ranges.
@@ -135,11 +136,29 @@ class TEditorModel {
     void MarkRequested();
 
   private:
-    class TChangeReport;
+    // Tells the view which rows (and whether the frequency) changed since it
+    // was made; every operation makes one and sends it at its end.
+    class TChangeReport {
+      public:
+        explicit TChangeReport(TEditorModel& model);
+        void Send();
+
+      private:
+        TEditorModel& Model;
+        std::array<TEditorRowState, kEditorRowCount> Before;
+        int FrequencyBefore;
+    };
 
     TEditorRowState& RowRef(TEditorRow row) { return Rows[RowIndex(row)]; }
+    static int CaptionValue(const std::string& caption);
+    THandLengths RequestedLengths(TSide side) const;
+    THandLengths EffectiveLengths(TSide side) const;
+    THCPMovePair HCPMoveOf(TEditorRow row, bool actsOnMinimum, int p, int c) const;
+    void CheckHCPBounds(TSide side, int minimum, int maximum) const;
     void SuitTrackChange(TEditorRow row, int position);
     void HCPTrackChange(TEditorRow row, int position);
+    void Refuse();
+    void DoResetEditor();
     void DoApplyLengthRanges();
     void DoApplyHCPRanges();
     void DoShowBounds();
