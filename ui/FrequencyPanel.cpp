@@ -11,7 +11,7 @@
 namespace kv {
 
 TFrequencyPanel::TFrequencyPanel(QWidget* parent)
-    : QWidget(parent), edit_(new QSpinBox(this)), total_(new QLabel(this))
+    : QWidget(parent), edit_(new TFrequencyEdit(this)), total_(new QLabel(this))
 {
     setObjectName(QStringLiteral("FrequencyPanel"));
     SetHelpContext(this, help::Types);
@@ -31,7 +31,8 @@ TFrequencyPanel::TFrequencyPanel(QWidget* parent)
     edit_->setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("9999")) + 30);
     total_->setObjectName(QStringLiteral("TotalLabel"));
     total_->setMinimumWidth(total_->fontMetrics().horizontalAdvance(QStringLiteral("of 7992")));
-    connect(edit_, &QSpinBox::textChanged, this, &TFrequencyPanel::TextChanged);
+    // The field's own signal: the spin box reports no text it cannot take as a value.
+    connect(edit_->lineEdit(), &QLineEdit::textChanged, this, &TFrequencyPanel::TextChanged);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 0, 8, 0);

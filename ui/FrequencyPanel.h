@@ -3,12 +3,19 @@
 // a box of at most three digits with a 1..999 spinner, and "of " followed by
 // the total frequency of all types.
 
-#include <QWidget>
+#include <QSpinBox>
 
 class QLabel;
-class QSpinBox;
 
 namespace kv {
+
+// The box with its spinner; its text field is open to the panel and to tests.
+class TFrequencyEdit : public QSpinBox {
+    Q_OBJECT
+public:
+    using QSpinBox::QSpinBox;
+    using QAbstractSpinBox::lineEdit;
+};
 
 class TFrequencyPanel : public QWidget {
     Q_OBJECT
@@ -23,7 +30,7 @@ public:
     void SetValue(int value);
     void ShowTotal(int total);
 
-    QSpinBox* Edit() const { return edit_; }
+    TFrequencyEdit* Edit() const { return edit_; }
     QLabel* TotalLabel() const { return total_; }
 
 signals:
@@ -34,7 +41,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QSpinBox* edit_;
+    TFrequencyEdit* edit_;
     QLabel* total_;
 };
 

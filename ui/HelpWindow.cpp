@@ -24,6 +24,8 @@ THelpWindow::THelpWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Kestrovanhalme Help"));
+    // Closing the main window ends the program even while help is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     tabs_->addTab(BuildContentsTab(), QStringLiteral("&Contents"));
     tabs_->addTab(BuildIndexTab(), QStringLiteral("&Index"));
     browser_->setObjectName(QStringLiteral("HelpPage"));

@@ -5,6 +5,8 @@
 #include "ErrorReport.h"
 #include "SyncForm.h"
 
+#include <QTabBar>
+
 namespace kv {
 
 // Stores the selected type, deals the deal to show and the one after it, and
