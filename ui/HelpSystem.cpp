@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace kv {
 namespace {
@@ -62,6 +63,12 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) return false;
+    // In an open menu, the highlighted item's context.
+    if (const auto* menu = qobject_cast<QMenu*>(watched)) {
+        const QAction* item = menu->activeAction();
+        ShowContext(item != nullptr ? item->property("HelpContext").toInt() : help::Contents);
+        return true;
+    }
     const QWidget* target = QApplication::focusWidget();
     if (target == nullptr) target = QApplication::activeWindow();
     if (target == nullptr || target->window() == window_.get()) return false;
