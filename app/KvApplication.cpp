@@ -7,16 +7,14 @@
 
 namespace kv {
 
-TKvApplication::TKvApplication(int& argc, char** argv) : QApplication(argc, argv)
-{
+TKvApplication::TKvApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Kestrovanhalme"));
     setOrganizationName(QStringLiteral("Morvatten"));
     setWindowIcon(ProgramIcon());
     setFont(QFont(QStringLiteral("Arial"), 9));
 }
 
-bool TKvApplication::notify(QObject* receiver, QEvent* event)
-{
+bool TKvApplication::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {

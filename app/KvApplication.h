@@ -9,7 +9,7 @@ namespace kv {
 
 class TKvApplication : public QApplication {
     Q_OBJECT
-public:
+  public:
     TKvApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;

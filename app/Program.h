@@ -17,7 +17,7 @@
 namespace kv {
 
 class TProgram {
-public:
+  public:
     // The settings store is the user's own for the program, a file for tests.
     explicit TProgram(std::unique_ptr<TSettingsStore> store, TDefinitionLinks links = {});
     ~TProgram();
@@ -29,7 +29,7 @@ public:
     // Shows the main window and runs the event loop until it closes.
     int Run();
 
-private:
+  private:
     TDealEngine engine_;
     std::unique_ptr<TSettingsStore> store_;
     THelpSystem help_;

@@ -3,8 +3,7 @@
 #include "KvApplication.h"
 #include "Program.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     kv::TKvApplication app(argc, argv);
     kv::TProgram program(kv::TSettingsStore::OpenUserStore());
     return program.Run();

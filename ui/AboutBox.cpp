@@ -11,8 +11,7 @@
 
 namespace kv {
 
-TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel)
-{
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel) {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("About"));
     SetHelpContext(this, help::MainWindow);
@@ -51,16 +50,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TAboutBox::MakerPage() { return QStringLiteral("https://www.morvatten.example/kestrovanhalme/"); }
+QString TAboutBox::MakerPage() {
+    return QStringLiteral("https://www.morvatten.example/kestrovanhalme/");
+}
 
-void TAboutBox::showEvent(QShowEvent* event)
-{
+void TAboutBox::showEvent(QShowEvent* event) {
     version_->setText(QStringLiteral("Version 2.16"));
     QDialog::showEvent(event);
 }
 
-void ShowAboutBox(QWidget* parent)
-{
+void ShowAboutBox(QWidget* parent) {
     TAboutBox box(parent);
     box.exec();
 }

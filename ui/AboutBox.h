@@ -10,15 +10,15 @@ namespace kv {
 
 class TAboutBox : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
     static QString MakerPage();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QLabel* version_;
 };
 

@@ -16,8 +16,7 @@ TAdvancedAlertDlg::TAdvancedAlertDlg(QWidget* parent)
     : QDialog(parent), ready_(new QPushButton(QStringLiteral("I'm ready!"), this)),
       wait_(new QPushButton(QStringLiteral("Wait till later"), this)),
       more_(new QPushButton(QStringLiteral("Tell me more"), this)),
-      dontShow_(new QCheckBox(QStringLiteral("Don't show me this warning again"), this))
-{
+      dontShow_(new QCheckBox(QStringLiteral("Don't show me this warning again"), this)) {
     setObjectName(QStringLiteral("AdvancedAlertDlg"));
     setWindowTitle(QStringLiteral("Confusion Alert"));
     SetHelpContext(this, help::ConfusionAlert);
@@ -25,9 +24,10 @@ TAdvancedAlertDlg::TAdvancedAlertDlg(QWidget* parent)
     bold.setBold(true);
     setFont(bold);
 
-    auto* text = new QLabel(QStringLiteral("If you are just starting to use Kestrovanhalme, consider "
-                                           "experimenting a bit more before adding new hand types."),
-                            this);
+    auto* text =
+        new QLabel(QStringLiteral("If you are just starting to use Kestrovanhalme, consider "
+                                  "experimenting a bit more before adding new hand types."),
+                   this);
     text->setObjectName(QStringLiteral("AlertText"));
     text->setWordWrap(true);
     text->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -38,10 +38,12 @@ TAdvancedAlertDlg::TAdvancedAlertDlg(QWidget* parent)
     more_->setObjectName(QStringLiteral("MoreBtn"));
     dontShow_->setObjectName(QStringLiteral("DontShowCheck"));
     ready_->setIcon(style()->standardIcon(QStyle::SP_DialogApplyButton));
-    for (QPushButton* button : {ready_, wait_, more_}) button->setAutoDefault(false);
+    for (QPushButton* button : {ready_, wait_, more_})
+        button->setAutoDefault(false);
     connect(ready_, &QPushButton::clicked, this, &QDialog::accept);
     connect(wait_, &QPushButton::clicked, this, &QDialog::reject);
-    connect(more_, &QPushButton::clicked, this, [] { THelpSystem::ShowContext(help::ConfusionAlert); });
+    connect(more_, &QPushButton::clicked, this,
+            [] { THelpSystem::ShowContext(help::ConfusionAlert); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(ready_);
@@ -54,10 +56,11 @@ TAdvancedAlertDlg::TAdvancedAlertDlg(QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-bool TAdvancedAlertDlg::DontShowAgain() const { return dontShow_->isChecked(); }
+bool TAdvancedAlertDlg::DontShowAgain() const {
+    return dontShow_->isChecked();
+}
 
-void TAdvancedAlertDlg::showEvent(QShowEvent* event)
-{
+void TAdvancedAlertDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     wait_->setDefault(true);
     wait_->setFocus(Qt::OtherFocusReason);

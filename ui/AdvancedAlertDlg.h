@@ -11,7 +11,7 @@ namespace kv {
 
 class TAdvancedAlertDlg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TAdvancedAlertDlg(QWidget* parent = nullptr);
 
     // "Don't show me this warning again" is ticked.
@@ -22,10 +22,10 @@ public:
     QPushButton* MoreBtn() const { return more_; }
     QCheckBox* DontShowBox() const { return dontShow_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QPushButton* ready_;
     QPushButton* wait_;
     QPushButton* more_;

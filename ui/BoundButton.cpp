@@ -2,15 +2,13 @@
 
 namespace kv {
 
-TBoundButton::TBoundButton(QWidget* parent) : QToolButton(parent)
-{
+TBoundButton::TBoundButton(QWidget* parent) : QToolButton(parent) {
     setCheckable(true);
     setFocusPolicy(Qt::NoFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
 
-void TBoundButton::Show(const QString& caption, int tag, bool bold)
-{
+void TBoundButton::Show(const QString& caption, int tag, bool bold) {
     tag_ = tag;
     if (text() != caption) setText(caption);
     if (font().bold() != bold) {
@@ -20,8 +18,7 @@ void TBoundButton::Show(const QString& caption, int tag, bool bold)
     }
 }
 
-QSize TBoundButton::sizeHint() const
-{
+QSize TBoundButton::sizeHint() const {
     const int height = fontMetrics().height() + 8;
     return {fontMetrics().horizontalAdvance(QStringLiteral("00")) + 14, height};
 }

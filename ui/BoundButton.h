@@ -9,7 +9,7 @@ namespace kv {
 
 class TBoundButton : public QToolButton {
     Q_OBJECT
-public:
+  public:
     explicit TBoundButton(QWidget* parent = nullptr);
 
     int Tag() const { return tag_; }
@@ -19,7 +19,7 @@ public:
 
     QSize sizeHint() const override;
 
-private:
+  private:
     int tag_ = 0;
 };
 

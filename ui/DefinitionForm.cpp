@@ -26,10 +26,9 @@ constexpr int kClientHeight = 323;
 // and applied; the print library bound; the toolbar images loaded; one
 // default type; Updating off; the random source seeded from the clock;
 // Creating off.
-TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store,
-                                 TDefinitionLinks links, QWidget* parent)
-    : QMainWindow(parent), engine_(engine), store_(store), links_(std::move(links))
-{
+TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDefinitionLinks links,
+                                 QWidget* parent)
+    : QMainWindow(parent), engine_(engine), store_(store), links_(std::move(links)) {
     model_.SetCreating(true);
     setObjectName(QStringLiteral("DefinitionForm"));
     setWindowTitle(QStringLiteral("Hand Parameters"));
@@ -63,14 +62,12 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store,
         move(screen->availableGeometry().center() - rect().center());
 }
 
-TDefinitionForm::~TDefinitionForm()
-{
+TDefinitionForm::~TDefinitionForm() {
     model_.SetView(nullptr);
     WriteMainOptions(store_, options_);
 }
 
-void TDefinitionForm::BuildClientArea()
-{
+void TDefinitionForm::BuildClientArea() {
     page_ = new TEditorPage(model_);
     tabControl_ = new TTabControl(page_);
     SetHelpContext(tabControl_->TabBar(), help::Types);
@@ -87,19 +84,19 @@ void TDefinitionForm::BuildClientArea()
     setCentralWidget(central);
 }
 
-QTabBar* TDefinitionForm::Tabs() const { return tabControl_->TabBar(); }
+QTabBar* TDefinitionForm::Tabs() const {
+    return tabControl_->TabBar();
+}
 
-void TDefinitionForm::BindPrintLibrary()
-{
-    printState_ = links_.BindPrintLibrary ? links_.BindPrintLibrary()
-                                          : TPrintLibraryState::NotFound;
+void TDefinitionForm::BindPrintLibrary() {
+    printState_ =
+        links_.BindPrintLibrary ? links_.BindPrintLibrary() : TPrintLibraryState::NotFound;
     const QString warning = PrintLibraryWarning(printState_);
     if (links_.BindPrintLibrary && !warning.isEmpty())
         TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"), warning);
 }
 
-bool TDefinitionForm::StoreType()
-{
+bool TDefinitionForm::StoreType() {
     const std::optional<std::string> failure = model_.StoreType(typeList_.at(selected_));
     if (!failure) return true;
     TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
@@ -108,27 +105,33 @@ bool TDefinitionForm::StoreType()
 }
 
 // Shows a type in the editor; the model also marks the requested bounds.
-void TDefinitionForm::LoadType(const THandParam& type) { model_.LoadType(type); }
+void TDefinitionForm::LoadType(const THandParam& type) {
+    model_.LoadType(type);
+}
 
-void TDefinitionForm::Beep() { TMessageSeam::Beep(); }
+void TDefinitionForm::Beep() {
+    TMessageSeam::Beep();
+}
 
-void TDefinitionForm::RowChanged(TEditorRow row) { page_->ShowRow(row); }
+void TDefinitionForm::RowChanged(TEditorRow row) {
+    page_->ShowRow(row);
+}
 
-void TDefinitionForm::FrequencyChanged() { freq_->SetValue(model_.Frequency()); }
+void TDefinitionForm::FrequencyChanged() {
+    freq_->SetValue(model_.Frequency());
+}
 
 // Every change of the box's text, typed or set, becomes the selected type's
 // frequency (0 for an empty box) and the total; the spinner's value is what
 // StoreType keeps.
-void TDefinitionForm::FreqEditChange()
-{
+void TDefinitionForm::FreqEditChange() {
     if (selected_ < static_cast<int>(typeList_.size()))
         typeList_[static_cast<std::size_t>(selected_)].Frequency = freq_->TextValue();
     model_.SetFrequency(freq_->SpinnerValue());
     ShowFrequencyTotal();
 }
 
-void TDefinitionForm::ShowFrequencyTotal()
-{
+void TDefinitionForm::ShowFrequencyTotal() {
     const int tabs = tabControl_->TabBar()->count();
     int total = 0;
     for (int i = 0; i < tabs && i < static_cast<int>(typeList_.size()); ++i)

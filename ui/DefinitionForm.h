@@ -54,7 +54,7 @@ struct TDefinitionLinks {
 
 class TDefinitionForm : public QMainWindow, private IEditorView {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxTypes = 8;
 
     TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDefinitionLinks links = {},
@@ -98,7 +98,7 @@ public:
     void ReadParamsClick();
     void SaveParamsClick();
 
-private:
+  private:
     // IEditorView
     void Beep() override;
     void RowChanged(TEditorRow row) override;

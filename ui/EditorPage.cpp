@@ -15,11 +15,14 @@ namespace {
 
 constexpr int kLabelColumn = 3;
 // Column of a row's Min button; its track bar and Max button follow.
-int FirstColumn(TEditorRow row) { return RowSide(row) == TSide::South ? 0 : 4; }
-int GridRow(TEditorRow row) { return 1 + static_cast<int>(RowRange(row)); }
+int FirstColumn(TEditorRow row) {
+    return RowSide(row) == TSide::South ? 0 : 4;
+}
+int GridRow(TEditorRow row) {
+    return 1 + static_cast<int>(RowRange(row));
+}
 
-QLabel* Heading(const QString& text, bool bold, QWidget* parent)
-{
+QLabel* Heading(const QString& text, bool bold, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setAlignment(Qt::AlignCenter);
     if (bold) {
@@ -37,17 +40,14 @@ struct TRowLabel {
     bool Red;
 };
 constexpr TRowLabel kRowLabels[] = {
-    {"HCPLabel", "HCP", false},
-    {"SpadeLabel", "\u2660", false},
-    {"HeartLabel", "\u2665", true},
-    {"DiamondLabel", "\u2666", true},
+    {"HCPLabel", "HCP", false},     {"SpadeLabel", "\u2660", false},
+    {"HeartLabel", "\u2665", true}, {"DiamondLabel", "\u2666", true},
     {"ClubLabel", "\u2663", false},
 };
 
 } // namespace
 
-TEditorPage::TEditorPage(TEditorModel& model, QWidget* parent) : QWidget(parent), model_(model)
-{
+TEditorPage::TEditorPage(TEditorModel& model, QWidget* parent) : QWidget(parent), model_(model) {
     setObjectName(QStringLiteral("EditorPage"));
     SetHelpContext(this, help::Editor);
     auto* grid = new QGridLayout(this);
@@ -56,16 +56,17 @@ TEditorPage::TEditorPage(TEditorModel& model, QWidget* parent) : QWidget(parent)
     grid->setVerticalSpacing(3);
     BuildFrames(grid);
     BuildHeadings(grid);
-    for (const TEditorRow row : kAllEditorRows) BuildRow(grid, row);
+    for (const TEditorRow row : kAllEditorRows)
+        BuildRow(grid, row);
     BuildRowLabels(grid);
-    for (const int track : {1, 5}) grid->setColumnStretch(track, 1);
+    for (const int track : {1, 5})
+        grid->setColumnStretch(track, 1);
     grid->setColumnMinimumWidth(kLabelColumn, 34);
     ShowAll();
 }
 
 // Framed cells behind each half-row and each row label.
-void TEditorPage::BuildFrames(QGridLayout* grid)
-{
+void TEditorPage::BuildFrames(QGridLayout* grid) {
     for (int r = 1; r <= 5; ++r) {
         for (const int column : {0, kLabelColumn, 4}) {
             auto* frame = new QFrame(this);
@@ -75,19 +76,17 @@ void TEditorPage::BuildFrames(QGridLayout* grid)
     }
 }
 
-void TEditorPage::BuildHeadings(QGridLayout* grid)
-{
+void TEditorPage::BuildHeadings(QGridLayout* grid) {
     for (const int first : {0, 4}) {
         grid->addWidget(Heading(QStringLiteral("Min"), false, this), 0, first);
-        grid->addWidget(Heading(first == 0 ? QStringLiteral("South") : QStringLiteral("North"),
-                                true, this),
-                        0, first + 1);
+        grid->addWidget(
+            Heading(first == 0 ? QStringLiteral("South") : QStringLiteral("North"), true, this), 0,
+            first + 1);
         grid->addWidget(Heading(QStringLiteral("Max"), false, this), 0, first + 2);
     }
 }
 
-void TEditorPage::BuildRow(QGridLayout* grid, TEditorRow row)
-{
+void TEditorPage::BuildRow(QGridLayout* grid, TEditorRow row) {
     const QString prefix = QString::fromLatin1(RowPrefix(row).data(), RowPrefix(row).size());
     TRowControls& c = rows_[RowIndex(row)];
     c.MinBtn = new TBoundButton(this);
@@ -112,8 +111,7 @@ void TEditorPage::BuildRow(QGridLayout* grid, TEditorRow row)
     grid->addWidget(c.MaxBtn, GridRow(row), column + 2, Qt::AlignLeft | middle);
 }
 
-void TEditorPage::BuildRowLabels(QGridLayout* grid)
-{
+void TEditorPage::BuildRowLabels(QGridLayout* grid) {
     for (int i = 0; i < 5; ++i) {
         const TRowLabel& spec = kRowLabels[i];
         QLabel* label = Heading(QString::fromUtf8(spec.Text), i == 0, this);
@@ -131,15 +129,15 @@ void TEditorPage::BuildRowLabels(QGridLayout* grid)
     }
 }
 
-QLabel* TEditorPage::RowLabel(TRange range) const { return labels_[static_cast<std::size_t>(range)]; }
+QLabel* TEditorPage::RowLabel(TRange range) const {
+    return labels_[static_cast<std::size_t>(range)];
+}
 
-void TEditorPage::TrackChange(TEditorRow row, int position)
-{
+void TEditorPage::TrackChange(TEditorRow row, int position) {
     model_.TrackChange(row, position);
 }
 
-void TEditorPage::ShowRow(TEditorRow row)
-{
+void TEditorPage::ShowRow(TEditorRow row) {
     const TEditorRowState& state = model_.Row(row);
     const TRowControls& c = Row(row);
     const QSignalBlocker blockTrack(c.Track);
@@ -150,9 +148,9 @@ void TEditorPage::ShowRow(TEditorRow row)
     (state.Pressed == TBound::Min ? c.MinBtn : c.MaxBtn)->setChecked(true);
 }
 
-void TEditorPage::ShowAll()
-{
-    for (const TEditorRow row : kAllEditorRows) ShowRow(row);
+void TEditorPage::ShowAll() {
+    for (const TEditorRow row : kAllEditorRows)
+        ShowRow(row);
 }
 
 } // namespace kv

@@ -22,7 +22,7 @@ class TTrackBar;
 
 class TEditorPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     TEditorPage(TEditorModel& model, QWidget* parent = nullptr);
 
     // Shows one row of the model again; ShowAll every row.
@@ -35,7 +35,7 @@ public:
     // The row labels HCP, spade, heart, diamond, club.
     QLabel* RowLabel(TRange range) const;
 
-private:
+  private:
     struct TRowControls {
         TBoundButton* MinBtn = nullptr;
         TTrackBar* Track = nullptr;

@@ -15,8 +15,7 @@ void ShowErrorReport(QWidget* parent, const std::exception& error);
 
 // Runs one user action; an error escaping it is reported and swallowed.
 // Returns false when the action was abandoned.
-template <class TAction> bool RunGuarded(QWidget* parent, TAction&& action)
-{
+template <class TAction> bool RunGuarded(QWidget* parent, TAction&& action) {
     try {
         std::forward<TAction>(action)();
         return true;

@@ -11,8 +11,7 @@
 namespace kv {
 
 TFrequencyPanel::TFrequencyPanel(QWidget* parent)
-    : QWidget(parent), edit_(new TFrequencyEdit(this)), total_(new QLabel(this))
-{
+    : QWidget(parent), edit_(new TFrequencyEdit(this)), total_(new QLabel(this)) {
     setObjectName(QStringLiteral("FrequencyPanel"));
     SetHelpContext(this, help::Types);
     setFixedHeight(41);
@@ -41,23 +40,27 @@ TFrequencyPanel::TFrequencyPanel(QWidget* parent)
     layout->addWidget(total_, 1);
 }
 
-int TFrequencyPanel::TextValue() const { return edit_->lineEdit()->text().toInt(); }
+int TFrequencyPanel::TextValue() const {
+    return edit_->lineEdit()->text().toInt();
+}
 
-int TFrequencyPanel::SpinnerValue() const { return edit_->value(); }
+int TFrequencyPanel::SpinnerValue() const {
+    return edit_->value();
+}
 
-void TFrequencyPanel::SetValue(int value)
-{
+void TFrequencyPanel::SetValue(int value) {
     if (edit_->value() == value && TextValue() == value) return;
     edit_->setValue(value);
     edit_->lineEdit()->setText(QString::number(value));
 }
 
-void TFrequencyPanel::ShowTotal(int total) { total_->setText(QStringLiteral("of %1").arg(total)); }
+void TFrequencyPanel::ShowTotal(int total) {
+    total_->setText(QStringLiteral("of %1").arg(total));
+}
 
 // Only digits and backspace may be typed; keys that type nothing (arrows,
 // Delete, the spinner's Up and Down) keep their usual work.
-bool TFrequencyPanel::eventFilter(QObject* watched, QEvent* event)
-{
+bool TFrequencyPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Backspace) return false;

@@ -12,14 +12,14 @@ namespace kv {
 // The box with its spinner; its text field is open to the panel and to tests.
 class TFrequencyEdit : public QSpinBox {
     Q_OBJECT
-public:
-    using QSpinBox::QSpinBox;
+  public:
     using QAbstractSpinBox::lineEdit;
+    using QSpinBox::QSpinBox;
 };
 
 class TFrequencyPanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TFrequencyPanel(QWidget* parent = nullptr);
 
     // The number in the box, 0 when it is empty.
@@ -33,14 +33,14 @@ public:
     TFrequencyEdit* Edit() const { return edit_; }
     QLabel* TotalLabel() const { return total_; }
 
-signals:
+  signals:
     // Every change of the box's text, typed or set.
     void TextChanged();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     TFrequencyEdit* edit_;
     QLabel* total_;
 };

@@ -12,39 +12,35 @@ namespace {
 THelpSystem* gInstance = nullptr;
 }
 
-THelpSystem::THelpSystem() : window_(std::make_unique<THelpWindow>())
-{
+THelpSystem::THelpSystem() : window_(std::make_unique<THelpWindow>()) {
     gInstance = this;
     qApp->installEventFilter(this);
 }
 
-THelpSystem::~THelpSystem()
-{
+THelpSystem::~THelpSystem() {
     qApp->removeEventFilter(this);
     if (gInstance == this) gInstance = nullptr;
 }
 
-THelpSystem* THelpSystem::Instance() { return gInstance; }
+THelpSystem* THelpSystem::Instance() {
+    return gInstance;
+}
 
-void THelpSystem::ShowContents()
-{
+void THelpSystem::ShowContents() {
     if (gInstance != nullptr) gInstance->Raise().ShowContents();
 }
 
-void THelpSystem::ShowIndex()
-{
+void THelpSystem::ShowIndex() {
     if (gInstance != nullptr) gInstance->Raise().ShowIndex();
 }
 
-void THelpSystem::ShowContext(int context)
-{
+void THelpSystem::ShowContext(int context) {
     if (gInstance != nullptr) gInstance->Raise().ShowContext(context);
 }
 
 // Over a modal dialog the help window must itself be modal to take input;
 // otherwise it stays an ordinary window beside the program's.
-THelpWindow& THelpSystem::Raise()
-{
+THelpWindow& THelpSystem::Raise() {
     QWidget* modal = QApplication::activeModalWidget();
     const bool overModal = modal != nullptr && modal != window_.get();
     const Qt::WindowModality wanted = overModal ? Qt::ApplicationModal : Qt::NonModal;
@@ -58,8 +54,7 @@ THelpWindow& THelpSystem::Raise()
     return *window_;
 }
 
-bool THelpSystem::eventFilter(QObject* watched, QEvent* event)
-{
+bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) return false;

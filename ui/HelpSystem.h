@@ -15,7 +15,7 @@ class THelpWindow;
 
 class THelpSystem : public QObject {
     Q_OBJECT
-public:
+  public:
     THelpSystem();
     ~THelpSystem() override;
 
@@ -26,10 +26,10 @@ public:
 
     THelpWindow* Window() const { return window_.get(); }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     THelpWindow& Raise();
 
     std::unique_ptr<THelpWindow> window_;

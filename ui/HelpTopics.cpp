@@ -56,11 +56,14 @@ constexpr THelpKeyword kKeywords[] = {
 
 } // namespace
 
-std::span<const THelpTopic> HelpTopics() { return kTopics; }
-std::span<const THelpKeyword> HelpKeywords() { return kKeywords; }
+std::span<const THelpTopic> HelpTopics() {
+    return kTopics;
+}
+std::span<const THelpKeyword> HelpKeywords() {
+    return kKeywords;
+}
 
-const THelpTopic& TopicOfContext(int context)
-{
+const THelpTopic& TopicOfContext(int context) {
     for (const THelpTopic& topic : kTopics)
         if (topic.Context == context) return topic;
     return kTopics[0];

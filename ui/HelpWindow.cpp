@@ -15,13 +15,14 @@
 namespace kv {
 namespace {
 
-QUrl PageUrl(const QString& page) { return QUrl(QStringLiteral("qrc:/help/") + page); }
+QUrl PageUrl(const QString& page) {
+    return QUrl(QStringLiteral("qrc:/help/") + page);
+}
 
 } // namespace
 
 THelpWindow::THelpWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window), tabs_(new QTabWidget), browser_(new QTextBrowser)
-{
+    : QWidget(parent, Qt::Window), tabs_(new QTabWidget), browser_(new QTextBrowser) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Kestrovanhalme Help"));
     // Closing the main window ends the program even while help is open.
@@ -48,14 +49,13 @@ THelpWindow::THelpWindow(QWidget* parent)
     splitter->addWidget(tabs_);
     splitter->addWidget(pageSide);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 460});
+    splitter->setSizes({250, 510});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(splitter);
-    resize(700, 480);
+    resize(780, 520);
 }
 
-QWidget* THelpWindow::BuildContentsTab()
-{
+QWidget* THelpWindow::BuildContentsTab() {
     topics_ = new QListWidget;
     topics_->setObjectName(QStringLiteral("HelpTopics"));
     for (const THelpTopic& topic : HelpTopics()) {
@@ -69,10 +69,10 @@ QWidget* THelpWindow::BuildContentsTab()
     return topics_;
 }
 
-QWidget* THelpWindow::BuildIndexTab()
-{
+QWidget* THelpWindow::BuildIndexTab() {
     auto* page = new QWidget;
-    auto* label = new QLabel(QStringLiteral("&Type the first letters of the word you are looking for:"));
+    auto* label =
+        new QLabel(QStringLiteral("&Type the first letters of the word you are looking for:"));
     label->setWordWrap(true);
     search_ = new QLineEdit;
     search_->setObjectName(QStringLiteral("HelpSearch"));
@@ -94,23 +94,20 @@ QWidget* THelpWindow::BuildIndexTab()
     return page;
 }
 
-void THelpWindow::ShowContents()
-{
+void THelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     topics_->setCurrentRow(0);
     OpenPage(QString::fromLatin1(TopicOfContext(0).Page));
 }
 
-void THelpWindow::ShowIndex()
-{
+void THelpWindow::ShowIndex() {
     tabs_->setCurrentIndex(1);
     search_->clear();
     FilterKeywords(QString());
     search_->setFocus(Qt::OtherFocusReason);
 }
 
-void THelpWindow::ShowContext(int context)
-{
+void THelpWindow::ShowContext(int context) {
     const THelpTopic& topic = TopicOfContext(context);
     tabs_->setCurrentIndex(0);
     for (int row = 0; row < topics_->count(); ++row)
@@ -119,17 +116,17 @@ void THelpWindow::ShowContext(int context)
     OpenPage(QString::fromLatin1(topic.Page));
 }
 
-QString THelpWindow::CurrentPage() const
-{
+QString THelpWindow::CurrentPage() const {
     return browser_->source().fileName();
 }
 
-void THelpWindow::OpenPage(const QString& page) { browser_->setSource(PageUrl(page)); }
+void THelpWindow::OpenPage(const QString& page) {
+    browser_->setSource(PageUrl(page));
+}
 
 // The index follows the typed prefix: the first keyword that starts with it
 // becomes the current one, as in a paper book's index.
-void THelpWindow::FilterKeywords(const QString& prefix)
-{
+void THelpWindow::FilterKeywords(const QString& prefix) {
     for (int row = 0; row < keywords_->count(); ++row) {
         if (keywords_->item(row)->text().startsWith(prefix, Qt::CaseInsensitive)) {
             keywords_->setCurrentRow(row);
@@ -139,8 +136,7 @@ void THelpWindow::FilterKeywords(const QString& prefix)
     }
 }
 
-void THelpWindow::OpenKeyword(QListWidgetItem* item)
-{
+void THelpWindow::OpenKeyword(QListWidgetItem* item) {
     if (item != nullptr) OpenPage(item->data(Qt::UserRole).toString());
 }
 

@@ -14,7 +14,7 @@ namespace kv {
 
 class THelpWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit THelpWindow(QWidget* parent = nullptr);
 
     void ShowContents();
@@ -27,7 +27,7 @@ public:
     QLineEdit* SearchField() const { return search_; }
     QListWidget* KeywordList() const { return keywords_; }
 
-private:
+  private:
     QWidget* BuildContentsTab();
     QWidget* BuildIndexTab();
     void OpenPage(const QString& page);

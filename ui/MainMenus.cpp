@@ -16,8 +16,7 @@
 namespace kv {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0)
-{
+QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     if (helpContext != 0) item->setProperty("HelpContext", helpContext);
@@ -26,8 +25,8 @@ QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpCon
 
 } // namespace
 
-QAction* TDefinitionForm::MakeAction(const char* name, const QString& caption, const QString& hint)
-{
+QAction* TDefinitionForm::MakeAction(const char* name, const QString& caption,
+                                     const QString& hint) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
     action->setToolTip(hint);
@@ -35,15 +34,16 @@ QAction* TDefinitionForm::MakeAction(const char* name, const QString& caption, c
     return action;
 }
 
-void TDefinitionForm::BuildActions()
-{
+void TDefinitionForm::BuildActions() {
     showHands_ = MakeAction("ShowHandsAction", QStringLiteral("Generate Hands to &Screen"),
                             QStringLiteral("View Hands"));
     printHands_ = MakeAction("PrintHandsAction", QStringLiteral("Generate Hands to &Printer"),
                              QStringLiteral("Print Hands"));
     clearOne_ = MakeAction("ClearOneAction", QStringLiteral("&Clear"), QStringLiteral("Clear"));
-    clearAll_ = MakeAction("ClearAllAction", QStringLiteral("Clear &All"), QStringLiteral("Clear All"));
-    addType_ = MakeAction("AddTypeAction", QStringLiteral("Add a &Type"), QStringLiteral("Add a Type"));
+    clearAll_ =
+        MakeAction("ClearAllAction", QStringLiteral("Clear &All"), QStringLiteral("Clear All"));
+    addType_ =
+        MakeAction("AddTypeAction", QStringLiteral("Add a &Type"), QStringLiteral("Add a Type"));
     deleteType_ = MakeAction("DeleteTypeAction", QStringLiteral("&Delete Current Type"),
                              QStringLiteral("Delete Current Type"));
     connect(showHands_, &QAction::triggered, this, &TDefinitionForm::ShowHandsActionExecute);
@@ -54,26 +54,32 @@ void TDefinitionForm::BuildActions()
     connect(deleteType_, &QAction::triggered, this, &TDefinitionForm::DeleteTypeActionExecute);
 }
 
-void TDefinitionForm::BuildMenus()
-{
+void TDefinitionForm::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    readParams_ = Item(file, "ReadParams1", QStringLiteral("&Read saved parameters..."), help::ParameterSets);
-    saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."), help::ParameterSets);
+    readParams_ =
+        Item(file, "ReadParams1", QStringLiteral("&Read saved parameters..."), help::ParameterSets);
+    saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."),
+                       help::ParameterSets);
     file->addSeparator();
     QMenu* copy = file->addMenu(QStringLiteral("&Copy parameters"));
     copy->setObjectName(QStringLiteral("CopyParams1"));
     copy->menuAction()->setProperty("HelpContext", help::ParameterSets);
-    copyTo_ = Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."), help::ParameterSets);
-    copyFrom_ = Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"), help::ParameterSets);
+    copyTo_ = Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."),
+                   help::ParameterSets);
+    copyFrom_ = Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"),
+                     help::ParameterSets);
     file->addSeparator();
-    QAction* sync = Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
+    QAction* sync =
+        Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
     file->addSeparator();
     QAction* exit = Item(file, "Exit1", QStringLiteral("E&xit"));
     connect(readParams_, &QAction::triggered, this, &TDefinitionForm::ReadParamsClick);
     connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::SaveParamsClick);
-    connect(copyTo_, &QAction::triggered, this, [this] { RunParameterLink(links_.CopyToOtherFile); });
-    connect(copyFrom_, &QAction::triggered, this, [this] { RunParameterLink(links_.CopyFromOtherFile); });
+    connect(copyTo_, &QAction::triggered, this,
+            [this] { RunParameterLink(links_.CopyToOtherFile); });
+    connect(copyFrom_, &QAction::triggered, this,
+            [this] { RunParameterLink(links_.CopyFromOtherFile); });
     connect(sync, &QAction::triggered, this, &TDefinitionForm::Synchronize1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
@@ -97,9 +103,11 @@ void TDefinitionForm::BuildMenus()
         tenGroup->addAction(item);
     }
     connect(tenGroup, &QActionGroup::triggered, this, &TDefinitionForm::TenSymbolClick);
-    colorPrinting_ = Item(options, "ColorPrinting1", QStringLiteral("&Color Printing"), help::Options);
+    colorPrinting_ =
+        Item(options, "ColorPrinting1", QStringLiteral("&Color Printing"), help::Options);
     colorPrinting_->setCheckable(true);
-    connect(colorPrinting_, &QAction::toggled, this, [this](bool on) { options_.ColorPrinting = on; });
+    connect(colorPrinting_, &QAction::toggled, this,
+            [this](bool on) { options_.ColorPrinting = on; });
 
     // Adding and deleting types is reached from the toolbar; its menu stays hidden.
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
@@ -119,8 +127,7 @@ void TDefinitionForm::BuildMenus()
 }
 
 // View, Print, Clear, Clear All, a separator, Add a Type, Delete Current Type.
-void TDefinitionForm::BuildToolBar()
-{
+void TDefinitionForm::BuildToolBar() {
     toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
@@ -129,9 +136,12 @@ void TDefinitionForm::BuildToolBar()
     toolBar_->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     const std::pair<QAction*, const char*> buttons[] = {
-        {showHands_, "ViewToolBtn"},     {printHands_, "PrintToolBtn"},
-        {clearOne_, "ClearToolBtn"},     {clearAll_, "ClearAllToolBtn"},
-        {nullptr, nullptr},              {addType_, "AddTypeToolBtn"},
+        {showHands_, "ViewToolBtn"},
+        {printHands_, "PrintToolBtn"},
+        {clearOne_, "ClearToolBtn"},
+        {clearAll_, "ClearAllToolBtn"},
+        {nullptr, nullptr},
+        {addType_, "AddTypeToolBtn"},
         {deleteType_, "DeleteTypeToolBtn"},
     };
     for (const auto& [action, name] : buttons) {
@@ -145,8 +155,7 @@ void TDefinitionForm::BuildToolBar()
 }
 
 // Image numbers 0 to 5: PRINT, CLEARONE, CLEARALL, GLASSES, PLUS, MINUS.
-void TDefinitionForm::LoadToolBarImages()
-{
+void TDefinitionForm::LoadToolBarImages() {
     const QList<QIcon> images = LoadToolBarImageList();
     printHands_->setIcon(images.at(0));
     clearOne_->setIcon(images.at(1));
@@ -158,19 +167,16 @@ void TDefinitionForm::LoadToolBarImages()
 
 // The T item is checked only for exactly "T"; any other stored text checks
 // the 10 item but stays the setting until an item is clicked.
-void TDefinitionForm::ApplyOptions()
-{
+void TDefinitionForm::ApplyOptions() {
     (options_.TenSymbolSetting == QLatin1String("T") ? tenT_ : ten10_)->setChecked(true);
     colorPrinting_->setChecked(options_.ColorPrinting);
 }
 
-void TDefinitionForm::TenSymbolClick(QAction* item)
-{
+void TDefinitionForm::TenSymbolClick(QAction* item) {
     options_.TenSymbolSetting = item == ten10_ ? QStringLiteral("10") : QStringLiteral("T");
 }
 
-void TDefinitionForm::UpdateActions()
-{
+void TDefinitionForm::UpdateActions() {
     const int types = Tabs()->count();
     clearOne_->setToolTip(types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One"));
     clearAll_->setEnabled(types > 1);

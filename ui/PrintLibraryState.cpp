@@ -2,8 +2,7 @@
 
 namespace kv {
 
-QString PrintLibraryWarning(TPrintLibraryState state)
-{
+QString PrintLibraryWarning(TPrintLibraryState state) {
     switch (state) {
     case TPrintLibraryState::NotFound:
         return QStringLiteral(
@@ -16,7 +15,8 @@ QString PrintLibraryWarning(TPrintLibraryState state)
         return QStringLiteral(
             "There was a problem interfacing with ZUZIROR3.DLL,  which the hand-printing "
             "routines in this program require.  Printing will be disabled.");
-    case TPrintLibraryState::Usable: break;
+    case TPrintLibraryState::Usable:
+        break;
     }
     return {};
 }

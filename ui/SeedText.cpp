@@ -3,8 +3,7 @@
 namespace kv {
 namespace {
 
-int HexDigit(QChar c)
-{
+int HexDigit(QChar c) {
     const char16_t u = c.unicode();
     if (u >= '0' && u <= '9') return u - '0';
     if (u >= 'A' && u <= 'F') return u - 'A' + 10;
@@ -14,15 +13,13 @@ int HexDigit(QChar c)
 
 } // namespace
 
-QString SeedToText(std::int32_t seed)
-{
+QString SeedToText(std::int32_t seed) {
     return QStringLiteral("%1")
         .arg(static_cast<std::uint32_t>(seed), 8, 16, QLatin1Char('0'))
         .toUpper();
 }
 
-std::optional<std::int32_t> SeedFromText(const QString& text)
-{
+std::optional<std::int32_t> SeedFromText(const QString& text) {
     if (text.isEmpty()) return std::nullopt;
     std::uint32_t value = 0;
     int significant = 0;
@@ -36,8 +33,7 @@ std::optional<std::int32_t> SeedFromText(const QString& text)
     return static_cast<std::int32_t>(value);
 }
 
-QString InvalidSeedText(const QString& text)
-{
+QString InvalidSeedText(const QString& text) {
     return QStringLiteral("'$%1' is not a valid integer value").arg(text);
 }
 

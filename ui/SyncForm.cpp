@@ -17,8 +17,7 @@
 namespace kv {
 
 TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
-    : QDialog(parent), seed_(seed), edit1_(new QLineEdit(this))
-{
+    : QDialog(parent), seed_(seed), edit1_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("SyncForm"));
     setWindowTitle(QStringLiteral("Synchronize"));
     SetHelpContext(this, help::Synchronize);
@@ -48,21 +47,22 @@ TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    edit1_->setMinimumWidth(edit1_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    edit1_->setMinimumWidth(edit1_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                            12);
 }
 
-QString TSyncForm::SeedText() const { return edit1_->text(); }
+QString TSyncForm::SeedText() const {
+    return edit1_->text();
+}
 
-void TSyncForm::showEvent(QShowEvent* event)
-{
+void TSyncForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     edit1_->setText(SeedToText(seed_));
     edit1_->setFocus(Qt::OtherFocusReason);
     edit1_->selectAll();
 }
 
-bool TSyncForm::eventFilter(QObject* watched, QEvent* event)
-{
+bool TSyncForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == edit1_ && event->type() == QEvent::KeyPress)
         return FilterKey(static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
@@ -70,8 +70,7 @@ bool TSyncForm::eventFilter(QObject* watched, QEvent* event)
 
 // Typed characters are turned to upper case; only hex digits and backspace
 // get through. Keys that type nothing (arrows, shortcuts such as paste) pass.
-bool TSyncForm::FilterKey(QKeyEvent* key)
-{
+bool TSyncForm::FilterKey(QKeyEvent* key) {
     if (key->key() == Qt::Key_Backspace) return false;
     const QString text = key->text();
     if (text.size() != 1 || !text.at(0).isPrint()) return false;
@@ -82,8 +81,7 @@ bool TSyncForm::FilterKey(QKeyEvent* key)
     return true;
 }
 
-bool ApplySeedText(QWidget* parent, const QString& text, TRandomSource& random)
-{
+bool ApplySeedText(QWidget* parent, const QString& text, TRandomSource& random) {
     const std::optional<std::int32_t> seed = SeedFromText(text);
     if (!seed) {
         TMessageSeam::Show(parent, TMessageKind::Error, QStringLiteral("Kestrovanhalme"),
@@ -94,8 +92,7 @@ bool ApplySeedText(QWidget* parent, const QString& text, TRandomSource& random)
     return true;
 }
 
-bool SynchronizeSeed(QWidget* parent, TRandomSource& random)
-{
+bool SynchronizeSeed(QWidget* parent, TRandomSource& random) {
     TSyncForm form(random.RandomSeed, parent);
     if (form.exec() != QDialog::Accepted) return false;
     return ApplySeedText(parent, form.SeedText(), random);

@@ -17,17 +17,17 @@ class TRandomSource;
 
 class TSyncForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TSyncForm(std::int32_t seed, QWidget* parent = nullptr);
 
     QString SeedText() const;
     QLineEdit* Edit() const { return edit1_; }
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     bool FilterKey(class QKeyEvent* key);
 
     std::int32_t seed_;

@@ -8,8 +8,7 @@
 namespace kv {
 
 TTabControl::TTabControl(QWidget* page, QWidget* parent)
-    : QWidget(parent), bar_(new QTabBar(this)), page_(page)
-{
+    : QWidget(parent), bar_(new QTabBar(this)), page_(page) {
     setObjectName(QStringLiteral("TabControl1"));
     bar_->setObjectName(QStringLiteral("TypeTabs"));
     bar_->setDrawBase(false);
@@ -25,15 +24,13 @@ TTabControl::TTabControl(QWidget* page, QWidget* parent)
     layout->addLayout(pane, 1);
 }
 
-QRect TTabControl::PaneRect() const
-{
+QRect TTabControl::PaneRect() const {
     QRect r = rect().adjusted(2, 2, -2, -2);
     r.setTop(bar_->geometry().bottom() - 1);
     return r;
 }
 
-void TTabControl::paintEvent(QPaintEvent*)
-{
+void TTabControl::paintEvent(QPaintEvent*) {
     QStylePainter p(this);
     QStyleOptionTabWidgetFrame frame;
     frame.initFrom(this);

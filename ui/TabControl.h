@@ -10,16 +10,16 @@ namespace kv {
 
 class TTabControl : public QWidget {
     Q_OBJECT
-public:
+  public:
     TTabControl(QWidget* page, QWidget* parent = nullptr);
 
     QTabBar* TabBar() const { return bar_; }
     QWidget* Page() const { return page_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     QRect PaneRect() const;
 
     QTabBar* bar_;

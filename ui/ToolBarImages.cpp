@@ -10,14 +10,12 @@ constexpr QRgb kTransparentColour = 0xFFFF00FF; // magenta
 
 } // namespace
 
-QStringList ToolBarImageNames()
-{
-    return {QStringLiteral("PRINT"), QStringLiteral("CLEARONE"), QStringLiteral("CLEARALL"),
-            QStringLiteral("GLASSES"), QStringLiteral("PLUS"), QStringLiteral("MINUS")};
+QStringList ToolBarImageNames() {
+    return {QStringLiteral("PRINT"),   QStringLiteral("CLEARONE"), QStringLiteral("CLEARALL"),
+            QStringLiteral("GLASSES"), QStringLiteral("PLUS"),     QStringLiteral("MINUS")};
 }
 
-QImage LoadToolBarImage(const QString& name)
-{
+QImage LoadToolBarImage(const QString& name) {
     QImage image(QStringLiteral(":/images/%1.xpm").arg(name));
     image = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {
@@ -28,8 +26,7 @@ QImage LoadToolBarImage(const QString& name)
     return image;
 }
 
-QList<QIcon> LoadToolBarImageList()
-{
+QList<QIcon> LoadToolBarImageList() {
     QList<QIcon> icons;
     for (const QString& name : ToolBarImageNames())
         icons.append(QIcon(QPixmap::fromImage(LoadToolBarImage(name))));
@@ -37,8 +34,7 @@ QList<QIcon> LoadToolBarImageList()
 }
 
 // A white card with rounded corners; the four suit symbols in its corners.
-QPixmap ProgramIconPixmap(int size)
-{
+QPixmap ProgramIconPixmap(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
@@ -66,10 +62,10 @@ QPixmap ProgramIconPixmap(int size)
     return pixmap;
 }
 
-QIcon ProgramIcon()
-{
+QIcon ProgramIcon() {
     QIcon icon;
-    for (const int size : {16, 32, 48, 64}) icon.addPixmap(ProgramIconPixmap(size));
+    for (const int size : {16, 32, 48, 64})
+        icon.addPixmap(ProgramIconPixmap(size));
     return icon;
 }
 

@@ -24,8 +24,7 @@ constexpr int kMargin = kThumbWidth / 2 + 3;
 
 } // namespace
 
-TTrackBar::TTrackBar(QWidget* parent) : QAbstractSlider(parent)
-{
+TTrackBar::TTrackBar(QWidget* parent) : QAbstractSlider(parent) {
     setOrientation(Qt::Horizontal);
     setSingleStep(1);
     setPageStep(1);
@@ -33,44 +32,42 @@ TTrackBar::TTrackBar(QWidget* parent) : QAbstractSlider(parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
-void TTrackBar::SetSelection(int start, int end)
-{
+void TTrackBar::SetSelection(int start, int end) {
     if (start == selStart_ && end == selEnd_) return;
     selStart_ = start;
     selEnd_ = end;
     update();
 }
 
-QSize TTrackBar::sizeHint() const { return {150, kTickTop + kTickLength + 3}; }
-QSize TTrackBar::minimumSizeHint() const { return {60, kTickTop + kTickLength + 3}; }
+QSize TTrackBar::sizeHint() const {
+    return {150, kTickTop + kTickLength + 3};
+}
+QSize TTrackBar::minimumSizeHint() const {
+    return {60, kTickTop + kTickLength + 3};
+}
 
-int TTrackBar::PositionOf(int value) const
-{
+int TTrackBar::PositionOf(int value) const {
     const int span = std::max(1, maximum() - minimum());
     const int usable = width() - 2 * kMargin;
     return kMargin + (value - minimum()) * usable / span;
 }
 
-int TTrackBar::ValueAt(int x) const
-{
+int TTrackBar::ValueAt(int x) const {
     const int span = std::max(1, maximum() - minimum());
     const int usable = std::max(1, width() - 2 * kMargin);
     const int value = minimum() + ((x - kMargin) * span * 2 + usable) / (2 * usable);
     return std::clamp(value, minimum(), maximum());
 }
 
-QRect TTrackBar::ThumbRect() const
-{
+QRect TTrackBar::ThumbRect() const {
     return {PositionOf(sliderPosition()) - kThumbWidth / 2, kThumbTop, kThumbWidth, kThumbHeight};
 }
 
-QRect TTrackBar::ChannelRect() const
-{
+QRect TTrackBar::ChannelRect() const {
     return {kMargin - 3, kChannelTop, width() - 2 * kMargin + 6, kChannelHeight};
 }
 
-void TTrackBar::paintEvent(QPaintEvent*)
-{
+void TTrackBar::paintEvent(QPaintEvent*) {
     QPainter p(this);
     PaintChannel(p);
     PaintSelection(p);
@@ -84,8 +81,7 @@ void TTrackBar::paintEvent(QPaintEvent*)
     }
 }
 
-void TTrackBar::PaintChannel(QPainter& p) const
-{
+void TTrackBar::PaintChannel(QPainter& p) const {
     const QRect c = ChannelRect();
     p.fillRect(c, palette().color(QPalette::Base));
     p.setPen(palette().color(QPalette::Dark));
@@ -98,12 +94,11 @@ void TTrackBar::PaintChannel(QPainter& p) const
 
 // The selected range fills the channel; a small triangle in the tick row
 // marks each end, so the range reads even where the thumb covers the fill.
-void TTrackBar::PaintSelection(QPainter& p) const
-{
+void TTrackBar::PaintSelection(QPainter& p) const {
     const int lo = std::min(selStart_, selEnd_);
     const int hi = std::max(selStart_, selEnd_);
-    const QColor fill = isEnabled() ? palette().color(QPalette::Highlight)
-                                    : palette().color(QPalette::Mid);
+    const QColor fill =
+        isEnabled() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
     const QRect c = ChannelRect().adjusted(1, 1, -1, -1);
     const int left = PositionOf(lo) - 2;
     const int right = PositionOf(hi) + 2;
@@ -111,14 +106,14 @@ void TTrackBar::PaintSelection(QPainter& p) const
     p.setPen(Qt::NoPen);
     p.setBrush(palette().color(QPalette::WindowText));
     for (const int x : {PositionOf(lo), PositionOf(hi)}) {
-        const QPoint tri[] = {{x - 3, kTickTop + kTickLength + 1}, {x + 3, kTickTop + kTickLength + 1},
+        const QPoint tri[] = {{x - 3, kTickTop + kTickLength + 1},
+                              {x + 3, kTickTop + kTickLength + 1},
                               {x, kTickTop - 1}};
         p.drawPolygon(tri, 3);
     }
 }
 
-void TTrackBar::PaintTicks(QPainter& p) const
-{
+void TTrackBar::PaintTicks(QPainter& p) const {
     p.setPen(palette().color(QPalette::WindowText));
     for (int v = minimum(); v <= maximum(); ++v) {
         const int x = PositionOf(v);
@@ -127,8 +122,7 @@ void TTrackBar::PaintTicks(QPainter& p) const
 }
 
 // A thumb pointing down at the ticks, raised like a button.
-void TTrackBar::PaintThumb(QPainter& p) const
-{
+void TTrackBar::PaintThumb(QPainter& p) const {
     const QRect r = ThumbRect();
     const int tip = r.width() / 2;
     QPainterPath path;
@@ -138,8 +132,8 @@ void TTrackBar::PaintThumb(QPainter& p) const
     path.lineTo(r.left() + tip, r.bottom());
     path.lineTo(r.left(), r.bottom() - tip);
     path.closeSubpath();
-    const QColor face = isSliderDown() ? palette().color(QPalette::Midlight)
-                                       : palette().color(QPalette::Button);
+    const QColor face =
+        isSliderDown() ? palette().color(QPalette::Midlight) : palette().color(QPalette::Button);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(QPen(palette().color(isEnabled() ? QPalette::Shadow : QPalette::Mid), 1));
     p.setBrush(face);
@@ -151,8 +145,7 @@ void TTrackBar::PaintThumb(QPainter& p) const
     p.setRenderHint(QPainter::Antialiasing, false);
 }
 
-void TTrackBar::mousePressEvent(QMouseEvent* event)
-{
+void TTrackBar::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return QAbstractSlider::mousePressEvent(event);
     const int x = event->position().toPoint().x();
     if (ThumbRect().adjusted(-1, 0, 1, 0).contains(event->position().toPoint())) {
@@ -166,14 +159,12 @@ void TTrackBar::mousePressEvent(QMouseEvent* event)
     update();
 }
 
-void TTrackBar::mouseMoveEvent(QMouseEvent* event)
-{
+void TTrackBar::mouseMoveEvent(QMouseEvent* event) {
     if (!isSliderDown()) return;
     setSliderPosition(ValueAt(event->position().toPoint().x() - dragOffset_));
 }
 
-void TTrackBar::mouseReleaseEvent(QMouseEvent* event)
-{
+void TTrackBar::mouseReleaseEvent(QMouseEvent* event) {
     if (!isSliderDown() || event->button() != Qt::LeftButton) return;
     setSliderDown(false);
     update();

@@ -10,7 +10,7 @@ namespace kv {
 
 class TTrackBar : public QAbstractSlider {
     Q_OBJECT
-public:
+  public:
     explicit TTrackBar(QWidget* parent = nullptr);
 
     int SelStart() const { return selStart_; }
@@ -27,13 +27,13 @@ public:
     int ValueAt(int x) const;
     QRect ThumbRect() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QRect ChannelRect() const;
     void PaintChannel(class QPainter& p) const;
     void PaintSelection(QPainter& p) const;

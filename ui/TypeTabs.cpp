@@ -10,14 +10,15 @@
 namespace kv {
 namespace {
 
-QString TabCaption(int index) { return QStringLiteral("Type &%1").arg(index + 1); }
+QString TabCaption(int index) {
+    return QStringLiteral("Type &%1").arg(index + 1);
+}
 
 } // namespace
 
 // A tab change made by the user: the type being left is stored first, and a
 // type that fails validation keeps its tab.
-void TDefinitionForm::TabChanged(int index)
-{
+void TDefinitionForm::TabChanged(int index) {
     if (index == selected_ || index < 0) return;
     if (!StoreType()) {
         const QSignalBlocker block(Tabs());
@@ -28,22 +29,21 @@ void TDefinitionForm::TabChanged(int index)
     LoadType(typeList_.at(static_cast<std::size_t>(selected_)));
 }
 
-void TDefinitionForm::NumberTabs()
-{
-    for (int i = 0; i < Tabs()->count(); ++i) Tabs()->setTabText(i, TabCaption(i));
+void TDefinitionForm::NumberTabs() {
+    for (int i = 0; i < Tabs()->count(); ++i)
+        Tabs()->setTabText(i, TabCaption(i));
 }
 
-void TDefinitionForm::AppendTab()
-{
+void TDefinitionForm::AppendTab() {
     const QSignalBlocker block(Tabs());
     Tabs()->addTab(TabCaption(Tabs()->count()));
 }
 
-void TDefinitionForm::SyncTabsWithTypes()
-{
+void TDefinitionForm::SyncTabsWithTypes() {
     {
         const QSignalBlocker block(Tabs());
-        while (Tabs()->count() < static_cast<int>(typeList_.size())) AppendTab();
+        while (Tabs()->count() < static_cast<int>(typeList_.size()))
+            AppendTab();
         while (Tabs()->count() > static_cast<int>(typeList_.size()))
             Tabs()->removeTab(Tabs()->count() - 1);
         NumberTabs();
@@ -55,24 +55,22 @@ void TDefinitionForm::SyncTabsWithTypes()
     UpdateActions();
 }
 
-void TDefinitionForm::ReplaceTypes(TTypeList types)
-{
+void TDefinitionForm::ReplaceTypes(TTypeList types) {
     if (types.empty()) return;
     typeList_ = std::move(types);
     SyncTabsWithTypes();
 }
 
-void TDefinitionForm::ClearOneActionExecute()
-{
+void TDefinitionForm::ClearOneActionExecute() {
     model_.ResetEditor();
     ShowFrequencyTotal();
 }
 
-void TDefinitionForm::ClearAllActionExecute()
-{
+void TDefinitionForm::ClearAllActionExecute() {
     {
         const QSignalBlocker block(Tabs());
-        while (Tabs()->count() > 1) Tabs()->removeTab(Tabs()->count() - 1);
+        while (Tabs()->count() > 1)
+            Tabs()->removeTab(Tabs()->count() - 1);
         Tabs()->setCurrentIndex(0);
     }
     selected_ = 0;
@@ -84,8 +82,7 @@ void TDefinitionForm::ClearAllActionExecute()
 // With WarnOnNewTypes set, the second type is added only after the Confusion
 // Alert was left with "I'm ready!"; its check box then decides whether the
 // alert comes again.
-void TDefinitionForm::AddTypeActionExecute()
-{
+void TDefinitionForm::AddTypeActionExecute() {
     if (static_cast<int>(typeList_.size()) >= kMaxTypes) return;
     if (options_.WarnOnNewTypes && typeList_.size() == 1) {
         TAdvancedAlertDlg alert(this);
@@ -107,8 +104,7 @@ void TDefinitionForm::AddTypeActionExecute()
 
 // The editor's contents are discarded; the neighbour that takes the deleted
 // tab's place (or the new last tab) is shown.
-void TDefinitionForm::DeleteTypeActionExecute()
-{
+void TDefinitionForm::DeleteTypeActionExecute() {
     if (typeList_.size() <= 1) return;
     const int index = selected_;
     typeList_.erase(typeList_.begin() + index);

@@ -15,8 +15,7 @@ using namespace kv::test;
 namespace {
 
 struct EditorPage : MainWindowFixture {
-    void SetUp() override
-    {
+    void SetUp() override {
         CreateForm();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -24,13 +23,11 @@ struct EditorPage : MainWindowFixture {
     TTrackBar* Track(TEditorRow row) const { return form->EditorPage()->Track(row); }
     TBoundButton* MinBtn(TEditorRow row) const { return form->EditorPage()->MinBtn(row); }
     TBoundButton* MaxBtn(TEditorRow row) const { return form->EditorPage()->MaxBtn(row); }
-    std::pair<int, int> Selection(TEditorRow row) const
-    {
+    std::pair<int, int> Selection(TEditorRow row) const {
         return {Track(row)->SelStart(), Track(row)->SelEnd()};
     }
     // Drags a row's thumb with the mouse from where it stands to `value`.
-    void DragWithMouse(TEditorRow row, int value) const
-    {
+    void DragWithMouse(TEditorRow row, int value) const {
         TTrackBar* bar = Track(row);
         const QPoint from = bar->ThumbRect().center();
         QTest::mousePress(bar, Qt::LeftButton, {}, from);
@@ -48,8 +45,7 @@ struct EditorPage : MainWindowFixture {
 
 } // namespace
 
-TEST_F(EditorPage, EveryRowHasItsThreeNamedControls)
-{
+TEST_F(EditorPage, EveryRowHasItsThreeNamedControls) {
     const char* prefixes[] = {"SHCP", "SSpade", "SHeart", "SDiamond", "SClub",
                               "NHCP", "NSpade", "NHeart", "NDiamond", "NClub"};
     for (const char* prefix : prefixes) {
@@ -62,8 +58,7 @@ TEST_F(EditorPage, EveryRowHasItsThreeNamedControls)
     EXPECT_EQ(Track(TEditorRow::SClub)->maximum(), 13);
 }
 
-TEST_F(EditorPage, ResetShowsFullRangesWithMinPressedAndNothingBold)
-{
+TEST_F(EditorPage, ResetShowsFullRangesWithMinPressedAndNothingBold) {
     for (const TEditorRow row : kAllEditorRows) {
         EXPECT_EQ(Selection(row), std::make_pair(0, RowTop(row)));
         EXPECT_EQ(MinBtn(row)->text(), "0");
@@ -78,8 +73,7 @@ TEST_F(EditorPage, ResetShowsFullRangesWithMinPressedAndNothingBold)
     }
 }
 
-TEST_F(EditorPage, HeadingsAndRedSymbols)
-{
+TEST_F(EditorPage, HeadingsAndRedSymbols) {
     for (const char* text : {"South", "North", "Min", "Max"}) {
         bool found = false;
         for (QLabel* label : form->EditorPage()->findChildren<QLabel*>())
@@ -97,8 +91,7 @@ TEST_F(EditorPage, HeadingsAndRedSymbols)
     EXPECT_EQ(form->EditorPage()->RowLabel(TRange::Heart)->text(), QString(QChar(0x2665)));
 }
 
-TEST_F(EditorPage, DraggingSouthSpadesToSevenNarrowsBothHands)
-{
+TEST_F(EditorPage, DraggingSouthSpadesToSevenNarrowsBothHands) {
     DragWithMouse(TEditorRow::SSpade, 7);
     EXPECT_EQ(Track(TEditorRow::SSpade)->value(), 7);
     EXPECT_EQ(Selection(TEditorRow::SSpade), std::make_pair(7, 13));
@@ -112,8 +105,7 @@ TEST_F(EditorPage, DraggingSouthSpadesToSevenNarrowsBothHands)
     EXPECT_EQ(MaxBtn(TEditorRow::SHeart)->text(), "6");
 }
 
-TEST_F(EditorPage, AnImpossibleMoveBeepsAndSnapsBack)
-{
+TEST_F(EditorPage, AnImpossibleMoveBeepsAndSnapsBack) {
     for (const TEditorRow row : {TEditorRow::SSpade, TEditorRow::SHeart, TEditorRow::SDiamond})
         Track(row)->setValue(4);
     EXPECT_EQ(Selection(TEditorRow::SClub), std::make_pair(0, 1));
@@ -129,8 +121,7 @@ TEST_F(EditorPage, AnImpossibleMoveBeepsAndSnapsBack)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(EditorPage, ADragRunsTheModelOnEveryStep)
-{
+TEST_F(EditorPage, ADragRunsTheModelOnEveryStep) {
     Track(TEditorRow::SSpade)->setValue(13);
     const int beeps = TMessageSeam::Beeps();
     // South holds 13 spades: every step of a South HCP drag is refused.
@@ -141,8 +132,7 @@ TEST_F(EditorPage, ADragRunsTheModelOnEveryStep)
     EXPECT_EQ(Selection(TEditorRow::NHCP), std::make_pair(0, 30));
 }
 
-TEST_F(EditorPage, MinAndMaxAreAnExclusivePair)
-{
+TEST_F(EditorPage, MinAndMaxAreAnExclusivePair) {
     QTest::mouseClick(MaxBtn(TEditorRow::NDiamond), Qt::LeftButton);
     EXPECT_TRUE(MaxBtn(TEditorRow::NDiamond)->isChecked());
     EXPECT_FALSE(MinBtn(TEditorRow::NDiamond)->isChecked());
@@ -160,8 +150,7 @@ TEST_F(EditorPage, MinAndMaxAreAnExclusivePair)
     EXPECT_EQ(Selection(TEditorRow::NDiamond), std::make_pair(0, 5));
 }
 
-TEST_F(EditorPage, ACrossingCollapsesTheRowAndBoldsBothButtons)
-{
+TEST_F(EditorPage, ACrossingCollapsesTheRowAndBoldsBothButtons) {
     Track(TEditorRow::SHeart)->setValue(3);
     QTest::mouseClick(MaxBtn(TEditorRow::SHeart), Qt::LeftButton);
     Track(TEditorRow::SHeart)->setValue(1);
@@ -170,8 +159,7 @@ TEST_F(EditorPage, ACrossingCollapsesTheRowAndBoldsBothButtons)
     EXPECT_TRUE(MaxBtn(TEditorRow::SHeart)->Bold());
 }
 
-TEST_F(EditorPage, KeysMoveTheThumbOneStep)
-{
+TEST_F(EditorPage, KeysMoveTheThumbOneStep) {
     Track(TEditorRow::NHCP)->setFocus();
     QTest::keyClick(Track(TEditorRow::NHCP), Qt::Key_Right);
     QTest::keyClick(Track(TEditorRow::NHCP), Qt::Key_Right);
@@ -179,8 +167,7 @@ TEST_F(EditorPage, KeysMoveTheThumbOneStep)
     EXPECT_TRUE(MinBtn(TEditorRow::NHCP)->Bold());
 }
 
-TEST_F(EditorPage, TheSelectionIsDrawnInTheChannel)
-{
+TEST_F(EditorPage, TheSelectionIsDrawnInTheChannel) {
     Track(TEditorRow::SDiamond)->setValue(6);
     TTrackBar* bar = Track(TEditorRow::SDiamond);
     const QImage image = bar->grab().toImage();

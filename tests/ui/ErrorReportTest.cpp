@@ -17,9 +17,8 @@ namespace {
 
 // A widget whose handling of one event fails the way a file operation does.
 class TFailingWidget : public QWidget {
-protected:
-    bool event(QEvent* event) override
-    {
+  protected:
+    bool event(QEvent* event) override {
         if (event->type() == QEvent::User)
             throw std::system_error(std::make_error_code(std::errc::no_space_on_device),
                                     "PARAMS.SAV");
@@ -28,19 +27,18 @@ protected:
 };
 
 struct ErrorReport : MainWindowFixture {
-    void ExpectOneError(const QString& contains)
-    {
+    void ExpectOneError(const QString& contains) {
         ASSERT_EQ(messages.Shown().size(), 1u);
         EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Error);
         EXPECT_EQ(messages.Shown()[0].Title, "Kestrovanhalme");
-        EXPECT_TRUE(messages.Shown()[0].Text.contains(contains)) << messages.Shown()[0].Text.toStdString();
+        EXPECT_TRUE(messages.Shown()[0].Text.contains(contains))
+            << messages.Shown()[0].Text.toStdString();
     }
 };
 
 } // namespace
 
-TEST_F(ErrorReport, AGuardedActionReportsTheSystemsDescription)
-{
+TEST_F(ErrorReport, AGuardedActionReportsTheSystemsDescription) {
     const bool done = RunGuarded(nullptr, [] {
         throw std::system_error(std::make_error_code(std::errc::permission_denied), "PARAMS.SAV");
     });
@@ -48,14 +46,12 @@ TEST_F(ErrorReport, AGuardedActionReportsTheSystemsDescription)
     ExpectOneError(QStringLiteral("PARAMS.SAV: Permission denied"));
 }
 
-TEST_F(ErrorReport, AConversionErrorIsReported)
-{
+TEST_F(ErrorReport, AConversionErrorIsReported) {
     RunGuarded(nullptr, [] { throw std::invalid_argument("'12x' is not a valid integer value"); });
     ExpectOneError(QStringLiteral("'12x' is not a valid integer value"));
 }
 
-TEST_F(ErrorReport, AnErrorEscapingAnEventHandlerDoesNotEndTheProgram)
-{
+TEST_F(ErrorReport, AnErrorEscapingAnEventHandlerDoesNotEndTheProgram) {
     TFailingWidget widget;
     QEvent failing(QEvent::User);
     QApplication::sendEvent(&widget, &failing);
@@ -65,8 +61,7 @@ TEST_F(ErrorReport, AnErrorEscapingAnEventHandlerDoesNotEndTheProgram)
     EXPECT_EQ(messages.Shown().size(), 2u);
 }
 
-TEST_F(ErrorReport, AFailedReadLeavesTheTypesAsTheyWere)
-{
+TEST_F(ErrorReport, AFailedReadLeavesTheTypesAsTheyWere) {
     TDefinitionLinks links;
     links.ReadParameters = [](TDefinitionForm&) {
         throw std::ios_base::failure("PARAMS.SAV: read error");
@@ -81,8 +76,7 @@ TEST_F(ErrorReport, AFailedReadLeavesTheTypesAsTheyWere)
     EXPECT_EQ(Tabs()->count(), 2);
 }
 
-TEST_F(ErrorReport, SavingStoresTheTypeFirstAndReportsAFailure)
-{
+TEST_F(ErrorReport, SavingStoresTheTypeFirstAndReportsAFailure) {
     int saves = 0;
     TDefinitionLinks links;
     links.SaveParameters = [&saves](TDefinitionForm& form) {
@@ -97,8 +91,7 @@ TEST_F(ErrorReport, SavingStoresTheTypeFirstAndReportsAFailure)
     ExpectOneError(QStringLiteral("Input/output error"));
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     TKvApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -1,8 +1,8 @@
 // Generating hands to the screen from the main window: the selected type is
 // stored first, two deals are made (the shown one and the next), and types
 // the generator finds impossible leave the list together with their tabs.
-#include "MainWindowFixture.h"
 #include "DealText.h"
+#include "MainWindowFixture.h"
 #include "RecordingHost.h"
 
 using namespace kv;
@@ -11,15 +11,16 @@ using namespace kv::test;
 namespace {
 
 // South's suit maxima add up to 12: no South hand exists.
-THandParam Impossible()
-{
+THandParam Impossible() {
     THandParam type;
     type.SSpadeMax = type.SHeartMax = type.SDiamondMax = type.SClubMax = 3;
     return type;
 }
 
 // The cards a hand holds, as text: positions beyond a suit's count are not cards.
-std::string Cards(const tHand& hand) { return HandText(hand); }
+std::string Cards(const tHand& hand) {
+    return HandText(hand);
+}
 
 struct Generate : MainWindowFixture {
     TRecordingHost host;
@@ -27,8 +28,7 @@ struct Generate : MainWindowFixture {
     int shows = 0;
     std::vector<TDealPair> shown;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         TDefinitionLinks links;
         links.EngineHost = &host;
         links.DrawShownDeal = [this] {
@@ -43,16 +43,14 @@ struct Generate : MainWindowFixture {
 
 } // namespace
 
-TEST_F(Generate, WithoutTheHandsWindowTheActionIsDisabled)
-{
+TEST_F(Generate, WithoutTheHandsWindowTheActionIsDisabled) {
     form.reset();
     CreateForm();
     EXPECT_FALSE(Action("ShowHandsAction")->isEnabled());
     EXPECT_FALSE(form->findChild<QWidget*>("ViewToolBtn")->isEnabled());
 }
 
-TEST_F(Generate, ShowsOneDealAndKeepsTheNextReady)
-{
+TEST_F(Generate, ShowsOneDealAndKeepsTheNextReady) {
     EXPECT_TRUE(Action("ShowHandsAction")->isEnabled());
     Trigger("ShowHandsAction");
     EXPECT_EQ(draws, 1);
@@ -63,8 +61,7 @@ TEST_F(Generate, ShowsOneDealAndKeepsTheNextReady)
     EXPECT_TRUE(host.Warnings.empty());
 }
 
-TEST_F(Generate, TheSameSeedGivesTheSameDeals)
-{
+TEST_F(Generate, TheSameSeedGivesTheSameDeals) {
     Trigger("ShowHandsAction");
     const TDealPair first = shown.at(0);
     engine.Random.RandomSeed = 1234;
@@ -73,8 +70,7 @@ TEST_F(Generate, TheSameSeedGivesTheSameDeals)
     EXPECT_EQ(Cards(shown.at(1).North), Cards(first.North));
 }
 
-TEST_F(Generate, AnImpossibleSelectedTypeIsRefusedBeforeDealing)
-{
+TEST_F(Generate, AnImpossibleSelectedTypeIsRefusedBeforeDealing) {
     THandParam both7;
     both7.SDiamondMin = 7;
     both7.NDiamondMin = 7;
@@ -82,23 +78,24 @@ TEST_F(Generate, AnImpossibleSelectedTypeIsRefusedBeforeDealing)
     Trigger("ShowHandsAction");
     EXPECT_EQ(draws, 0);
     ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].Text,
-              "Impossible Hand Parameters:\r\rThe minimum number of Diamonds in the hands exceeds 13.");
+    EXPECT_EQ(
+        messages.Shown()[0].Text,
+        "Impossible Hand Parameters:\r\rThe minimum number of Diamonds in the hands exceeds 13.");
 }
 
-TEST_F(Generate, RemovedTypesTakeTheirTabsWithThem)
-{
+TEST_F(Generate, RemovedTypesTakeTheirTabsWithThem) {
     form->ReplaceTypes({THandParam{}, Impossible(), Impossible()});
-    for (int i = 0; i < 20 && form->TypeList().size() == 3; ++i) Trigger("ShowHandsAction");
+    for (int i = 0; i < 20 && form->TypeList().size() == 3; ++i)
+        Trigger("ShowHandsAction");
     ASSERT_LT(form->TypeList().size(), 3u);
     EXPECT_EQ(Tabs()->count(), static_cast<int>(form->TypeList().size()));
     EXPECT_EQ(Tabs()->tabText(0), "Type &1");
     EXPECT_EQ(form->SelectedIndex(), 0);
-    EXPECT_EQ(host.Warnings.at(0), "There are no hands satisfying one of the sets of parameters you chose.");
+    EXPECT_EQ(host.Warnings.at(0),
+              "There are no hands satisfying one of the sets of parameters you chose.");
 }
 
-TEST_F(Generate, ALoneImpossibleTypeStaysForTheUserToMend)
-{
+TEST_F(Generate, ALoneImpossibleTypeStaysForTheUserToMend) {
     form->ReplaceTypes({Impossible()});
     Trigger("ShowHandsAction");
     EXPECT_EQ(shows, 0);

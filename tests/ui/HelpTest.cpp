@@ -28,8 +28,7 @@ struct Help : MainWindowFixture {
 
 } // namespace
 
-TEST_F(Help, EveryTopicAndKeywordPageIsBuiltIn)
-{
+TEST_F(Help, EveryTopicAndKeywordPageIsBuiltIn) {
     for (const THelpTopic& topic : HelpTopics())
         EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + topic.Page)) << topic.Page;
     for (const THelpKeyword& keyword : HelpKeywords()) {
@@ -38,8 +37,7 @@ TEST_F(Help, EveryTopicAndKeywordPageIsBuiltIn)
     }
 }
 
-TEST_F(Help, ContentsOpensAtTheContentsPage)
-{
+TEST_F(Help, ContentsOpensAtTheContentsPage) {
     CreateForm();
     Trigger("Contents1");
     EXPECT_TRUE(Window().isVisible());
@@ -47,8 +45,7 @@ TEST_F(Help, ContentsOpensAtTheContentsPage)
     EXPECT_EQ(Window().Tabs()->currentIndex(), 0);
 }
 
-TEST_F(Help, TopicSearchOpensTheIndexWithAnEmptyField)
-{
+TEST_F(Help, TopicSearchOpensTheIndexWithAnEmptyField) {
     CreateForm();
     Window().SearchField()->setText(QStringLiteral("syn"));
     Trigger("TopicSearch1");
@@ -57,8 +54,7 @@ TEST_F(Help, TopicSearchOpensTheIndexWithAnEmptyField)
     EXPECT_EQ(Window().focusWidget(), Window().SearchField());
 }
 
-TEST_F(Help, TypingInTheIndexFindsTheKeyword)
-{
+TEST_F(Help, TypingInTheIndexFindsTheKeyword) {
     THelpSystem::ShowIndex();
     QTest::keyClicks(Window().SearchField(), QStringLiteral("ran"));
     EXPECT_EQ(Window().KeywordList()->currentItem()->text(), "Random number seed");
@@ -66,8 +62,7 @@ TEST_F(Help, TypingInTheIndexFindsTheKeyword)
     EXPECT_EQ(Page(), "synchronize.html");
 }
 
-TEST_F(Help, EachNamedContextHasItsOwnTopic)
-{
+TEST_F(Help, EachNamedContextHasItsOwnTopic) {
     const std::pair<int, const char*> contexts[] = {
         {5, "paramsets.html"}, {6, "synchronize.html"}, {7, "hands.html"}, {10, "moretypes.html"}};
     for (const auto& [context, page] : contexts) {
@@ -78,8 +73,7 @@ TEST_F(Help, EachNamedContextHasItsOwnTopic)
     EXPECT_EQ(Page(), "contents.html");
 }
 
-TEST_F(Help, F1ReleasedOpensTheFocusedControlsTopic)
-{
+TEST_F(Help, F1ReleasedOpensTheFocusedControlsTopic) {
     CreateForm();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
@@ -97,8 +91,7 @@ TEST_F(Help, F1ReleasedOpensTheFocusedControlsTopic)
     EXPECT_EQ(Page(), "types.html");
 }
 
-TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog)
-{
+TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog) {
     TDealEngine local;
     QTimer::singleShot(0, [this] {
         auto* sync = qobject_cast<TSyncForm*>(QApplication::activeModalWidget());
@@ -114,8 +107,7 @@ TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog)
     SynchronizeSeed(nullptr, local.Random);
 }
 
-TEST_F(Help, MenuItemsCarryTheirContexts)
-{
+TEST_F(Help, MenuItemsCarryTheirContexts) {
     CreateForm();
     EXPECT_EQ(Action("Synchronize1")->property("HelpContext").toInt(), 6);
     EXPECT_EQ(Action("ReadParams1")->property("HelpContext").toInt(), 5);
@@ -123,8 +115,7 @@ TEST_F(Help, MenuItemsCarryTheirContexts)
     EXPECT_EQ(Action("CopyToFile1")->property("HelpContext").toInt(), 5);
 }
 
-TEST_F(Help, F1InAnOpenMenuOpensTheHighlightedItemsTopic)
-{
+TEST_F(Help, F1InAnOpenMenuOpensTheHighlightedItemsTopic) {
     CreateForm();
     auto* file = form->findChild<QMenu*>("File1");
     file->setActiveAction(Action("Synchronize1"));

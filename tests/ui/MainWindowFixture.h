@@ -31,20 +31,17 @@ struct MainWindowFixture : ::testing::Test {
 
     void OpenStore() { store = TSettingsStore::OpenFile(StorePath()); }
 
-    void CreateForm(TDefinitionLinks links = {})
-    {
+    void CreateForm(TDefinitionLinks links = {}) {
         if (!store) OpenStore();
         form = std::make_unique<TDefinitionForm>(engine, *store, std::move(links));
     }
     // Destroys the window (which writes the options) and closes the store.
-    void CloseForm()
-    {
+    void CloseForm() {
         form.reset();
         store.reset();
     }
 
-    QAction* Action(const char* name) const
-    {
+    QAction* Action(const char* name) const {
         return form->findChild<QAction*>(QString::fromLatin1(name));
     }
     void Trigger(const char* name) const { Action(name)->trigger(); }
@@ -52,15 +49,14 @@ struct MainWindowFixture : ::testing::Test {
     // A tab change as the user makes it.
     void ClickTab(int index) const { Tabs()->setCurrentIndex(index); }
     TFrequencyPanel* Freq() const { return form->FrequencyPanel(); }
-    std::vector<QString> TabCaptions() const
-    {
+    std::vector<QString> TabCaptions() const {
         std::vector<QString> captions;
-        for (int i = 0; i < Tabs()->count(); ++i) captions.push_back(Tabs()->tabText(i));
+        for (int i = 0; i < Tabs()->count(); ++i)
+            captions.push_back(Tabs()->tabText(i));
         return captions;
     }
     // Runs `act` on the modal dialog that the next call opens.
-    static void WhenModal(std::function<void(QWidget*)> act)
-    {
+    static void WhenModal(std::function<void(QWidget*)> act) {
         QTimer::singleShot(0, [act] {
             QWidget* modal = QApplication::activeModalWidget();
             ASSERT_NE(modal, nullptr);

@@ -25,19 +25,16 @@ const QString kNoEntryPoint = QStringLiteral(
     "program require.  Printing will be disabled.");
 
 struct Startup : MainWindowFixture {
-    QVariant Raw(const char* key) const
-    {
+    QVariant Raw(const char* key) const {
         QSettings raw(StorePath(), QSettings::IniFormat);
         return raw.value(QString::fromLatin1(key));
     }
-    void WriteRaw(const char* key, const QVariant& value) const
-    {
+    void WriteRaw(const char* key, const QVariant& value) const {
         QSettings raw(StorePath(), QSettings::IniFormat);
         raw.setValue(QString::fromLatin1(key), value);
     }
     bool Checked(const char* item) const { return Action(item)->isChecked(); }
-    TDefinitionLinks Printing(TPrintLibraryState state) const
-    {
+    TDefinitionLinks Printing(TPrintLibraryState state) const {
         TDefinitionLinks links;
         links.BindPrintLibrary = [state] { return state; };
         links.RunPrintDialog = [](TDefinitionForm&) {};
@@ -47,8 +44,7 @@ struct Startup : MainWindowFixture {
 
 } // namespace
 
-TEST_F(Startup, FirstRunWithAnEmptyStoreUsesEveryDefault)
-{
+TEST_F(Startup, FirstRunWithAnEmptyStoreUsesEveryDefault) {
     CreateForm();
     EXPECT_TRUE(form->Options().WarnOnNewTypes);
     EXPECT_EQ(form->Options().TenSymbolSetting, "T");
@@ -60,8 +56,7 @@ TEST_F(Startup, FirstRunWithAnEmptyStoreUsesEveryDefault)
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-TEST_F(Startup, AfterExitAllFiveValuesExist)
-{
+TEST_F(Startup, AfterExitAllFiveValuesExist) {
     CreateForm();
     CloseForm();
     EXPECT_EQ(Raw("2.1/WarnOnNewTypes").toString(), "1");
@@ -71,8 +66,7 @@ TEST_F(Startup, AfterExitAllFiveValuesExist)
     EXPECT_EQ(Raw("2.1/PrintOptions/ColorPrinting").toString(), "1");
 }
 
-TEST_F(Startup, LowerCaseNorthIsBothAndBothIsWrittenBack)
-{
+TEST_F(Startup, LowerCaseNorthIsBothAndBothIsWrittenBack) {
     WriteRaw("2.1/ViewOptions/HandToView", QStringLiteral("north"));
     CreateForm();
     EXPECT_EQ(form->Options().HandToViewSetting, THandToView::Both);
@@ -80,8 +74,7 @@ TEST_F(Startup, LowerCaseNorthIsBothAndBothIsWrittenBack)
     EXPECT_EQ(Raw("2.1/ViewOptions/HandToView").toString(), "Both");
 }
 
-TEST_F(Startup, ExactNorthAndSouthAreKept)
-{
+TEST_F(Startup, ExactNorthAndSouthAreKept) {
     WriteRaw("2.1/ViewOptions/HandToView", QStringLiteral("South"));
     CreateForm();
     EXPECT_EQ(form->Options().HandToViewSetting, THandToView::South);
@@ -90,8 +83,7 @@ TEST_F(Startup, ExactNorthAndSouthAreKept)
     EXPECT_EQ(Raw("2.1/ViewOptions/HandToView").toString(), "North");
 }
 
-TEST_F(Startup, TenSymbolTenChecksTheTenItem)
-{
+TEST_F(Startup, TenSymbolTenChecksTheTenItem) {
     WriteRaw("2.1/TenSymbol", QStringLiteral("10"));
     CreateForm();
     EXPECT_TRUE(Checked("TenSymbol101"));
@@ -99,8 +91,7 @@ TEST_F(Startup, TenSymbolTenChecksTheTenItem)
     EXPECT_EQ(form->Options().TenSymbolSetting, "10");
 }
 
-TEST_F(Startup, TenSymbolXChecksTheTenItemButStaysX)
-{
+TEST_F(Startup, TenSymbolXChecksTheTenItemButStaysX) {
     WriteRaw("2.1/TenSymbol", QStringLiteral("X"));
     CreateForm();
     EXPECT_TRUE(Checked("TenSymbol101"));
@@ -109,8 +100,7 @@ TEST_F(Startup, TenSymbolXChecksTheTenItemButStaysX)
     EXPECT_EQ(Raw("2.1/TenSymbol").toString(), "X");
 }
 
-TEST_F(Startup, ClickingATenItemSetsTheSymbol)
-{
+TEST_F(Startup, ClickingATenItemSetsTheSymbol) {
     WriteRaw("2.1/TenSymbol", QStringLiteral("X"));
     CreateForm();
     Trigger("TenSymbolT1");
@@ -121,15 +111,13 @@ TEST_F(Startup, ClickingATenItemSetsTheSymbol)
     EXPECT_FALSE(Checked("TenSymbolT1"));
 }
 
-TEST_F(Startup, ALongTenSymbolIsCutToTwoCharacters)
-{
+TEST_F(Startup, ALongTenSymbolIsCutToTwoCharacters) {
     WriteRaw("2.1/TenSymbol", QStringLiteral("10pt"));
     CreateForm();
     EXPECT_EQ(form->Options().TenSymbolSetting, "10");
 }
 
-TEST_F(Startup, BooleansReadAnyNonZeroAsTrue)
-{
+TEST_F(Startup, BooleansReadAnyNonZeroAsTrue) {
     WriteRaw("2.1/WarnOnNewTypes", 0);
     WriteRaw("2.1/ViewOptions/SortSuitsByRank", 7);
     WriteRaw("2.1/PrintOptions/ColorPrinting", 0);
@@ -143,8 +131,7 @@ TEST_F(Startup, BooleansReadAnyNonZeroAsTrue)
     EXPECT_EQ(Raw("2.1/ViewOptions/SortSuitsByRank").toString(), "1");
 }
 
-TEST_F(Startup, MissingPrintLibraryWarnsOnceAndDisablesPrinting)
-{
+TEST_F(Startup, MissingPrintLibraryWarnsOnceAndDisablesPrinting) {
     CreateForm(Printing(TPrintLibraryState::NotFound));
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Warning);
@@ -156,8 +143,7 @@ TEST_F(Startup, MissingPrintLibraryWarnsOnceAndDisablesPrinting)
     EXPECT_FALSE(Action("PrintHandsAction")->isEnabled());
 }
 
-TEST_F(Startup, MissingEntryPointWarnsAndDisablesPrinting)
-{
+TEST_F(Startup, MissingEntryPointWarnsAndDisablesPrinting) {
     CreateForm(Printing(TPrintLibraryState::EntryPointMissing));
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].Title, "Warning");
@@ -165,16 +151,14 @@ TEST_F(Startup, MissingEntryPointWarnsAndDisablesPrinting)
     EXPECT_FALSE(Action("PrintHandsAction")->isEnabled());
 }
 
-TEST_F(Startup, UsablePrintLibraryEnablesPrinting)
-{
+TEST_F(Startup, UsablePrintLibraryEnablesPrinting) {
     CreateForm(Printing(TPrintLibraryState::Usable));
     EXPECT_TRUE(messages.Shown().empty());
     EXPECT_TRUE(Action("PrintHandsAction")->isEnabled());
     EXPECT_TRUE(form->findChild<QWidget*>("PrintToolBtn")->isEnabled());
 }
 
-TEST_F(Startup, PrintingStoresTheTypeFirst)
-{
+TEST_F(Startup, PrintingStoresTheTypeFirst) {
     int runs = 0;
     TDefinitionLinks links = Printing(TPrintLibraryState::Usable);
     links.RunPrintDialog = [&runs](TDefinitionForm&) { ++runs; };
@@ -190,8 +174,7 @@ TEST_F(Startup, PrintingStoresTheTypeFirst)
     EXPECT_EQ(runs, 1);
 }
 
-TEST_F(Startup, CreationSeedsTheRandomSourceFromTheClock)
-{
+TEST_F(Startup, CreationSeedsTheRandomSourceFromTheClock) {
     engine.Random.RandomSeed = -1; // no clock reading is negative
     CreateForm();
     EXPECT_GE(engine.Random.RandomSeed, 0);
@@ -200,8 +183,7 @@ TEST_F(Startup, CreationSeedsTheRandomSourceFromTheClock)
     EXPECT_FALSE(form->Editor().Updating());
 }
 
-TEST_F(Startup, TheWindowAsTheUserFirstMeetsIt)
-{
+TEST_F(Startup, TheWindowAsTheUserFirstMeetsIt) {
     CreateForm();
     form->show();
     EXPECT_EQ(form->windowTitle(), "Hand Parameters");
@@ -213,8 +195,7 @@ TEST_F(Startup, TheWindowAsTheUserFirstMeetsIt)
     EXPECT_EQ(form->TypeList()[0], THandParam{});
 }
 
-TEST_F(Startup, MenusHoldTheirItemsInOrder)
-{
+TEST_F(Startup, MenusHoldTheirItemsInOrder) {
     CreateForm();
     std::vector<QString> menus;
     for (QAction* menu : form->menuBar()->actions())
@@ -223,18 +204,20 @@ TEST_F(Startup, MenusHoldTheirItemsInOrder)
     auto* tools = form->findChild<QMenu*>("Tools1");
     ASSERT_NE(tools, nullptr);
     EXPECT_FALSE(tools->menuAction()->isVisible());
-    EXPECT_EQ(tools->actions(), (QList<QAction*>{Action("AddTypeAction"), Action("DeleteTypeAction")}));
+    EXPECT_EQ(tools->actions(),
+              (QList<QAction*>{Action("AddTypeAction"), Action("DeleteTypeAction")}));
     std::vector<QString> file;
-    for (QAction* item : form->findChild<QMenu*>("File1")->actions()) file.push_back(item->text());
-    EXPECT_EQ(file, (std::vector<QString>{"&Read saved parameters...", "&Save current parameters...",
-                                          "", "&Copy parameters", "", "S&ynchronize...", "", "E&xit"}));
+    for (QAction* item : form->findChild<QMenu*>("File1")->actions())
+        file.push_back(item->text());
+    EXPECT_EQ(file,
+              (std::vector<QString>{"&Read saved parameters...", "&Save current parameters...", "",
+                                    "&Copy parameters", "", "S&ynchronize...", "", "E&xit"}));
     EXPECT_EQ(Action("ShowHandsAction")->text(), "Generate Hands to &Screen");
     EXPECT_EQ(Action("ShowHandsAction")->toolTip(), "View Hands");
     EXPECT_EQ(Action("PrintHandsAction")->toolTip(), "Print Hands");
 }
 
-TEST_F(Startup, TheProgramWritesTheOptionsWhenItEnds)
-{
+TEST_F(Startup, TheProgramWritesTheOptionsWhenItEnds) {
     {
         TProgram program(TSettingsStore::OpenFile(StorePath()));
         EXPECT_NE(THelpSystem::Instance(), nullptr);

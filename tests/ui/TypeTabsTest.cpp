@@ -16,22 +16,20 @@ using namespace kv::test;
 
 namespace {
 
-const QString kSpadeMessage =
-    QStringLiteral("Impossible Hand Parameters:\r\rThe minimum number of Spades in the hands exceeds 13.");
+const QString kSpadeMessage = QStringLiteral(
+    "Impossible Hand Parameters:\r\rThe minimum number of Spades in the hands exceeds 13.");
 
 struct TypeTabs : MainWindowFixture {
-    void SetUp() override
-    {
+    void SetUp() override {
         OpenStore();
         store->WriteBool(setting::WarnOnNewTypes, false);
         CreateForm();
     }
-    void AddTypes(int count)
-    {
-        for (int i = 0; i < count; ++i) Trigger("AddTypeAction");
+    void AddTypes(int count) {
+        for (int i = 0; i < count; ++i)
+            Trigger("AddTypeAction");
     }
-    void Drag(TEditorRow row, int position) const
-    {
+    void Drag(TEditorRow row, int position) const {
         form->EditorPage()->Track(row)->setValue(position);
     }
     int Shown(TEditorRow row) const { return form->EditorPage()->MinBtn(row)->text().toInt(); }
@@ -40,8 +38,7 @@ struct TypeTabs : MainWindowFixture {
 struct ConfusionAlert : MainWindowFixture {
     void SetUp() override { CreateForm(); }
     // Adds a type and leaves the alert through `button`, ticking the box first when asked.
-    void AddAnswering(const char* button, bool tick)
-    {
+    void AddAnswering(const char* button, bool tick) {
         WhenModal([button, tick](QWidget* modal) {
             auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
             ASSERT_NE(alert, nullptr);
@@ -56,8 +53,7 @@ struct ConfusionAlert : MainWindowFixture {
 
 } // namespace
 
-TEST_F(TypeTabs, OneTypeDisablesClearAllAndDelete)
-{
+TEST_F(TypeTabs, OneTypeDisablesClearAllAndDelete) {
     EXPECT_EQ(TabCaptions(), std::vector<QString>{QStringLiteral("Type &1")});
     EXPECT_FALSE(Action("ClearAllAction")->isEnabled());
     EXPECT_FALSE(Action("DeleteTypeAction")->isEnabled());
@@ -66,16 +62,14 @@ TEST_F(TypeTabs, OneTypeDisablesClearAllAndDelete)
     EXPECT_EQ(Action("ClearOneAction")->toolTip(), "Clear");
 }
 
-TEST_F(TypeTabs, SeveralTypesEnableClearAllDeleteAndClearOne)
-{
+TEST_F(TypeTabs, SeveralTypesEnableClearAllDeleteAndClearOne) {
     AddTypes(1);
     EXPECT_TRUE(Action("ClearAllAction")->isEnabled());
     EXPECT_TRUE(Action("DeleteTypeAction")->isEnabled());
     EXPECT_EQ(Action("ClearOneAction")->toolTip(), "Clear One");
 }
 
-TEST_F(TypeTabs, EightTypesIsTheLimit)
-{
+TEST_F(TypeTabs, EightTypesIsTheLimit) {
     AddTypes(7);
     EXPECT_EQ(Tabs()->count(), 8);
     EXPECT_EQ(form->TypeList().size(), 8u);
@@ -86,18 +80,17 @@ TEST_F(TypeTabs, EightTypesIsTheLimit)
     EXPECT_EQ(form->TypeList().size(), 8u);
 }
 
-TEST_F(TypeTabs, ToolbarButtonsFollowTheirActions)
-{
+TEST_F(TypeTabs, ToolbarButtonsFollowTheirActions) {
     const char* names[] = {"ViewToolBtn",     "PrintToolBtn",   "ClearToolBtn",
                            "ClearAllToolBtn", "AddTypeToolBtn", "DeleteTypeToolBtn"};
-    for (const char* name : names) EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name;
+    for (const char* name : names)
+        EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name;
     EXPECT_FALSE(form->findChild<QWidget*>("DeleteTypeToolBtn")->isEnabled());
     AddTypes(1);
     EXPECT_TRUE(form->findChild<QWidget*>("DeleteTypeToolBtn")->isEnabled());
 }
 
-TEST_F(TypeTabs, AddingStoresTheTypeBeingLeftAndShowsAClearEditor)
-{
+TEST_F(TypeTabs, AddingStoresTheTypeBeingLeftAndShowsAClearEditor) {
     Drag(TEditorRow::SSpade, 5);
     AddTypes(1);
     EXPECT_EQ(form->TypeList()[0].SSpadeMin, 5);
@@ -106,8 +99,7 @@ TEST_F(TypeTabs, AddingStoresTheTypeBeingLeftAndShowsAClearEditor)
     EXPECT_EQ(form->TypeList()[1], THandParam{});
 }
 
-TEST_F(TypeTabs, DeletingTheLastOfThreeSelectsTheNewLast)
-{
+TEST_F(TypeTabs, DeletingTheLastOfThreeSelectsTheNewLast) {
     AddTypes(1);
     Drag(TEditorRow::NHeart, 4); // type 2 asks for four hearts in North
     AddTypes(1);
@@ -117,8 +109,7 @@ TEST_F(TypeTabs, DeletingTheLastOfThreeSelectsTheNewLast)
     EXPECT_EQ(Shown(TEditorRow::NHeart), 4);
 }
 
-TEST_F(TypeTabs, DeletingTheFirstOfThreeShowsTheFormerSecondAsTypeOne)
-{
+TEST_F(TypeTabs, DeletingTheFirstOfThreeShowsTheFormerSecondAsTypeOne) {
     AddTypes(1);
     Drag(TEditorRow::NHeart, 4);
     AddTypes(1);
@@ -130,8 +121,7 @@ TEST_F(TypeTabs, DeletingTheFirstOfThreeShowsTheFormerSecondAsTypeOne)
     EXPECT_EQ(form->TypeList()[0].NHeartMinReq, 4);
 }
 
-TEST_F(TypeTabs, DeletingDiscardsTheEditor)
-{
+TEST_F(TypeTabs, DeletingDiscardsTheEditor) {
     AddTypes(1);
     ClickTab(0);
     Drag(TEditorRow::SClub, 3);
@@ -141,8 +131,7 @@ TEST_F(TypeTabs, DeletingDiscardsTheEditor)
     EXPECT_FALSE(Action("DeleteTypeAction")->isEnabled());
 }
 
-TEST_F(TypeTabs, FrequencyTotalsFollowEveryChangeOfTheBox)
-{
+TEST_F(TypeTabs, FrequencyTotalsFollowEveryChangeOfTheBox) {
     EXPECT_EQ(Freq()->TotalLabel()->text(), "of 100");
     AddTypes(2);
     const int frequencies[] = {100, 50, 850};
@@ -160,8 +149,7 @@ TEST_F(TypeTabs, FrequencyTotalsFollowEveryChangeOfTheBox)
     EXPECT_EQ(form->TypeList()[1].Frequency, 0);
 }
 
-TEST_F(TypeTabs, AnEmptiedBoxStoresTheSpinnersLastValue)
-{
+TEST_F(TypeTabs, AnEmptiedBoxStoresTheSpinnersLastValue) {
     Freq()->Edit()->lineEdit()->selectAll();
     QTest::keyClicks(Freq()->Edit()->lineEdit(), QStringLiteral("250"));
     Freq()->Edit()->lineEdit()->selectAll();
@@ -170,8 +158,7 @@ TEST_F(TypeTabs, AnEmptiedBoxStoresTheSpinnersLastValue)
     EXPECT_EQ(form->TypeList()[0].Frequency, 250);
 }
 
-TEST_F(TypeTabs, LettersAndAFourthDigitAreRefusedInTheFrequencyBox)
-{
+TEST_F(TypeTabs, LettersAndAFourthDigitAreRefusedInTheFrequencyBox) {
     QLineEdit* box = Freq()->Edit()->lineEdit();
     box->setCursorPosition(3);
     QTest::keyClicks(box, QStringLiteral("a-+ "));
@@ -182,8 +169,7 @@ TEST_F(TypeTabs, LettersAndAFourthDigitAreRefusedInTheFrequencyBox)
     EXPECT_EQ(Freq()->Edit()->minimum(), 1);
 }
 
-TEST_F(TypeTabs, TabChangeAwayFromAnImpossibleTypeIsRefused)
-{
+TEST_F(TypeTabs, TabChangeAwayFromAnImpossibleTypeIsRefused) {
     THandParam both7;
     both7.SSpadeMin = 7;
     both7.NSpadeMin = 7;
@@ -198,8 +184,7 @@ TEST_F(TypeTabs, TabChangeAwayFromAnImpossibleTypeIsRefused)
     EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Warning);
 }
 
-TEST_F(TypeTabs, AnImpossibleTypeBlocksAddingAType)
-{
+TEST_F(TypeTabs, AnImpossibleTypeBlocksAddingAType) {
     THandParam both7;
     both7.SSpadeMin = 7;
     both7.NSpadeMin = 7;
@@ -210,8 +195,7 @@ TEST_F(TypeTabs, AnImpossibleTypeBlocksAddingAType)
     EXPECT_EQ(messages.Shown()[0].Text, kSpadeMessage);
 }
 
-TEST_F(TypeTabs, ClearResetsTheEditorOnly)
-{
+TEST_F(TypeTabs, ClearResetsTheEditorOnly) {
     Drag(TEditorRow::SHCP, 12);
     AddTypes(1);
     ClickTab(0);
@@ -221,8 +205,7 @@ TEST_F(TypeTabs, ClearResetsTheEditorOnly)
     EXPECT_FALSE(form->EditorPage()->MinBtn(TEditorRow::SHCP)->Bold());
 }
 
-TEST_F(TypeTabs, ClearAllLeavesOneDefaultType)
-{
+TEST_F(TypeTabs, ClearAllLeavesOneDefaultType) {
     AddTypes(3);
     Drag(TEditorRow::NClub, 2);
     Trigger("ClearAllAction");
@@ -234,8 +217,7 @@ TEST_F(TypeTabs, ClearAllLeavesOneDefaultType)
     EXPECT_FALSE(Action("ClearAllAction")->isEnabled());
 }
 
-TEST_F(TypeTabs, ReplacingTypesFitsTheTabs)
-{
+TEST_F(TypeTabs, ReplacingTypesFitsTheTabs) {
     AddTypes(4);
     THandParam second;
     second.Frequency = 40;
@@ -245,15 +227,13 @@ TEST_F(TypeTabs, ReplacingTypesFitsTheTabs)
     EXPECT_EQ(Freq()->TotalLabel()->text(), "of 140");
 }
 
-TEST_F(ConfusionAlert, WaitTillLaterAddsNothing)
-{
+TEST_F(ConfusionAlert, WaitTillLaterAddsNothing) {
     AddAnswering("WaitBtn", false);
     EXPECT_EQ(form->TypeList().size(), 1u);
     EXPECT_TRUE(form->Options().WarnOnNewTypes);
 }
 
-TEST_F(ConfusionAlert, ReadyWithTheBoxTickedAddsAndNeverAsksAgain)
-{
+TEST_F(ConfusionAlert, ReadyWithTheBoxTickedAddsAndNeverAsksAgain) {
     AddAnswering("ReadyBtn", true);
     EXPECT_EQ(form->TypeList().size(), 2u);
     EXPECT_FALSE(form->Options().WarnOnNewTypes);
@@ -265,8 +245,7 @@ TEST_F(ConfusionAlert, ReadyWithTheBoxTickedAddsAndNeverAsksAgain)
     EXPECT_FALSE(store->ReadBool(setting::WarnOnNewTypes));
 }
 
-TEST_F(ConfusionAlert, ReadyWithTheBoxUntickedAsksAgainAtOneType)
-{
+TEST_F(ConfusionAlert, ReadyWithTheBoxUntickedAsksAgainAtOneType) {
     AddAnswering("ReadyBtn", false);
     EXPECT_EQ(form->TypeList().size(), 2u);
     EXPECT_TRUE(form->Options().WarnOnNewTypes);
@@ -277,8 +256,7 @@ TEST_F(ConfusionAlert, ReadyWithTheBoxUntickedAsksAgainAtOneType)
     EXPECT_EQ(form->TypeList().size(), 1u);
 }
 
-TEST_F(ConfusionAlert, TellMeMoreKeepsTheAlertOpen)
-{
+TEST_F(ConfusionAlert, TellMeMoreKeepsTheAlertOpen) {
     WhenModal([](QWidget* modal) {
         auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
         alert->MoreBtn()->click();
