@@ -2,6 +2,7 @@
 
 #include "HelpContext.h"
 #include "ToolBarImages.h"
+#include "WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QFrame>
@@ -57,6 +58,7 @@ QString TAboutBox::MakerPage() {
 void TAboutBox::showEvent(QShowEvent* event) {
     version_->setText(QStringLiteral("Version 2.16"));
     QDialog::showEvent(event);
+    CentreOnScreen(*this);
 }
 
 void ShowAboutBox(QWidget* parent) {

@@ -2,6 +2,7 @@
 
 #include "HelpContext.h"
 #include "HelpSystem.h"
+#include "WindowPlacement.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -62,6 +63,7 @@ bool TAdvancedAlertDlg::DontShowAgain() const {
 
 void TAdvancedAlertDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    CentreOnScreen(*this);
     wait_->setDefault(true);
     wait_->setFocus(Qt::OtherFocusReason);
 }

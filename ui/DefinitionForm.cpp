@@ -7,9 +7,9 @@
 #include "SettingsStore.h"
 #include "TabControl.h"
 #include "TypeValidation.h"
+#include "WindowPlacement.h"
 
 #include <QMenuBar>
-#include <QScreen>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -58,8 +58,7 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     UpdateActions();
     const int menuHeight = menuBar()->sizeHint().height();
     setFixedSize(kClientWidth, kClientHeight + menuHeight);
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
 }
 
 TDefinitionForm::~TDefinitionForm() {

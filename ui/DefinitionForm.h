@@ -107,6 +107,10 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void BuildClientArea();
     void BuildActions();
     void BuildMenus();
+    void BuildFileMenu();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
+    QMenu* AddMenu(QMenu* parent, const char* name, const QString& caption);
     void BuildToolBar();
     void LoadToolBarImages();
     void ApplyOptions();

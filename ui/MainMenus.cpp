@@ -54,21 +54,37 @@ void TDefinitionForm::BuildActions() {
     connect(deleteType_, &QAction::triggered, this, &TDefinitionForm::DeleteTypeActionExecute);
 }
 
+QMenu* TDefinitionForm::AddMenu(QMenu* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
 void TDefinitionForm::BuildMenus() {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    readParams_ =
-        Item(file, "ReadParams1", QStringLiteral("&Read saved parameters..."), help::ParameterSets);
-    saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."),
-                       help::ParameterSets);
+    BuildFileMenu();
+    AddMenu(nullptr, "Edit1", QStringLiteral("&Edit"))->addActions({clearOne_, clearAll_});
+    AddMenu(nullptr, "Generate1", QStringLiteral("&Generate"))
+        ->addActions({showHands_, printHands_});
+    BuildOptionsMenu();
+    // Adding and deleting types is reached from the toolbar; its menu stays hidden.
+    QMenu* tools = AddMenu(nullptr, "Tools1", QStringLiteral("&Tools"));
+    tools->addActions({addType_, deleteType_});
+    tools->menuAction()->setVisible(false);
+    BuildHelpMenu();
+}
+
+void TDefinitionForm::BuildFileMenu() {
+    QMenu* file = AddMenu(nullptr, "File1", QStringLiteral("&File"));
+    const int sets = help::ParameterSets;
+    readParams_ = Item(file, "ReadParams1", QStringLiteral("&Read saved parameters..."), sets);
+    saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."), sets);
     file->addSeparator();
-    QMenu* copy = file->addMenu(QStringLiteral("&Copy parameters"));
-    copy->setObjectName(QStringLiteral("CopyParams1"));
-    copy->menuAction()->setProperty("HelpContext", help::ParameterSets);
-    copyTo_ = Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."),
-                   help::ParameterSets);
-    copyFrom_ = Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"),
-                     help::ParameterSets);
+    QMenu* copy = AddMenu(file, "CopyParams1", QStringLiteral("&Copy parameters"));
+    copy->menuAction()->setProperty("HelpContext", sets);
+    copyTo_ =
+        Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."), sets);
+    copyFrom_ =
+        Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"), sets);
     file->addSeparator();
     QAction* sync =
         Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
@@ -82,19 +98,13 @@ void TDefinitionForm::BuildMenus() {
             [this] { RunParameterLink(links_.CopyFromOtherFile); });
     connect(sync, &QAction::triggered, this, &TDefinitionForm::Synchronize1Click);
     connect(exit, &QAction::triggered, this, &QWidget::close);
+}
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->setObjectName(QStringLiteral("Edit1"));
-    edit->addActions({clearOne_, clearAll_});
-    QMenu* generate = menuBar()->addMenu(QStringLiteral("&Generate"));
-    generate->setObjectName(QStringLiteral("Generate1"));
-    generate->addActions({showHands_, printHands_});
-
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    options->setObjectName(QStringLiteral("Options1"));
+// The two Ten Symbol items are radio items; Color Printing is a check item.
+void TDefinitionForm::BuildOptionsMenu() {
+    QMenu* options = AddMenu(nullptr, "Options1", QStringLiteral("&Options"));
     options->menuAction()->setProperty("HelpContext", help::Options);
-    QMenu* ten = options->addMenu(QStringLiteral("&Ten Symbol (Printing)"));
-    ten->setObjectName(QStringLiteral("TenSymbol1"));
+    QMenu* ten = AddMenu(options, "TenSymbol1", QStringLiteral("&Ten Symbol (Printing)"));
     tenT_ = Item(ten, "TenSymbolT1", QStringLiteral("Ten Symbol = '&T'"), help::Options);
     ten10_ = Item(ten, "TenSymbol101", QStringLiteral("Ten Symbol = '&10'"), help::Options);
     auto* tenGroup = new QActionGroup(this);
@@ -108,15 +118,10 @@ void TDefinitionForm::BuildMenus() {
     colorPrinting_->setCheckable(true);
     connect(colorPrinting_, &QAction::toggled, this,
             [this](bool on) { options_.ColorPrinting = on; });
+}
 
-    // Adding and deleting types is reached from the toolbar; its menu stays hidden.
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
-    tools->setObjectName(QStringLiteral("Tools1"));
-    tools->addActions({addType_, deleteType_});
-    tools->menuAction()->setVisible(false);
-
-    QMenu* helpMenu = menuBar()->addMenu(QStringLiteral("&Help"));
-    helpMenu->setObjectName(QStringLiteral("Help1"));
+void TDefinitionForm::BuildHelpMenu() {
+    QMenu* helpMenu = AddMenu(nullptr, "Help1", QStringLiteral("&Help"));
     QAction* contents = Item(helpMenu, "Contents1", QStringLiteral("&Contents"));
     QAction* search = Item(helpMenu, "TopicSearch1", QStringLiteral("&Topic Search"));
     helpMenu->addSeparator();

@@ -5,6 +5,7 @@
 #include "MessageSeam.h"
 #include "RandomSource.h"
 #include "SeedText.h"
+#include "WindowPlacement.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -57,6 +58,7 @@ QString TSyncForm::SeedText() const {
 
 void TSyncForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    CentreOnScreen(*this);
     edit1_->setText(SeedToText(seed_));
     edit1_->setFocus(Qt::OtherFocusReason);
     edit1_->selectAll();
