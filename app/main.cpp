@@ -1,12 +1,10 @@
-#include <QApplication>
-#include <QLabel>
+// Kestrovanhalme: random bridge deals to the user's specification. No command
+// line is read.
+#include "KvApplication.h"
+#include "Program.h"
 
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("Kestrovanhalme"));
-    window.setWindowTitle(QStringLiteral("Hand Parameters"));
-    window.resize(495, 323);
-    window.show();
-    return app.exec();
+int main(int argc, char** argv) {
+    kv::TKvApplication app(argc, argv);
+    kv::TProgram program(kv::TSettingsStore::OpenUserStore());
+    return program.Run();
 }

@@ -5,6 +5,7 @@
 
 #include "HandParam.h"
 #include "HandPattern.h"
+#include "PatternList.h" // kPatternCount, shared with the editor
 #include "RandomSource.h"
 
 #include <array>
@@ -14,7 +15,6 @@
 
 namespace kv {
 
-inline constexpr int kPatternCount = 560;
 // C(52, 13): the number of 13-card hands.
 inline constexpr Extended kHandsOf13 = 635013559600.0L;
 

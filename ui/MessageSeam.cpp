@@ -12,27 +12,29 @@ struct TSeamState {
     int Beeps = 0;
 };
 
-TSeamState& State()
-{
+TSeamState& State() {
     static TSeamState state;
     return state;
 }
 
-QMessageBox::Icon IconOf(TMessageKind kind)
-{
+QMessageBox::Icon IconOf(TMessageKind kind) {
     switch (kind) {
-    case TMessageKind::Warning: return QMessageBox::Warning;
-    case TMessageKind::Error: return QMessageBox::Critical;
-    case TMessageKind::Confirmation: return QMessageBox::Question;
-    case TMessageKind::Information: break;
+    case TMessageKind::Warning:
+        return QMessageBox::Warning;
+    case TMessageKind::Error:
+        return QMessageBox::Critical;
+    case TMessageKind::Confirmation:
+        return QMessageBox::Question;
+    case TMessageKind::Information:
+        break;
     }
     return QMessageBox::Information;
 }
 
 } // namespace
 
-void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title, const QString& text)
-{
+void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title,
+                        const QString& text) {
     if (State().Recording) {
         State().Shown.push_back({kind, title, text});
         return;
@@ -41,8 +43,7 @@ void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title
     box.exec();
 }
 
-bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString& text)
-{
+bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString& text) {
     if (State().Recording) {
         State().Shown.push_back({TMessageKind::Confirmation, title, text});
         if (State().Answers.empty()) return true;
@@ -54,23 +55,33 @@ bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString&
     return box.exec() == QMessageBox::Yes;
 }
 
-void TMessageSeam::Beep()
-{
+void TMessageSeam::Beep() {
     ++State().Beeps;
     if (!State().Recording) QApplication::beep();
 }
 
-void TMessageSeam::StartRecording()
-{
+void TMessageSeam::StartRecording() {
     State() = TSeamState{};
     State().Recording = true;
 }
 
-void TMessageSeam::StopRecording() { State().Recording = false; }
-bool TMessageSeam::Recording() { return State().Recording; }
-const std::vector<TShownMessage>& TMessageSeam::Shown() { return State().Shown; }
-void TMessageSeam::ClearShown() { State().Shown.clear(); }
-void TMessageSeam::SetNextAnswers(std::deque<bool> yesAnswers) { State().Answers = std::move(yesAnswers); }
-int TMessageSeam::Beeps() { return State().Beeps; }
+void TMessageSeam::StopRecording() {
+    State().Recording = false;
+}
+bool TMessageSeam::Recording() {
+    return State().Recording;
+}
+const std::vector<TShownMessage>& TMessageSeam::Shown() {
+    return State().Shown;
+}
+void TMessageSeam::ClearShown() {
+    State().Shown.clear();
+}
+void TMessageSeam::SetNextAnswers(std::deque<bool> yesAnswers) {
+    State().Answers = std::move(yesAnswers);
+}
+int TMessageSeam::Beeps() {
+    return State().Beeps;
+}
 
 } // namespace kv

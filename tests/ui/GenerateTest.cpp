@@ -1,0 +1,107 @@
+// Generating hands to the screen from the main window: the selected type is
+// stored first, two deals are made (the shown one and the next), and types
+// the generator finds impossible leave the list together with their tabs.
+#include "DealText.h"
+#include "MainWindowFixture.h"
+#include "RecordingHost.h"
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+// South's suit maxima add up to 12: no South hand exists.
+THandParam Impossible() {
+    THandParam type;
+    type.SSpadeMax = type.SHeartMax = type.SDiamondMax = type.SClubMax = 3;
+    return type;
+}
+
+// The cards a hand holds, as text: positions beyond a suit's count are not cards.
+std::string Cards(const tHand& hand) {
+    return HandText(hand);
+}
+
+struct Generate : MainWindowFixture {
+    TRecordingHost host;
+    int draws = 0;
+    int shows = 0;
+    std::vector<TDealPair> shown;
+
+    void SetUp() override {
+        TDefinitionLinks links;
+        links.EngineHost = &host;
+        links.DrawShownDeal = [this] {
+            ++draws;
+            shown.push_back(engine.ShownDeal);
+        };
+        links.ShowHandsWindow = [this] { ++shows; };
+        CreateForm(links);
+        engine.Random.RandomSeed = 1234;
+    }
+};
+
+} // namespace
+
+TEST_F(Generate, WithoutTheHandsWindowTheActionIsDisabled) {
+    form.reset();
+    CreateForm();
+    EXPECT_FALSE(Action("ShowHandsAction")->isEnabled());
+    EXPECT_FALSE(form->findChild<QWidget*>("ViewToolBtn")->isEnabled());
+}
+
+TEST_F(Generate, ShowsOneDealAndKeepsTheNextReady) {
+    EXPECT_TRUE(Action("ShowHandsAction")->isEnabled());
+    Trigger("ShowHandsAction");
+    EXPECT_EQ(draws, 1);
+    EXPECT_EQ(shows, 1);
+    EXPECT_EQ(Cards(engine.NextDeal.South), Cards(engine.SouthHand));
+    EXPECT_EQ(Cards(engine.NextDeal.North), Cards(engine.NorthHand));
+    EXPECT_NE(Cards(shown[0].South), Cards(engine.NextDeal.South));
+    EXPECT_TRUE(host.Warnings.empty());
+}
+
+TEST_F(Generate, TheSameSeedGivesTheSameDeals) {
+    Trigger("ShowHandsAction");
+    const TDealPair first = shown.at(0);
+    engine.Random.RandomSeed = 1234;
+    Trigger("ShowHandsAction");
+    EXPECT_EQ(Cards(shown.at(1).South), Cards(first.South));
+    EXPECT_EQ(Cards(shown.at(1).North), Cards(first.North));
+}
+
+TEST_F(Generate, AnImpossibleSelectedTypeIsRefusedBeforeDealing) {
+    THandParam both7;
+    both7.SDiamondMin = 7;
+    both7.NDiamondMin = 7;
+    form->ReplaceTypes({both7});
+    Trigger("ShowHandsAction");
+    EXPECT_EQ(draws, 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(
+        messages.Shown()[0].Text,
+        "Impossible Hand Parameters:\r\rThe minimum number of Diamonds in the hands exceeds 13.");
+}
+
+TEST_F(Generate, RemovedTypesTakeTheirTabsWithThem) {
+    form->ReplaceTypes({THandParam{}, Impossible(), Impossible()});
+    for (int i = 0; i < 20 && form->TypeList().size() == 3; ++i)
+        Trigger("ShowHandsAction");
+    ASSERT_LT(form->TypeList().size(), 3u);
+    EXPECT_EQ(Tabs()->count(), static_cast<int>(form->TypeList().size()));
+    EXPECT_EQ(Tabs()->tabText(0), "Type &1");
+    EXPECT_EQ(form->SelectedIndex(), 0);
+    EXPECT_EQ(host.Warnings.at(0),
+              "There are no hands satisfying one of the sets of parameters you chose.");
+}
+
+TEST_F(Generate, ALoneImpossibleTypeStaysForTheUserToMend) {
+    form->ReplaceTypes({Impossible()});
+    Trigger("ShowHandsAction");
+    EXPECT_EQ(shows, 0);
+    ASSERT_EQ(host.Warnings.size(), 1u);
+    EXPECT_EQ(host.Warnings[0], "There are no hands satisfying your parameters.");
+    ASSERT_EQ(form->TypeList().size(), 1u);
+    EXPECT_EQ(form->TypeList()[0].SClubMax, 3);
+    EXPECT_EQ(Tabs()->count(), 1);
+}

@@ -1,0 +1,124 @@
+// The program's help: the window opens at its contents, at an index with an
+// empty search field, and at the topics of the context numbers that windows
+// pass; releasing F1 opens the topic of the focused control.
+#include "HelpContext.h"
+#include "HelpSystem.h"
+#include "HelpTopics.h"
+#include "HelpWindow.h"
+#include "MainWindowFixture.h"
+#include "SyncForm.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+struct Help : MainWindowFixture {
+    THelpSystem help;
+    THelpWindow& Window() const { return *help.Window(); }
+    QString Page() const { return Window().CurrentPage(); }
+};
+
+} // namespace
+
+TEST_F(Help, EveryTopicAndKeywordPageIsBuiltIn) {
+    for (const THelpTopic& topic : HelpTopics())
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + topic.Page)) << topic.Page;
+    for (const THelpKeyword& keyword : HelpKeywords()) {
+        const QString page = QString::fromLatin1(keyword.Page).section(u'#', 0, 0);
+        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + page)) << keyword.Word;
+    }
+}
+
+TEST_F(Help, ContentsOpensAtTheContentsPage) {
+    CreateForm();
+    Trigger("Contents1");
+    EXPECT_TRUE(Window().isVisible());
+    EXPECT_EQ(Page(), "contents.html");
+    EXPECT_EQ(Window().Tabs()->currentIndex(), 0);
+}
+
+TEST_F(Help, TopicSearchOpensTheIndexWithAnEmptyField) {
+    CreateForm();
+    Window().SearchField()->setText(QStringLiteral("syn"));
+    Trigger("TopicSearch1");
+    EXPECT_EQ(Window().Tabs()->currentIndex(), 1);
+    EXPECT_TRUE(Window().SearchField()->text().isEmpty());
+    EXPECT_EQ(Window().focusWidget(), Window().SearchField());
+}
+
+TEST_F(Help, TypingInTheIndexFindsTheKeyword) {
+    THelpSystem::ShowIndex();
+    QTest::keyClicks(Window().SearchField(), QStringLiteral("ran"));
+    EXPECT_EQ(Window().KeywordList()->currentItem()->text(), "Random number seed");
+    QTest::keyClick(Window().SearchField(), Qt::Key_Return);
+    EXPECT_EQ(Page(), "synchronize.html");
+}
+
+TEST_F(Help, EachNamedContextHasItsOwnTopic) {
+    const std::pair<int, const char*> contexts[] = {
+        {5, "paramsets.html"}, {6, "synchronize.html"}, {7, "hands.html"}, {10, "moretypes.html"}};
+    for (const auto& [context, page] : contexts) {
+        THelpSystem::ShowContext(context);
+        EXPECT_EQ(Page(), page) << context;
+    }
+    THelpSystem::ShowContext(99);
+    EXPECT_EQ(Page(), "contents.html");
+}
+
+TEST_F(Help, F1ReleasedOpensTheFocusedControlsTopic) {
+    CreateForm();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QWidget* track = form->findChild<QWidget*>("SSpadeTrack");
+    QApplication::setActiveWindow(form.get());
+    track->setFocus();
+    QTest::keyRelease(track, Qt::Key_F1);
+    EXPECT_EQ(Page(), "editor.html");
+    QWidget* freq = form->findChild<QWidget*>("FrequencyEdit");
+    QApplication::setActiveWindow(form.get());
+    freq->setFocus();
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(Page(), "editor.html"); // a press alone opens nothing
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(Page(), "types.html");
+}
+
+TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog) {
+    TDealEngine local;
+    QTimer::singleShot(0, [this] {
+        auto* sync = qobject_cast<TSyncForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(sync, nullptr);
+        QApplication::setActiveWindow(sync);
+        sync->Edit()->setFocus();
+        QTest::keyRelease(sync->Edit(), Qt::Key_F1);
+        EXPECT_EQ(Page(), "synchronize.html");
+        EXPECT_EQ(Window().windowModality(), Qt::ApplicationModal);
+        Window().close();
+        sync->reject();
+    });
+    SynchronizeSeed(nullptr, local.Random);
+}
+
+TEST_F(Help, MenuItemsCarryTheirContexts) {
+    CreateForm();
+    EXPECT_EQ(Action("Synchronize1")->property("HelpContext").toInt(), 6);
+    EXPECT_EQ(Action("ReadParams1")->property("HelpContext").toInt(), 5);
+    EXPECT_EQ(Action("SaveParams1")->property("HelpContext").toInt(), 5);
+    EXPECT_EQ(Action("CopyToFile1")->property("HelpContext").toInt(), 5);
+}
+
+TEST_F(Help, F1InAnOpenMenuOpensTheHighlightedItemsTopic) {
+    CreateForm();
+    auto* file = form->findChild<QMenu*>("File1");
+    file->setActiveAction(Action("Synchronize1"));
+    QTest::keyRelease(file, Qt::Key_F1);
+    EXPECT_EQ(Page(), "synchronize.html");
+}

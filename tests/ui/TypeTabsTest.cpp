@@ -1,0 +1,268 @@
+// The main window's types: enabling rules, the Confusion Alert, adding,
+// deleting and clearing types, frequencies and refused tab changes.
+#include "AdvancedAlertDlg.h"
+#include "BoundButton.h"
+#include "MainWindowFixture.h"
+#include "TrackBar.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using namespace kv;
+using namespace kv::test;
+
+namespace {
+
+const QString kSpadeMessage = QStringLiteral(
+    "Impossible Hand Parameters:\r\rThe minimum number of Spades in the hands exceeds 13.");
+
+struct TypeTabs : MainWindowFixture {
+    void SetUp() override {
+        OpenStore();
+        store->WriteBool(setting::WarnOnNewTypes, false);
+        CreateForm();
+    }
+    void AddTypes(int count) {
+        for (int i = 0; i < count; ++i)
+            Trigger("AddTypeAction");
+    }
+    void Drag(TEditorRow row, int position) const {
+        form->EditorPage()->Track(row)->setValue(position);
+    }
+    int Shown(TEditorRow row) const { return form->EditorPage()->MinBtn(row)->text().toInt(); }
+};
+
+struct ConfusionAlert : MainWindowFixture {
+    void SetUp() override { CreateForm(); }
+    // Adds a type and leaves the alert through `button`, ticking the box first when asked.
+    void AddAnswering(const char* button, bool tick) {
+        WhenModal([button, tick](QWidget* modal) {
+            auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
+            ASSERT_NE(alert, nullptr);
+            EXPECT_FALSE(alert->DontShowBox()->isChecked());
+            EXPECT_EQ(alert->focusWidget(), alert->WaitBtn());
+            alert->DontShowBox()->setChecked(tick);
+            alert->findChild<QPushButton*>(QString::fromLatin1(button))->click();
+        });
+        Trigger("AddTypeAction");
+    }
+};
+
+} // namespace
+
+TEST_F(TypeTabs, OneTypeDisablesClearAllAndDelete) {
+    EXPECT_EQ(TabCaptions(), std::vector<QString>{QStringLiteral("Type &1")});
+    EXPECT_FALSE(Action("ClearAllAction")->isEnabled());
+    EXPECT_FALSE(Action("DeleteTypeAction")->isEnabled());
+    EXPECT_TRUE(Action("AddTypeAction")->isEnabled());
+    EXPECT_TRUE(Action("ClearOneAction")->isEnabled());
+    EXPECT_EQ(Action("ClearOneAction")->toolTip(), "Clear");
+}
+
+TEST_F(TypeTabs, SeveralTypesEnableClearAllDeleteAndClearOne) {
+    AddTypes(1);
+    EXPECT_TRUE(Action("ClearAllAction")->isEnabled());
+    EXPECT_TRUE(Action("DeleteTypeAction")->isEnabled());
+    EXPECT_EQ(Action("ClearOneAction")->toolTip(), "Clear One");
+}
+
+TEST_F(TypeTabs, EightTypesIsTheLimit) {
+    AddTypes(7);
+    EXPECT_EQ(Tabs()->count(), 8);
+    EXPECT_EQ(form->TypeList().size(), 8u);
+    EXPECT_FALSE(Action("AddTypeAction")->isEnabled());
+    EXPECT_EQ(Tabs()->tabText(7), "Type &8");
+    EXPECT_EQ(Tabs()->currentIndex(), 7);
+    form->AddTypeActionExecute();
+    EXPECT_EQ(form->TypeList().size(), 8u);
+}
+
+TEST_F(TypeTabs, ToolbarButtonsFollowTheirActions) {
+    const char* names[] = {"ViewToolBtn",     "PrintToolBtn",   "ClearToolBtn",
+                           "ClearAllToolBtn", "AddTypeToolBtn", "DeleteTypeToolBtn"};
+    for (const char* name : names)
+        EXPECT_NE(form->findChild<QWidget*>(name), nullptr) << name;
+    EXPECT_FALSE(form->findChild<QWidget*>("DeleteTypeToolBtn")->isEnabled());
+    AddTypes(1);
+    EXPECT_TRUE(form->findChild<QWidget*>("DeleteTypeToolBtn")->isEnabled());
+}
+
+TEST_F(TypeTabs, AddingStoresTheTypeBeingLeftAndShowsAClearEditor) {
+    Drag(TEditorRow::SSpade, 5);
+    AddTypes(1);
+    EXPECT_EQ(form->TypeList()[0].SSpadeMin, 5);
+    EXPECT_EQ(form->TypeList()[0].SSpadeMinReq, 5);
+    EXPECT_EQ(Shown(TEditorRow::SSpade), 0);
+    EXPECT_EQ(form->TypeList()[1], THandParam{});
+}
+
+TEST_F(TypeTabs, DeletingTheLastOfThreeSelectsTheNewLast) {
+    AddTypes(1);
+    Drag(TEditorRow::NHeart, 4); // type 2 asks for four hearts in North
+    AddTypes(1);
+    form->DeleteTypeActionExecute();
+    EXPECT_EQ(TabCaptions(), (std::vector<QString>{"Type &1", "Type &2"}));
+    EXPECT_EQ(Tabs()->currentIndex(), 1);
+    EXPECT_EQ(Shown(TEditorRow::NHeart), 4);
+}
+
+TEST_F(TypeTabs, DeletingTheFirstOfThreeShowsTheFormerSecondAsTypeOne) {
+    AddTypes(1);
+    Drag(TEditorRow::NHeart, 4);
+    AddTypes(1);
+    ClickTab(0);
+    form->DeleteTypeActionExecute();
+    EXPECT_EQ(TabCaptions(), (std::vector<QString>{"Type &1", "Type &2"}));
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_EQ(Shown(TEditorRow::NHeart), 4);
+    EXPECT_EQ(form->TypeList()[0].NHeartMinReq, 4);
+}
+
+TEST_F(TypeTabs, DeletingDiscardsTheEditor) {
+    AddTypes(1);
+    ClickTab(0);
+    Drag(TEditorRow::SClub, 3);
+    form->DeleteTypeActionExecute();
+    EXPECT_EQ(form->TypeList().size(), 1u);
+    EXPECT_EQ(Shown(TEditorRow::SClub), 0);
+    EXPECT_FALSE(Action("DeleteTypeAction")->isEnabled());
+}
+
+TEST_F(TypeTabs, FrequencyTotalsFollowEveryChangeOfTheBox) {
+    EXPECT_EQ(Freq()->TotalLabel()->text(), "of 100");
+    AddTypes(2);
+    const int frequencies[] = {100, 50, 850};
+    for (int i = 0; i < 3; ++i) {
+        ClickTab(i);
+        Freq()->Edit()->lineEdit()->selectAll();
+        QTest::keyClicks(Freq()->Edit()->lineEdit(), QString::number(frequencies[i]));
+    }
+    EXPECT_EQ(Freq()->TotalLabel()->text(), "of 1000");
+    ClickTab(1);
+    Freq()->Edit()->lineEdit()->selectAll();
+    QTest::keyClick(Freq()->Edit()->lineEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(Freq()->Edit()->lineEdit()->text(), "");
+    EXPECT_EQ(Freq()->TotalLabel()->text(), "of 950");
+    EXPECT_EQ(form->TypeList()[1].Frequency, 0);
+}
+
+TEST_F(TypeTabs, AnEmptiedBoxStoresTheSpinnersLastValue) {
+    Freq()->Edit()->lineEdit()->selectAll();
+    QTest::keyClicks(Freq()->Edit()->lineEdit(), QStringLiteral("250"));
+    Freq()->Edit()->lineEdit()->selectAll();
+    QTest::keyClick(Freq()->Edit()->lineEdit(), Qt::Key_Backspace);
+    ASSERT_TRUE(form->StoreType());
+    EXPECT_EQ(form->TypeList()[0].Frequency, 250);
+}
+
+TEST_F(TypeTabs, LettersAndAFourthDigitAreRefusedInTheFrequencyBox) {
+    QLineEdit* box = Freq()->Edit()->lineEdit();
+    box->setCursorPosition(3);
+    QTest::keyClicks(box, QStringLiteral("a-+ "));
+    EXPECT_EQ(box->text(), "100");
+    QTest::keyClick(box, Qt::Key_5);
+    EXPECT_EQ(box->text(), "100");
+    EXPECT_EQ(Freq()->Edit()->maximum(), 999);
+    EXPECT_EQ(Freq()->Edit()->minimum(), 1);
+}
+
+TEST_F(TypeTabs, TabChangeAwayFromAnImpossibleTypeIsRefused) {
+    THandParam both7;
+    both7.SSpadeMin = 7;
+    both7.NSpadeMin = 7;
+    form->ReplaceTypes({both7, THandParam{}});
+    messages.Shown();
+    ClickTab(1);
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_EQ(form->SelectedIndex(), 0);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Title, "Warning");
+    EXPECT_EQ(messages.Shown()[0].Text, kSpadeMessage);
+    EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Warning);
+}
+
+TEST_F(TypeTabs, AnImpossibleTypeBlocksAddingAType) {
+    THandParam both7;
+    both7.SSpadeMin = 7;
+    both7.NSpadeMin = 7;
+    form->ReplaceTypes({both7});
+    Trigger("AddTypeAction");
+    EXPECT_EQ(form->TypeList().size(), 1u);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text, kSpadeMessage);
+}
+
+TEST_F(TypeTabs, ClearResetsTheEditorOnly) {
+    Drag(TEditorRow::SHCP, 12);
+    AddTypes(1);
+    ClickTab(0);
+    Trigger("ClearOneAction");
+    EXPECT_EQ(Shown(TEditorRow::SHCP), 0);
+    EXPECT_EQ(form->TypeList()[0].SHCPMin, 12); // until the type is next stored
+    EXPECT_FALSE(form->EditorPage()->MinBtn(TEditorRow::SHCP)->Bold());
+}
+
+TEST_F(TypeTabs, ClearAllLeavesOneDefaultType) {
+    AddTypes(3);
+    Drag(TEditorRow::NClub, 2);
+    Trigger("ClearAllAction");
+    EXPECT_EQ(TabCaptions(), std::vector<QString>{"Type &1"});
+    EXPECT_EQ(form->TypeList().size(), 1u);
+    EXPECT_EQ(form->TypeList()[0], THandParam{});
+    EXPECT_EQ(Shown(TEditorRow::NClub), 0);
+    EXPECT_EQ(Freq()->TotalLabel()->text(), "of 100");
+    EXPECT_FALSE(Action("ClearAllAction")->isEnabled());
+}
+
+TEST_F(TypeTabs, ReplacingTypesFitsTheTabs) {
+    AddTypes(4);
+    THandParam second;
+    second.Frequency = 40;
+    form->ReplaceTypes({THandParam{}, second});
+    EXPECT_EQ(TabCaptions(), (std::vector<QString>{"Type &1", "Type &2"}));
+    EXPECT_EQ(Tabs()->currentIndex(), 0);
+    EXPECT_EQ(Freq()->TotalLabel()->text(), "of 140");
+}
+
+TEST_F(ConfusionAlert, WaitTillLaterAddsNothing) {
+    AddAnswering("WaitBtn", false);
+    EXPECT_EQ(form->TypeList().size(), 1u);
+    EXPECT_TRUE(form->Options().WarnOnNewTypes);
+}
+
+TEST_F(ConfusionAlert, ReadyWithTheBoxTickedAddsAndNeverAsksAgain) {
+    AddAnswering("ReadyBtn", true);
+    EXPECT_EQ(form->TypeList().size(), 2u);
+    EXPECT_FALSE(form->Options().WarnOnNewTypes);
+    Trigger("ClearAllAction");
+    Trigger("AddTypeAction"); // no alert: a modal dialog here would block the test
+    EXPECT_EQ(form->TypeList().size(), 2u);
+    CloseForm();
+    OpenStore();
+    EXPECT_FALSE(store->ReadBool(setting::WarnOnNewTypes));
+}
+
+TEST_F(ConfusionAlert, ReadyWithTheBoxUntickedAsksAgainAtOneType) {
+    AddAnswering("ReadyBtn", false);
+    EXPECT_EQ(form->TypeList().size(), 2u);
+    EXPECT_TRUE(form->Options().WarnOnNewTypes);
+    Trigger("AddTypeAction"); // the third type: no alert
+    EXPECT_EQ(form->TypeList().size(), 3u);
+    Trigger("ClearAllAction");
+    AddAnswering("WaitBtn", false);
+    EXPECT_EQ(form->TypeList().size(), 1u);
+}
+
+TEST_F(ConfusionAlert, TellMeMoreKeepsTheAlertOpen) {
+    WhenModal([](QWidget* modal) {
+        auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
+        alert->MoreBtn()->click();
+        EXPECT_TRUE(alert->isVisible());
+        alert->WaitBtn()->click();
+    });
+    Trigger("AddTypeAction");
+    EXPECT_EQ(form->TypeList().size(), 1u);
+}

@@ -1,0 +1,72 @@
+#include "HelpTopics.h"
+
+#include "HelpContext.h"
+
+namespace kv {
+namespace {
+
+constexpr THelpTopic kTopics[] = {
+    {help::Contents, "contents.html", "Contents"},
+    {help::MainWindow, "mainwindow.html", "The Hand Parameters window"},
+    {help::Editor, "editor.html", "Setting South's and North's ranges"},
+    {help::Types, "types.html", "Hand types and their frequencies"},
+    {help::HandsDisplay, "hands.html", "Dealing hands to the screen or the printer"},
+    {help::ParameterSets, "paramsets.html", "Saving, reading and copying parameters"},
+    {help::Synchronize, "synchronize.html", "Synchronizing with another player"},
+    {help::Options, "options.html", "Printing options"},
+    {help::ConfusionAlert, "moretypes.html", "Before you add hand types"},
+};
+
+constexpr THelpKeyword kKeywords[] = {
+    {"Add a Type", "types.html#add"},
+    {"Bold numbers", "editor.html#bold"},
+    {"Clear", "types.html#clear"},
+    {"Clear All", "types.html#clear"},
+    {"Color printing", "options.html"},
+    {"Confusion Alert", "moretypes.html"},
+    {"Copying parameters", "paramsets.html#copy"},
+    {"Delete Current Type", "types.html#delete"},
+    {"Deleting a saved set", "paramsets.html#read"},
+    {"Exchanging parameters", "paramsets.html#copy"},
+    {"Frequency", "types.html#frequency"},
+    {"Generate Hands to Printer", "hands.html#printer"},
+    {"Generate Hands to Screen", "hands.html#screen"},
+    {"HCP", "editor.html#hcp"},
+    {"High-card points", "editor.html#hcp"},
+    {"Impossible Hand Parameters", "editor.html#impossible"},
+    {"Max button", "editor.html#buttons"},
+    {"Min button", "editor.html#buttons"},
+    {"Next Hand", "hands.html#screen"},
+    {"PARAMS.SAV", "paramsets.html"},
+    {"Printing hands", "hands.html#printer"},
+    {"Random number seed", "synchronize.html"},
+    {"Reading saved parameters", "paramsets.html#read"},
+    {"Relative frequency", "types.html#frequency"},
+    {"Saving parameters", "paramsets.html#save"},
+    {"Seed", "synchronize.html"},
+    {"Selection range", "editor.html#ranges"},
+    {"Suit lengths", "editor.html#ranges"},
+    {"Synchronize", "synchronize.html"},
+    {"Tabs", "types.html"},
+    {"Ten symbol", "options.html"},
+    {"Toolbar", "mainwindow.html#toolbar"},
+    {"Track bars", "editor.html"},
+    {"Types of hands", "types.html"},
+};
+
+} // namespace
+
+std::span<const THelpTopic> HelpTopics() {
+    return kTopics;
+}
+std::span<const THelpKeyword> HelpKeywords() {
+    return kKeywords;
+}
+
+const THelpTopic& TopicOfContext(int context) {
+    for (const THelpTopic& topic : kTopics)
+        if (topic.Context == context) return topic;
+    return kTopics[0];
+}
+
+} // namespace kv

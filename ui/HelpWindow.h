@@ -1,0 +1,44 @@
+#pragma once
+// The help window: a contents list and a keyword index beside the page
+// being read. The pages are built into the program.
+
+#include <QWidget>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QTabWidget;
+class QTextBrowser;
+
+namespace kv {
+
+class THelpWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit THelpWindow(QWidget* parent = nullptr);
+
+    void ShowContents();
+    // The index with an empty search field that has the focus.
+    void ShowIndex();
+    void ShowContext(int context);
+
+    QString CurrentPage() const;
+    QTabWidget* Tabs() const { return tabs_; }
+    QLineEdit* SearchField() const { return search_; }
+    QListWidget* KeywordList() const { return keywords_; }
+
+  private:
+    QWidget* BuildContentsTab();
+    QWidget* BuildIndexTab();
+    void OpenPage(const QString& page);
+    void FilterKeywords(const QString& prefix);
+    void OpenKeyword(QListWidgetItem* item);
+
+    QTabWidget* tabs_;
+    QListWidget* topics_ = nullptr;
+    QLineEdit* search_ = nullptr;
+    QListWidget* keywords_ = nullptr;
+    QTextBrowser* browser_;
+};
+
+} // namespace kv

@@ -1,0 +1,64 @@
+// The main window's actions that reach beyond it: generating hands to the
+// screen and the printer, synchronising the seed, and parameter sets.
+#include "DefinitionForm.h"
+
+#include "ErrorReport.h"
+#include "SyncForm.h"
+
+#include <QTabBar>
+
+namespace kv {
+
+// Stores the selected type, deals the deal to show and the one after it, and
+// shows the hands window. Types the generator found impossible are gone from
+// the list afterwards, and so are their tabs.
+void TDefinitionForm::ShowHandsActionExecute() {
+    if (!showHands_->isEnabled() || !StoreType()) return;
+    const TTypeList before = typeList_;
+    bool dealt = engine_.GenerateDeal(typeList_, *links_.EngineHost);
+    if (dealt) {
+        engine_.ShownDeal = {engine_.NorthHand, engine_.SouthHand};
+        links_.DrawShownDeal();
+        dealt = engine_.GenerateDeal(typeList_, *links_.EngineHost);
+    }
+    FitTabsAfterGeneration(before);
+    if (!dealt) return;
+    engine_.NextDeal = {engine_.NorthHand, engine_.SouthHand};
+    links_.ShowHandsWindow();
+    FitTabsAfterGeneration(before);
+}
+
+void TDefinitionForm::PrintHandsActionExecute() {
+    if (!printHands_->isEnabled() || !StoreType()) return;
+    const TTypeList before = typeList_;
+    links_.RunPrintDialog(*this);
+    FitTabsAfterGeneration(before);
+}
+
+// The generator removes every type it finds impossible. The tabs follow; a
+// list the generator emptied gets its types back, since a window without a
+// type to show has nothing left to edit.
+void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
+    if (typeList_.empty()) typeList_ = before;
+    if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
+}
+
+void TDefinitionForm::Synchronize1Click() {
+    SynchronizeSeed(this, engine_.Random);
+}
+
+void TDefinitionForm::ReadParamsClick() {
+    RunParameterLink(links_.ReadParameters);
+}
+
+void TDefinitionForm::SaveParamsClick() {
+    if (!links_.SaveParameters || !StoreType()) return;
+    RunParameterLink(links_.SaveParameters);
+}
+
+void TDefinitionForm::RunParameterLink(const std::function<void(TDefinitionForm&)>& link) {
+    if (!link) return;
+    RunGuarded(this, [&] { link(*this); });
+}
+
+} // namespace kv

@@ -1,0 +1,199 @@
+// The main window's actions, menus, toolbar and options.
+#include "DefinitionForm.h"
+
+#include "AboutBox.h"
+#include "HelpContext.h"
+#include "HelpSystem.h"
+#include "ToolBarImages.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QMenuBar>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace kv {
+namespace {
+
+QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0) {
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    if (helpContext != 0) item->setProperty("HelpContext", helpContext);
+    return item;
+}
+
+} // namespace
+
+QAction* TDefinitionForm::MakeAction(const char* name, const QString& caption,
+                                     const QString& hint) {
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    return action;
+}
+
+void TDefinitionForm::BuildActions() {
+    showHands_ = MakeAction("ShowHandsAction", QStringLiteral("Generate Hands to &Screen"),
+                            QStringLiteral("View Hands"));
+    printHands_ = MakeAction("PrintHandsAction", QStringLiteral("Generate Hands to &Printer"),
+                             QStringLiteral("Print Hands"));
+    clearOne_ = MakeAction("ClearOneAction", QStringLiteral("&Clear"), QStringLiteral("Clear"));
+    clearAll_ =
+        MakeAction("ClearAllAction", QStringLiteral("Clear &All"), QStringLiteral("Clear All"));
+    addType_ =
+        MakeAction("AddTypeAction", QStringLiteral("Add a &Type"), QStringLiteral("Add a Type"));
+    deleteType_ = MakeAction("DeleteTypeAction", QStringLiteral("&Delete Current Type"),
+                             QStringLiteral("Delete Current Type"));
+    connect(showHands_, &QAction::triggered, this, &TDefinitionForm::ShowHandsActionExecute);
+    connect(printHands_, &QAction::triggered, this, &TDefinitionForm::PrintHandsActionExecute);
+    connect(clearOne_, &QAction::triggered, this, &TDefinitionForm::ClearOneActionExecute);
+    connect(clearAll_, &QAction::triggered, this, &TDefinitionForm::ClearAllActionExecute);
+    connect(addType_, &QAction::triggered, this, &TDefinitionForm::AddTypeActionExecute);
+    connect(deleteType_, &QAction::triggered, this, &TDefinitionForm::DeleteTypeActionExecute);
+}
+
+QMenu* TDefinitionForm::AddMenu(QMenu* parent, const char* name, const QString& caption) {
+    QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void TDefinitionForm::BuildMenus() {
+    BuildFileMenu();
+    AddMenu(nullptr, "Edit1", QStringLiteral("&Edit"))->addActions({clearOne_, clearAll_});
+    AddMenu(nullptr, "Generate1", QStringLiteral("&Generate"))
+        ->addActions({showHands_, printHands_});
+    BuildOptionsMenu();
+    // Adding and deleting types is reached from the toolbar; its menu stays hidden.
+    QMenu* tools = AddMenu(nullptr, "Tools1", QStringLiteral("&Tools"));
+    tools->addActions({addType_, deleteType_});
+    tools->menuAction()->setVisible(false);
+    BuildHelpMenu();
+}
+
+void TDefinitionForm::BuildFileMenu() {
+    QMenu* file = AddMenu(nullptr, "File1", QStringLiteral("&File"));
+    const int sets = help::ParameterSets;
+    readParams_ = Item(file, "ReadParams1", QStringLiteral("&Read saved parameters..."), sets);
+    saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."), sets);
+    file->addSeparator();
+    QMenu* copy = AddMenu(file, "CopyParams1", QStringLiteral("&Copy parameters"));
+    copy->menuAction()->setProperty("HelpContext", sets);
+    copyTo_ =
+        Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."), sets);
+    copyFrom_ =
+        Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"), sets);
+    file->addSeparator();
+    QAction* sync =
+        Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
+    file->addSeparator();
+    QAction* exit = Item(file, "Exit1", QStringLiteral("E&xit"));
+    connect(readParams_, &QAction::triggered, this, &TDefinitionForm::ReadParamsClick);
+    connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::SaveParamsClick);
+    connect(copyTo_, &QAction::triggered, this,
+            [this] { RunParameterLink(links_.CopyToOtherFile); });
+    connect(copyFrom_, &QAction::triggered, this,
+            [this] { RunParameterLink(links_.CopyFromOtherFile); });
+    connect(sync, &QAction::triggered, this, &TDefinitionForm::Synchronize1Click);
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+}
+
+// The two Ten Symbol items are radio items; Color Printing is a check item.
+void TDefinitionForm::BuildOptionsMenu() {
+    QMenu* options = AddMenu(nullptr, "Options1", QStringLiteral("&Options"));
+    options->menuAction()->setProperty("HelpContext", help::Options);
+    QMenu* ten = AddMenu(options, "TenSymbol1", QStringLiteral("&Ten Symbol (Printing)"));
+    tenT_ = Item(ten, "TenSymbolT1", QStringLiteral("Ten Symbol = '&T'"), help::Options);
+    ten10_ = Item(ten, "TenSymbol101", QStringLiteral("Ten Symbol = '&10'"), help::Options);
+    auto* tenGroup = new QActionGroup(this);
+    for (QAction* item : {tenT_, ten10_}) {
+        item->setCheckable(true);
+        tenGroup->addAction(item);
+    }
+    connect(tenGroup, &QActionGroup::triggered, this, &TDefinitionForm::TenSymbolClick);
+    colorPrinting_ =
+        Item(options, "ColorPrinting1", QStringLiteral("&Color Printing"), help::Options);
+    colorPrinting_->setCheckable(true);
+    connect(colorPrinting_, &QAction::toggled, this,
+            [this](bool on) { options_.ColorPrinting = on; });
+}
+
+void TDefinitionForm::BuildHelpMenu() {
+    QMenu* helpMenu = AddMenu(nullptr, "Help1", QStringLiteral("&Help"));
+    QAction* contents = Item(helpMenu, "Contents1", QStringLiteral("&Contents"));
+    QAction* search = Item(helpMenu, "TopicSearch1", QStringLiteral("&Topic Search"));
+    helpMenu->addSeparator();
+    QAction* about = Item(helpMenu, "About1", QStringLiteral("&About"));
+    connect(contents, &QAction::triggered, this, [] { THelpSystem::ShowContents(); });
+    connect(search, &QAction::triggered, this, [] { THelpSystem::ShowIndex(); });
+    connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
+}
+
+// View, Print, Clear, Clear All, a separator, Add a Type, Delete Current Type.
+void TDefinitionForm::BuildToolBar() {
+    toolBar_ = addToolBar(QStringLiteral("ToolBar1"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    toolBar_->setIconSize(QSize(16, 16));
+    toolBar_->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    const std::pair<QAction*, const char*> buttons[] = {
+        {showHands_, "ViewToolBtn"},
+        {printHands_, "PrintToolBtn"},
+        {clearOne_, "ClearToolBtn"},
+        {clearAll_, "ClearAllToolBtn"},
+        {nullptr, nullptr},
+        {addType_, "AddTypeToolBtn"},
+        {deleteType_, "DeleteTypeToolBtn"},
+    };
+    for (const auto& [action, name] : buttons) {
+        if (action == nullptr) {
+            toolBar_->addSeparator();
+            continue;
+        }
+        toolBar_->addAction(action);
+        toolBar_->widgetForAction(action)->setObjectName(QString::fromLatin1(name));
+    }
+}
+
+// Image numbers 0 to 5: PRINT, CLEARONE, CLEARALL, GLASSES, PLUS, MINUS.
+void TDefinitionForm::LoadToolBarImages() {
+    const QList<QIcon> images = LoadToolBarImageList();
+    printHands_->setIcon(images.at(0));
+    clearOne_->setIcon(images.at(1));
+    clearAll_->setIcon(images.at(2));
+    showHands_->setIcon(images.at(3));
+    addType_->setIcon(images.at(4));
+    deleteType_->setIcon(images.at(5));
+}
+
+// The T item is checked only for exactly "T"; any other stored text checks
+// the 10 item but stays the setting until an item is clicked.
+void TDefinitionForm::ApplyOptions() {
+    (options_.TenSymbolSetting == QLatin1String("T") ? tenT_ : ten10_)->setChecked(true);
+    colorPrinting_->setChecked(options_.ColorPrinting);
+}
+
+void TDefinitionForm::TenSymbolClick(QAction* item) {
+    options_.TenSymbolSetting = item == ten10_ ? QStringLiteral("10") : QStringLiteral("T");
+}
+
+void TDefinitionForm::UpdateActions() {
+    const int types = Tabs()->count();
+    clearOne_->setToolTip(types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One"));
+    clearAll_->setEnabled(types > 1);
+    addType_->setEnabled(types < kMaxTypes);
+    deleteType_->setEnabled(types > 1);
+    showHands_->setEnabled(links_.EngineHost != nullptr && links_.DrawShownDeal &&
+                           links_.ShowHandsWindow);
+    printHands_->setEnabled(PrintLibraryUsable() && links_.RunPrintDialog);
+    readParams_->setEnabled(static_cast<bool>(links_.ReadParameters));
+    saveParams_->setEnabled(static_cast<bool>(links_.SaveParameters));
+    copyTo_->setEnabled(static_cast<bool>(links_.CopyToOtherFile));
+    copyFrom_->setEnabled(static_cast<bool>(links_.CopyFromOtherFile));
+}
+
+} // namespace kv

@@ -1,0 +1,103 @@
+#include "SyncForm.h"
+
+#include "HelpContext.h"
+#include "HelpSystem.h"
+#include "MessageSeam.h"
+#include "RandomSource.h"
+#include "SeedText.h"
+#include "WindowPlacement.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
+    : QDialog(parent), seed_(seed), edit1_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("SyncForm"));
+    setWindowTitle(QStringLiteral("Synchronize"));
+    SetHelpContext(this, help::Synchronize);
+    auto* label = new QLabel(QStringLiteral("Random number seed:"), this);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setBuddy(edit1_);
+    edit1_->setObjectName(QStringLiteral("Edit1"));
+    edit1_->installEventFilter(this);
+
+    auto* buttons = new QDialogButtonBox(this);
+    QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
+    QPushButton* cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    QPushButton* help = buttons->addButton(QDialogButtonBox::Help);
+    ok->setObjectName(QStringLiteral("OKBtn"));
+    cancel->setObjectName(QStringLiteral("CancelBtn"));
+    help->setObjectName(QStringLiteral("HelpBtn"));
+    ok->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(help, &QPushButton::clicked, this, [] { THelpSystem::ShowContext(help::Synchronize); });
+
+    auto* field = new QHBoxLayout;
+    field->addWidget(label);
+    field->addWidget(edit1_, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(field);
+    layout->addSpacing(6);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    edit1_->setMinimumWidth(edit1_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
+                            12);
+}
+
+QString TSyncForm::SeedText() const {
+    return edit1_->text();
+}
+
+void TSyncForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+    edit1_->setText(SeedToText(seed_));
+    edit1_->setFocus(Qt::OtherFocusReason);
+    edit1_->selectAll();
+}
+
+bool TSyncForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit1_ && event->type() == QEvent::KeyPress)
+        return FilterKey(static_cast<QKeyEvent*>(event));
+    return QDialog::eventFilter(watched, event);
+}
+
+// Typed characters are turned to upper case; only hex digits and backspace
+// get through. Keys that type nothing (arrows, shortcuts such as paste) pass.
+bool TSyncForm::FilterKey(QKeyEvent* key) {
+    if (key->key() == Qt::Key_Backspace) return false;
+    const QString text = key->text();
+    if (text.size() != 1 || !text.at(0).isPrint()) return false;
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
+    const QChar c = text.at(0).toUpper();
+    const bool hex = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
+    if (hex) edit1_->insert(QString(c));
+    return true;
+}
+
+bool ApplySeedText(QWidget* parent, const QString& text, TRandomSource& random) {
+    const std::optional<std::int32_t> seed = SeedFromText(text);
+    if (!seed) {
+        TMessageSeam::Show(parent, TMessageKind::Error, QStringLiteral("Kestrovanhalme"),
+                           InvalidSeedText(text));
+        return false;
+    }
+    random.RandomSeed = *seed;
+    return true;
+}
+
+bool SynchronizeSeed(QWidget* parent, TRandomSource& random) {
+    TSyncForm form(random.RandomSeed, parent);
+    if (form.exec() != QDialog::Accepted) return false;
+    return ApplySeedText(parent, form.SeedText(), random);
+}
+
+} // namespace kv
