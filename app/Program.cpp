@@ -1,22 +1,87 @@
 #include "Program.h"
 
+#include "ErrorReport.h"
+#include "GraphicDisplayForm.h"
+#include "MainWindowSetHost.h"
+#include "ParamSetActions.h"
+#include "PrintForm.h"
+#include "ReadFromFileForm.h"
+
 #include <QApplication>
+#include <QStatusBar>
 
 namespace kv {
 
-TProgram::TProgram(std::unique_ptr<TSettingsStore> store, TDefinitionLinks links)
-    : store_(std::move(store)),
-      mainWindow_(std::make_unique<TDefinitionForm>(engine_, *store_, std::move(links))) {}
+TProgram::TProgram(std::unique_ptr<TSettingsStore> store, const QString& printLibraryFile)
+    : store_(std::move(store)), printLibrary_(printLibraryFile) {
+    mainWindow_ = std::make_unique<TDefinitionForm>(engine_, *store_, Links());
+    CreateHandsWindow();
+    CreateParamSets();
+}
 
-// The main window is destroyed first: it writes the options while the store
-// is still open.
+// The dialogs go first, then the main window, which writes the options while
+// the store is still open.
 TProgram::~TProgram() {
+    paramSets_.reset();
     mainWindow_.reset();
 }
 
 int TProgram::Run() {
     mainWindow_->show();
     return QApplication::exec();
+}
+
+TDefinitionLinks TProgram::Links() {
+    TDefinitionLinks links;
+    links.BindPrintLibrary = [this] { return BindPrintLibrary(); };
+    links.RunPrintDialog = [this](TDefinitionForm& form) { RunPrintDialog(form); };
+    links.ShowDeals = [this](TTypeList& types) { return handsWindow_ && handsWindow_->ShowDeals(types); };
+    links.ReadParameters = [this](TDefinitionForm&) { paramSets_->ReadSavedParameters(); };
+    links.SaveParameters = [this](TDefinitionForm&) { paramSets_->SaveCurrentParameters(); };
+    links.CopyToOtherFile = [this](TDefinitionForm&) { paramSets_->CopyToOtherFile(); };
+    links.CopyFromOtherFile = [this](TDefinitionForm&) { paramSets_->CopyFromOtherFile(); };
+    return links;
+}
+
+TPrintLibraryState TProgram::BindPrintLibrary() {
+    switch (printLibrary_.Bind()) {
+    case TBindResult::Bound:
+        return TPrintLibraryState::Usable;
+    case TBindResult::EntryPointMissing:
+        return TPrintLibraryState::EntryPointMissing;
+    case TBindResult::FileMissing:
+        break;
+    }
+    return TPrintLibraryState::NotFound;
+}
+
+void TProgram::RunPrintDialog(TDefinitionForm& form) {
+    TMainOptions& options = form.Options();
+    TPrintRunContext run{engine_, form.TypeList(), host_, printLibrary_, *store_,
+                         options.TenSymbolSetting, options.ColorPrinting};
+    run.Generate = [this, &form] { return host_.Generate(engine_, form.TypeList()); };
+    TPrintForm dialog({run, &printerChoice_, [&form](const QString& text) { form.statusBar()->showMessage(text); }},
+                      &form);
+    dialog.exec();
+}
+
+// Created hidden and kept; building the card images seeds the random source
+// from the clock a second time.
+void TProgram::CreateHandsWindow() {
+    TDefinitionForm& form = *mainWindow_;
+    handsWindow_ = new TGraphicDisplayForm(engine_, host_, form.Options().View, &form);
+    QObject::connect(handsWindow_, &TGraphicDisplayForm::ViewOptionsChanged, &form,
+                     [&form](const THandsViewOptions& view) { form.Options().View = view; });
+    QObject::connect(handsWindow_, &TGraphicDisplayForm::HelpRequested, &form,
+                     [](int context) { THelpSystem::ShowContext(context); });
+}
+
+// The Read From File dialog, created hidden; its list of the database is the
+// program's index of the database for the rest of the run.
+void TProgram::CreateParamSets() {
+    setHost_ = std::make_unique<TMainWindowSetHost>(*mainWindow_);
+    paramSets_ = std::make_unique<TParamSetActions>(*setHost_, *store_);
+    RunGuarded(mainWindow_.get(), [this] { paramSets_->ListDatabase(); });
 }
 
 } // namespace kv

@@ -38,12 +38,9 @@ struct TDefinitionLinks {
     std::function<TPrintLibraryState()> BindPrintLibrary;
     // Shows the print dialog modally over the window.
     std::function<void(TDefinitionForm&)> RunPrintDialog;
-    // What the generator needs from the windows (pending events, warnings).
-    IEngineHost* EngineHost = nullptr;
-    // The hands window: draws the engine's ShownDeal, and shows itself
-    // modally with NextDeal dealt in advance.
-    std::function<void()> DrawShownDeal;
-    std::function<void()> ShowHandsWindow;
+    // The hands window's opening sequence: deals the deal to show and the one
+    // after it, then shows the window modally; false when the generator gave up.
+    std::function<bool(TTypeList&)> ShowDeals;
     // Parameter sets; Read replaces the types through ReplaceTypes, Save is
     // called after the selected type was stored.
     std::function<void(TDefinitionForm&)> ReadParameters;

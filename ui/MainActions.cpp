@@ -9,22 +9,13 @@
 
 namespace kv {
 
-// Stores the selected type, deals the deal to show and the one after it, and
-// shows the hands window. Types the generator found impossible are gone from
-// the list afterwards, and so are their tabs.
+// Stores the selected type and runs the hands window's opening sequence.
+// Types the generator found impossible are gone from the list afterwards, and
+// so are their tabs.
 void TDefinitionForm::ShowHandsActionExecute() {
     if (!showHands_->isEnabled() || !StoreType()) return;
     const TTypeList before = typeList_;
-    bool dealt = engine_.GenerateDeal(typeList_, *links_.EngineHost);
-    if (dealt) {
-        engine_.ShownDeal = {engine_.NorthHand, engine_.SouthHand};
-        links_.DrawShownDeal();
-        dealt = engine_.GenerateDeal(typeList_, *links_.EngineHost);
-    }
-    FitTabsAfterGeneration(before);
-    if (!dealt) return;
-    engine_.NextDeal = {engine_.NorthHand, engine_.SouthHand};
-    links_.ShowHandsWindow();
+    links_.ShowDeals(typeList_);
     FitTabsAfterGeneration(before);
 }
 

@@ -187,8 +187,7 @@ void TDefinitionForm::UpdateActions() {
     clearAll_->setEnabled(types > 1);
     addType_->setEnabled(types < kMaxTypes);
     deleteType_->setEnabled(types > 1);
-    showHands_->setEnabled(links_.EngineHost != nullptr && links_.DrawShownDeal &&
-                           links_.ShowHandsWindow);
+    showHands_->setEnabled(static_cast<bool>(links_.ShowDeals));
     printHands_->setEnabled(PrintLibraryUsable() && links_.RunPrintDialog);
     readParams_->setEnabled(static_cast<bool>(links_.ReadParameters));
     saveParams_->setEnabled(static_cast<bool>(links_.SaveParameters));

@@ -2,14 +2,13 @@
 // The options the main window keeps for the whole run, read from the settings
 // store when it is created and written back when it is destroyed.
 
+#include "HandsViewOptions.h"
+
 #include <QString>
 
 namespace kv {
 
 class TSettingsStore;
-
-// Which hands the hands window shows.
-enum class THandToView { North = 0, South = 1, Both = 2 };
 
 struct TMainOptions {
     bool WarnOnNewTypes = true;
@@ -17,8 +16,8 @@ struct TMainOptions {
     // other characters is kept as it is until the user picks an item.
     QString TenSymbolSetting = QStringLiteral("T");
     bool ColorPrinting = true;
-    THandToView HandToViewSetting = THandToView::Both;
-    bool SortSuitsByRankSetting = false;
+    // HandToViewSetting and SortSuitsByRankSetting of the hands window.
+    THandsViewOptions View;
 };
 
 // Reads the five values key by key (root, ViewOptions, PrintOptions), each
@@ -28,8 +27,5 @@ TMainOptions ReadMainOptions(const TSettingsStore& store);
 
 // Writes all five values, in the same order.
 void WriteMainOptions(TSettingsStore& store, const TMainOptions& options);
-
-QString HandToViewText(THandToView view);
-THandToView HandToViewFromText(const QString& text);
 
 } // namespace kv

@@ -59,7 +59,7 @@ QString TSyncForm::SeedText() const {
 void TSyncForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
-    edit1_->setText(SeedToText(seed_));
+    edit1_->setText(QString::fromStdString(SeedToText(seed_)));
     edit1_->setFocus(Qt::OtherFocusReason);
     edit1_->selectAll();
 }
@@ -84,10 +84,10 @@ bool TSyncForm::FilterKey(QKeyEvent* key) {
 }
 
 bool ApplySeedText(QWidget* parent, const QString& text, TRandomSource& random) {
-    const std::optional<std::int32_t> seed = SeedFromText(text);
+    const std::optional<std::int32_t> seed = SeedFromText(text.toStdString());
     if (!seed) {
         TMessageSeam::Show(parent, TMessageKind::Error, QStringLiteral("Kestrovanhalme"),
-                           InvalidSeedText(text));
+                           QString::fromStdString(InvalidSeedMessage(text.toStdString())));
         return false;
     }
     random.RandomSeed = *seed;

@@ -28,14 +28,22 @@ struct Generate : MainWindowFixture {
     int shows = 0;
     std::vector<TDealPair> shown;
 
+    // The hands window's opening sequence, recorded: the shown deal, the next
+    // one dealt in advance, then the window shown.
+    bool OpeningSequence(TTypeList& types) {
+        if (!engine.GenerateDeal(types, host)) return false;
+        engine.ShownDeal = {engine.NorthHand, engine.SouthHand};
+        ++draws;
+        shown.push_back(engine.ShownDeal);
+        if (!engine.GenerateDeal(types, host)) return false;
+        engine.NextDeal = {engine.NorthHand, engine.SouthHand};
+        ++shows;
+        return true;
+    }
+
     void SetUp() override {
         TDefinitionLinks links;
-        links.EngineHost = &host;
-        links.DrawShownDeal = [this] {
-            ++draws;
-            shown.push_back(engine.ShownDeal);
-        };
-        links.ShowHandsWindow = [this] { ++shows; };
+        links.ShowDeals = [this](TTypeList& types) { return OpeningSequence(types); };
         CreateForm(links);
         engine.Random.RandomSeed = 1234;
     }

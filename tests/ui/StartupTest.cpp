@@ -3,7 +3,6 @@
 // source, and the five values written back at exit.
 #include "MainWindowFixture.h"
 #include "PrintLibraryState.h"
-#include "Program.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -51,8 +50,8 @@ TEST_F(Startup, FirstRunWithAnEmptyStoreUsesEveryDefault) {
     EXPECT_TRUE(Checked("TenSymbolT1"));
     EXPECT_FALSE(Checked("TenSymbol101"));
     EXPECT_TRUE(Checked("ColorPrinting1"));
-    EXPECT_EQ(form->Options().HandToViewSetting, THandToView::Both);
-    EXPECT_FALSE(form->Options().SortSuitsByRankSetting);
+    EXPECT_EQ(form->Options().View.HandToView, THandToView::Both);
+    EXPECT_FALSE(form->Options().View.SortSuitsByRank);
     EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -69,7 +68,7 @@ TEST_F(Startup, AfterExitAllFiveValuesExist) {
 TEST_F(Startup, LowerCaseNorthIsBothAndBothIsWrittenBack) {
     WriteRaw("2.1/ViewOptions/HandToView", QStringLiteral("north"));
     CreateForm();
-    EXPECT_EQ(form->Options().HandToViewSetting, THandToView::Both);
+    EXPECT_EQ(form->Options().View.HandToView, THandToView::Both);
     CloseForm();
     EXPECT_EQ(Raw("2.1/ViewOptions/HandToView").toString(), "Both");
 }
@@ -77,8 +76,8 @@ TEST_F(Startup, LowerCaseNorthIsBothAndBothIsWrittenBack) {
 TEST_F(Startup, ExactNorthAndSouthAreKept) {
     WriteRaw("2.1/ViewOptions/HandToView", QStringLiteral("South"));
     CreateForm();
-    EXPECT_EQ(form->Options().HandToViewSetting, THandToView::South);
-    form->Options().HandToViewSetting = THandToView::North;
+    EXPECT_EQ(form->Options().View.HandToView, THandToView::South);
+    form->Options().View.HandToView = THandToView::North;
     CloseForm();
     EXPECT_EQ(Raw("2.1/ViewOptions/HandToView").toString(), "North");
 }
@@ -123,7 +122,7 @@ TEST_F(Startup, BooleansReadAnyNonZeroAsTrue) {
     WriteRaw("2.1/PrintOptions/ColorPrinting", 0);
     CreateForm();
     EXPECT_FALSE(form->Options().WarnOnNewTypes);
-    EXPECT_TRUE(form->Options().SortSuitsByRankSetting);
+    EXPECT_TRUE(form->Options().View.SortSuitsByRank);
     EXPECT_FALSE(Checked("ColorPrinting1"));
     Trigger("ColorPrinting1");
     CloseForm();
@@ -215,15 +214,4 @@ TEST_F(Startup, MenusHoldTheirItemsInOrder) {
     EXPECT_EQ(Action("ShowHandsAction")->text(), "Generate Hands to &Screen");
     EXPECT_EQ(Action("ShowHandsAction")->toolTip(), "View Hands");
     EXPECT_EQ(Action("PrintHandsAction")->toolTip(), "Print Hands");
-}
-
-TEST_F(Startup, TheProgramWritesTheOptionsWhenItEnds) {
-    {
-        TProgram program(TSettingsStore::OpenFile(StorePath()));
-        EXPECT_NE(THelpSystem::Instance(), nullptr);
-        program.MainWindow().Options().WarnOnNewTypes = false;
-    }
-    EXPECT_EQ(THelpSystem::Instance(), nullptr);
-    EXPECT_EQ(Raw("2.1/WarnOnNewTypes").toString(), "0");
-    EXPECT_EQ(Raw("2.1/PrintOptions/ColorPrinting").toString(), "1");
 }

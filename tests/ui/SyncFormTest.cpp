@@ -51,13 +51,6 @@ struct SyncDialog : ::testing::Test {
 
 } // namespace
 
-TEST(SeedText, EightUpperCaseDigitsWithLeadingZeros) {
-    EXPECT_EQ(SeedToText(0), "00000000");
-    EXPECT_EQ(SeedToText(0x08088406), "08088406");
-    EXPECT_EQ(SeedToText(-1), "FFFFFFFF");
-    EXPECT_EQ(SeedToText(static_cast<std::int32_t>(0xDC6DAC1Fu)), "DC6DAC1F");
-}
-
 TEST_F(SyncDialog, ShowsTheSeedAllSelected) {
     random.RandomSeed = static_cast<std::int32_t>(0xABF18B42u);
     Run([](TSyncForm& form) {

@@ -1,0 +1,104 @@
+// The program started and ended as a whole: the print library bound by name
+// with its two warnings, the hidden hands and Read From File windows, the
+// database listed (and created) in the current folder, the options written at
+// exit, and the windows wired to the main window's actions.
+#include "GraphicDisplayForm.h"
+#include "HelpSystem.h"
+#include "MessageSeam.h"
+#include "ParamSetActions.h"
+#include "Program.h"
+#include "ReadFromFileForm.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+const QString kNotFound = QStringLiteral(
+    "ZUZIROR3.DLL not found.\r\rThe routines in this program for printing hands require the file "
+    "ZUZIROR3.DLL.  The file must be located (1) in the same directory as the program file, (2) in "
+    "the current directory, (3) in the Windows system directory, (4) in the Windows directory, or "
+    "(5) in a directory listed in the PATH environmental variable.");
+const QString kUnusable = QStringLiteral(
+    "There was a problem interfacing with ZUZIROR3.DLL,  which the hand-printing routines in this "
+    "program require.  Printing will be disabled.");
+
+// Each test runs in its own current folder, where the database lives.
+struct ProgramFixture : ::testing::Test {
+    QTemporaryDir dir;
+    QString oldDir = QDir::currentPath();
+    TRecordedMessages messages;
+
+    void SetUp() override { QDir::setCurrent(dir.path()); }
+    void TearDown() override { QDir::setCurrent(oldDir); }
+
+    std::unique_ptr<TProgram> Start(const QString& library = QStringLiteral(KV_REAL_PRINT_LIB)) {
+        return std::make_unique<TProgram>(TSettingsStore::OpenFile(dir.filePath("settings.ini")), library);
+    }
+    bool PrintEnabled(TProgram& p) const {
+        return p.MainWindow().findChild<QAction*>("PrintHandsAction")->isEnabled();
+    }
+};
+
+} // namespace
+
+TEST_F(ProgramFixture, MissingPrintLibraryWarnsAndDisablesPrinting) {
+    auto program = Start(dir.filePath(TPrintLibrary::FileName()));
+    EXPECT_FALSE(PrintEnabled(*program));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Warning);
+    EXPECT_EQ(messages.Shown()[0].Title, "Warning");
+    EXPECT_EQ(messages.Shown()[0].Text, kNotFound);
+}
+
+TEST_F(ProgramFixture, MissingEntryPointWarnsAndDisablesPrinting) {
+    auto program = Start(QStringLiteral(KV_RECORD_NOCLEAR_LIB));
+    EXPECT_FALSE(PrintEnabled(*program));
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text, kUnusable);
+}
+
+TEST_F(ProgramFixture, StartUpMakesEveryWindowAndTheDatabase) {
+    auto program = Start();
+    EXPECT_TRUE(messages.Shown().empty());
+    EXPECT_TRUE(PrintEnabled(*program));
+    EXPECT_TRUE(program->MainWindow().findChild<QAction*>("ShowHandsAction")->isEnabled());
+    EXPECT_TRUE(program->MainWindow().findChild<QAction*>("ReadParams1")->isEnabled());
+    EXPECT_FALSE(program->HandsWindow().isVisible());
+    ASSERT_NE(program->ParamSets().ReadFromFileForm(), nullptr);
+    EXPECT_FALSE(program->ParamSets().ReadFromFileForm()->isVisible());
+    EXPECT_EQ(QFileInfo(dir.filePath("PARAMS.SAV")).size(), 841) << "the missing database is created";
+    EXPECT_GE(program->Engine().Random.RandomSeed, 0);
+    EXPECT_LT(program->Engine().Random.RandomSeed, 86400000) << "seeded from the clock";
+}
+
+TEST_F(ProgramFixture, TheOptionsAreWrittenWhenTheProgramEnds) {
+    {
+        auto program = Start();
+        EXPECT_NE(THelpSystem::Instance(), nullptr);
+        program->MainWindow().Options().WarnOnNewTypes = false;
+        program->MainWindow().Options().View.HandToView = THandToView::North;
+    }
+    EXPECT_EQ(THelpSystem::Instance(), nullptr);
+    QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("2.1/WarnOnNewTypes").toString(), "0");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/HandToView").toString(), "North");
+    EXPECT_EQ(raw.value("2.1/PrintOptions/ColorPrinting").toString(), "1");
+}
+
+TEST_F(ProgramFixture, TheHandsWindowStartsWithTheStoredView) {
+    {
+        QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
+        raw.setValue("2.1/ViewOptions/HandToView", "South");
+        raw.setValue("2.1/ViewOptions/SortSuitsByRank", 1);
+    }
+    auto program = Start();
+    EXPECT_EQ(program->HandsWindow().ViewOptions().HandToView, THandToView::South);
+    EXPECT_TRUE(program->HandsWindow().ViewOptions().SortSuitsByRank);
+}
