@@ -8,7 +8,6 @@
 #include "ReadFromFileForm.h"
 
 #include <QApplication>
-#include <QStatusBar>
 
 namespace kv {
 
@@ -60,7 +59,7 @@ void TProgram::RunPrintDialog(TDefinitionForm& form) {
     TPrintRunContext run{engine_, form.TypeList(), host_, printLibrary_, *store_,
                          options.TenSymbolSetting, options.ColorPrinting};
     run.Generate = [this, &form] { return host_.Generate(engine_, form.TypeList()); };
-    TPrintForm dialog({run, &printerChoice_, [&form](const QString& text) { form.statusBar()->showMessage(text); }},
+    TPrintForm dialog({run, &printerChoice_, [&form](const QString& text) { form.ShowStatus(text); }},
                       &form);
     dialog.exec();
 }

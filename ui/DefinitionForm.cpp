@@ -9,7 +9,9 @@
 #include "TypeValidation.h"
 #include "WindowPlacement.h"
 
+#include <QLabel>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -59,6 +61,18 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     const int menuHeight = menuBar()->sizeHint().height();
     setFixedSize(kClientWidth, kClientHeight + menuHeight);
     CentreOnScreen(*this);
+}
+
+void TDefinitionForm::ShowStatus(const QString& text) {
+    // A label rather than a temporary message, so that the hints shown while
+    // the mouse passes over the toolbar do not wipe it out.
+    if (!statusLabel_) {
+        statusLabel_ = new QLabel(this);
+        statusLabel_->setObjectName(QStringLiteral("StatusLabel"));
+        statusBar()->addWidget(statusLabel_, 1);
+        setFixedSize(width(), height() + statusBar()->sizeHint().height());
+    }
+    statusLabel_->setText(text);
 }
 
 TDefinitionForm::~TDefinitionForm() {

@@ -23,6 +23,8 @@ class QMenu;
 class QTabBar;
 class QToolBar;
 
+class QLabel;
+
 namespace kv {
 
 class TDefinitionForm;
@@ -84,6 +86,9 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void ReplaceTypes(TTypeList types);
     // Enables the actions from the number of types and the links present.
     void UpdateActions();
+    // A message in the status bar, which appears below the client area the
+    // first time (the window grows, the client area keeps its size).
+    void ShowStatus(const QString& text);
 
     void ShowHandsActionExecute();
     void PrintHandsActionExecute();
@@ -128,6 +133,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     TMainOptions options_;
     TPrintLibraryState printState_ = TPrintLibraryState::NotFound;
     int selected_ = 0;
+    QLabel* statusLabel_ = nullptr;
 
     TEditorPage* page_ = nullptr;
     TTabControl* tabControl_ = nullptr;
