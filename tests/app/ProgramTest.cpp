@@ -10,8 +10,10 @@
 #include "ReadFromFileForm.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -101,4 +103,18 @@ TEST_F(ProgramFixture, TheHandsWindowStartsWithTheStoredView) {
     auto program = Start();
     EXPECT_EQ(program->HandsWindow().ViewOptions().HandToView, THandToView::South);
     EXPECT_TRUE(program->HandsWindow().ViewOptions().SortSuitsByRank);
+}
+
+TEST_F(ProgramFixture, TheStatusBarAppearsBelowAnUnchangedClientArea) {
+    auto program = Start();
+    TDefinitionForm& form = program->MainWindow();
+    form.show();
+    QApplication::processEvents();
+    const QSize client = form.centralWidget()->size();
+    const int height = form.height();
+    form.ShowStatus(QStringLiteral("Hand records saved as /tmp/x.pdf"));
+    QApplication::processEvents();
+    EXPECT_GT(form.height(), height);
+    EXPECT_EQ(form.centralWidget()->size(), client);
+    EXPECT_EQ(form.findChild<QLabel*>("StatusLabel")->text(), "Hand records saved as /tmp/x.pdf");
 }
