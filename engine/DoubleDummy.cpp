@@ -108,6 +108,8 @@ bool TableFromTag(const std::string& value, TDDTable& table)
     return true;
 }
 
+std::unique_lock<std::mutex> HoldSolver() { return std::unique_lock<std::mutex>(SolverLock()); }
+
 std::string TParResult::OptimumScore() const { return "NS " + std::to_string(ScoreNS); }
 
 TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability)

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <mutex>
 #include <span>
 #include <string>
 #include <vector>
@@ -56,5 +57,11 @@ TDDTable SolveTable(const TFullDeal& deal);
 // `progress` (optional) is told after each batch how many are done.
 std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
                                   const std::function<void(std::size_t done)>& progress = {});
+
+// The solver keeps one state per process and every call above holds its
+// lock. A host whose print library carries its own copy of this binding (and
+// so its own lock) holds this one while it calls that library, so that the
+// two never use the solver at once.
+std::unique_lock<std::mutex> HoldSolver();
 
 } // namespace kv

@@ -20,6 +20,7 @@ TPrintCounts ReadPrintCounts(const TSettingsStore& store) {
     counts.East = store.ReadInt(setting::West);
     counts.All = store.ReadInt(setting::All);
     counts.DealerAndVul = store.ReadBool(setting::DealerAndVul);
+    counts.DoubleDummy = store.ReadBool(setting::PrintDoubleDummy);
     return counts;
 }
 
@@ -32,6 +33,7 @@ void WritePrintCounts(TSettingsStore& store, const TPrintCounts& counts) {
     store.WriteInt(setting::West, counts.East);
     store.WriteInt(setting::All, counts.All);
     store.WriteBool(setting::DealerAndVul, counts.DealerAndVul);
+    store.WriteBool(setting::PrintDoubleDummy, counts.DoubleDummy);
     store.Sync();
 }
 

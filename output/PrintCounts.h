@@ -18,6 +18,7 @@ struct TPrintCounts {
     int East = 0;
     int All = 0;
     bool DealerAndVul = true;
+    bool DoubleDummy = false; // makeable contracts and par under each board of "All"
 
     // No deals, or no copy in any layout.
     bool NothingToPrint() const;
@@ -25,7 +26,8 @@ struct TPrintCounts {
 };
 
 // Each value when stored, its default otherwise. The West-only count lives
-// under the value name "East" and the East-only count under "West".
+// under the value name "East" and the East-only count under "West";
+// DoubleDummy under "DoubleDummy".
 TPrintCounts ReadPrintCounts(const TSettingsStore& store);
 void WritePrintCounts(TSettingsStore& store, const TPrintCounts& counts);
 

@@ -1,5 +1,7 @@
 #include "PrintLibrary.h"
 
+#include "DoubleDummy.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -51,13 +53,16 @@ TBindResult TPrintLibrary::Bind() {
     setOutput_ = reinterpret_cast<decltype(setOutput_)>(library_.resolve("SetOutput"));
     lastOutputFile_ =
         reinterpret_cast<decltype(lastOutputFile_)>(library_.resolve("LastOutputFile"));
+    setDoubleDummy_ =
+        reinterpret_cast<decltype(setDoubleDummy_)>(library_.resolve("SetDoubleDummy"));
     error_.clear();
     return TBindResult::Bound;
 }
 
 void TPrintLibrary::Unbind() {
     addDeal_ = nullptr, printMulti_ = nullptr, clearDeals_ = nullptr;
-    setOutput_ = nullptr, lastOutputFile_ = nullptr;
+    setOutput_ = nullptr, lastOutputFile_ = nullptr, setDoubleDummy_ = nullptr;
+    doubleDummy_ = false;
 }
 
 int TPrintLibrary::AddDeal(const std::string& dealText) const {
@@ -66,11 +71,14 @@ int TPrintLibrary::AddDeal(const std::string& dealText) const {
 
 int TPrintLibrary::PrintMulti(const TPrintMultiArgs& a) const {
     if (printMulti_ == nullptr) return -1;
+    std::unique_lock<std::mutex> solver;
+    if (doubleDummy_) solver = HoldSolver();
     return printMulti_(a.Layout, a.Selector, a.Title.c_str(), a.Subtitle.c_str(), a.Banner.c_str(),
                        a.TenCharacter, a.Colour, a.FlagA, a.FlagB);
 }
 
-int TPrintLibrary::ClearDeals() const {
+int TPrintLibrary::ClearDeals() {
+    doubleDummy_ = false;
     return clearDeals_ != nullptr ? clearDeals_() : -1;
 }
 
@@ -80,6 +88,13 @@ bool TPrintLibrary::SetOutput(const TPrinterChoice& choice) const {
     const std::string file = choice.OutputFile.toStdString();
     const QSize page = choice.PagePoints.isValid() ? choice.PagePoints : QSize(0, 0);
     setOutput_(printer.c_str(), file.c_str(), page.width(), page.height(), choice.Landscape);
+    return true;
+}
+
+bool TPrintLibrary::SetDoubleDummy(bool on) {
+    if (!HasDoubleDummy()) return false;
+    setDoubleDummy_(on ? 1 : 0);
+    doubleDummy_ = on;
     return true;
 }
 

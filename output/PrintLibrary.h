@@ -2,6 +2,12 @@
 // The program's binding of the hand-printing library: loaded by file name,
 // its entry points looked up by name. Printing is possible only while the
 // library is bound; every call on an unbound library does nothing.
+//
+// The library analyses deals with the dds solver, which it shares with the
+// program. This binding refers to the program's solver, so every program
+// that uses it loads the solver at start-up: Debian's libdds 2.9 crashes at
+// exit when it is first loaded later, as a dependency of a library loaded
+// at run time.
 
 #include "PrinterChoice.h"
 
@@ -57,13 +63,22 @@ class TPrintLibrary {
     // The library's results, or -1 when it is not bound.
     int AddDeal(const std::string& dealText) const;
     int PrintMulti(const TPrintMultiArgs& args) const;
-    int ClearDeals() const;
+    int ClearDeals();
 
     // Tells the library where to print; false when it has no such entry point.
     bool SetOutput(const TPrinterChoice& choice) const;
     // The PDF file the library's last document went to; empty for a printer
     // or when the library does not tell.
     QString LastOutputFile() const;
+
+    // Whether the library can print double-dummy results (SetDoubleDummy).
+    bool HasDoubleDummy() const { return IsBound() && setDoubleDummy_ != nullptr; }
+    // Asks for double-dummy results in this run's all-four-hands copies;
+    // false when the library cannot print them. Until ClearDeals, each
+    // PrintMulti then holds the program's solver lock (HoldSolver): the
+    // library analyses with its own copy of the solver binding, and the
+    // solver serves one caller at a time.
+    bool SetDoubleDummy(bool on);
 
   private:
     void Unbind();
@@ -77,6 +92,8 @@ class TPrintLibrary {
     int (*clearDeals_)() = nullptr;
     int (*setOutput_)(const char*, const char*, int, int, bool) = nullptr;
     int (*lastOutputFile_)(char*, int) = nullptr;
+    int (*setDoubleDummy_)(int) = nullptr;
+    bool doubleDummy_ = false; // asked for since the last ClearDeals
 };
 
 } // namespace kv

@@ -56,6 +56,7 @@ TPrintOutcome TPrintRun::Run(const TPrintCounts& counts) {
         return TPrintOutcome::GeneratorFailed;
     }
     if (context_.Printer != nullptr) context_.Library.SetOutput(*context_.Printer);
+    AskForDoubleDummy(counts);
     bool printed = PrintCopies(counts, TenCharacter(context_.TenSymbol));
     printed = context_.Library.ClearDeals() >= 0 && printed;
     outputFile_ = context_.Library.LastOutputFile();
@@ -73,6 +74,12 @@ bool TPrintRun::AddDeals(int count) {
         context_.Library.AddDeal(DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand, ten));
     }
     return true;
+}
+
+void TPrintRun::AskForDoubleDummy(const TPrintCounts& counts) {
+    if (!counts.DoubleDummy || counts.All <= 0) return;
+    if (context_.Library.SetDoubleDummy(true) && status_)
+        status_(QStringLiteral("Analysing the hands double dummy"));
 }
 
 bool TPrintRun::PrintCopies(const TPrintCounts& counts, char tenCharacter) {

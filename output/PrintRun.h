@@ -42,7 +42,8 @@ class TPrintRun {
   public:
     explicit TPrintRun(TPrintRunContext context) : context_(context) {}
 
-    // Told "Generating hand n" before deal n is generated.
+    // Told "Generating hand n" before deal n is generated, and "Analysing the
+    // hands double dummy" before copies with double-dummy results.
     void SetStatusSink(std::function<void(const QString&)> sink) { status_ = std::move(sink); }
 
     TPrintOutcome Run(const TPrintCounts& counts);
@@ -53,6 +54,9 @@ class TPrintRun {
   private:
     // Generates and adds the deals; false when the generator gives up.
     bool AddDeals(int count);
+    // Asks the library for double-dummy results when the counts want them in
+    // copies of all four hands and the library can print them.
+    void AskForDoubleDummy(const TPrintCounts& counts);
     // The copies in layout order; false when the library reported a failure.
     bool PrintCopies(const TPrintCounts& counts, char tenCharacter);
 

@@ -1,6 +1,8 @@
 // The hands window's work: the opening sequence, "&Next Hand", drawing the
-// shown deal, and the View menu's choices.
+// shown deal, its double-dummy table, and the View menu's choices.
 #include "CardRow.h"
+#include "DoubleDummyAnalyser.h"
+#include "DoubleDummyPanel.h"
 #include "GraphicDisplayForm.h"
 #include "HandPanel.h"
 #include "QtEngineHost.h"
@@ -27,7 +29,11 @@ bool TGraphicDisplayForm::PrepareDeals(TTypeList& types) {
     if (!Generate()) return false;
     engine_.ShownDeal.North.Assign(engine_.NorthHand);
     engine_.ShownDeal.South.Assign(engine_.SouthHand);
+    shownEastWest_ = {engine_.EastHand, engine_.WestHand};
+    dealShown_ = true;
+    nextDealt_ = false;
     ShowHands();
+    AnalyseShownDeal();
     if (!Generate()) return false;
     KeepAsNextDeal();
     return true;
@@ -42,6 +48,19 @@ bool TGraphicDisplayForm::Generate() {
 void TGraphicDisplayForm::KeepAsNextDeal() {
     engine_.NextDeal.North.Assign(engine_.NorthHand);
     engine_.NextDeal.South.Assign(engine_.SouthHand);
+    nextEastWest_ = {engine_.EastHand, engine_.WestHand};
+    nextDealt_ = true;
+    AnalyseNextDeal();
+}
+
+TFullDeal TGraphicDisplayForm::ShownFullDeal() const {
+    return TFullDeal{{engine_.ShownDeal.North, shownEastWest_.East, engine_.ShownDeal.South,
+                      shownEastWest_.West}};
+}
+
+TFullDeal TGraphicDisplayForm::NextFullDeal() const {
+    return TFullDeal{
+        {engine_.NextDeal.North, nextEastWest_.East, engine_.NextDeal.South, nextEastWest_.West}};
 }
 
 // Shows the deal made in advance at once, then deals the following one. On
@@ -51,7 +70,9 @@ void TGraphicDisplayForm::NextHandBtnClick() {
     if (generating_ || types_ == nullptr) return;
     engine_.ShownDeal.North.Assign(engine_.NextDeal.North);
     engine_.ShownDeal.South.Assign(engine_.NextDeal.South);
+    shownEastWest_ = nextEastWest_;
     ShowHands();
+    AnalyseShownDeal();
     nextHandBtn_->setText(QStringLiteral("Calculating..."));
     nextHandBtn_->setEnabled(false);
     if (Generate()) KeepAsNextDeal();
@@ -78,7 +99,9 @@ void TGraphicDisplayForm::ApplyHandView() {
     const bool north = !south1_->isChecked();
     southPanel_->setHidden(!south);
     northPanel_->setHidden(!north);
-    client_->setFixedHeight(kControlPanelHeight + (south && north ? 2 : 1) * kHandPanelHeight);
+    doubleDummyPanel_->setHidden(!options_.DoubleDummy);
+    client_->setFixedHeight(kControlPanelHeight + (south && north ? 2 : 1) * kHandPanelHeight +
+                            (options_.DoubleDummy ? kDoubleDummyPanelHeight : 0));
     layout()->activate();
 }
 
@@ -113,9 +136,49 @@ void TGraphicDisplayForm::SortOrderItemClick(QAction* item) {
 void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
     options_ = options;
     (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
+    doubleDummy1_->setChecked(options_.DoubleDummy);
     TickHandItem();
     ApplyHandView();
     ShowHands();
+    if (!options_.DoubleDummy) analyser_->Cancel();
+    if (!isVisible()) return;
+    AnalyseShownDeal();
+    AnalyseNextDeal();
+}
+
+void TGraphicDisplayForm::DoubleDummyItemClick(bool checked) {
+    options_.DoubleDummy = checked;
+    ApplyHandView();
+    if (checked) {
+        AnalyseShownDeal();
+        AnalyseNextDeal();
+    } else {
+        analyser_->Cancel();
+    }
+    emit ViewOptionsChanged(options_);
+}
+
+void TGraphicDisplayForm::AnalyseShownDeal() {
+    if (!options_.DoubleDummy) return;
+    if (!dealShown_) {
+        doubleDummyPanel_->ShowNothing();
+        return;
+    }
+    const std::optional<TDDAnalysis> known = analyser_->Request(ShownFullDeal());
+    awaited_ = analyser_->Generation();
+    if (known)
+        doubleDummyPanel_->ShowAnalysis(*known);
+    else
+        doubleDummyPanel_->ShowAnalysing();
+}
+
+void TGraphicDisplayForm::AnalyseNextDeal() {
+    if (options_.DoubleDummy && nextDealt_) analyser_->Prefetch(NextFullDeal());
+}
+
+// Only the answer to the latest request for the shown deal is shown.
+void TGraphicDisplayForm::AnalysisReady(quint64 generation, const TDDAnalysis& analysis) {
+    if (generation == awaited_ && options_.DoubleDummy) doubleDummyPanel_->ShowAnalysis(analysis);
 }
 
 } // namespace kv

@@ -1,13 +1,17 @@
 // The hands window's construction: the menu, the table with its two hand
-// panels and the button panel, and its behaviour as a window.
+// panels, the double-dummy table and the button panel, and its behaviour as a
+// window.
 #include "GraphicDisplayForm.h"
 
+#include "DoubleDummyAnalyser.h"
+#include "DoubleDummyPanel.h"
 #include "HandPanel.h"
 #include "QtEngineHost.h"
 
 #include <QActionGroup>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
@@ -46,6 +50,8 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setProperty(kHelpContextProperty, kHelpContext);
+    analyser_ = new TDoubleDummyAnalyser(this);
+    connect(analyser_, &TDoubleDummyAnalyser::Ready, this, &TGraphicDisplayForm::AnalysisReady);
 
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -58,6 +64,7 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     outer->addWidget(client_);
 
     (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
+    doubleDummy1_->setChecked(options_.DoubleDummy);
     images_.BuildCardImages(engine_.Random);
     TickHandItem();
     ApplyHandView();
@@ -81,6 +88,11 @@ void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
     alternateColors1_ =
         AddRadioItem(sort, orders, QStringLiteral("&Alternate colors"), "Alternatecolors1");
     suitRank1_ = AddRadioItem(sort, orders, QStringLiteral("Suit &rank"), "Suitrank1");
+    view->addSeparator();
+    doubleDummy1_ = view->addAction(QStringLiteral("&Double dummy"));
+    doubleDummy1_->setObjectName(QStringLiteral("DoubleDummy1"));
+    doubleDummy1_->setCheckable(true);
+    connect(doubleDummy1_, &QAction::triggered, this, &TGraphicDisplayForm::DoubleDummyItemClick);
     connect(hands, &QActionGroup::triggered, this, &TGraphicDisplayForm::HandItemClick);
     connect(orders, &QActionGroup::triggered, this, &TGraphicDisplayForm::SortOrderItemClick);
 }
@@ -91,6 +103,7 @@ QWidget* TGraphicDisplayForm::BuildClient() {
     client->setFixedWidth(kHandsClientWidth);
     northPanel_ = new THandPanel(QStringLiteral("North"), client);
     southPanel_ = new THandPanel(QStringLiteral("South"), client);
+    doubleDummyPanel_ = new TDoubleDummyPanel(client);
 
     auto* control = new QFrame(client);
     control->setObjectName(QStringLiteral("ControlPanel"));
@@ -111,6 +124,7 @@ QWidget* TGraphicDisplayForm::BuildClient() {
     column->setSpacing(0);
     column->addWidget(northPanel_);
     column->addWidget(southPanel_);
+    column->addWidget(doubleDummyPanel_);
     column->addWidget(control);
     return client;
 }
@@ -119,6 +133,14 @@ void TGraphicDisplayForm::showEvent(QShowEvent* event) {
     TickHandItem();
     ApplyHandView();
     QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    AnalyseShownDeal();
+    AnalyseNextDeal();
+}
+
+void TGraphicDisplayForm::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) analyser_->Cancel();
 }
 
 void TGraphicDisplayForm::CentreOnScreen() {

@@ -26,12 +26,14 @@ THandsViewOptions ReadHandsViewOptions(const TSettingsStore& store) {
     THandsViewOptions options;
     options.HandToView = HandToViewFromText(store.ReadString(setting::HandToView));
     options.SortSuitsByRank = store.ReadBool(setting::SortSuitsByRank);
+    options.DoubleDummy = store.ReadBool(setting::ViewDoubleDummy);
     return options;
 }
 
 void WriteHandsViewOptions(TSettingsStore& store, const THandsViewOptions& options) {
     store.WriteString(setting::HandToView, HandToViewText(options.HandToView));
     store.WriteBool(setting::SortSuitsByRank, options.SortSuitsByRank);
+    store.WriteBool(setting::ViewDoubleDummy, options.DoubleDummy);
 }
 
 } // namespace kv

@@ -1,7 +1,7 @@
 #pragma once
-// The two options of the hands window: which hands it shows and in which order
-// it lays out the suits. The main window keeps them, reads them from the
-// settings store at start-up and writes them back at exit.
+// The options of the hands window: which hands it shows, in which order it
+// lays out the suits, and whether it shows the double-dummy table. The main window keeps them,
+// reads them from the settings store at start-up and writes them back at exit.
 
 #include <QString>
 
@@ -15,6 +15,7 @@ enum class THandToView { North = 0, South = 1, Both = 2 };
 struct THandsViewOptions {
     THandToView HandToView = THandToView::Both;
     bool SortSuitsByRank = false; // SortSuitsByRankSetting: suit rank, or alternate colours
+    bool DoubleDummy = false;     // the double-dummy table under the hands
 
     friend bool operator==(const THandsViewOptions&, const THandsViewOptions&) = default;
 };
@@ -25,8 +26,8 @@ THandToView HandToViewFromText(const QString& text);
 // "North", "South" or "Both".
 QString HandToViewText(THandToView view);
 
-// The values HandToView and SortSuitsByRank of the settings store, with their
-// defaults (Both, false) when absent.
+// The values HandToView, SortSuitsByRank and DoubleDummy of the settings
+// store's ViewOptions, with their defaults (Both, false, false) when absent.
 THandsViewOptions ReadHandsViewOptions(const TSettingsStore& store);
 void WriteHandsViewOptions(TSettingsStore& store, const THandsViewOptions& options);
 

@@ -51,6 +51,8 @@ void TPrintForm::ShowCounts(const TPrintCounts& c) {
     for (std::size_t i = 0; i < counts_.size(); ++i)
         counts_[i]->setValue(values[i]);
     checkBox1_->setChecked(c.DealerAndVul);
+    doubleDummyBox_->setChecked(c.DoubleDummy);
+    doubleDummyBox_->setEnabled(context_.Run.Library.HasDoubleDummy());
 }
 
 TPrintCounts TPrintForm::CountsShown() const {
@@ -63,6 +65,7 @@ TPrintCounts TPrintForm::CountsShown() const {
     c.East = counts_[5]->value();
     c.All = counts_[6]->value();
     c.DealerAndVul = checkBox1_->isChecked();
+    c.DoubleDummy = doubleDummyBox_->isChecked();
     return c;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The print dialog: how many deals to generate and how many copies of them to
-// print in each of six layouts. "Print" runs the print job (TPrintRun) and
+// print in each of six layouts, whether to show dealer and vulnerability and
+// the double-dummy results. "Print" runs the print job (TPrintRun) and
 // closes the dialog when it has printed; a run that fails leaves it open.
 // The dialog is made for one use, shown modally and then destroyed.
 
@@ -59,6 +60,7 @@ class TPrintForm : public QDialog {
     TPrintRun run_;
     std::array<TCountBox*, 7> counts_{}; // UpDown1 .. UpDown7
     QCheckBox* checkBox1_ = nullptr;
+    QCheckBox* doubleDummyBox_ = nullptr; // disabled when the library cannot print the results
     QPushButton* printerSetupBtn_ = nullptr;
     QPushButton* printBtn_ = nullptr;
     QPushButton* cancelBtn_ = nullptr;

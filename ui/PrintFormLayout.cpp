@@ -1,6 +1,6 @@
 // The controls of the print dialog and their places: the number of hands on
-// top, a rule, two columns of copies, the check box, the buttons, and the
-// status bar under everything.
+// top, a rule, two columns of copies, the two check boxes, the buttons, and
+// the status bar under everything.
 #include "CountBox.h"
 #include "PrintForm.h"
 
@@ -52,6 +52,12 @@ void TPrintForm::BuildControls() {
     checkBox1_ = new QCheckBox(QStringLiteral("Indicate &dealer and vul."), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     checkBox1_->setProperty("HelpContext", 0);
+    doubleDummyBox_ = new QCheckBox(QStringLiteral("Show &double-dummy results"), this);
+    doubleDummyBox_->setObjectName(QStringLiteral("DoubleDummyBox"));
+    doubleDummyBox_->setProperty("HelpContext", kHelpContext);
+    doubleDummyBox_->setToolTip(
+        QStringLiteral("Makeable contracts and par under each board of the copies "
+                       "with all four hands"));
     printerSetupBtn_ = Button("PrinterSetupBtn", "P&rinter Setup", 0, this);
     printBtn_ = Button("PrintBtn", "&Print", kHelpContext, this);
     cancelBtn_ = Button("CancelBtn", "&Cancel", kHelpContext, this);
@@ -101,6 +107,7 @@ void TPrintForm::BuildLayout() {
     body->addWidget(rule);
     body->addLayout(copies);
     body->addWidget(checkBox1_);
+    body->addWidget(doubleDummyBox_);
     body->addSpacing(6);
     body->addLayout(buttons);
 
@@ -113,9 +120,9 @@ void TPrintForm::BuildLayout() {
 }
 
 void TPrintForm::SetFocusOrder() {
-    const std::array<QWidget*, 11> order{counts_[3],       counts_[0], counts_[1], counts_[2],
-                                         counts_[4],       counts_[5], counts_[6], checkBox1_,
-                                         printerSetupBtn_, printBtn_,  cancelBtn_};
+    const std::array<QWidget*, 12> order{counts_[3],      counts_[0],       counts_[1], counts_[2],
+                                         counts_[4],      counts_[5],       counts_[6], checkBox1_,
+                                         doubleDummyBox_, printerSetupBtn_, printBtn_,  cancelBtn_};
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     counts_[3]->setFocus();

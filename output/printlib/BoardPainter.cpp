@@ -18,13 +18,14 @@ constexpr std::array<TSeat, 4> kClockwise{TSeat::North, TSeat::East, TSeat::Sout
 TBoardPainter::TBoardPainter(QPainter& painter, const TPageUnits& units, const TBoardStyle& style)
     : painter_(painter), units_(units), style_(style), hand_(style::HandFont()),
       caption_(style::CaptionFont()), small_(style::SmallFont()),
-      line_(QFontMetricsF(hand_, painter.device()).lineSpacing()) {}
+      line_(QFontMetricsF(hand_, painter.device()).lineSpacing()),
+      analysis_(painter, units, style.Colour) {}
 
 QSizeF TBoardPainter::MinimumCell(TDiagram diagram) const {
     const qreal pad = 2 * units_(kPadding);
     switch (diagram) {
     case TDiagram::Compass:
-        return {units_(240), 13 * line_ + pad};
+        return {units_(240), 13 * line_ + pad + (style_.ShowDoubleDummy ? ResultsSpace() : 0)};
     case TDiagram::NorthSouth:
         return {units_(150), 9.6 * line_ + pad};
     case TDiagram::OneHand:
@@ -34,14 +35,16 @@ QSizeF TBoardPainter::MinimumCell(TDiagram diagram) const {
 }
 
 void TBoardPainter::Draw(const TLayout& layout, const THeldDeal& deal, int board,
-                         const QRectF& cell) {
+                         const QRectF& cell, const TBoardAnalysis* analysis) {
     painter_.save();
     painter_.setPen(QPen(style::RuleColour(), units_(0.6)));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRoundedRect(cell, units_(4), units_(4));
     const qreal pad = units_(kPadding);
     const QRectF inner = cell.adjusted(pad, pad, -pad, -pad);
-    if (layout.Diagram == TDiagram::Compass)
+    if (layout.Diagram == TDiagram::Compass && style_.ShowDoubleDummy)
+        DrawCompassWithResults(deal, board, inner, analysis);
+    else if (layout.Diagram == TDiagram::Compass)
         DrawCompass(deal, board, inner);
     else
         DrawStacked(layout, deal, board, inner);
@@ -66,6 +69,18 @@ void TBoardPainter::DrawCompass(const THeldDeal& deal, int board, const QRectF& 
              QRectF(left, middle + block + rowGap, inner.right() - left, block));
     DrawHand(deal.Hand(TSeat::West),
              QRectF(inner.left(), middle, left - gap - inner.left(), block));
+}
+
+qreal TBoardPainter::ResultsSpace() const {
+    return analysis_.Height() + 0.5 * line_;
+}
+
+void TBoardPainter::DrawCompassWithResults(const THeldDeal& deal, int board, const QRectF& inner,
+                                           const TBoardAnalysis* analysis) {
+    const qreal space = ResultsSpace();
+    DrawCompass(deal, board, inner.adjusted(0, 0, 0, -space));
+    const qreal height = analysis_.Height();
+    analysis_.Draw(analysis, QRectF(inner.left(), inner.bottom() - height, inner.width(), height));
 }
 
 void TBoardPainter::DrawStacked(const TLayout& layout, const THeldDeal& deal, int board,

@@ -22,6 +22,7 @@ struct TCopyRequest {
 struct TNumberedDeal {
     int Board; // from 1
     const THeldDeal* Deal;
+    const TBoardAnalysis* Analysis = nullptr; // when the copy shows double-dummy results
 };
 
 class TCopyPainter {

@@ -20,6 +20,18 @@ TCopyRequest CopyRequestOf(const TPrintRequest& request, const TLayout& layout) 
     return copy;
 }
 
+// Raises a flag for its lifetime.
+class TBusy {
+  public:
+    explicit TBusy(bool& flag) : flag_(flag) { flag_ = true; }
+    ~TBusy() { flag_ = false; }
+    TBusy(const TBusy&) = delete;
+    TBusy& operator=(const TBusy&) = delete;
+
+  private:
+    bool& flag_;
+};
+
 } // namespace
 
 TLibraryState& State() {
@@ -35,28 +47,37 @@ TLibraryState::~TLibraryState() {
 }
 
 int TLibraryState::AddDeal(const char* text) {
+    if (analysing_) return KV_ZUZIROR_BUSY;
     if (text == nullptr) return KV_ZUZIROR_BAD_ARGUMENT;
     std::optional<THeldDeal> deal = ParseDealText(text);
     if (!deal) return KV_ZUZIROR_BAD_ARGUMENT;
     deals_.push_back(*deal);
+    analyses_.clear();
     return KV_ZUZIROR_OK;
 }
 
 int TLibraryState::PrintMulti(const TPrintRequest& request) {
+    if (analysing_) return KV_ZUZIROR_BUSY;
     const std::optional<TLayout> layout = LayoutOf(request.Layout);
     std::vector<TNumberedDeal> boards;
     if (!layout || !Select(request.Selector, boards)) return KV_ZUZIROR_BAD_ARGUMENT;
     if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return KV_ZUZIROR_NO_APPLICATION;
     if (boards.empty()) return KV_ZUZIROR_OK;
+    TCopyRequest copy = CopyRequestOf(request, *layout);
+    copy.Style.ShowDoubleDummy = doubleDummy_ && layout->Diagram == TDiagram::Compass;
+    if (copy.Style.ShowDoubleDummy) AttachAnalyses(boards);
     if (!job_) job_ = TPrintJob::Open(output_);
     if (!job_) return KV_ZUZIROR_OUTPUT_FAILED;
-    TCopyPainter(*job_, CopyRequestOf(request, *layout)).Print(boards);
+    TCopyPainter(*job_, copy).Print(boards);
     return KV_ZUZIROR_OK;
 }
 
 int TLibraryState::ClearDeals() {
+    if (analysing_) return KV_ZUZIROR_BUSY;
     deals_.clear();
+    analyses_.clear();
+    doubleDummy_ = false;
     if (!job_) return KV_ZUZIROR_OK;
     const bool finished = job_->Finish();
     lastOutput_ = job_->PdfFile();
@@ -73,6 +94,15 @@ bool TLibraryState::Select(int selector, std::vector<TNumberedDeal>& boards) con
     if (selector < 1 || static_cast<std::size_t>(selector) > deals_.size()) return false;
     boards.push_back({selector, &deals_[static_cast<std::size_t>(selector - 1)]});
     return true;
+}
+
+void TLibraryState::AttachAnalyses(std::vector<TNumberedDeal>& boards) {
+    if (analyses_.size() != deals_.size()) {
+        const TBusy busy(analysing_);
+        analyses_ = AnalyseBoards(deals_);
+    }
+    for (TNumberedDeal& board : boards)
+        board.Analysis = &analyses_[static_cast<std::size_t>(board.Board - 1)];
 }
 
 } // namespace kv::printlib

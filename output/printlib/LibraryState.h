@@ -1,8 +1,10 @@
 #pragma once
 // What the library holds between calls: the deals of the current run, the
-// output chosen for its documents, and the document of the run once its first
-// copy has been printed.
+// output chosen for its documents, whether the run shows double-dummy results
+// (and, once made, their analysis), and the document of the run once its
+// first copy has been printed.
 
+#include "BoardAnalysis.h"
 #include "CopyPainter.h"
 #include "HeldDeal.h"
 #include "PrintJob.h"
@@ -36,13 +38,21 @@ class TLibraryState {
     int ClearDeals();
     void SetOutput(const TOutputChoice& choice) { output_ = choice; }
     const std::string& LastOutputFile() const { return lastOutput_; }
+    // Until ClearDeals: the all-four-hands layout shows double-dummy results.
+    void SetDoubleDummy(bool on) { doubleDummy_ = on; }
+    bool DoubleDummy() const { return doubleDummy_; }
     std::size_t HeldDeals() const { return deals_.size(); }
 
   private:
     // The held deals a request prints, numbered; nothing for a bad selector.
     bool Select(int selector, std::vector<TNumberedDeal>& boards) const;
+    // Analyses the held deals unless done already, and points each board at its results.
+    void AttachAnalyses(std::vector<TNumberedDeal>& boards);
 
     std::vector<THeldDeal> deals_;
+    bool doubleDummy_ = false;
+    std::vector<TBoardAnalysis> analyses_; // one per held deal once made
+    bool analysing_ = false;               // the host's events run meanwhile
     TOutputChoice output_;
     std::unique_ptr<TPrintJob> job_;
     std::string lastOutput_;

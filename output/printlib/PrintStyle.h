@@ -16,6 +16,7 @@ struct TBoardStyle {
     bool ShowDealer = true;        // flag A
     bool ShowVulnerability = true; // flag B
     bool TenAsDigits = false;      // "10" instead of "T"
+    bool ShowDoubleDummy = false;  // makeable contracts and par under a compass diagram
 };
 
 class TPageUnits {

@@ -11,6 +11,12 @@
  * A print run: AddDeal once per deal, PrintMulti once per copy, ClearDeals at
  * the end. The copies of one run go into one document, which ClearDeals
  * finishes and hands to the printer (or writes as a PDF file).
+ *
+ * The library analyses deals with the shared dds solver (libdds). A host that
+ * uses the solver itself keeps it idle while it calls the library. A host
+ * should load libdds at start-up (link it): Debian's libdds 2.9 crashes at
+ * process exit when it is first loaded at run time, as this library's
+ * dependency, because its exit code runs after its own objects are gone.
  */
 
 #ifndef __cplusplus
@@ -36,7 +42,8 @@ enum {
     KV_ZUZIROR_BAD_ARGUMENT = -1,   /* malformed deal text, unknown layout, null text */
     KV_ZUZIROR_NO_APPLICATION = -2, /* no QGuiApplication in the host */
     KV_ZUZIROR_OUTPUT_FAILED = -3,  /* neither the printer nor a PDF file could be opened */
-    KV_ZUZIROR_INTERNAL = -4        /* anything else; the held deals are unchanged */
+    KV_ZUZIROR_INTERNAL = -4,       /* anything else; the held deals are unchanged */
+    KV_ZUZIROR_BUSY = -5            /* called from an event handled while the deals are analysed */
 };
 
 /* Holds a copy of one deal text ([Deal "N:<n> <e> <s> <w>"]), after the
@@ -69,12 +76,20 @@ KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int p
  * a printer. Returns the full length of the name. */
 KV_ZUZIROR_API int LastOutputFile(char* buffer, int size);
 
+/* Optional: on non-zero asks for the double-dummy results of the held deals
+ * in this run's all-four-hands layout: under each board the highest level
+ * each declarer makes in each denomination, and the par for the board's
+ * dealer and vulnerability. The deals are analysed once, at the first copy
+ * that shows them. ClearDeals switches it off again. */
+KV_ZUZIROR_API int SetDoubleDummy(int on);
+
 typedef int (*KvAddDealFn)(const char*);
 typedef int (*KvPrintMultiFn)(int, int, const char*, const char*, const char*, char, bool, bool,
                               bool);
 typedef int (*KvClearDealsFn)(void);
 typedef int (*KvSetOutputFn)(const char*, const char*, int, int, bool);
 typedef int (*KvLastOutputFileFn)(char*, int);
+typedef int (*KvSetDoubleDummyFn)(int);
 
 #ifdef __cplusplus
 }

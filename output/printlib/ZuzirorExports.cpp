@@ -54,6 +54,13 @@ int SetOutput(const char* printerName, const char* pdfFile, int pageWidth, int p
     });
 }
 
+int SetDoubleDummy(int on) {
+    return Guarded([&] {
+        State().SetDoubleDummy(on != 0);
+        return static_cast<int>(KV_ZUZIROR_OK);
+    });
+}
+
 int LastOutputFile(char* buffer, int size) {
     return Guarded([&] {
         const std::string& file = State().LastOutputFile();

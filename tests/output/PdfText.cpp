@@ -6,10 +6,32 @@
 namespace kv::test {
 namespace {
 
+// "Makeable contracts NT ♠ ♥ ♦ ♣ N 3 4 2 – – S ... W ... Par NS 4♠ NS +620".
+void ReadResults(const QString& text, TPrintedBoard& board) {
+    static const QRegularExpression grid(QStringLiteral(
+        "^Makeable contracts NT \u2660 \u2665 \u2666 \u2663 N (.+) S (.+) E (.+) W (.+) "
+        "Par (.+) ((?:NS|EW) \\+\\d+|0)$"));
+    const auto m = grid.match(text);
+    if (!m.hasMatch()) return;
+    board.HasResults = true;
+    for (int d = 0; d < 4; ++d) {
+        const QStringList cells = m.captured(d + 1).split(u' ');
+        for (int s = 0; s < 5 && s < cells.size(); ++s)
+            board.Makeable[static_cast<std::size_t>(d)][static_cast<std::size_t>(s)] = cells[s];
+    }
+    board.ParContract = m.captured(5);
+    board.ParScore = m.captured(6);
+}
+
 TPrintedBoard ReadBoard(int number, const QString& chunk) {
     TPrintedBoard board;
     board.Number = number;
-    const QString text = chunk.simplified();
+    QString text = chunk.simplified();
+    const qsizetype results = text.indexOf(QStringLiteral("Makeable contracts"));
+    if (results >= 0) {
+        ReadResults(text.mid(results), board);
+        text.truncate(results);
+    }
     const auto dealer = QRegularExpression("Dealer (North|East|South|West)").match(text);
     if (dealer.hasMatch()) board.Dealer = dealer.captured(1);
     const auto vul = QRegularExpression("Vul (None|N-S|E-W|Both)").match(text);

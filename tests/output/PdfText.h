@@ -17,6 +17,12 @@ struct TPrintedBoard {
     QString Vul;    // "None", "N-S", "E-W", "Both" or empty
     // Each hand as printed, suit by suit: "A K 10 3", "—" for a void.
     std::vector<std::array<QString, 4>> Hands;
+    // The double-dummy results under the board, when printed: for declarers
+    // N, S, E, W the level in NT, spades, hearts, diamonds and clubs as
+    // printed ("4", or "–" below one), and the par contracts and score.
+    bool HasResults = false;
+    std::array<std::array<QString, 5>, 4> Makeable;
+    QString ParContract, ParScore;
 };
 
 struct TPrintedCopy {

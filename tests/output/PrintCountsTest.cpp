@@ -1,6 +1,7 @@
 // The print counts in the settings store, and when there is nothing to print.
 #include "PrintCounts.h"
 
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -22,6 +23,19 @@ TEST(PrintCounts, WestAndEastComeBackIntoTheirOwnCounts) {
     EXPECT_EQ(store->ReadInt(setting::East), 2);
     EXPECT_EQ(store->ReadInt(setting::West), 9);
     EXPECT_EQ(ReadPrintCounts(*store), counts);
+}
+
+TEST(PrintCounts, DoubleDummyIsOffByDefaultAndStoredUnderItsOwnName) {
+    QTemporaryDir dir;
+    const auto store = TSettingsStore::OpenFile(dir.filePath("s.ini"));
+    EXPECT_FALSE(ReadPrintCounts(*store).DoubleDummy);
+    TPrintCounts counts;
+    counts.DoubleDummy = true;
+    WritePrintCounts(*store, counts);
+    EXPECT_TRUE(store->ReadBool(setting::PrintDoubleDummy));
+    EXPECT_EQ(ReadPrintCounts(*store), counts);
+    QSettings raw(dir.filePath("s.ini"), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("2.1/PrintOptions/DoubleDummy").toInt(), 1);
 }
 
 TEST(PrintCounts, NothingToPrint) {

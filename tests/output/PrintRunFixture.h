@@ -81,8 +81,8 @@ inline std::string PrintLine(int layout, const std::string& title, char ten = 'T
 }
 
 inline TPrintCounts Counts(int deals, int south, int north, int both, int west, int east, int all,
-                           bool dealerAndVul = true) {
-    return TPrintCounts{deals, south, north, both, west, east, all, dealerAndVul};
+                           bool dealerAndVul = true, bool doubleDummy = false) {
+    return TPrintCounts{deals, south, north, both, west, east, all, dealerAndVul, doubleDummy};
 }
 
 } // namespace kv::test

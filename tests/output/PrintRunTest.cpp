@@ -161,3 +161,45 @@ TEST_F(PrintRunFixture, GivenGeneratorIsUsed) {
     EXPECT_EQ(calls.Take(),
               Concat(ExpectedAddDeals(3), {PrintLine(4, "South Hands"), "ClearDeals"}));
 }
+
+// Double-dummy results: asked for after the deals are added and before the
+// first copy, only when copies of all four hands are printed.
+TEST_F(PrintRunFixture, DoubleDummyIsAskedForBeforeTheCopies) {
+    TPrintRun run = MakeRun();
+    ASSERT_EQ(run.Run(Counts(2, 1, 0, 0, 0, 0, 2, true, true)), TPrintOutcome::Printed);
+    EXPECT_EQ(calls.Take(), Concat(ExpectedAddDeals(2),
+                                   {"SetDoubleDummy 1", PrintLine(4, "South Hands"),
+                                    PrintLine(1, "Hands"), PrintLine(1, "Hands"), "ClearDeals"}));
+    EXPECT_EQ(statuses.back(), "Analysing the hands double dummy");
+    store->Sync();
+    EXPECT_TRUE(store->ReadBool(setting::PrintDoubleDummy));
+}
+
+TEST_F(PrintRunFixture, DoubleDummyWithoutAllFourHandsAsksNothing) {
+    TPrintRun run = MakeRun();
+    ASSERT_EQ(run.Run(Counts(2, 1, 0, 1, 0, 0, 0, true, true)), TPrintOutcome::Printed);
+    EXPECT_EQ(calls.Take(),
+              Concat(ExpectedAddDeals(2), {PrintLine(4, "South Hands"),
+                                           PrintLine(6, "North and South Hands"), "ClearDeals"}));
+    EXPECT_EQ(statuses.back(), "Generating hand 2");
+}
+
+TEST_F(PrintRunFixture, DoubleDummyIsNotAskedForWhenTheGeneratorGivesUp) {
+    types = {UnsatisfiableType()};
+    TPrintRun run = MakeRun();
+    ASSERT_EQ(run.Run(Counts(2, 0, 0, 0, 0, 0, 1, true, true)), TPrintOutcome::GeneratorFailed);
+    EXPECT_EQ(calls.Take(), Lines{"ClearDeals"});
+}
+
+TEST(PrintRunWithoutDoubleDummy, LibraryWithoutTheEntryPointPrintsThePlainRecord) {
+    TPrintLibrary library{QStringLiteral(KV_RECORD_NODD_LIB)};
+    ASSERT_EQ(library.Bind(), TBindResult::Bound);
+    EXPECT_FALSE(library.HasDoubleDummy());
+    EXPECT_FALSE(library.SetDoubleDummy(true));
+    TPrintLibrary full{QStringLiteral(KV_RECORD_LIB)};
+    ASSERT_EQ(full.Bind(), TBindResult::Bound);
+    EXPECT_TRUE(full.HasDoubleDummy());
+    TPrintLibrary unbound{QStringLiteral("no-such-library")};
+    EXPECT_FALSE(unbound.HasDoubleDummy());
+    EXPECT_FALSE(unbound.SetDoubleDummy(true));
+}

@@ -1,9 +1,11 @@
 // The real print library, run the way the program runs it, writing PDF files
 // that are read back: every deal of the run in every layout asked for, boards
-// numbered from 1 with the dealer and vulnerability of duplicate boards, and
-// the ten as asked.
+// numbered from 1 with the dealer and vulnerability of duplicate boards, the
+// ten as asked, and the double-dummy results when asked for.
+#include "BoardRotation.h"
 #include "DealEngine.h"
 #include "DealText.h"
+#include "DoubleDummyText.h"
 #include "PdfText.h"
 #include "PrintLibrary.h"
 #include "RecordingHost.h"
@@ -13,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -74,6 +77,7 @@ struct PrintedPdf : ::testing::Test {
     QTemporaryDir dir;
     TPrintLibrary library{QStringLiteral(KV_REAL_PRINT_LIB)};
     std::vector<std::string> deals;
+    std::vector<TFullDeal> fullDeals;
     QString pdf;
 
     void SetUp() override {
@@ -95,6 +99,8 @@ struct PrintedPdf : ::testing::Test {
             ASSERT_TRUE(engine.GenerateDeal(types, host));
             deals.push_back(
                 DealText(engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand));
+            fullDeals.push_back(
+                {{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
             ASSERT_EQ(library.AddDeal(deals.back()), 0);
         }
     }
@@ -264,4 +270,83 @@ TEST_F(PrintedPdf, WithoutAPrinterThePdfGoesToTheDocumentsFolder) {
     }
     qputenv("HOME", home);
     qputenv("XDG_CONFIG_HOME", config);
+}
+
+// The grid and par of each board are the numbers of the solver binding, with
+// the dealer and vulnerability of the board as the PBN export gives them.
+TEST_F(PrintedPdf, DoubleDummyResultsUnderEachBoardOfAllFourHands) {
+    AddDeals(18, 0x0dd0dd);
+    ASSERT_TRUE(library.SetDoubleDummy(true));
+    const auto copies = Print({6, 1, 1}, 'T', true, true);
+    ASSERT_EQ(copies.size(), 3u);
+    for (const TPrintedBoard& board : copies[0].Boards)
+        EXPECT_FALSE(board.HasResults) << "North and South only: no results";
+    ExpectCopy(copies[1], 1, false);
+    const std::vector<TDDTable> tables = SolveTables(fullDeals);
+    for (std::size_t c = 1; c < 3; ++c)
+        for (std::size_t b = 0; b < deals.size(); ++b) {
+            const TPrintedBoard& printed = copies[c].Boards[b];
+            ASSERT_TRUE(printed.HasResults) << "board " << b + 1;
+            const TDDTable& table = tables[b];
+            for (std::size_t d = 0; d < 4; ++d)
+                for (std::size_t s = 0; s < 5; ++s)
+                    EXPECT_EQ(printed.Makeable[d][s].toStdString(),
+                              MakeableText(table.Tricks[s][d]))
+                        << "board " << b + 1 << " declarer " << d << " strain " << s;
+            const int board = static_cast<int>(b + 1);
+            const TParResult par =
+                ParOf(table, static_cast<int>(BoardDealer(board)), BoardVulnerability(board));
+            EXPECT_EQ(printed.ParContract.toStdString(), ParContractText(par)) << board;
+            EXPECT_EQ(printed.ParScore.toStdString(), ParScoreText(par)) << board;
+        }
+}
+
+TEST_F(PrintedPdf, ClearDealsSwitchesTheResultsOff) {
+    AddDeals(2);
+    library.SetDoubleDummy(true);
+    auto copies = Print({1}, 'T', true, true);
+    ASSERT_EQ(copies.size(), 1u);
+    ASSERT_EQ(copies[0].Boards.size(), 2u);
+    EXPECT_TRUE(copies[0].Boards[1].HasResults);
+    AddDeals(2);
+    copies = Print({1}, 'T', true, true);
+    ASSERT_EQ(copies.size(), 1u);
+    for (const TPrintedBoard& board : copies[0].Boards)
+        EXPECT_FALSE(board.HasResults);
+}
+
+TEST_F(PrintedPdf, SelectedBoardHasItsOwnResults) {
+    AddDeals(3, 99);
+    library.SetDoubleDummy(true);
+    EXPECT_EQ(library.PrintMulti({1, 3, "Hands", "", "b", 'T', true, true, true}), 0);
+    library.ClearDeals();
+    const auto copies = ReadCopies(PdfToText(pdf));
+    ASSERT_EQ(copies.size(), 1u);
+    ASSERT_EQ(copies[0].Boards.size(), 1u);
+    const TDDTable table = SolveTable(fullDeals[2]);
+    EXPECT_EQ(copies[0].Boards[0].Makeable[2][0].toStdString(), MakeableText(table.Tricks[0][2]));
+    const TParResult par = ParOf(table, 2, "All"); // board 3: South deals, all vulnerable
+    EXPECT_EQ(copies[0].Boards[0].ParScore.toStdString(), ParScoreText(par));
+}
+
+// While the deals are analysed the host's events run; a call of the library
+// from one of them is refused and changes nothing.
+TEST_F(PrintedPdf, CallsFromEventsDuringTheAnalysisAreRefused) {
+    AddDeals(12, 5);
+    library.SetDoubleDummy(true);
+    bool printing = false, calledWhilePrinting = false;
+    int nested = 0;
+    QTimer::singleShot(0, [&] {
+        calledWhilePrinting = printing;
+        nested = library.AddDeal(deals[0]);
+    });
+    printing = true;
+    EXPECT_EQ(library.PrintMulti({1, -1, "Hands", "", "b", 'T', true, true, true}), 0);
+    printing = false;
+    EXPECT_EQ(library.ClearDeals(), 0);
+    if (!calledWhilePrinting) GTEST_SKIP() << "the analysis ended before the event loop turned";
+    EXPECT_EQ(nested, -5);
+    const auto copies = ReadCopies(PdfToText(pdf));
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].Boards.size(), 12u) << "the refused deal was not added";
 }

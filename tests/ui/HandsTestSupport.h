@@ -49,6 +49,19 @@ inline std::vector<TDealPair> Deals(std::int32_t seed, TTypeList types, int call
     return deals;
 }
 
+// All four hands of successive deals from a seed.
+inline std::vector<TFullDeal> FullDeals(std::int32_t seed, TTypeList types, int calls) {
+    TDealEngine engine;
+    TRecordingHost host;
+    engine.Random.RandomSeed = seed;
+    std::vector<TFullDeal> deals;
+    for (int i = 0; i < calls; ++i) {
+        if (!engine.GenerateDeal(types, host)) break;
+        deals.push_back({{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+    }
+    return deals;
+}
+
 struct THandsWindow {
     explicit THandsWindow(THandsViewOptions options = {})
         : Form(std::make_unique<TGraphicDisplayForm>(Engine, Host, options)) {}

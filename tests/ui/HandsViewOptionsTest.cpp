@@ -1,4 +1,4 @@
-// The two view options as text and in the settings store, and the input
+// The view options as text and in the settings store, and the input
 // block that keeps open windows still while deals are made.
 #include "HandsViewOptions.h"
 #include "SettingsStore.h"
@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -76,4 +77,21 @@ TEST(UserInputBlock, OpenWindowsIgnoreClicksKeysAndShortcutsNewOnesDoNot) {
     QTest::keyClick(&window, Qt::Key_G, Qt::ControlModifier);
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(triggers, 1);
+}
+
+TEST(HandsViewOptions, DoubleDummyIsOffByDefaultAndKeptUnderViewOptions) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("store.ini"));
+    {
+        auto store = TSettingsStore::OpenFile(path);
+        EXPECT_FALSE(ReadHandsViewOptions(*store).DoubleDummy);
+        WriteHandsViewOptions(*store, {THandToView::South, false, true});
+        store->Sync();
+    }
+    QSettings raw(path, QSettings::IniFormat);
+    EXPECT_EQ(raw.value("2.1/ViewOptions/DoubleDummy").toInt(), 1);
+    auto store = TSettingsStore::OpenFile(path);
+    EXPECT_EQ(ReadHandsViewOptions(*store), (THandsViewOptions{THandToView::South, false, true}));
+    WriteHandsViewOptions(*store, {});
+    EXPECT_EQ(store->ReadInt(setting::ViewDoubleDummy), 0);
 }

@@ -3,6 +3,7 @@
 #include "EngineMessages.h"
 #include "PrintFormFixture.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QStatusBar>
 
@@ -31,6 +32,15 @@ TEST_F(PrintFormFixture, ThreeDealsTwoSouthOneAllThenCloses) {
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(form->result(), QDialog::Accepted);
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+TEST_F(PrintFormFixture, DoubleDummyBoxAsksTheLibraryForResults) {
+    SetCounts(2, 0, 0, 0, 0, 0, 1);
+    Find<QCheckBox>("DoubleDummyBox")->setChecked(true);
+    PressPrint();
+    EXPECT_EQ(calls.Take(), Concat(ExpectedAddDeals(2), {kDefaultOutput, "SetDoubleDummy 1",
+                                                         PrintLine(1, "Hands"), "ClearDeals"}));
+    EXPECT_FALSE(form->isVisible());
 }
 
 TEST_F(PrintFormFixture, WestAndEastCountsSurviveReopening) {

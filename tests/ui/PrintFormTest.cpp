@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPrintDialog>
 #include <QStatusBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -136,9 +137,9 @@ TEST_F(PrintFormFixture, CancelClosesAndSavesNothing) {
 
 TEST_F(PrintFormFixture, FocusFollowsTheFixedOrder) {
     QApplication::setActiveWindow(form.get());
-    const char* order[] = {"UpDown4",         "UpDown1",  "UpDown2",  "UpDown3",
-                           "UpDown5",         "UpDown6",  "UpDown7",  "CheckBox1",
-                           "PrinterSetupBtn", "PrintBtn", "CancelBtn"};
+    const char* order[] = {"UpDown4",        "UpDown1",         "UpDown2",  "UpDown3",
+                           "UpDown5",        "UpDown6",         "UpDown7",  "CheckBox1",
+                           "DoubleDummyBox", "PrinterSetupBtn", "PrintBtn", "CancelBtn"};
     Box(4)->setFocus();
     for (const char* name : order) {
         QWidget* focus = QApplication::focusWidget();
@@ -175,4 +176,55 @@ TEST_F(PrintFormFixture, PrinterSetupTakesTheChosenOutput) {
     EXPECT_EQ(printer.OutputFile, file);
     EXPECT_TRUE(printer.PrinterName.isEmpty());
     EXPECT_TRUE(printer.PagePoints.isValid());
+}
+
+TEST_F(PrintFormFixture, DoubleDummyBoxIsOffByDefault) {
+    auto* box = Find<QCheckBox>("DoubleDummyBox");
+    EXPECT_EQ(box->text(), "Show &double-dummy results");
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_TRUE(box->isEnabled());
+    EXPECT_EQ(box->property("HelpContext").toInt(), 7);
+}
+
+TEST_F(PrintFormFixture, DoubleDummyBoxIsNotStoredWhenThereIsNothingToPrint) {
+    Find<QCheckBox>("DoubleDummyBox")->setChecked(true);
+    SetCounts(0, 0, 0, 0, 0, 0, 1);
+    PressPrint();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text, "Nothing to print!");
+    EXPECT_FALSE(store->Exists(setting::PrintDoubleDummy));
+    OpenForm();
+    EXPECT_FALSE(Find<QCheckBox>("DoubleDummyBox")->isChecked());
+}
+
+TEST_F(PrintFormFixture, DoubleDummyBoxIsStoredWhenPrintingAndComesBack) {
+    Find<QCheckBox>("DoubleDummyBox")->setChecked(true);
+    SetCounts(1, 0, 0, 0, 0, 0, 1);
+    PressPrint();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(store->ReadBool(setting::PrintDoubleDummy));
+    OpenForm();
+    EXPECT_TRUE(Find<QCheckBox>("DoubleDummyBox")->isChecked());
+    Find<QCheckBox>("DoubleDummyBox")->setChecked(false);
+    PressPrint();
+    EXPECT_TRUE(store->Exists(setting::PrintDoubleDummy));
+    EXPECT_FALSE(store->ReadBool(setting::PrintDoubleDummy));
+}
+
+TEST(PrintFormDoubleDummy, BoxIsDisabledWhenTheLibraryCannotPrintResults) {
+    QTemporaryDir dir;
+    auto store = TSettingsStore::OpenFile(dir.filePath("s.ini"));
+    store->WriteBool(setting::PrintDoubleDummy, true);
+    TPrintLibrary library{QStringLiteral(KV_RECORD_NODD_LIB)};
+    ASSERT_EQ(library.Bind(), TBindResult::Bound);
+    TDealEngine engine;
+    TTypeList types{THandParam{}};
+    TRecordingHost host;
+    QString ten = QStringLiteral("T");
+    TPrintForm form(TPrintFormContext{{engine, types, host, library, *store, ten, true}});
+    form.show();
+    auto* box = form.findChild<QCheckBox*>("DoubleDummyBox");
+    ASSERT_NE(box, nullptr);
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_TRUE(box->isChecked()) << "the stored choice is kept for a library that can";
 }

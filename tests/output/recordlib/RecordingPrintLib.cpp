@@ -1,7 +1,8 @@
 // A stand-in for the hand-printing library that prints nothing and records
 // every call, one line per call, for tests to read back through its own
 // entry points. Built a second time without ClearDeals (KV_RECORD_NO_CLEARDEALS)
-// to stand for a library that lacks an entry point.
+// to stand for a library that lacks an entry point, and a third time without
+// the optional SetDoubleDummy (KV_RECORD_NO_DOUBLEDUMMY).
 
 #include "ZuzirorApi.h"
 
@@ -63,6 +64,13 @@ KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int p
         "|" + std::to_string(pageHeight) + "|" + Flag(landscape));
     return 0;
 }
+
+#ifndef KV_RECORD_NO_DOUBLEDUMMY
+KV_ZUZIROR_API int SetDoubleDummy(int on) {
+    Add("SetDoubleDummy " + std::to_string(on));
+    return 0;
+}
+#endif
 
 // Test hooks: the calls so far (and their number of bytes), forgetting them.
 KV_ZUZIROR_API int TakeRecordedCalls(char* buffer, int size) {

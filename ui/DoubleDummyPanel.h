@@ -1,0 +1,44 @@
+#pragma once
+// The hands window's double-dummy table: a card on the green table under the
+// hands, with the tricks each declarer (rows N, S, E, W) takes in each
+// denomination (columns NT, spades, hearts, diamonds, clubs) with all cards
+// visible, and the par under them; or why they are not there yet.
+
+#include "DoubleDummyAnalyser.h"
+#include "HandPanel.h"
+
+#include <QFrame>
+
+#include <array>
+
+class QLabel;
+
+namespace kv {
+
+inline constexpr int kDoubleDummyPanelHeight = 144;
+
+class TDoubleDummyPanel : public QFrame {
+  public:
+    explicit TDoubleDummyPanel(QWidget* parent);
+
+    // No deal to analyse: empty cells and no par.
+    void ShowNothing();
+    // Empty cells, and "Analysing..." for the par.
+    void ShowAnalysing();
+    // The tricks and the par, or the solver's complaint.
+    void ShowAnalysis(const TDDAnalysis& analysis);
+
+    // Strain and declarer in table order (NT, S, H, D, C; N, S, E, W).
+    QString CellText(int strain, int declarer) const;
+    QString ParText() const;
+
+  private:
+    QFrame* BuildCard();
+    void SetCells(const TDDTable* table);
+
+    QLabel* label_;
+    std::array<std::array<QLabel*, kDeclarers>, kStrains> cells_{};
+    QLabel* par_ = nullptr;
+};
+
+} // namespace kv
