@@ -1,4 +1,4 @@
-// Kestrovanhalme: random bridge deals to the user's specification. No command
+// Kestrovanhalme: random bridge deals that meet the user's hand types. No command
 // line is read.
 #include "KvApplication.h"
 #include "Program.h"

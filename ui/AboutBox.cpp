@@ -27,7 +27,7 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     product->setFont(bold);
     version_->setObjectName(QStringLiteral("Version"));
-    auto* credits = new QLabel(QStringLiteral("Random bridge deals to your own specification.\n"
+    auto* credits = new QLabel(QStringLiteral("Random bridge deals that meet the hands you describe.\n"
                                               "Written by the Morvatten programming team."));
     credits->setObjectName(QStringLiteral("Credits"));
     auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerPage()));

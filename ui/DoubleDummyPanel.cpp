@@ -1,6 +1,7 @@
 #include "DoubleDummyPanel.h"
 
 #include "DoubleDummyText.h"
+#include "HandPanel.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -37,17 +38,7 @@ TDoubleDummyPanel::TDoubleDummyPanel(QWidget* parent)
     setObjectName(QStringLiteral("DoubleDummyPanel"));
     label_->setObjectName(QStringLiteral("DoubleDummyLabel"));
     setFixedSize(kHandsClientWidth, kDoubleDummyPanelHeight);
-    setAutoFillBackground(true);
-    QPalette table = palette();
-    table.setColor(QPalette::Window, QColor(kTableColour));
-    table.setColor(QPalette::WindowText, Qt::white);
-    setPalette(table);
-
-    QFont bold = label_->font();
-    bold.setBold(true);
-    label_->setFont(bold);
-    label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label_->setGeometry(0, 4, kHandsClientWidth, kHandImageTop - 6);
+    StyleTablePanel(*this, *label_);
     QFrame* card = BuildCard();
     card->setGeometry(kHandImageLeft, kHandImageTop, kHandImageWidth, kNumbersCardHeight);
     ShowNothing();

@@ -31,23 +31,27 @@ void TCardRowView::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, image_);
 }
 
+void StyleTablePanel(QFrame& panel, QLabel& caption) {
+    panel.setAutoFillBackground(true);
+    QPalette table = panel.palette();
+    table.setColor(QPalette::Window, QColor(kTableColour));
+    table.setColor(QPalette::WindowText, Qt::white);
+    panel.setPalette(table);
+
+    QFont bold = caption.font();
+    bold.setBold(true);
+    caption.setFont(bold);
+    caption.setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    caption.setGeometry(0, 4, kHandsClientWidth, kHandImageTop - 6);
+}
+
 THandPanel::THandPanel(const QString& seat, QWidget* parent)
     : QFrame(parent), label_(new QLabel(seat, this)), view_(new TCardRowView(this)) {
     setObjectName(seat + QStringLiteral("Panel"));
     label_->setObjectName(seat + QStringLiteral("Label"));
     view_->setObjectName(seat + QStringLiteral("Image"));
     setFixedSize(kHandsClientWidth, kHandPanelHeight);
-    setAutoFillBackground(true);
-    QPalette table = palette();
-    table.setColor(QPalette::Window, QColor(kTableColour));
-    table.setColor(QPalette::WindowText, Qt::white);
-    setPalette(table);
-
-    QFont bold = label_->font();
-    bold.setBold(true);
-    label_->setFont(bold);
-    label_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label_->setGeometry(0, 4, kHandsClientWidth, kHandImageTop - 6);
+    StyleTablePanel(*this, *label_);
     view_->move(kHandImageLeft, kHandImageTop);
 }
 

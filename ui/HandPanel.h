@@ -43,6 +43,10 @@ class TCardRowView : public QWidget {
     QImage image_;
 };
 
+// Gives a panel of the hands window the green of the table and its caption
+// the bold white heading at the top.
+void StyleTablePanel(QFrame& panel, QLabel& caption);
+
 class THandPanel : public QFrame {
   public:
     // `seat` is "North" or "South": the label's text and the start of the
