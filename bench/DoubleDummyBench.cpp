@@ -1,18 +1,14 @@
 // Boards per second of full double-dummy tables: one table at a time against
 // batches of the solver's maximum on every core.
 #include "DealEngine.h"
+#include "QuietHost.h"
 #include "DoubleDummy.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class TQuietHost : public kv::IEngineHost {
-public:
-    void ProcessMessages() override {}
-    void ShowWarning(const std::string&) override {}
-    void CloseHandsWindow() override {}
-};
+using kv::bench::TQuietHost;
 
 std::vector<kv::TFullDeal> Deals(int n)
 {

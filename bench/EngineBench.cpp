@@ -1,19 +1,14 @@
 // Deals per second of GenerateDeal for each benchmark type, on the cached
 // pattern path that the program uses and on the literal path for comparison.
 #include "BenchTypes.h"
+#include "QuietHost.h"
 #include "DealEngine.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-class TQuietHost : public kv::IEngineHost {
-public:
-    void ProcessMessages() override {}
-    void ShowWarning(const std::string&) override { ++Warnings; }
-    void CloseHandsWindow() override {}
-    int Warnings = 0;
-};
+using kv::bench::TQuietHost;
 
 void GenerateDeals(benchmark::State& state, kv::THandParam type, kv::TDealEngine::TPatternPath path)
 {

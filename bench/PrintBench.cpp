@@ -1,6 +1,7 @@
 // How long the print library takes to lay out a whole run into a PDF: the
 // deals added, one copy in each of the six layouts, the document finished.
 #include "DealEngine.h"
+#include "QuietHost.h"
 #include "DealText.h"
 #include "PrintCounts.h"
 #include "PrintLibrary.h"
@@ -11,12 +12,7 @@
 
 namespace {
 
-class TQuietHost : public kv::IEngineHost {
-  public:
-    void ProcessMessages() override {}
-    void ShowWarning(const std::string&) override {}
-    void CloseHandsWindow() override {}
-};
+using kv::bench::TQuietHost;
 
 std::vector<std::string> Deals(int n) {
     kv::TDealEngine engine;

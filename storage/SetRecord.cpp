@@ -36,6 +36,13 @@ bool InUse(const TSetRecord& record) {
     return record[kInUseOffset] != 0;
 }
 
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return upper;
+}
+
 std::string RecordName(const TSetRecord& record) {
     const auto* first = reinterpret_cast<const char*>(record.data() + 1);
     return Cp1252ToUtf8(std::string_view(first, record[0]));

@@ -40,6 +40,9 @@ bool IsHeader(std::span<const std::uint8_t> bytes);
 bool InUse(const TSetRecord& record);
 // The set's name: the first L name bytes, decoded from Windows-1252 to UTF-8.
 std::string RecordName(const TSetRecord& record);
+// The text with a-z raised to A-Z and every other byte kept: set names are
+// told apart ignoring ASCII case only.
+std::string AsciiUpper(std::string_view text);
 // Stores name (UTF-8) as Windows-1252, cut to 255 characters; the name bytes
 // after the new length keep their old content. Throws ENameError, leaving the
 // record unchanged, when the name holds a character Windows-1252 lacks.

@@ -12,13 +12,6 @@ int CompareNamesIgnoringCase(const QString& a, const QString& b) {
     return collator.compare(a, b);
 }
 
-std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return upper;
-}
-
 // Characters, not UTF-16 units: a name may hold no character outside the
 // single-byte code page, so each character is one code unit here.
 QString StoredName(const QString& name) {

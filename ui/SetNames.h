@@ -3,6 +3,7 @@
 // case by the user's locale; saving under a new name compares with only the
 // ASCII letters a-z folded, so "Été" and "éTÉ" count as different names.
 
+#include "SetRecord.h" // AsciiUpper
 #include <QString>
 
 #include <string>
@@ -15,9 +16,6 @@ int CompareNamesIgnoringCase(const QString& a, const QString& b);
 inline bool NamesEqualIgnoringCase(const QString& a, const QString& b) {
     return CompareNamesIgnoringCase(a, b) == 0;
 }
-
-// The text with a-z raised to A-Z and every other character kept.
-std::string AsciiUpper(std::string_view text);
 
 // The name as a set record stores it: cut to its first 255 characters.
 QString StoredName(const QString& name);

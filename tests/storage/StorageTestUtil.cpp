@@ -11,19 +11,6 @@
 
 namespace kv::test {
 
-TBytes ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + file.string());
-    return TBytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::filesystem::path& file, const TBytes& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
-}
-
 TBytes ReferenceFile(const std::string& relativePath) {
     return ReadBytes(std::filesystem::path(KV_TEST_DATA_DIR) / relativePath);
 }

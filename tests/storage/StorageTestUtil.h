@@ -5,6 +5,7 @@
 // file-size limit or an unprivileged user.
 
 #include "ParamsFile.h"
+#include "FileBytes.h"
 #include "RecordingWarnings.h"
 #include <gtest/gtest.h>
 
@@ -16,10 +17,6 @@
 
 namespace kv::test {
 
-using TBytes = std::vector<std::uint8_t>;
-
-TBytes ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const TBytes& bytes);
 // A file of tests/data.
 TBytes ReferenceFile(const std::string& relativePath);
 TBytes Concat(std::initializer_list<TBytes> parts);

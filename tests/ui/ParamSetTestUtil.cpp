@@ -18,19 +18,6 @@
 
 namespace kv::test {
 
-TBytes ReadBytes(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot open " + file.string());
-    return TBytes(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteBytes(const std::filesystem::path& file, const TBytes& bytes) {
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
-}
-
 TBytes RecordOf(const TBytes& file, std::size_t recordNumber) {
     const auto at = file.begin() + static_cast<std::ptrdiff_t>(recordNumber * kRecordSize);
     return TBytes(at, at + static_cast<std::ptrdiff_t>(kRecordSize));

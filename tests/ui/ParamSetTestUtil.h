@@ -5,6 +5,7 @@
 // would while the code under test waits in exec(), and byte-level file access.
 
 #include "EditorModel.h"
+#include "FileBytes.h"
 #include "FileDialogSeam.h"
 #include "MessageSeam.h"
 #include "ParamSetActions.h"
@@ -28,14 +29,10 @@
 
 namespace kv::test {
 
-using TBytes = std::vector<std::uint8_t>;
-
 inline void PrintTo(const TSetEntry& e, std::ostream* os) {
     *os << '"' << e.Name << "\" #" << e.RecordNumber;
 }
 
-TBytes ReadBytes(const std::filesystem::path& file);
-void WriteBytes(const std::filesystem::path& file, const TBytes& bytes);
 TBytes RecordOf(const TBytes& file, std::size_t recordNumber);
 TSetRecord AsRecord(const TBytes& bytes);
 // A type of the default bounds with this frequency; South's HCP minimum set to

@@ -1,10 +1,13 @@
 #include "RunOutput.h"
 
+#include "ParamsErrors.h"
+#include "RecordFile.h"
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
-#include <sys/stat.h>
+#include <span>
 #include <unistd.h>
 
 namespace kv::cli {
@@ -24,25 +27,33 @@ bool WriteAll(int fd, const std::string& text)
     return true;
 }
 
+// A device or pipe (/dev/stdout, a named pipe) is written as it is: there is
+// nothing to replace.
+std::string WriteInPlace(const std::string& path, const std::string& text)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC);
+    if (fd < 0) return SystemError("cannot write '" + path + "'");
+    const bool written = WriteAll(fd, text);
+    const std::string error = written ? "" : SystemError("cannot write '" + path + "'");
+    ::close(fd);
+    return error;
+}
+
 } // namespace
 
 std::string WriteWholeFile(const std::string& path, const std::string& text)
 {
-    const std::filesystem::path target(path);
-    std::string temp = (target.parent_path() / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return SystemError("cannot write '" + path + "'");
-    // mkstemp makes the file private; give it the permissions a new file gets.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    const bool written = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, text) && ::fsync(fd) == 0;
-    const int writeErrno = errno;
-    ::close(fd);
-    if (written && std::rename(temp.c_str(), path.c_str()) == 0) return {};
-    if (!written) errno = writeErrno;
-    const std::string message = SystemError("cannot write '" + path + "'");
-    std::remove(temp.c_str());
-    return message;
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))
+        return WriteInPlace(path, text);
+    try {
+        const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
+        detail::ReplaceFile(path, std::span<const std::uint8_t>(bytes, text.size()));
+    } catch (const EInOutError& error) {
+        return "cannot write '" + path + "': " + error.Description();
+    }
+    return {};
 }
 
 std::string WriteStdout(const std::string& text)

@@ -19,15 +19,6 @@ public:
     int Count = 0;
 };
 
-bool SameNameIgnoringAsciiCase(const std::string& a, const std::string& b)
-{
-    auto lower = [](unsigned char c) { return c >= 'A' && c <= 'Z' ? c + 32 : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(static_cast<unsigned char>(a[i])) != lower(static_cast<unsigned char>(b[i]))) return false;
-    return true;
-}
-
 bool TypesFromTexts(const std::vector<std::string>& texts, TTypeList& types)
 {
     for (const std::string& text : texts) {
@@ -81,7 +72,7 @@ std::optional<std::int32_t> FindRecord(const TDealOptions& options)
     }
     std::vector<std::int32_t> found;
     for (const TSetEntry& e : sets)
-        if (SameNameIgnoringAsciiCase(e.Name, *options.SetName)) found.push_back(e.RecordNumber);
+        if (AsciiUpper(e.Name) == AsciiUpper(*options.SetName)) found.push_back(e.RecordNumber);
     if (found.size() == 1) return found[0];
     if (found.empty()) std::cerr << "No set named '" << *options.SetName << "' in '" << options.File << "'.\n";
     else {

@@ -1,0 +1,18 @@
+#pragma once
+// An engine host for benchmarks: no events to run, warnings counted, no window.
+
+#include "EngineHost.h"
+
+#include <string>
+
+namespace kv::bench {
+
+class TQuietHost : public IEngineHost {
+public:
+    void ProcessMessages() override {}
+    void ShowWarning(const std::string&) override { ++Warnings; }
+    void CloseHandsWindow() override {}
+    int Warnings = 0;
+};
+
+} // namespace kv::bench
