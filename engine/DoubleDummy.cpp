@@ -75,13 +75,26 @@ int SolverVulnerability(const std::string& v)
     return 0;
 }
 
-std::string ContractText(const contractType& c)
+TParContract ContractOf(const contractType& c)
+{
+    // The solver's denominations are in our table order: notrump, then spades to clubs.
+    return TParContract{c.seats, c.level, c.denom, c.underTricks > 0,
+                        c.underTricks > 0 ? -c.underTricks : c.overTricks};
+}
+
+// "=", "+2" or "-1".
+std::string ResultText(int result)
+{
+    if (result == 0) return "=";
+    return (result > 0 ? "+" : "") + std::to_string(result);
+}
+
+std::string PbnContractText(const TParContract& c)
 {
     static constexpr const char* kSeats[] = {"N", "E", "S", "W", "NS", "EW"};
-    static constexpr const char* kDenominations[] = {"NT", "S", "H", "D", "C"};
-    std::string text = std::string(kSeats[c.seats]) + " " + std::to_string(c.level) + kDenominations[c.denom];
-    if (c.underTricks > 0) text += "x";
-    return text;
+    static constexpr const char* kStrainLetters[kStrains] = {"N", "S", "H", "D", "C"};
+    return std::string(kSeats[c.Seats]) + " " + std::to_string(c.Level) + kStrainLetters[c.Strain] +
+           (c.Doubled ? "X" : "") + ResultText(c.Result);
 }
 
 } // namespace
@@ -110,7 +123,23 @@ bool TableFromTag(const std::string& value, TDDTable& table)
 
 std::unique_lock<std::mutex> HoldSolver() { return std::unique_lock<std::mutex>(SolverLock()); }
 
-std::string TParResult::OptimumScore() const { return "NS " + std::to_string(ScoreNS); }
+bool DeclaredByEastWest(const TParContract& contract)
+{
+    return contract.Seats == 1 || contract.Seats == 3 || contract.Seats == 5;
+}
+
+std::string TParResult::OptimumScore() const
+{
+    const bool eastWest = !Contracts.empty() && DeclaredByEastWest(Contracts.front());
+    return (eastWest ? "EW " : "NS ") + std::to_string(eastWest ? -ScoreNS : ScoreNS);
+}
+
+std::string TParResult::ParContract() const
+{
+    std::string text;
+    for (const TParContract& c : Contracts) text += (text.empty() ? "" : "; ") + PbnContractText(c);
+    return text;
+}
 
 TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability)
 {
@@ -124,7 +153,7 @@ TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerabi
     TParResult par;
     par.ScoreNS = master.score;
     for (int i = 0; i < master.number && i < 10; ++i)
-        par.Contracts += (i ? ";" : "") + ContractText(master.contracts[i]);
+        par.Contracts.push_back(ContractOf(master.contracts[i]));
     return par;
 }
 

@@ -38,14 +38,31 @@ struct TDDTable {
 // Reads a DoubleDummyTricks tag value; false for anything but 20 hex digits of 0..13.
 bool TableFromTag(const std::string& value, TDDTable& table);
 
-struct TParResult {
-    int ScoreNS = 0;       // the par score from North-South's side
-    std::string Contracts; // e.g. "NS 4S", "NS 3NT" or "EW 5Dx", several joined by ";"
-
-    // The PBN OptimumScore and ParContract tag values.
-    std::string OptimumScore() const;
-    std::string ParContract() const { return Contracts; }
+// One par contract with its double-dummy result.
+struct TParContract {
+    int Seats = 0;       // 0..5 = N, E, S, W, NS, EW
+    int Level = 1;       // 1..7
+    int Strain = 0;      // table order: notrump, spades, hearts, diamonds, clubs
+    bool Doubled = false;
+    int Result = 0;      // overtricks when positive, undertricks when negative
+    friend bool operator==(const TParContract&, const TParContract&) = default;
 };
+
+struct TParResult {
+    int ScoreNS = 0; // the par score from North-South's side
+    // Empty when the par is to pass; several when different contracts score the same.
+    std::vector<TParContract> Contracts;
+
+    // The PBN OptimumScore tag value: the declaring side and its score,
+    // "NS 620" or "EW -100" ("NS 0" when passed out).
+    std::string OptimumScore() const;
+    // The PBN ParContract tag value: "NS 4S=", "EW 3N+1", "NS 5DX-1", several
+    // joined by "; ".
+    std::string ParContract() const;
+};
+
+// True when the contract is declared by East, West or East-West.
+bool DeclaredByEastWest(const TParContract& contract);
 
 // Dealer 0..3 = N, E, S, W; vulnerability as the PBN Vulnerable tag writes it.
 TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability);

@@ -8,17 +8,15 @@ namespace {
 constexpr std::array<const char*, kStrains> kHeadings{"NT", "\u2660", "\u2665", "\u2666", "\u2663"};
 constexpr std::array<const char*, kDeclarers> kLetters{"N", "S", "E", "W"};
 
-// "4S" -> "4♠", "3NT" stays, "5Dx" -> "5♦x".
-std::string WithSymbol(const std::string& contract) {
-    static constexpr std::string_view kSuitLetters = "SHDC";
-    for (std::size_t i = 0; i < contract.size(); ++i) {
-        const std::size_t suit = kSuitLetters.find(contract[i]);
-        if (suit == std::string_view::npos || i == 0 || contract[i - 1] < '1' ||
-            contract[i - 1] > '7')
-            continue;
-        return contract.substr(0, i) + kHeadings[suit + 1] + contract.substr(i + 1);
-    }
-    return contract;
+constexpr std::array<const char*, 6> kSeats{"N", "E", "S", "W", "NS", "EW"};
+
+// "NS 4♠=", "N 3NT+1", "EW 5♦x-1".
+std::string ContractText(const TParContract& c) {
+    const std::string result = c.Result == 0  ? "="
+                               : c.Result > 0 ? "+" + std::to_string(c.Result)
+                                              : std::to_string(c.Result);
+    return std::string(kSeats.at(static_cast<std::size_t>(c.Seats))) + " " +
+           std::to_string(c.Level) + StrainHeading(c.Strain) + (c.Doubled ? "x" : "") + result;
 }
 
 } // namespace
@@ -38,21 +36,19 @@ std::string MakeableText(int tricks) {
 std::string ParContractText(const TParResult& par) {
     if (par.Contracts.empty()) return "Passed out";
     std::string text;
-    std::size_t start = 0;
-    while (start <= par.Contracts.size()) {
-        const std::size_t end = par.Contracts.find(';', start);
-        const std::string one = par.Contracts.substr(start, end - start);
-        text += (text.empty() ? "" : ", ") + WithSymbol(one);
-        if (end == std::string::npos) break;
-        start = end + 1;
-    }
+    for (const TParContract& c : par.Contracts) text += (text.empty() ? "" : "; ") + ContractText(c);
     return text;
 }
 
 std::string ParScoreText(const TParResult& par) {
-    if (par.ScoreNS == 0) return "0";
-    return par.ScoreNS > 0 ? "NS +" + std::to_string(par.ScoreNS)
-                           : "EW +" + std::to_string(-par.ScoreNS);
+    if (par.Contracts.empty() || par.ScoreNS == 0) return "0";
+    const int score = DeclaredByEastWest(par.Contracts.front()) ? -par.ScoreNS : par.ScoreNS;
+    return (score > 0 ? "+" : "") + std::to_string(score);
+}
+
+std::string ParText(const TParResult& par) {
+    if (par.Contracts.empty()) return ParContractText(par);
+    return ParContractText(par) + ", " + ParScoreText(par);
 }
 
 } // namespace kv

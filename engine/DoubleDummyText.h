@@ -19,10 +19,12 @@ const char* DeclarerLetter(int declarer);
 // en dash below seven tricks.
 std::string MakeableText(int tricks);
 
-// The par contracts, "NS 4♠" or "EW 5♦x", several joined by ", ";
-// "Passed out" when the par is to pass.
+// The par contracts with their results, "NS 4♠=", "N 3NT+1" or "EW 5♦x-1",
+// several joined by "; "; "Passed out" when the par is to pass.
 std::string ParContractText(const TParResult& par);
-// The par score from the winning side: "NS +620", "EW +300", or "0".
+// The par score from the declaring side: "+620", "-100", or "0" when passed out.
 std::string ParScoreText(const TParResult& par);
+// Both on one line: "NS 1♥+2, +140", or "Passed out".
+std::string ParText(const TParResult& par);
 
 } // namespace kv

@@ -27,8 +27,7 @@ QLabel* CardLabel(const QString& text, const QColor& colour, bool bold, QWidget*
 }
 
 QString ParLine(const TParResult& par) {
-    return QStringLiteral("Par: %1 (%2)")
-        .arg(QString::fromUtf8(ParContractText(par)), QString::fromUtf8(ParScoreText(par)));
+    return QStringLiteral("Par: ") + QString::fromUtf8(ParText(par));
 }
 
 } // namespace

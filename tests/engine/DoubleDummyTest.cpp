@@ -51,8 +51,43 @@ TEST(DoubleDummy, OneSideHoldsEveryTopCard)
     const TParResult par = ParOf(table, 0, "None");
     EXPECT_EQ(par.ScoreNS, 1520);
     EXPECT_EQ(par.OptimumScore(), "NS 1520");
-    EXPECT_EQ(par.ParContract(), "NS 7NT");
+    EXPECT_EQ(par.ParContract(), "NS 7N=");
     EXPECT_EQ(ParOf(table, 1, "All").ScoreNS, 2220);
+}
+
+// Tables with every entry set by hand: par from the solver's par search.
+TDDTable TableOf(std::array<int, kStrains> ns, std::array<int, kStrains> ew)
+{
+    TDDTable table;
+    for (std::size_t s = 0; s < kStrains; ++s)
+        table.Tricks[s] = {ns[s], ns[s], ew[s], ew[s]};
+    return table;
+}
+
+TEST(DoubleDummy, ParKeepsTheResultOfEachContract)
+{
+    struct Row {
+        const char* Name;
+        TDDTable Table;
+        const char* Vulnerable;
+        const char* Contract;
+        const char* Optimum;
+    };
+    const Row rows[] = {
+        // Nine tricks in hearts for North-South, nothing for East-West: the
+        // lowest contract that scores the most, with its two overtricks.
+        {"Overtricks", TableOf({8, 7, 9, 6, 6}, {5, 5, 4, 5, 5}), "None", "NS 1H+2", "NS 140"},
+        {"ExactlyMade", TableOf({7, 10, 6, 6, 5}, {6, 3, 7, 7, 8}), "None", "NS 4S=", "NS 420"},
+        {"EastWestDeclares", TableOf({4, 5, 5, 6, 6}, {9, 8, 8, 7, 7}), "None", "EW 3N=", "EW 400"},
+        // North-South make 4♠; East-West's 5♦ doubled goes one down for less.
+        {"Sacrifice", TableOf({6, 10, 6, 3, 3}, {6, 3, 7, 10, 10}), "NS", "EW 5DX-1; EW 5CX-1", "EW -100"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const TParResult par = ParOf(row.Table, 0, row.Vulnerable);
+        EXPECT_EQ(par.ParContract(), row.Contract);
+        EXPECT_EQ(par.OptimumScore(), row.Optimum);
+    }
 }
 
 TEST(DoubleDummy, EachPlayerHoldsAThirteenCardSuit)

@@ -23,17 +23,41 @@ TEST(DoubleDummyText, HeadingsInTableOrder) {
         EXPECT_STREQ(DeclarerLetter(d), declarers[d]);
 }
 
-TEST(DoubleDummyText, ParContractsTakeSuitSymbols) {
-    EXPECT_EQ(ParContractText({620, "NS 4S"}), "NS 4\u2660");
-    EXPECT_EQ(ParContractText({400, "N 3NT"}), "N 3NT");
-    EXPECT_EQ(ParContractText({-300, "NS 5Dx"}), "NS 5\u2666x");
-    EXPECT_EQ(ParContractText({-110, "EW 2H;E 2C"}), "EW 2\u2665, E 2\u2663");
-    EXPECT_EQ(ParContractText({-420, "S 4H"}), "S 4\u2665") << "a seat letter is no suit";
-    EXPECT_EQ(ParContractText({0, ""}), "Passed out");
+// Par contracts keep their result: a contract without it misleads.
+struct TParTextRow {
+    const char* Name;
+    TParResult Par;
+    const char* Contracts; // on screen and paper
+    const char* Score;
+    const char* Pbn;       // ParContract tag
+    const char* Optimum;   // OptimumScore tag
+};
+
+const TParTextRow kParTexts[] = {
+    {"MadeExactly", {620, {{4, 4, 1, false, 0}}}, "NS 4\u2660=", "+620", "NS 4S=", "NS 620"},
+    {"Overtricks", {140, {{4, 1, 2, false, 2}}}, "NS 1\u2665+2", "+140", "NS 1H+2", "NS 140"},
+    {"OneSeatNotrump", {430, {{0, 3, 0, false, 1}}}, "N 3NT+1", "+430", "N 3N+1", "NS 430"},
+    {"EastWestMakes", {-400, {{5, 3, 0, false, 0}}}, "EW 3NT=", "+400", "EW 3N=", "EW 400"},
+    {"Sacrifice", {-100, {{4, 5, 3, true, -1}}}, "NS 5\u2666x-1", "-100", "NS 5DX-1", "NS -100"},
+    {"EastWestSacrifice", {300, {{5, 6, 4, true, -2}}}, "EW 6\u2663x-2", "-300", "EW 6CX-2", "EW -300"},
+    {"SeveralContracts",
+     {-110, {{5, 2, 2, false, 0}, {1, 1, 4, false, 1}}},
+     "EW 2\u2665=; E 1\u2663+1", "+110", "EW 2H=; E 1C+1", "EW 110"},
+    {"SouthIsASeatNotASuit", {420, {{2, 4, 2, false, 0}}}, "S 4\u2665=", "+420", "S 4H=", "NS 420"},
+    {"PassedOut", {0, {}}, "Passed out", "0", "", "NS 0"},
+};
+
+TEST(DoubleDummyText, ParContractsWithTheirResults) {
+    for (const TParTextRow& row : kParTexts) {
+        SCOPED_TRACE(row.Name);
+        EXPECT_EQ(ParContractText(row.Par), row.Contracts);
+        EXPECT_EQ(ParScoreText(row.Par), row.Score);
+        EXPECT_EQ(row.Par.ParContract(), row.Pbn);
+        EXPECT_EQ(row.Par.OptimumScore(), row.Optimum);
+    }
 }
 
-TEST(DoubleDummyText, ParScoreFromTheWinningSide) {
-    EXPECT_EQ(ParScoreText({620, "NS 4S"}), "NS +620");
-    EXPECT_EQ(ParScoreText({-300, "NS 5Dx"}), "EW +300");
-    EXPECT_EQ(ParScoreText({0, ""}), "0");
+TEST(DoubleDummyText, ParOnOneLine) {
+    EXPECT_EQ(ParText(kParTexts[1].Par), "NS 1\u2665+2, +140");
+    EXPECT_EQ(ParText(kParTexts[8].Par), "Passed out");
 }

@@ -6,11 +6,11 @@
 namespace kv::test {
 namespace {
 
-// "Makeable contracts NT ♠ ♥ ♦ ♣ N 3 4 2 – – S ... W ... Par NS 4♠ NS +620".
+// "Makeable contracts NT ♠ ♥ ♦ ♣ N 3 4 2 – – S ... W ... Par NS 4♠= +620".
 void ReadResults(const QString& text, TPrintedBoard& board) {
     static const QRegularExpression grid(QStringLiteral(
         "^Makeable contracts NT \u2660 \u2665 \u2666 \u2663 N (.+) S (.+) E (.+) W (.+) "
-        "Par (.+) ((?:NS|EW) \\+\\d+|0)$"));
+        "Par (.+) ([+-]\\d+|0)$"));
     const auto m = grid.match(text);
     if (!m.hasMatch()) return;
     board.HasResults = true;

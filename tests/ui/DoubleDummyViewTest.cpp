@@ -28,8 +28,7 @@ bool SameCards(const TFullDeal& a, const TFullDeal& b) {
 
 QString ExpectedPar(const TDDTable& table) {
     const TParResult par = ParOf(table, 0, "None");
-    return QStringLiteral("Par: %1 (%2)")
-        .arg(QString::fromUtf8(ParContractText(par)), QString::fromUtf8(ParScoreText(par)));
+    return QStringLiteral("Par: ") + QString::fromUtf8(ParText(par));
 }
 
 // A hands window whose solver lets through only what the test allows.
