@@ -19,12 +19,15 @@ bool OnApplicationThread() {
     return app != nullptr && QThread::currentThread() == app->thread();
 }
 
-// Runs `work` on its own thread and waits for it, painting meanwhile.
+// Runs `work` on its own thread and waits for it, painting meanwhile. Pending
+// events run at least once however soon the work ends, so that what the host
+// posted before the call sees the analysis in progress every time.
 template <typename F> auto WaitPainting(F work) {
     auto result = std::async(std::launch::async, std::move(work));
     const bool paint = OnApplicationThread();
-    while (result.wait_for(std::chrono::milliseconds(25)) != std::future_status::ready)
+    do {
         if (paint) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 25);
+    } while (result.wait_for(std::chrono::milliseconds(25)) != std::future_status::ready);
     return result.get();
 }
 

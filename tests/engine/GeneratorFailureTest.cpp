@@ -101,3 +101,27 @@ TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw)
         EXPECT_EQ(host.Yields, 200) << "a removal is not an attempt";
     }
 }
+
+// The point adjustment gives up after 30 tries. Both seeds deal South a 4-3-3-3
+// hand of fewer than 30 points from a fresh pack; the first reaches 30 on its
+// 30th try, the second would need a 31st.
+TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries)
+{
+    struct Row {
+        const char* Name;
+        std::int32_t Seed;
+        bool Adjusted;
+    };
+    const Row rows[] = {{"ThirtiethTrySucceeds", 1625, true}, {"ThirtyFirstTryIsNotMade", 3, false}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TDealEngine e;
+        e.Random.RandomSeed = row.Seed;
+        e.ResetPack();
+        tHand hand;
+        e.DealPattern(hand, 0x4333);
+        ASSERT_LT(hand.HCP(), 30);
+        EXPECT_EQ(e.AdjustHCP(hand, 30, 37), row.Adjusted);
+        if (row.Adjusted) EXPECT_GE(hand.HCP(), 30);
+    }
+}

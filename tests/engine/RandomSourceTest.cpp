@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
 
 using kv::TRandomSource;
@@ -67,4 +68,26 @@ TEST(RandomSource, ClockSeedIsMillisecondsOfTheDay)
     r.SeedFromClock();
     EXPECT_GE(r.RandomSeed, 0);
     EXPECT_LT(r.RandomSeed, 86400000);
+}
+
+// The clock seed is the milliseconds of the day at the call: it lies between
+// the times read just before and just after it (retried across midnight).
+TEST(RandomSource, ClockSeedIsTheTimeOfTheCall)
+{
+    using namespace std::chrono;
+    const auto msOfDay = [] {
+        return static_cast<std::int32_t>(
+            duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count() % 86400000);
+    };
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        TRandomSource r;
+        const std::int32_t before = msOfDay();
+        r.SeedFromClock();
+        const std::int32_t after = msOfDay();
+        if (after < before) continue; // midnight passed during the call
+        EXPECT_GE(r.RandomSeed, before);
+        EXPECT_LE(r.RandomSeed, after);
+        return;
+    }
+    FAIL() << "the clock went back three times";
 }

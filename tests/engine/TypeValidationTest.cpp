@@ -78,3 +78,21 @@ TEST(Validation, StoredMaximaLeaveRoomForTheOtherHand)
     EXPECT_EQ(t.NSpadeMax, 13);
     EXPECT_EQ(t.NHCPMax, 37) << "HCP maxima are not adjusted";
 }
+
+// Both hands' minimums count, in either hand: a sum of exactly 40 passes and
+// 41 is refused, however the points are split.
+TEST(Validation, HcpMinimumSumEdgeInEitherHand)
+{
+    struct Row {
+        int South, North;
+        bool Refused;
+    };
+    const Row rows[] = {{21, 19, false}, {19, 21, false}, {40, 0, false}, {0, 40, false},
+                        {22, 19, true},  {19, 22, true},  {40, 1, true},  {1, 40, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.South) + " + " + std::to_string(row.North));
+        THandParam t;
+        t.SHCPMin = row.South, t.NHCPMin = row.North;
+        EXPECT_EQ(ValidateType(t).has_value(), row.Refused);
+    }
+}

@@ -74,3 +74,21 @@ TEST(HeldDeal, UnknownFirstSeatIsRejected) {
 TEST(HeldDeal, EmptyTextIsRejected) {
     EXPECT_TRUE(Rejected(""));
 }
+
+// All 52 cards once each, but not 13 to a hand: the count is checked per hand,
+// not only through the cards seen.
+TEST(HeldDeal, FiftyTwoDistinctCardsSplitUnevenlyAreRejected) {
+    const struct {
+        const char* Name;
+        const char* Text;
+    } rows[] = {
+        {"FourteenThenTwelve",
+         "[Deal \"N:AKQJT.AKQ.AKQ.AKQ 98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]"},
+        {"TwelveThenFourteen",
+         "[Deal \"N:AKQ.AKQ.AKQ.AKQ JT98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]"},
+        {"LastHandFourteen",
+         "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.987 432.432.432.65432\"]"},
+    };
+    for (const auto& row : rows) EXPECT_TRUE(Rejected(row.Text)) << row.Name;
+    EXPECT_FALSE(Rejected(kExample)) << "the same cards 13 to a hand";
+}

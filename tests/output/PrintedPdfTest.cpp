@@ -344,7 +344,7 @@ TEST_F(PrintedPdf, CallsFromEventsDuringTheAnalysisAreRefused) {
     EXPECT_EQ(library.PrintMulti({1, -1, "Hands", "", "b", 'T', true, true, true}), 0);
     printing = false;
     EXPECT_EQ(library.ClearDeals(), 0);
-    if (!calledWhilePrinting) GTEST_SKIP() << "the analysis ended before the event loop turned";
+    EXPECT_TRUE(calledWhilePrinting) << "pending events run during every analysis";
     EXPECT_EQ(nested, -5);
     const auto copies = ReadCopies(PdfToText(pdf));
     ASSERT_EQ(copies.size(), 1u);

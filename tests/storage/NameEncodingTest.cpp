@@ -150,3 +150,16 @@ TEST(SlotText, NeverReadsPastItsOwnSlot) {
     EXPECT_EQ(SlotText(r, 0), std::string(72, 'a'));
     EXPECT_THROW(SlotText(r, 8), std::out_of_range);
 }
+
+// Saving compares names with only a-z folded: both ends of the range fold, the
+// characters just outside it and every other byte stay as they are.
+TEST(NameCase, OnlyAsciiLettersFold) {
+    const struct {
+        const char* In;
+        const char* Out;
+    } rows[] = {
+        {"a", "A"}, {"z", "Z"}, {"A", "A"}, {"Z", "Z"},      {"`", "`"},
+        {"{", "{"}, {"@", "@"}, {"[", "["}, {"\xC3\xA9", "\xC3\xA9"}, {"azAZ 09", "AZAZ 09"},
+    };
+    for (const auto& row : rows) EXPECT_EQ(kv::AsciiUpper(row.In), row.Out) << row.In;
+}
