@@ -20,9 +20,16 @@ QString TPrintLibrary::FileName() {
 #endif
 }
 
+QString TPrintLibrary::InstalledFolder() {
+    return QStringLiteral(KV_PRINTLIB_RELATIVE_DIR);
+}
+
 QString TPrintLibrary::Locate(const QString& programDir) {
-    const QString beside = QDir(programDir).filePath(FileName());
-    return QFileInfo::exists(beside) ? beside : FileName();
+    const QDir dir(programDir);
+    for (const QString& candidate :
+         {dir.filePath(FileName()), dir.filePath(InstalledFolder() + '/' + FileName())})
+        if (QFileInfo::exists(candidate)) return QDir::cleanPath(candidate);
+    return FileName();
 }
 
 QString TPrintLibrary::DefaultLocation() {

@@ -41,8 +41,12 @@ class TPrintLibrary {
     // ZUZIROR3.DLL on Windows; the platform's name for the library
     // "zuziror3" elsewhere (libzuziror3.so, libzuziror3.dylib).
     static QString FileName();
-    // The copy in `programDir` when it is there, otherwise the bare file name
-    // for the system's library search.
+    // Where an installed program keeps the library, relative to the program's
+    // folder ("../lib/x86_64-linux-gnu/kestrovanhalme" on Debian).
+    static QString InstalledFolder();
+    // The copy in `programDir` when it is there (the build tree), else the one
+    // in the installed library folder, otherwise the bare file name for the
+    // system's library search.
     static QString Locate(const QString& programDir);
     // Locate() beside the program file.
     static QString DefaultLocation();

@@ -58,6 +58,23 @@ TEST(PrintLibraryBind, ProgramLooksBesideItselfFirst) {
     EXPECT_EQ(library.Bind(), TBindResult::Bound);
 }
 
+// An installed program keeps the library in its own library folder; one
+// beside the program still comes first.
+TEST(PrintLibraryBind, InstalledProgramFindsItsLibraryFolder) {
+    QTemporaryDir root;
+    const QDir bin(root.filePath(QStringLiteral("usr/bin")));
+    const QString installed =
+        QDir::cleanPath(bin.filePath(TPrintLibrary::InstalledFolder() + '/' + TPrintLibrary::FileName()));
+    ASSERT_TRUE(QDir().mkpath(bin.path()) && QDir().mkpath(QFileInfo(installed).path()));
+    EXPECT_EQ(TPrintLibrary::Locate(bin.path()), TPrintLibrary::FileName()) << "nothing installed yet";
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_RECORD_LIB), installed));
+    EXPECT_EQ(TPrintLibrary::Locate(bin.path()), installed);
+    EXPECT_TRUE(installed.startsWith(root.path() + QStringLiteral("/usr/lib")));
+    const QString beside = bin.filePath(TPrintLibrary::FileName());
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KV_RECORD_LIB), beside));
+    EXPECT_EQ(TPrintLibrary::Locate(bin.path()), beside);
+}
+
 TEST(PrintLibraryBind, RealLibraryIsBuiltBesideTheProgram) {
     EXPECT_EQ(QFileInfo(QStringLiteral(KV_REAL_PRINT_LIB)).absolutePath(),
               QFileInfo(QStringLiteral(KV_PROGRAM_DIR)).absoluteFilePath());
