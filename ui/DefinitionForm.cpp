@@ -109,9 +109,14 @@ void TDefinitionForm::BindPrintLibrary() {
         TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"), warning);
 }
 
+// A stored type keeps the spinner's value, which the box then shows: a box
+// left empty or at 0 never stands beside a different stored frequency.
 bool TDefinitionForm::StoreType() {
     const std::optional<std::string> failure = model_.StoreType(typeList_.at(selected_));
-    if (!failure) return true;
+    if (!failure) {
+        ShowTypeFrequency();
+        return true;
+    }
     TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
                        QString::fromStdString(ImpossibleText(*failure)));
     return false;
@@ -120,6 +125,7 @@ bool TDefinitionForm::StoreType() {
 // Shows a type in the editor; the model also marks the requested bounds.
 void TDefinitionForm::LoadType(const THandParam& type) {
     model_.LoadType(type);
+    ShowTypeFrequency();
 }
 
 void TDefinitionForm::Beep() {
@@ -142,6 +148,14 @@ void TDefinitionForm::FreqEditChange() {
         typeList_[static_cast<std::size_t>(selected_)].Frequency = freq_->TextValue();
     model_.SetFrequency(freq_->SpinnerValue());
     ShowFrequencyTotal();
+}
+
+// The editor's frequency into the box and into the selected type, whether or
+// not the box showed it already (the model reports only changes of its own
+// value, and the box may hold other text).
+void TDefinitionForm::ShowTypeFrequency() {
+    freq_->SetValue(model_.Frequency());
+    FreqEditChange();
 }
 
 void TDefinitionForm::ShowFrequencyTotal() {

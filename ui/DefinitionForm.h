@@ -120,6 +120,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void TenSymbolClick(QAction* item);
     void TabChanged(int index);
     void FreqEditChange();
+    void ShowTypeFrequency();
     void AppendTab();
     void FitTabsAfterGeneration(const TTypeList& before);
     void RunParameterLink(const std::function<void(TDefinitionForm&)>& link);

@@ -183,7 +183,9 @@ void TDefinitionForm::TenSymbolClick(QAction* item) {
 
 void TDefinitionForm::UpdateActions() {
     const int types = Tabs()->count();
-    clearOne_->setToolTip(types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One"));
+    const QString clearHint = types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One");
+    clearOne_->setToolTip(clearHint);
+    clearOne_->setStatusTip(clearHint);
     clearAll_->setEnabled(types > 1);
     addType_->setEnabled(types < kMaxTypes);
     deleteType_->setEnabled(types > 1);
