@@ -5,11 +5,11 @@
 #include "HelpContext.h"
 #include "MessageSeam.h"
 #include "SettingsStore.h"
+#include "StatusNote.h"
 #include "TabControl.h"
 #include "TypeValidation.h"
 #include "WindowPlacement.h"
 
-#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -43,6 +43,7 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     BuildMenus();
     BuildToolBar();
     BuildClientArea();
+    statusNote_ = new TStatusNote(*statusBar());
     model_.SetView(this);
 
     model_.ResetEditor();
@@ -58,21 +59,16 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
 
     ShowFrequencyTotal();
     UpdateActions();
+    // The status bar is there from the start, so that a note never resizes
+    // the window under the user.
     const int menuHeight = menuBar()->sizeHint().height();
-    setFixedSize(kClientWidth, kClientHeight + menuHeight);
+    const int statusHeight = statusBar()->sizeHint().height();
+    setFixedSize(kClientWidth, kClientHeight + menuHeight + statusHeight);
     CentreOnScreen(*this);
 }
 
 void TDefinitionForm::ShowStatus(const QString& text) {
-    // A label rather than a temporary message, so that the hints shown while
-    // the mouse passes over the toolbar do not wipe it out.
-    if (!statusLabel_) {
-        statusLabel_ = new QLabel(this);
-        statusLabel_->setObjectName(QStringLiteral("StatusLabel"));
-        statusBar()->addWidget(statusLabel_, 1);
-        setFixedSize(width(), height() + statusBar()->sizeHint().height());
-    }
-    statusLabel_->setText(text);
+    statusNote_->Show(text);
 }
 
 TDefinitionForm::~TDefinitionForm() {
