@@ -20,7 +20,8 @@ TFrequencyPanel::TFrequencyPanel(QWidget* parent)
     setObjectName(QStringLiteral("FrequencyPanel"));
     SetHelpContext(this, help::Types);
     setFixedHeight(41);
-    auto* caption = new QLabel(QStringLiteral("Relative &frequency for this type:"), this);
+    // Alt+R: F opens the File menu.
+    auto* caption = new QLabel(QStringLiteral("&Relative frequency for this type:"), this);
     caption->setObjectName(QStringLiteral("FrequencyLabel"));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(edit_);
