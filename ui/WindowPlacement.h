@@ -18,6 +18,15 @@ inline void CentreOnScreen(QWidget& window) {
         window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
+// Places a window over the middle of its parent's window, or in the middle of
+// the screen while it has no shown parent. Call it once the window has its
+// size (in showEvent, after the layout set it).
+inline void CentreOnParent(QWidget& window) {
+    const QWidget* parent = window.parentWidget();
+    if (parent == nullptr || !parent->window()->isVisible()) return CentreOnScreen(window);
+    window.move(parent->window()->geometry().center() - window.rect().center());
+}
+
 // The least width at which a window manager shows the whole title: the text
 // in a bold face (as most title bars draw it) plus room for the window icon
 // and the title bar's buttons. It grows with the font, so it holds on HiDPI.
