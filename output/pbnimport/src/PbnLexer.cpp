@@ -1,0 +1,129 @@
+#include "PbnLexer.h"
+
+#include "PbnFormatError.h"
+#include "PbnText.h"
+
+#include <algorithm>
+
+namespace kv::pbn {
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+bool IsBlankLine(std::string_view line) {
+    return std::all_of(line.begin(), line.end(), IsBlank);
+}
+
+bool IsNameChar(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+}
+
+} // namespace
+
+bool TPbnLexer::NextLine() {
+    haveLine_ = lines_.Next(line_);
+    pos_ = 0;
+    return haveLine_;
+}
+
+void TPbnLexer::SkipComment() {
+    const std::size_t close = line_.find('}', pos_);
+    inComment_ = close == std::string::npos;
+    pos_ = inComment_ ? line_.size() : close + 1;
+}
+
+// [Name "value"], blanks allowed around the parts; in the value \" stands for
+// a double quote and \\ for a backslash, any other backslash for itself.
+void TPbnLexer::ReadTag(TPbnItem& item) {
+    const std::size_t start = pos_;
+    const auto malformed = [&] {
+        return EPbnFormat{lines_.Number(), "a tag must read [Name \"value\"], not " +
+                                               Quoted(std::string_view(line_).substr(start))};
+    };
+    std::size_t p = start + 1;
+    while (p < line_.size() && IsBlank(line_[p]))
+        ++p;
+    const std::size_t nameStart = p;
+    while (p < line_.size() && IsNameChar(line_[p]))
+        ++p;
+    item.Name = line_.substr(nameStart, p - nameStart);
+    while (p < line_.size() && IsBlank(line_[p]))
+        ++p;
+    if (item.Name.empty() || p >= line_.size() || line_[p] != '"') throw malformed();
+    item.Value.clear();
+    for (++p; p < line_.size() && line_[p] != '"'; ++p) {
+        const bool escape = line_[p] == '\\' && p + 1 < line_.size() &&
+                            (line_[p + 1] == '"' || line_[p + 1] == '\\');
+        if (escape) ++p;
+        item.Value += line_[p];
+    }
+    for (++p; p < line_.size() && IsBlank(line_[p]); ++p) {
+    }
+    if (p >= line_.size() || line_[p] != ']') throw malformed();
+    pos_ = p + 1;
+    item.Kind = TPbnItem::TKind::Tag;
+    item.Line = lines_.Number();
+}
+
+bool TPbnLexer::ScanLine(TPbnItem& item) {
+    while (pos_ < line_.size()) {
+        if (inComment_) {
+            SkipComment();
+            continue;
+        }
+        const char c = line_[pos_];
+        if (IsBlank(c)) {
+            ++pos_;
+        } else if (c == ';') {
+            pos_ = line_.size();
+        } else if (c == '{') {
+            commentLine_ = lines_.Number();
+            ++pos_;
+            SkipComment();
+        } else if (c == '[') {
+            ReadTag(item);
+            inGame_ = anyTag_ = true;
+            return true;
+        } else if (inGame_) {
+            ++pos_; // section data (an auction, the play): not read
+        } else if (anyTag_) {
+            pos_ = line_.size(); // text between games
+        } else {
+            throw EPbnFormat{lines_.Number(), "not a PBN file: it should start with tags such as "
+                                              "[Board \"1\"], not " +
+                                                  Quoted(std::string_view(line_).substr(pos_))};
+        }
+    }
+    return false;
+}
+
+TPbnItem TPbnLexer::Next() {
+    TPbnItem item;
+    for (;;) {
+        if (haveLine_ && ScanLine(item)) return item;
+        if (!NextLine()) break;
+        if (inComment_) continue;
+        if (line_.starts_with('%')) {
+            pos_ = line_.size(); // an escape line: "% PBN 2.1", "% EXPORT", ...
+        } else if (inGame_ && IsBlankLine(line_)) {
+            inGame_ = false;
+            item.Kind = TPbnItem::TKind::GameEnd;
+            item.Line = lines_.Number();
+            return item;
+        }
+    }
+    if (inComment_)
+        throw EPbnFormat{commentLine_, "the comment that starts here with \"{\" is never closed"};
+    if (!anyTag_)
+        throw EPbnFormat{std::max(1L, lines_.Number()), "not a PBN file: it holds no tag"};
+    item.Line = lines_.Number();
+    if (inGame_) {
+        inGame_ = false;
+        item.Kind = TPbnItem::TKind::GameEnd;
+    }
+    return item;
+}
+
+} // namespace kv::pbn
