@@ -46,6 +46,15 @@ TEST(PbnTags, EscapesInValues) {
     EXPECT_EQ(*import.Boards[0].Tag("Event"), R"(say "hi", \ and \2R)");
 }
 
+// A quote ends the value only where "]" follows it.
+TEST(PbnTags, UnescapedQuotesKeptInTheValue) {
+    const auto import =
+        ReadText("[Event \"The \"Big\" Night\"]  [Site \"\"Here\"\" ]\n" + kDealTag);
+    ASSERT_TRUE(import.Ok()) << import.Error->Message();
+    EXPECT_EQ(*import.Boards[0].Tag("Event"), "The \"Big\" Night");
+    EXPECT_EQ(*import.Boards[0].Tag("Site"), "\"Here\"");
+}
+
 TEST(PbnTags, Latin1AndUtf8LinesBothReadAsUtf8) {
     const auto import = ReadText("[Event \"Caf\xE9\"]\n[Site \"Caf\xC3\xA9\"]\n" + kDealTag);
     ASSERT_TRUE(import.Ok()) << import.Error->Message();

@@ -20,6 +20,34 @@ bool IsNameChar(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
+std::size_t SkipBlanks(const std::string& line, std::size_t p) {
+    while (p < line.size() && IsBlank(line[p]))
+        ++p;
+    return p;
+}
+
+// True when the quote at `p` ends the tag's value: "]" follows it, after blanks.
+bool ClosesValue(const std::string& line, std::size_t p) {
+    const std::size_t next = SkipBlanks(line, p + 1);
+    return next < line.size() && line[next] == ']';
+}
+
+// Reads a tag's value from `p`, just after its opening quote, into `value`;
+// returns the position of the closing quote, npos when there is none. A quote
+// that "]" does not follow is part of the value: some programs leave quotes
+// inside values unescaped.
+std::size_t ReadValue(const std::string& line, std::size_t p, std::string& value) {
+    value.clear();
+    for (; p < line.size(); ++p) {
+        const char c = line[p];
+        const bool escape =
+            c == '\\' && p + 1 < line.size() && (line[p + 1] == '"' || line[p + 1] == '\\');
+        if (c == '"' && ClosesValue(line, p)) return p;
+        value += escape ? line[++p] : c;
+    }
+    return std::string::npos;
+}
+
 } // namespace
 
 bool TPbnLexer::NextLine() {
@@ -38,31 +66,18 @@ void TPbnLexer::SkipComment() {
 // a double quote and \\ for a backslash, any other backslash for itself.
 void TPbnLexer::ReadTag(TPbnItem& item) {
     const std::size_t start = pos_;
-    const auto malformed = [&] {
-        return EPbnFormat{lines_.Number(), "a tag must read [Name \"value\"], not " +
-                                               Quoted(std::string_view(line_).substr(start))};
-    };
-    std::size_t p = start + 1;
-    while (p < line_.size() && IsBlank(line_[p]))
-        ++p;
+    std::size_t p = SkipBlanks(line_, start + 1);
     const std::size_t nameStart = p;
     while (p < line_.size() && IsNameChar(line_[p]))
         ++p;
     item.Name = line_.substr(nameStart, p - nameStart);
-    while (p < line_.size() && IsBlank(line_[p]))
-        ++p;
-    if (item.Name.empty() || p >= line_.size() || line_[p] != '"') throw malformed();
-    item.Value.clear();
-    for (++p; p < line_.size() && line_[p] != '"'; ++p) {
-        const bool escape = line_[p] == '\\' && p + 1 < line_.size() &&
-                            (line_[p + 1] == '"' || line_[p + 1] == '\\');
-        if (escape) ++p;
-        item.Value += line_[p];
-    }
-    for (++p; p < line_.size() && IsBlank(line_[p]); ++p) {
-    }
-    if (p >= line_.size() || line_[p] != ']') throw malformed();
-    pos_ = p + 1;
+    p = SkipBlanks(line_, p);
+    const bool opened = !item.Name.empty() && p < line_.size() && line_[p] == '"';
+    const std::size_t close = opened ? ReadValue(line_, p + 1, item.Value) : std::string::npos;
+    if (close == std::string::npos)
+        throw EPbnFormat{lines_.Number(), "a tag must read [Name \"value\"], not " +
+                                              Quoted(std::string_view(line_).substr(start))};
+    pos_ = SkipBlanks(line_, close + 1) + 1;
     item.Kind = TPbnItem::TKind::Tag;
     item.Line = lines_.Number();
 }
