@@ -75,6 +75,11 @@ std::vector<TRefusalRow> Rows() {
          "\"AKQJ.AKQ.AKQ.AK.Q\""},
         {"NotACard", DealTag("N:AKQJ.AKQ.AKQ.AKX - - -"),
          "hostile.pbn, line 1: the Deal tag's North hand holds \"X\", which is not a card"},
+        {"SuitSymbolInAHand",
+         DealTag("N:\xE2\x99\xA0"
+                 "AKQJ.AKQ.AKQ.AKQ - - -"),
+         "hostile.pbn, line 1: the Deal tag's North hand holds \"\xE2\x99\xA0\", which is not a "
+         "card"},
         {"OneWithoutZero", DealTag("N:AKQJ.AKQ.AK1.AKQ - - -"),
          "hostile.pbn, line 1: the Deal tag's North hand holds \"1\", which is not a card"},
         {"CardTwiceInOneHand", DealTag("N:AKQJ.AKQ.AKQ.AKK - - -"),

@@ -29,6 +29,15 @@ int RankOf(char symbol) {
     return at == std::string_view::npos ? 0 : static_cast<int>(at) + 2;
 }
 
+// The bytes of the UTF-8 character that starts at `at` (its lead byte and
+// the continuation bytes after it).
+std::size_t CharacterBytes(std::string_view text, std::size_t at) {
+    std::size_t end = at + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+        ++end;
+    return end - at;
+}
+
 std::vector<std::string_view> Split(std::string_view text, char separator) {
     std::vector<std::string_view> parts;
     for (std::size_t start = 0;;) {
@@ -55,7 +64,10 @@ std::vector<std::string_view> Words(std::string_view text) {
 
 class TDealReader {
   public:
-    explicit TDealReader(long line) : line_(line) { owner_.fill({}); }
+    explicit TDealReader(long line) : line_(line) {
+        for (auto& suit : owner_)
+            suit.fill(kNobody);
+    }
 
     TDealValue Read(std::string_view value);
 
@@ -74,8 +86,6 @@ class TDealReader {
 };
 
 TDealValue TDealReader::Read(std::string_view value) {
-    for (auto& suit : owner_)
-        suit.fill(kNobody);
     const std::vector<std::string_view> words = Words(value);
     const std::string_view first = words.empty() ? std::string_view() : words[0];
     const std::size_t letter = first.size() >= 2 && first[1] == ':'
@@ -116,7 +126,7 @@ void TDealReader::ReadSuit(int seat, int suit, std::string_view ranks) {
         }
         if (rank == 0)
             Fail(std::string("the Deal tag's ") + kSeatNames[seat] + " hand holds " +
-                 Quoted(ranks.substr(i, 1)) + ", which is not a card");
+                 Quoted(ranks.substr(i, CharacterBytes(ranks, i))) + ", which is not a card");
         Give(seat, suit, rank);
     }
 }
