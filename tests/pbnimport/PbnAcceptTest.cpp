@@ -14,6 +14,10 @@ struct TAcceptRow {
     std::vector<std::string> Boards; // Summary() of each board
 };
 
+void PrintTo(const TAcceptRow& row, std::ostream* out) {
+    *out << row.Name;
+}
+
 std::string Tag(const std::string& name, const std::string& value) {
     return "[" + name + " \"" + value + "\"]\n";
 }

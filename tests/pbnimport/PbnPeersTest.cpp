@@ -100,6 +100,10 @@ struct TDealerRow {
     int Count;
 };
 
+void PrintTo(const TDealerRow& row, std::ostream* out) {
+    *out << row.Name;
+}
+
 class DealerPeer : public testing::TestWithParam<TDealerRow> {};
 
 TEST_P(DealerPeer, PrintPbnReadCardForCard) {

@@ -19,6 +19,10 @@ struct TRefusalRow {
     std::string Message;
 };
 
+void PrintTo(const TRefusalRow& row, std::ostream* out) {
+    *out << row.Name;
+}
+
 const std::string kGood = "[Board \"1\"]\n[Deal \"" + kDeal + "\"]\n\n";
 
 std::string DealTag(const std::string& value) {
