@@ -89,27 +89,27 @@ bool TPbnLexer::ScanLine(TPbnItem& item) {
             continue;
         }
         const char c = line_[pos_];
-        if (IsBlank(c)) {
-            ++pos_;
-        } else if (c == ';') {
-            pos_ = line_.size();
-        } else if (c == '{') {
-            commentLine_ = lines_.Number();
-            ++pos_;
-            SkipComment();
-        } else if (c == '[') {
+        if (c == '[') {
             ReadTag(item);
             inGame_ = anyTag_ = true;
             return true;
-        } else if (inGame_) {
-            ++pos_; // section data (an auction, the play): not read
-        } else if (anyTag_) {
-            pos_ = line_.size(); // text between games
-        } else {
+        }
+        if (c == '{') {
+            commentLine_ = lines_.Number();
+            ++pos_;
+            SkipComment();
+            continue;
+        }
+        const bool blank = IsBlank(c);
+        if (!blank && c != ';' && !inGame_ && !anyTag_)
             throw EPbnFormat{lines_.Number(), "not a PBN file: it should start with tags such as "
                                               "[Board \"1\"], not " +
                                                   Quoted(std::string_view(line_).substr(pos_))};
-        }
+        // Blanks and section data (an auction, the play) are passed over one
+        // character at a time; a ";" comment, and text between games, to the
+        // end of the line.
+        const bool toLineEnd = c == ';' || (!blank && !inGame_);
+        pos_ = toLineEnd ? line_.size() : pos_ + 1;
     }
     return false;
 }

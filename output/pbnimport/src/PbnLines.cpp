@@ -9,7 +9,7 @@
 namespace kv::pbn {
 namespace {
 
-constexpr std::size_t kBlockBytes = 64 * 1024;
+constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 } // namespace
