@@ -35,8 +35,10 @@ class Concurrency : public TFolderFixture, public ::testing::WithParamInterface<
             const std::string name = prefix + std::to_string(i);
             const TWriteResult written = WriteParameterSet(file, DefaultSet(name), w);
             if (!written.Written) return "refused: " + name;
-            if (deleteEach) DeleteParameterSet(file, written.RecordNumber);
-            else out << name << ' ' << written.RecordNumber << '\n';
+            if (deleteEach)
+                DeleteParameterSet(file, written.RecordNumber);
+            else
+                out << name << ' ' << written.RecordNumber << '\n';
         }
         return out.str();
     }

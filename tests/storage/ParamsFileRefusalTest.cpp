@@ -180,6 +180,19 @@ TEST_F(Refusal, WritingIntoAFileWithAFreeSlotBeforeAPartialRecord) {
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 
+// The limit on the records of a file that is changed, on both sides.
+TEST_F(Refusal, WritingIntoAFileOfTheMostRecordsAllowed) {
+    for (const std::uint64_t records : {kMaxChangedRecords, kMaxChangedRecords + 1}) {
+        const std::string file = SparseFile(RecordBytes(HeaderRecord()), records * kRecordSize);
+        const std::string failure =
+            InOutErrorOf([&] { WriteParameterSet(file, DefaultSet("New"), warnings); });
+        EXPECT_EQ(failure, records > kMaxChangedRecords ? "File too large" : "no EInOutError")
+            << records;
+        EXPECT_EQ(std::filesystem::file_size(file), records * kRecordSize);
+        std::filesystem::remove(file);
+    }
+}
+
 TEST_F(Refusal, WritingIntoAHugeFileWithoutTheHeaderReadsOnlyItsHeader) {
     const std::string file = SparseFile(TBytes(kRecordSize, 'x'), std::uint64_t{1} << 30);
     const TChildResult r = UnderMemoryLimit([&] {
@@ -320,8 +333,7 @@ TEST_F(Refusal, DeletingInAFileWithoutTheHeader) {
     TBytes bytes = Database(2);
     bytes[1] = 'k';
     const std::string file = FileOf(bytes);
-    EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 1); }),
-              "Not a saved parameter file");
+    EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 1); }), "Not a saved parameter file");
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 
@@ -329,6 +341,16 @@ TEST_F(Refusal, DeletingInAFileEndingInAPartialRecord) {
     const TBytes bytes = Concat({Database(2), TBytes(100, 1)});
     const std::string file = FileOf(bytes);
     EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 1); }), "Read beyond end of file");
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+TEST_F(Refusal, DeletingAListedSetInAFileEndingInAPartialRecord) {
+    const TBytes bytes = Concat({Database(2), TBytes(100, 1)});
+    const std::string file = FileOf(bytes);
+    EXPECT_EQ(InOutErrorOf([&] {
+                  DeleteListedSet(file, {"Set 1", 1});
+              }),
+              "Read beyond end of file");
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 

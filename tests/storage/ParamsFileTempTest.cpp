@@ -3,11 +3,12 @@
 // system allows can be written; and temporary files left behind by killed
 // saves are removed at the next write into their folder, while those of live
 // programs and every file not of our own pattern stay.
+#include "FileReplacement.h"
 #include "StorageTestUtil.h"
 
 #include <csignal>
-#include <unistd.h>
 #include <sys/resource.h>
+#include <unistd.h>
 
 using namespace kv;
 using namespace kv::test;
@@ -41,6 +42,37 @@ TEST_F(TempFiles, TemporaryFilesOfKilledSavesGoAtTheNextSave) {
     ASSERT_GT(FolderEntries(Folder()).size(), 1u) << "the killed saves left files behind";
     SaveOne(file);
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
+}
+
+// Only a temporary file that no live program holds is ours to remove.
+TEST_F(TempFiles, TemporaryFileOfALiveProgramStays) {
+    const std::string output = PathOf("deals.txt");
+    int ready[2], go[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(go), 0);
+    TRunningChild writer([&] {
+        TFileReplacement replacement(output);
+        replacement.Write("half");
+        char byte = 'r';
+        [[maybe_unused]] auto n = ::write(ready[1], &byte, 1);
+        n = ::read(go[0], &byte, 1);
+        replacement.Write(" and half");
+        replacement.Commit();
+        return std::string("committed");
+    });
+    writer.Release();
+    char byte = 0;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    ASSERT_EQ(FolderEntries(Folder()).size(), 1u) << "the live program's temporary file";
+    SaveOne(PathOf("db.sav"));
+    ASSERT_EQ(::write(go[1], &byte, 1), 1);
+    const TChildResult r = writer.Wait();
+    for (const int fd : {ready[0], ready[1], go[0], go[1]})
+        ::close(fd);
+    EXPECT_EQ(r.Text, "committed");
+    const std::string text = "half and half";
+    EXPECT_EQ(ReadBytes(output), TBytes(text.begin(), text.end()));
+    EXPECT_EQ(FolderEntries(Folder()), (std::vector<std::string>{"db.sav", "deals.txt"}));
 }
 
 struct TNameCase {

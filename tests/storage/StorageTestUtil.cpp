@@ -82,7 +82,8 @@ pid_t StartChild(const std::function<std::string()>& body, bool unprivileged, in
     if (pid == 0) {
         ::close(channel[0]);
         char go;
-        if (startFd >= 0) [[maybe_unused]] const auto n = ::read(startFd, &go, 1);
+        if (startFd >= 0) [[maybe_unused]]
+            const auto n = ::read(startFd, &go, 1);
         int code = kCannotDropPrivileges;
         std::string text;
         if (!unprivileged || DropPrivileges()) text = RunBody(body, code);

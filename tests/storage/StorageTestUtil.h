@@ -4,8 +4,8 @@
 // file access, reference files, and child processes for failures that need a
 // file-size limit or an unprivileged user.
 
-#include "ParamsFile.h"
 #include "FileBytes.h"
+#include "ParamsFile.h"
 #include "RecordingWarnings.h"
 #include <gtest/gtest.h>
 
