@@ -1,6 +1,8 @@
 // The command-line program run as users run it: reference deals, stored sets,
 // and every failure with its message and exit status.
+#include "DealOptions.h"
 #include "ParamsFile.h"
+#include "ProgramVersion.h"
 #include "RunTool.h"
 
 #include <gtest/gtest.h>
@@ -157,4 +159,23 @@ TEST(DealTool, BadArgumentsGetAUsageErrorNamingThem) {
     EXPECT_NE(run.Err.find("usage: kestrovanhalme-deal"), std::string::npos);
     EXPECT_EQ(dir.Run("--type 1047").Err.substr(0, 60),
               "kestrovanhalme-deal: --type: '1047' is not a valid type text");
+}
+
+// --help and --version answer on standard output and do nothing else; the
+// version is the project's one version, the licence the package's.
+TEST(DealTool, HelpAndVersion) {
+    TToolFolder dir;
+    const auto version = dir.Run("--version");
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out,
+              std::string("kestrovanhalme-deal ") + kv::kProgramVersion + "\nLicense: GPL-3.0-or-later\n");
+    const auto help = dir.Run("--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_EQ(help.Out.rfind(kv::cli::kUsage, 0), 0u) << "the usage line first";
+    for (const char* option : {"--seed", "--count", "--type", "--file", "--set", "--record", "--list",
+                               "--format", "--output", "--dd", "--help", "--version"})
+        EXPECT_NE(help.Out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+    EXPECT_TRUE(help.Err.empty() && version.Err.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("PARAMS.SAV"))) << "nothing dealt or created";
+    EXPECT_EQ(dir.Run("--help --count 0").Status, 2) << "a bad argument still fails";
 }

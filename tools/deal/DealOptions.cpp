@@ -42,6 +42,10 @@ class TParser {
     void Take(const std::string& arg) {
         if (arg == "--list")
             options_.List = true;
+        else if (arg == "--help")
+            options_.Help = true;
+        else if (arg == "--version")
+            options_.Version = true;
         else if (arg == "--dd")
             options_.DoubleDummy = dealOnly_ = true;
         else if (arg == "--seed")

@@ -4,6 +4,7 @@
 #include "DealText.h"
 #include "DoubleDummy.h"
 #include "PbnExport.h"
+#include "ProgramVersion.h"
 #include "RunOutput.h"
 #include "SeedText.h"
 
@@ -101,7 +102,7 @@ class TRun {
 } // namespace
 
 std::string GeneratorValue(std::int32_t seed) {
-    return "kestrovanhalme-deal 2.16, seed " + SeedToText(seed);
+    return std::string("kestrovanhalme-deal ") + kProgramVersion + ", seed " + SeedToText(seed);
 }
 
 bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,

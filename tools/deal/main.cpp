@@ -1,4 +1,5 @@
 // kestrovanhalme-deal: the deal engine on the command line.
+#include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
 #include "RunOutput.h"
@@ -98,6 +99,10 @@ int main(int argc, char** argv) {
     if (!parsed.Error.empty()) {
         std::cerr << "kestrovanhalme-deal: " << Printable(parsed.Error) << '\n' << kUsage << '\n';
         return 2;
+    }
+    if (parsed.Options.Help || parsed.Options.Version) {
+        std::cout << (parsed.Options.Help ? HelpText() : VersionText());
+        return std::cout.flush() ? 0 : 1;
     }
     try {
         return parsed.Options.List ? ListSets(parsed.Options) : Deal(parsed.Options);
