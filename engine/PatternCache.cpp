@@ -10,9 +10,9 @@ int PatternIndex(std::uint16_t code)
     return static_cast<int>(std::lower_bound(table.begin(), table.end(), code) - table.begin());
 }
 
-void TWeightedPatterns::Add(std::uint16_t code, Extended weight)
+void TWeightedPatterns::Add(std::uint16_t code, TExtended weight)
 {
-    const Extended previous = running_.empty() ? Extended(0) : running_.back();
+    const TExtended previous = running_.empty() ? TExtended() : running_.back();
     codes_.push_back(code);
     weights_.push_back(weight);
     running_.push_back(previous + weight);
@@ -20,32 +20,42 @@ void TWeightedPatterns::Add(std::uint16_t code, Extended weight)
 
 namespace {
 
-// The draw's product for the new seed s, exactly as RandomFraction() * sum.
-Extended DrawProduct(std::uint64_t s, Extended sum)
-{
-    return static_cast<Extended>(s) * static_cast<Extended>(2.3283064365386963e-10) * sum;
-}
+constexpr std::uint64_t kSeeds = std::uint64_t{1} << 32;
 
-// The least seed s in [0, 2^32] with DrawProduct(s, sum) > total.
-std::uint64_t Threshold(Extended total, Extended sum)
+// The draw's product for the new seed s, exactly as RandomFraction() * sum.
+TExtended DrawProduct(std::uint64_t s, TExtended sum) { return TExtended(s) * kTwoToMinus32 * sum; }
+
+// floor(total / sum * 2^32), at most 2^32: where the exact product would
+// cross total.
+std::uint64_t EstimatedThreshold(TExtended total, TExtended sum)
 {
-    std::uint64_t lo = 0, hi = std::uint64_t{1} << 32;
-    while (lo < hi) {
-        const std::uint64_t mid = lo + (hi - lo) / 2;
-        if (DrawProduct(mid, sum) > total) hi = mid;
-        else lo = mid + 1;
-    }
-    return lo;
+    const TExtended q = total / sum;
+    if (q.IsZero()) return 0;
+    const std::int32_t shift = 63 - 32 - q.Exponent(); // q * 2^32 = significand >> shift
+    if (shift <= 31) return kSeeds;                    // q >= 1
+    if (shift >= 64) return 0;
+    return std::min(q.Significand() >> shift, kSeeds);
 }
 
 } // namespace
 
+std::uint64_t DrawThreshold(TExtended total, TExtended sum)
+{
+    if (sum.IsZero()) return kSeeds;
+    // The product never falls as the seed grows, and rounding moves the
+    // crossing by a seed or so from the estimate: step to the exact one.
+    std::uint64_t s = EstimatedThreshold(total, sum);
+    while (s > 0 && DrawProduct(s - 1, sum) > total) --s;
+    while (s < kSeeds && !(DrawProduct(s, sum) > total)) ++s;
+    return s;
+}
+
 void TWeightedPatterns::Finish()
 {
     // The last running total is the list's sum, added in list order.
-    const Extended sum = running_.empty() ? Extended(0) : running_.back();
+    const TExtended sum = running_.empty() ? TExtended() : running_.back();
     thresholds_.clear();
-    for (const Extended total : running_) thresholds_.push_back(Threshold(total, sum));
+    for (const TExtended total : running_) thresholds_.push_back(DrawThreshold(total, sum));
 }
 
 int TWeightedPatterns::Draw(TRandomSource& random) const
@@ -77,7 +87,7 @@ const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode)
         slot = std::make_unique<TWeightedPatterns>();
         for (std::uint16_t code : PatternTable()) {
             if (!PatternFits(bounds_, TSide::North, code)) continue;
-            const Extended weight = PatternWeight(code, southCode);
+            const TExtended weight = PatternWeight(code, southCode);
             if (weight > 0) slot->Add(code, weight);
         }
         slot->Finish();

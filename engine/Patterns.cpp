@@ -21,13 +21,13 @@ const std::array<std::uint16_t, kPatternCount>& PatternTable()
     return table;
 }
 
-Extended Binomial(std::uint16_t n, std::uint16_t k)
+TExtended Binomial(std::uint16_t n, std::uint16_t k)
 {
     if (k > n) return 0;
     if (k == n || k == 0) return 1;
-    Extended numerator = 1;
+    TExtended numerator = 1;
     for (int i = n; i > k; --i) numerator *= i;
-    Extended denominator = 1;
+    TExtended denominator = 1;
     for (int i = 2; i <= n - k; ++i) denominator *= i;
     return numerator / denominator;
 }
@@ -42,7 +42,7 @@ bool PatternFits(const THandParam& type, TSide side, std::uint16_t pattern)
     return true;
 }
 
-Extended PatternWeight(std::uint16_t pattern, std::uint16_t south)
+TExtended PatternWeight(std::uint16_t pattern, std::uint16_t south)
 {
     auto left = [&](int suit) { return static_cast<std::uint16_t>(13 - SuitCount(south, suit)); };
     auto len = [&](int suit) { return static_cast<std::uint16_t>(SuitCount(pattern, suit)); };
@@ -65,19 +65,19 @@ void BuildNorthPatterns(const THandParam& type, const TDist& south, TDistList& n
     northPatterns.reserve(kPatternCount);
     for (std::uint16_t code : PatternTable()) {
         if (!PatternFits(type, TSide::North, code)) continue;
-        const Extended weight = PatternWeight(code, south.Pattern);
+        const TExtended weight = PatternWeight(code, south.Pattern);
         if (weight > 0) northPatterns.push_back({code, weight});
     }
 }
 
 int ChoosePattern(std::span<const TDist> list, TRandomSource& random)
 {
-    Extended sum = 0;
+    TExtended sum = 0;
     for (const TDist& d : list) sum = sum + d.Weight;
-    const Extended t = random.RandomFraction() * sum;
+    const TExtended t = random.RandomFraction() * sum;
     const std::size_t m = list.size();
     std::size_t i = 0;
-    Extended cum = list[0].Weight;
+    TExtended cum = list[0].Weight;
     while (i < m && t > cum) {
         ++i;
         if (i < m) cum = cum + list[i].Weight;

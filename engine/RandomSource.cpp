@@ -18,10 +18,9 @@ std::int32_t TRandomSource::RandomBelow(std::int32_t n)
     return static_cast<std::int32_t>((static_cast<std::uint64_t>(static_cast<std::uint32_t>(n)) * seed) >> 32);
 }
 
-Extended TRandomSource::RandomFraction()
+TExtended TRandomSource::RandomFraction()
 {
-    const std::uint32_t seed = Step();
-    return static_cast<Extended>(seed) * static_cast<Extended>(2.3283064365386963e-10);
+    return TExtended(Step()) * kTwoToMinus32;
 }
 
 void TRandomSource::SeedFromClock()

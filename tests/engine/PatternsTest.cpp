@@ -35,11 +35,11 @@ TEST(PatternTable, HoldsAll560DistinctPatternsInAscendingOrder)
 
 TEST(Binomial, ExactSmallValues)
 {
-    EXPECT_EQ(Binomial(13, 4), 715.0L);
-    EXPECT_EQ(Binomial(13, 13), 1.0L);
-    EXPECT_EQ(Binomial(13, 0), 1.0L);
-    EXPECT_EQ(Binomial(5, 6), 0.0L);
-    EXPECT_EQ(Binomial(13, 6), 1716.0L);
+    EXPECT_EQ(Binomial(13, 4), TExtended(715));
+    EXPECT_EQ(Binomial(13, 13), TExtended(1));
+    EXPECT_EQ(Binomial(13, 0), TExtended(1));
+    EXPECT_EQ(Binomial(5, 6), TExtended(0));
+    EXPECT_EQ(Binomial(13, 6), TExtended(1716));
 }
 
 TEST(SouthPatterns, UnconstrainedListsAllWithWeightsSummingToOne)
@@ -47,20 +47,21 @@ TEST(SouthPatterns, UnconstrainedListsAllWithWeightsSummingToOne)
     TDistList list;
     BuildSouthPatterns(THandParam{}, list);
     ASSERT_EQ(list.size(), 560u);
-    Extended sum = 0;
-    Extended largest = 0;
+    TExtended sum = 0;
+    TExtended largest = 0;
     for (const TDist& d : list) {
         EXPECT_GT(d.Weight, 0);
         sum += d.Weight;
         largest = std::max(largest, d.Weight);
     }
-    EXPECT_NEAR(static_cast<double>(sum), 1.0, 1e-15);
+    EXPECT_NEAR(sum.ToDouble(), 1.0, 1e-15);
     const auto it = std::find_if(list.begin(), list.end(), [](const TDist& d) { return d.Pattern == MakePattern(4, 3, 3, 3); });
     ASSERT_NE(it, list.end());
     EXPECT_EQ(it->Weight, largest);
-    EXPECT_NEAR(static_cast<double>(it->Weight), 0.0263, 0.00005);
+    EXPECT_NEAR(it->Weight.ToDouble(), 0.0263, 0.00005);
     // 715 * 286 * 286 * 286 / C(52,13), evaluated clubs first in 80 bits.
-    EXPECT_EQ(it->Weight, 286.0L * 286.0L * 286.0L * 715.0L / 635013559600.0L);
+    EXPECT_EQ(it->Weight, TExtended(286) * TExtended(286) * TExtended(286) * TExtended(715) /
+                              TExtended(635013559600));
 }
 
 TEST(SouthPatterns, FixedSuitsGiveOneEntryAndDrawZero)
@@ -101,7 +102,8 @@ TEST(NorthPatterns, SixSpadesBesideSevenButNotEight)
     TDistList north;
     BuildNorthPatterns(t, TDist{MakePattern(7, 2, 2, 2), 0}, north);
     ASSERT_EQ(north.size(), 1u);
-    EXPECT_EQ(north[0].Weight, Binomial(11, 0) * Binomial(11, 0) * Binomial(11, 7) * Binomial(6, 6) / 635013559600.0L);
+    EXPECT_EQ(north[0].Weight, Binomial(11, 0) * Binomial(11, 0) * Binomial(11, 7) * Binomial(6, 6) /
+                                  TExtended(635013559600));
     BuildNorthPatterns(t, TDist{MakePattern(8, 1, 2, 2), 0}, north);
     EXPECT_TRUE(north.empty());
 }

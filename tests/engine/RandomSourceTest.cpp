@@ -40,7 +40,7 @@ TEST(RandomSource, FractionIsExactHalfAtSeed80000000)
     std::uint32_t inverse = 1;
     for (int i = 0; i < 5; ++i) inverse *= 2 - 134775813u * inverse;
     r.RandomSeed = static_cast<std::int32_t>((0x80000000u - 1u) * inverse);
-    EXPECT_EQ(r.RandomFraction(), 0.5L);
+    EXPECT_EQ(r.RandomFraction(), kv::TExtended(0.5));
     EXPECT_EQ(Bits(r), 0x80000000u);
 }
 
@@ -48,9 +48,9 @@ TEST(RandomSource, FractionIsSeedTimesTwoToMinus32)
 {
     TRandomSource r;
     r.RandomSeed = 41;
-    const kv::Extended u = r.RandomFraction();
-    EXPECT_EQ(u, static_cast<kv::Extended>(Bits(r)) / 4294967296.0L);
-    EXPECT_LT(u, 1.0L);
+    const kv::TExtended u = r.RandomFraction();
+    EXPECT_EQ(u, kv::TExtended(Bits(r)) / kv::TExtended(4294967296.0));
+    EXPECT_LT(u, kv::TExtended(1));
 }
 
 TEST(RandomSource, LargeBoundUsesUnsignedSeed)
