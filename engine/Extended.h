@@ -24,7 +24,7 @@
 namespace kv {
 
 class TExtended {
-public:
+  public:
     // Zero.
     constexpr TExtended() = default;
 
@@ -45,8 +45,7 @@ public:
 
     // significand * 2^(exponent - 63): the exponent is that of the leading
     // bit. A significand of 0 gives zero; any other must have its top bit set.
-    static constexpr TExtended FromParts(std::uint64_t significand, std::int32_t exponent)
-    {
+    static constexpr TExtended FromParts(std::uint64_t significand, std::int32_t exponent) {
         TExtended x;
         if (significand != 0) x.exponent_ = exponent, x.significand_ = significand;
         return x;
@@ -70,16 +69,14 @@ public:
     // Zero's exponent lies below every other, so the order of (exponent,
     // significand) is the order of the values.
     friend constexpr bool operator==(const TExtended&, const TExtended&) = default;
-    friend constexpr std::strong_ordering operator<=>(const TExtended&,
-                                                      const TExtended&) = default;
+    friend constexpr std::strong_ordering operator<=>(const TExtended&, const TExtended&) = default;
 
-private:
+  private:
     static constexpr std::int32_t kZeroExponent = std::numeric_limits<std::int32_t>::min();
     static constexpr std::uint64_t kTopBit = std::uint64_t{1} << 63;
 
     // u * 2^(exponent - 63) with u's leading bit moved to the top; u != 0.
-    static constexpr TExtended Normalized(std::uint64_t u, std::int32_t exponent)
-    {
+    static constexpr TExtended Normalized(std::uint64_t u, std::int32_t exponent) {
         const int shift = std::countl_zero(u);
         return FromParts(u << shift, exponent - shift);
     }
@@ -87,8 +84,7 @@ private:
     // The 128-bit significand hi:lo (top bit of hi set), with `sticky` when
     // nonzero bits lie below lo, rounded to 64 bits: nearest, ties to even.
     static constexpr TExtended Rounded(std::uint64_t hi, std::uint64_t lo, bool sticky,
-                                       std::int32_t exponent)
-    {
+                                       std::int32_t exponent) {
         const bool up = lo > kTopBit || (lo == kTopBit && (sticky || (hi & 1) != 0));
         if (up && ++hi == 0) return FromParts(kTopBit, exponent + 1);
         return FromParts(hi, exponent);
@@ -98,20 +94,20 @@ private:
     std::uint64_t significand_ = 0;
 };
 
-constexpr TExtended::TExtended(double d)
-{
+constexpr TExtended::TExtended(double d) {
     const auto bits = std::bit_cast<std::uint64_t>(d);
     const auto biased = static_cast<std::int32_t>((bits >> 52) & 0x7FF);
     const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
     if ((bits >> 63) != 0 && (biased != 0 || fraction != 0))
         throw std::domain_error("TExtended holds no negative value");
     if (biased == 0x7FF) throw std::domain_error("TExtended holds only finite values");
-    if (biased != 0) *this = FromParts((fraction | (std::uint64_t{1} << 52)) << 11, biased - 1023);
-    else if (fraction != 0) *this = Normalized(fraction, 63 - 1074); // subnormal double
+    if (biased != 0)
+        *this = FromParts((fraction | (std::uint64_t{1} << 52)) << 11, biased - 1023);
+    else if (fraction != 0)
+        *this = Normalized(fraction, 63 - 1074); // subnormal double
 }
 
-constexpr TExtended operator+(TExtended a, TExtended b)
-{
+constexpr TExtended operator+(TExtended a, TExtended b) {
     if (a.IsZero()) return b;
     if (b.IsZero()) return a;
     if (a.exponent_ < b.exponent_) std::swap(a, b);
@@ -121,11 +117,16 @@ constexpr TExtended operator+(TExtended a, TExtended b)
     const std::uint64_t s = b.significand_;
     std::uint64_t bHi = 0, bLo = 0;
     bool sticky = false;
-    if (d == 0) bHi = s;
-    else if (d < 64) bHi = s >> d, bLo = s << (64 - d);
-    else if (d == 64) bLo = s;
-    else if (d < 128) bLo = s >> (d - 64), sticky = (s << (128 - d)) != 0;
-    else sticky = true;
+    if (d == 0)
+        bHi = s;
+    else if (d < 64)
+        bHi = s >> d, bLo = s << (64 - d);
+    else if (d == 64)
+        bLo = s;
+    else if (d < 128)
+        bLo = s >> (d - 64), sticky = (s << (128 - d)) != 0;
+    else
+        sticky = true;
     std::uint64_t hi = a.significand_ + bHi;
     std::uint64_t lo = bLo;
     std::int32_t exponent = a.exponent_;
@@ -138,8 +139,7 @@ constexpr TExtended operator+(TExtended a, TExtended b)
     return TExtended::Rounded(hi, lo, sticky, exponent);
 }
 
-constexpr TExtended operator*(TExtended a, TExtended b)
-{
+constexpr TExtended operator*(TExtended a, TExtended b) {
     if (a.IsZero() || b.IsZero()) return {};
     const wide::TU128 p = wide::Mul(a.significand_, b.significand_); // in [2^126, 2^128)
     const std::int32_t exponent = a.exponent_ + b.exponent_;
@@ -147,8 +147,7 @@ constexpr TExtended operator*(TExtended a, TExtended b)
     return TExtended::Rounded((p.Hi << 1) | (p.Lo >> 63), p.Lo << 1, false, exponent);
 }
 
-constexpr TExtended operator/(TExtended a, TExtended b)
-{
+constexpr TExtended operator/(TExtended a, TExtended b) {
     if (b.IsZero()) throw std::domain_error("TExtended division by zero");
     if (a.IsZero()) return {};
     const std::uint64_t x = a.significand_, y = b.significand_;

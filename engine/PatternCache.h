@@ -17,7 +17,7 @@ namespace kv {
 
 // One list of patterns with the running totals of their weights, in list order.
 class TWeightedPatterns {
-public:
+  public:
     void Add(std::uint16_t code, TExtended weight);
     bool Empty() const { return codes_.empty(); }
     std::size_t Size() const { return codes_.size(); }
@@ -29,7 +29,7 @@ public:
     void Finish();
     void AppendTo(TDistList& list) const;
 
-private:
+  private:
     std::vector<std::uint16_t> codes_;
     std::vector<TExtended> weights_;
     std::vector<TExtended> running_;
@@ -43,13 +43,13 @@ private:
 
 // The patterns of one type's suit bounds.
 class TTypePatterns {
-public:
+  public:
     explicit TTypePatterns(const THandParam& type);
     const TWeightedPatterns& South() const { return south_; }
     // North's list beside South's pattern, built on first use.
     const TWeightedPatterns& NorthBeside(std::uint16_t southCode);
 
-private:
+  private:
     THandParam bounds_;
     TWeightedPatterns south_;
     std::vector<std::unique_ptr<TWeightedPatterns>> north_; // by PatternTable index
@@ -61,10 +61,10 @@ std::uint64_t DrawThreshold(TExtended total, TExtended sum);
 
 // A few types' patterns, keyed by their sixteen suit bounds.
 class TPatternCache {
-public:
+  public:
     TTypePatterns& For(const THandParam& type);
 
-private:
+  private:
     using TKey = std::array<std::uint8_t, 16>;
     static TKey KeyOf(const THandParam& type);
     static constexpr std::size_t kMaxEntries = 16;

@@ -22,7 +22,7 @@ inline constexpr TExtended kHandsOf13{635013559600};
 const std::array<std::uint16_t, kPatternCount>& PatternTable();
 
 class TDist {
-public:
+  public:
     std::uint16_t Pattern = 0;
     TExtended Weight = 0;
 

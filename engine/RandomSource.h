@@ -13,7 +13,7 @@ namespace kv {
 inline constexpr TExtended kTwoToMinus32{2.3283064365386963e-10};
 
 class TRandomSource {
-public:
+  public:
     // The seed, as a signed 32-bit value; shown to users as its 8 hex digits.
     std::int32_t RandomSeed = 0;
 
@@ -31,7 +31,7 @@ public:
     // How many numbers have been drawn since construction (for tests and tools).
     std::uint64_t Draws() const { return draws_; }
 
-private:
+  private:
     std::uint32_t Step();
     std::uint64_t draws_ = 0;
 };

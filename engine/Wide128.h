@@ -20,8 +20,7 @@ struct TDivision {
 };
 
 // a * b, exact, in 32-bit halves.
-constexpr TU128 MulPortable(std::uint64_t a, std::uint64_t b)
-{
+constexpr TU128 MulPortable(std::uint64_t a, std::uint64_t b) {
     const std::uint64_t aLo = a & 0xFFFFFFFFu, aHi = a >> 32;
     const std::uint64_t bLo = b & 0xFFFFFFFFu, bHi = b >> 32;
     const std::uint64_t ll = aLo * bLo, lh = aLo * bHi, hl = aHi * bLo, hh = aHi * bHi;
@@ -31,8 +30,7 @@ constexpr TU128 MulPortable(std::uint64_t a, std::uint64_t b)
 
 // (hi * 2^64 + lo) / d, one quotient bit at a time. Needs hi < d, so that the
 // quotient fits in 64 bits.
-constexpr TDivision DivPortable(std::uint64_t hi, std::uint64_t lo, std::uint64_t d)
-{
+constexpr TDivision DivPortable(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
     std::uint64_t q = 0;
     for (int bit = 63; bit >= 0; --bit) {
         const bool carry = (hi >> 63) != 0; // the shifted remainder has 65 bits
@@ -49,23 +47,22 @@ constexpr TDivision DivPortable(std::uint64_t hi, std::uint64_t lo, std::uint64_
 #if defined(__SIZEOF_INT128__)
 inline constexpr bool kNativeWide = true;
 
-constexpr TU128 Mul(std::uint64_t a, std::uint64_t b)
-{
+constexpr TU128 Mul(std::uint64_t a, std::uint64_t b) {
     const unsigned __int128 p = static_cast<unsigned __int128>(a) * b;
     return {static_cast<std::uint64_t>(p >> 64), static_cast<std::uint64_t>(p)};
 }
 
-constexpr TDivision Div(std::uint64_t hi, std::uint64_t lo, std::uint64_t d)
-{
+constexpr TDivision Div(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
     const unsigned __int128 n = (static_cast<unsigned __int128>(hi) << 64) | lo;
     return {static_cast<std::uint64_t>(n / d), static_cast<std::uint64_t>(n % d)};
 }
 #else
 inline constexpr bool kNativeWide = false;
 
-constexpr TU128 Mul(std::uint64_t a, std::uint64_t b) { return MulPortable(a, b); }
-constexpr TDivision Div(std::uint64_t hi, std::uint64_t lo, std::uint64_t d)
-{
+constexpr TU128 Mul(std::uint64_t a, std::uint64_t b) {
+    return MulPortable(a, b);
+}
+constexpr TDivision Div(std::uint64_t hi, std::uint64_t lo, std::uint64_t d) {
     return DivPortable(hi, lo, d);
 }
 #endif

@@ -1,6 +1,7 @@
 // kestrovanhalme-deal: the deal engine on the command line.
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "PlatformIo.h"
 #include "RunOutput.h"
 #include "SeedText.h"
 #include "TypeSource.h"
@@ -84,7 +85,8 @@ int Deal(const TDealOptions& options)
 
 int main(int argc, char** argv)
 {
-    const TParseResult parsed = ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
+    kv::platform::UseBinaryOutput();
+    const TParseResult parsed = ParseDealOptions(kv::platform::ProgramArguments(argc, argv));
     if (!parsed.Error.empty()) {
         std::cerr << "kestrovanhalme-deal: " << parsed.Error << '\n' << kUsage << '\n';
         return 2;
