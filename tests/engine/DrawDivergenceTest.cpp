@@ -85,8 +85,12 @@ void ExpectLeastSeedsAboveTotals(const TWeightedPatterns& list) {
         total = total + list.Weight(i);
         const std::uint64_t s = DrawThreshold(total, sum);
         ASSERT_LE(s, std::uint64_t{1} << 32) << i;
-        if (s < (std::uint64_t{1} << 32)) ASSERT_GT(product(s), total) << i;
-        if (s > 0) ASSERT_LE(product(s - 1), total) << i;
+        if (s < (std::uint64_t{1} << 32)) {
+            ASSERT_GT(product(s), total) << i;
+        }
+        if (s > 0) {
+            ASSERT_LE(product(s - 1), total) << i;
+        }
     }
 }
 
