@@ -1,5 +1,6 @@
 // Deals per second of GenerateDeal for each benchmark type, on the cached
-// pattern path that the program uses and on the literal path for comparison.
+// pattern path that the program uses and on the literal path for comparison,
+// and the time to fill a type's pattern cache.
 #include "BenchTypes.h"
 #include "QuietHost.h"
 #include "DealEngine.h"
@@ -23,6 +24,17 @@ void GenerateDeals(benchmark::State& state, kv::THandParam type, kv::TDealEngine
     state.counters["failures"] = static_cast<double>(failures);
 }
 
+// Filling a type's pattern cache: South's list and North's beside every South
+// pattern, each with its draw thresholds. Paid once per type and engine.
+void FillPatternCache(benchmark::State& state, kv::THandParam type)
+{
+    for (auto _ : state) {
+        kv::TTypePatterns patterns(type);
+        for (std::size_t i = 0; i < patterns.South().Size(); ++i)
+            benchmark::DoNotOptimize(&patterns.NorthBeside(patterns.South().Code(i)));
+    }
+}
+
 int RegisterAll()
 {
     for (const auto& [name, type] : kv::bench::BenchTypes()) {
@@ -31,6 +43,9 @@ int RegisterAll()
         benchmark::RegisterBenchmark(("GenerateDealLiteral/" + name).c_str(), GenerateDeals, type,
                                      kv::TDealEngine::TPatternPath::Literal);
     }
+    for (const auto& [name, type] : kv::bench::BenchTypes())
+        benchmark::RegisterBenchmark(("FillPatternCache/" + name).c_str(), FillPatternCache, type)
+            ->Unit(benchmark::kMillisecond);
     return 0;
 }
 

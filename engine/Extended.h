@@ -19,6 +19,7 @@
 #include <iosfwd>
 #include <limits>
 #include <stdexcept>
+#include <type_traits>
 #include <utility>
 
 namespace kv {
