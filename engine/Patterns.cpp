@@ -13,6 +13,18 @@ std::array<std::uint16_t, kPatternCount> MakePatternTable() {
     return table;
 }
 
+// C(n, k) for n, k up to 13, by Pascal's rule: the exact integers that
+// Binomial computes in 80-bit arithmetic (every product and quotient there is
+// an exact integer below 2^64).
+constexpr auto kExactBinomials = [] {
+    std::array<std::array<std::uint64_t, 14>, 14> c{};
+    for (std::size_t n = 0; n <= 13; ++n) {
+        c[n][0] = 1;
+        for (std::size_t k = 1; k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
+    }
+    return c;
+}();
+
 } // namespace
 
 const std::array<std::uint16_t, kPatternCount>& PatternTable() {
@@ -42,11 +54,16 @@ bool PatternFits(const THandParam& type, TSide side, std::uint16_t pattern) {
 }
 
 TExtended PatternWeight(std::uint16_t pattern, std::uint16_t south) {
-    auto left = [&](int suit) { return static_cast<std::uint16_t>(13 - SuitCount(south, suit)); };
-    auto len = [&](int suit) { return static_cast<std::uint16_t>(SuitCount(pattern, suit)); };
-    // Clubs, diamonds, hearts, spades, left to right, then the division.
-    return Binomial(left(3), len(3)) * Binomial(left(2), len(2)) * Binomial(left(1), len(1)) *
-           Binomial(left(0), len(0)) / kHandsOf13;
+    // Clubs, diamonds, hearts, spades, left to right, then the division. The
+    // coefficients and their products (at most 1716^4) are exact integers in
+    // 80 bits, so the integer product is the same value; only the division rounds.
+    std::uint64_t hands = 1;
+    for (int suit = 3; suit >= 0; --suit) {
+        const auto left = static_cast<std::size_t>(13 - SuitCount(south, suit));
+        const auto length = static_cast<std::size_t>(SuitCount(pattern, suit));
+        hands *= length > left ? 0 : kExactBinomials[left][length];
+    }
+    return TExtended(hands) / kHandsOf13;
 }
 
 void BuildSouthPatterns(const THandParam& type, TDistList& southPatterns) {
