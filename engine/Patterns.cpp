@@ -20,7 +20,8 @@ constexpr auto kExactBinomials = [] {
     std::array<std::array<std::uint64_t, 14>, 14> c{};
     for (std::size_t n = 0; n <= 13; ++n) {
         c[n][0] = 1;
-        for (std::size_t k = 1; k <= n; ++k) c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
+        for (std::size_t k = 1; k <= n; ++k)
+            c[n][k] = c[n - 1][k - 1] + (k < n ? c[n - 1][k] : 0);
     }
     return c;
 }();
