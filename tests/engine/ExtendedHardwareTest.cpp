@@ -157,4 +157,29 @@ TEST(ExtendedHardware, PatternListsAgree) {
     }
 }
 
+// The draws of South's and then North's pattern, as in a deal, over many
+// seeds: the literal loop picks what the long double engine picked.
+TEST(ExtendedHardware, DrawsAgreeOverManySeeds) {
+    std::mt19937 random(2024);
+    for (int n = 0; n < 12; ++n) {
+        THandParam type;
+        type.SSpadeMin = static_cast<std::uint8_t>(n % 5),
+        type.NHeartMin = static_cast<std::uint8_t>(n / 3);
+        TDistList south, north;
+        BuildSouthPatterns(type, south);
+        TRandomSource r;
+        for (long i = 0; i < 400 * Scale(); ++i) {
+            r.RandomSeed = static_cast<std::int32_t>(random());
+            const int s = ChoosePattern(south, r);
+            ASSERT_EQ(s, test::HardwareDraw(south, 0, static_cast<std::uint32_t>(r.RandomSeed)));
+            const std::uint16_t southCode = south[static_cast<std::size_t>(s)].Pattern;
+            BuildNorthPatterns(type, south[static_cast<std::size_t>(s)], north);
+            if (north.empty()) continue;
+            const int k = ChoosePattern(north, r);
+            ASSERT_EQ(
+                k, test::HardwareDraw(north, southCode, static_cast<std::uint32_t>(r.RandomSeed)));
+        }
+    }
+}
+
 } // namespace

@@ -45,6 +45,22 @@ inline long double HardwareWeight(std::uint16_t pattern, std::uint16_t south) {
     return b(3) * b(2) * b(1) * b(0) / 635013559600.0L;
 }
 
+// The weighted draw as the long double engine made it, for the new seed s.
+inline int HardwareDraw(const TDistList& list, std::uint16_t south, std::uint32_t s) {
+    long double sum = 0;
+    for (const TDist& d : list)
+        sum = sum + HardwareWeight(d.Pattern, south);
+    const long double t =
+        static_cast<long double>(s) * static_cast<long double>(2.3283064365386963e-10) * sum;
+    std::size_t i = 0;
+    long double cum = HardwareWeight(list[0].Pattern, south);
+    while (i < list.size() && t > cum) {
+        ++i;
+        if (i < list.size()) cum = cum + HardwareWeight(list[i].Pattern, south);
+    }
+    return static_cast<int>(i < list.size() ? i : list.size() - 1);
+}
+
 // The least seed whose draw product exceeds total, by bisection, as the
 // cached path first computed it.
 inline std::uint64_t HardwareThreshold(long double total, long double sum) {
