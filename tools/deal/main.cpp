@@ -2,6 +2,7 @@
 #include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "PlatformIo.h"
 #include "RunOutput.h"
 #include "SeedText.h"
 #include "TerminalText.h"
@@ -95,7 +96,8 @@ int Deal(const TDealOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const TParseResult parsed = ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
+    kv::platform::UseBinaryOutput();
+    const TParseResult parsed = ParseDealOptions(kv::platform::ProgramArguments(argc, argv));
     if (!parsed.Error.empty()) {
         std::cerr << "kestrovanhalme-deal: " << Printable(parsed.Error) << '\n' << kUsage << '\n';
         return 2;
