@@ -103,7 +103,10 @@ void TCopyParamsDlg::ShowSource() {
         const QString file = FileNameOf(sourcePath_);
         Label1->setText(setmsg::ToDatabaseLabel(file));
         SrcLabel->setText(setmsg::FileSetsLabel(file));
-        SrcLabel->setToolTip(setmsg::FileSetsLabel(file));
+        // A tooltip takes markup when it looks like markup: the file name is
+        // data, so it is escaped inside a plain paragraph.
+        SrcLabel->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
+                             setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
         NextBtn->setText(QStringLiteral("Co&py"));
         SrcList->ListFile(FilePath(sourcePath_), parentWidget());
     }
