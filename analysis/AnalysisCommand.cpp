@@ -13,13 +13,11 @@
 namespace kv::analysis {
 namespace {
 
-std::string Written(const TSummary& summary, TAnalysisFormat format)
-{
+std::string Written(const TSummary& summary, TAnalysisFormat format) {
     return format == TAnalysisFormat::Json ? SummaryToJson(summary) : SummaryText(summary);
 }
 
-bool ReadFile(const std::string& path, std::string& text)
-{
+bool ReadFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
     if (!file) return false;
     std::ostringstream content;
@@ -32,8 +30,8 @@ bool ReadFile(const std::string& path, std::string& text)
 } // namespace
 
 int RunAnalysisCommand(const TAnalysisRequest& request, TAnalysisFormat format, std::ostream& out,
-                       std::ostream& err, const std::atomic<bool>& cancel, const TRunCallbacks& progress)
-{
+                       std::ostream& err, const std::atomic<bool>& cancel,
+                       const TRunCallbacks& progress) {
     TAnalysisRequest normalised = request;
     Normalise(normalised);
     const std::string fault = RequestFault(normalised);
@@ -52,7 +50,8 @@ int RunAnalysisCommand(const TAnalysisRequest& request, TAnalysisFormat format, 
     }
     TDdsSolver solver;
     const TAnalysisOutcome outcome = RunAnalysis(normalised, solver, cancel, callbacks);
-    for (const std::string& note : outcome.Notes) err << note << '\n';
+    for (const std::string& note : outcome.Notes)
+        err << note << '\n';
     if (!outcome.Error.empty()) err << outcome.Error << '\n';
     if (!outcome.Ok()) return 1;
     if (format != TAnalysisFormat::Csv) out << Written(outcome.Summary, format);
@@ -60,8 +59,8 @@ int RunAnalysisCommand(const TAnalysisRequest& request, TAnalysisFormat format, 
     return out ? 0 : 1;
 }
 
-int MergeCommand(const std::vector<std::string>& paths, TAnalysisFormat format, std::ostream& out, std::ostream& err)
-{
+int MergeCommand(const std::vector<std::string>& paths, TAnalysisFormat format, std::ostream& out,
+                 std::ostream& err) {
     if (format == TAnalysisFormat::Csv) {
         err << msg::kMergeCsv << '\n';
         return 1;

@@ -20,12 +20,14 @@ enum class TAnalysisFormat { Text, Json, Csv };
 // 0 when every deal was analysed; 1 after an error or a cancel, when Text and
 // Json have written nothing to `out` and Csv only whole lines of counted deals.
 int RunAnalysisCommand(const TAnalysisRequest& request, TAnalysisFormat format, std::ostream& out,
-                       std::ostream& err, const std::atomic<bool>& cancel, const TRunCallbacks& progress = {});
+                       std::ostream& err, const std::atomic<bool>& cancel,
+                       const TRunCallbacks& progress = {});
 
 // Reads the summary files at `paths`, merges them and writes the merged
 // summary as Text or Json to `out`. Returns 0, or 1 after a message on `err`
 // ("<path>: cannot be read", "<path>: not an analysis summary: ...", or why the
 // summaries do not merge) with nothing written to `out`.
-int MergeCommand(const std::vector<std::string>& paths, TAnalysisFormat format, std::ostream& out, std::ostream& err);
+int MergeCommand(const std::vector<std::string>& paths, TAnalysisFormat format, std::ostream& out,
+                 std::ostream& err);
 
 } // namespace kv::analysis

@@ -57,14 +57,12 @@ struct TAnalysisRequest {
 inline constexpr std::int64_t kMaxAnalysisCount = 100000000;
 
 // True when deal number `number` (from 1) belongs to the shard.
-constexpr bool InShard(std::int64_t number, const TShard& shard)
-{
+constexpr bool InShard(std::int64_t number, const TShard& shard) {
     return (number - shard.K) % shard.N == 0 && number >= shard.K;
 }
 
 // How many of deals 1..count the shard analyses.
-constexpr std::int64_t DealsInShard(std::int64_t count, const TShard& shard)
-{
+constexpr std::int64_t DealsInShard(std::int64_t count, const TShard& shard) {
     return count < shard.K ? 0 : (count - shard.K) / shard.N + 1;
 }
 

@@ -17,16 +17,15 @@ constexpr std::size_t kShapeBatch = 4096;
 // type it removed in the attempt before is the one it had chosen, which keeps
 // each remaining type's place in the caller's list known.
 class TRunHost : public IEngineHost {
-public:
-    TRunHost(const TDealEngine& engine, const TTypeList& types) : engine_(engine), types_(types)
-    {
+  public:
+    TRunHost(const TDealEngine& engine, const TTypeList& types) : engine_(engine), types_(types) {
         Originals.resize(types.size());
         std::iota(Originals.begin(), Originals.end(), 0);
     }
 
-    void ProcessMessages() override
-    {
-        if (types_.size() < Originals.size()) Originals.erase(Originals.begin() + engine_.ChosenType);
+    void ProcessMessages() override {
+        if (types_.size() < Originals.size())
+            Originals.erase(Originals.begin() + engine_.ChosenType);
     }
     void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
     void CloseHandsWindow() override {}
@@ -34,16 +33,15 @@ public:
     std::vector<int> Originals; // the caller's index of each type still in the list
     std::vector<std::string> Warnings;
 
-private:
+  private:
     const TDealEngine& engine_;
     const TTypeList& types_;
 };
 
 class TRun {
-public:
+  public:
     TRun(const TAnalysisRequest& request, ITrickSolver& solver, const TRunCallbacks& callbacks)
-        : request_(request), solver_(solver), callbacks_(callbacks), order_(OrderOf(request))
-    {
+        : request_(request), solver_(solver), callbacks_(callbacks), order_(OrderOf(request)) {
         const bool tricks = request.Kind == TAnalysisKind::Tricks;
         batchSize_ = tricks ? solver.BatchSize(order_) : kShapeBatch;
         if (!tricks) order_ = TSolveOrder{};
@@ -51,13 +49,14 @@ public:
         outcome_.Summary = EmptySummary(request);
     }
 
-    TAnalysisOutcome Run(const std::atomic<bool>& cancel)
-    {
+    TAnalysisOutcome Run(const std::atomic<bool>& cancel) {
         auto engine = std::make_unique<TDealEngine>();
         engine->Random.RandomSeed = request_.Seed;
         TTypeList types = request_.Types;
         TRunHost host(*engine, types);
-        const std::int64_t last = request_.Shard.K + (DealsInShard(request_.Count, request_.Shard) - 1) * request_.Shard.N;
+        const std::int64_t last =
+            request_.Shard.K +
+            (DealsInShard(request_.Count, request_.Shard) - 1) * request_.Shard.N;
         for (std::int64_t number = 1; number <= last; ++number) {
             if (cancel.load(std::memory_order_relaxed)) {
                 outcome_.Cancelled = true;
@@ -69,8 +68,10 @@ public:
                 break;
             }
             if (!InShard(number, request_.Shard)) continue;
-            const TFullDeal deal{{engine->NorthHand, engine->EastHand, engine->SouthHand, engine->WestHand}};
-            batch_.push_back(ResultOf(deal, number, host.Originals[static_cast<std::size_t>(engine->ChosenType)]));
+            const TFullDeal deal{
+                {engine->NorthHand, engine->EastHand, engine->SouthHand, engine->WestHand}};
+            batch_.push_back(ResultOf(
+                deal, number, host.Originals[static_cast<std::size_t>(engine->ChosenType)]));
             if (batch_.size() == batchSize_ && !Flush()) break;
         }
         if (outcome_.Error.empty() && !outcome_.Cancelled) Flush();
@@ -78,10 +79,9 @@ public:
         return std::move(outcome_);
     }
 
-private:
+  private:
     // Solves and counts the batch; false after a solver failure.
-    bool Flush()
-    {
+    bool Flush() {
         try {
             solver_.Solve(batch_, order_);
         } catch (const std::runtime_error& error) {
@@ -93,7 +93,8 @@ private:
             if (callbacks_.Deal) callbacks_.Deal(deal);
         }
         batch_.clear();
-        if (callbacks_.Progress) callbacks_.Progress(outcome_.Summary.Deals, outcome_.Summary.Expected());
+        if (callbacks_.Progress)
+            callbacks_.Progress(outcome_.Summary.Deals, outcome_.Summary.Expected());
         return true;
     }
 
@@ -108,9 +109,8 @@ private:
 
 } // namespace
 
-TAnalysisOutcome RunAnalysis(TAnalysisRequest request, ITrickSolver& solver, const std::atomic<bool>& cancel,
-                             const TRunCallbacks& callbacks)
-{
+TAnalysisOutcome RunAnalysis(TAnalysisRequest request, ITrickSolver& solver,
+                             const std::atomic<bool>& cancel, const TRunCallbacks& callbacks) {
     Normalise(request);
     TAnalysisOutcome outcome;
     outcome.Error = RequestFault(request);

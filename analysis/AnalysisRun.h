@@ -22,8 +22,8 @@ struct TRunCallbacks {
 };
 
 struct TAnalysisOutcome {
-    TSummary Summary;   // whole deals only, whatever stopped the run
-    std::string Error;  // the request's fault, the generator's or the solver's message
+    TSummary Summary;               // whole deals only, whatever stopped the run
+    std::string Error;              // the request's fault, the generator's or the solver's message
     std::vector<std::string> Notes; // the generator's warnings about types it left out
     bool Cancelled = false;
     bool Ok() const { return Error.empty() && !Cancelled; }
@@ -32,7 +32,7 @@ struct TAnalysisOutcome {
 // Runs `request` (normalised first). `cancel` is read before every deal; once
 // set, the run stops and the summary keeps the batches counted before. A batch
 // is counted whole or not at all, so a partial summary is always consistent.
-TAnalysisOutcome RunAnalysis(TAnalysisRequest request, ITrickSolver& solver, const std::atomic<bool>& cancel,
-                             const TRunCallbacks& callbacks = {});
+TAnalysisOutcome RunAnalysis(TAnalysisRequest request, ITrickSolver& solver,
+                             const std::atomic<bool>& cancel, const TRunCallbacks& callbacks = {});
 
 } // namespace kv::analysis

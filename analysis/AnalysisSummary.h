@@ -41,9 +41,9 @@ struct TSummaryKey {
 
 struct TSummary {
     TSummaryKey Key;
-    std::vector<int> Shards{1}; // the K of each shard counted, ascending
-    std::int64_t Deals = 0;     // deals analysed
-    std::vector<std::int64_t> TypeDeals;       // per type of Key.Types
+    std::vector<int> Shards{1};                 // the K of each shard counted, ascending
+    std::int64_t Deals = 0;                     // deals analysed
+    std::vector<std::int64_t> TypeDeals;        // per type of Key.Types
     std::array<std::int64_t, 41> NSPoints{};    // North-South combined HCP 0..40
     std::array<std::int64_t, 38> NorthPoints{}; // 0..37
     std::array<std::int64_t, 38> SouthPoints{};

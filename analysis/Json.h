@@ -14,7 +14,7 @@
 namespace kv::analysis {
 
 class TJson {
-public:
+  public:
     using TArray = std::vector<TJson>;
     using TObject = std::vector<std::pair<std::string, TJson>>; // in file order
 
@@ -30,7 +30,7 @@ public:
     // The member `name` of an object, or nullptr.
     const TJson* Member(std::string_view name) const;
 
-private:
+  private:
     std::variant<std::monostate, bool, std::int64_t, std::string, TArray, TObject> value_;
 };
 

@@ -1,8 +1,8 @@
 #pragma once
 // Per-deal results as CSV, one line per deal, so that a run of any length can
 // be written as it goes: the deal's number and type, North's, South's and
-// their combined points, the longest fit, the deal as the PBN Deal tag writes it ("N:" and four hands) and the
-// tricks of each denomination and declarer analysed.
+// their combined points, the longest fit, the deal as the PBN Deal tag writes it ("N:" and four
+// hands) and the tricks of each denomination and declarer analysed.
 
 #include "AnalysisSummary.h"
 

@@ -19,28 +19,25 @@ constexpr int kSolverStrain[kStrains] = {4, 0, 1, 2, 3};
 constexpr int kMaxBoards = MAXNOOFBOARDS;
 static_assert(MAXNOOFTABLES * DDS_STRAINS == MAXNOOFBOARDS);
 
-void InitSolver()
-{
+void InitSolver() {
     static std::once_flag once;
     std::call_once(once, [] { SetMaxThreads(0); });
 }
 
-void Check(int code)
-{
+void Check(int code) {
     if (code == RETURN_NO_FAULT) return;
     char text[80] = {};
     ErrorMessage(code, text);
     throw std::runtime_error(std::string(msg::kSolverFailed) + text);
 }
 
-void CopyCards(const TDealResult& deal, unsigned int (&cards)[DDS_HANDS][DDS_SUITS])
-{
+void CopyCards(const TDealResult& deal, unsigned int (&cards)[DDS_HANDS][DDS_SUITS]) {
     for (std::size_t seat = 0; seat < 4; ++seat)
-        for (std::size_t suit = 0; suit < 4; ++suit) cards[seat][suit] = deal.Holdings[seat][suit];
+        for (std::size_t suit = 0; suit < 4; ++suit)
+            cards[seat][suit] = deal.Holdings[seat][suit];
 }
 
-std::vector<int> SeatsOf(const TSolveOrder& order)
-{
+std::vector<int> SeatsOf(const TSolveOrder& order) {
     std::vector<int> seats;
     if (order.North) seats.push_back(kNorth);
     if (order.South) seats.push_back(kSouth);
@@ -50,8 +47,7 @@ std::vector<int> SeatsOf(const TSolveOrder& order)
 // One board per deal, denomination and declaring seat; the opening leader is
 // the declarer's left-hand opponent, and the declarer takes what the leader's
 // side does not.
-void SolveBoards(std::span<TDealResult> deals, const TSolveOrder& order)
-{
+void SolveBoards(std::span<TDealResult> deals, const TSolveOrder& order) {
     const std::vector<int> seats = SeatsOf(order);
     auto batch = std::make_unique<boards>();
     auto solved = std::make_unique<solvedBoards>();
@@ -81,14 +77,15 @@ void SolveBoards(std::span<TDealResult> deals, const TSolveOrder& order)
                     static_cast<std::int8_t>(13 - solved->solvedBoard[n++].score[0]);
 }
 
-void SolveTables(std::span<TDealResult> deals, const TSolveOrder& order)
-{
+void SolveTables(std::span<TDealResult> deals, const TSolveOrder& order) {
     auto batch = std::make_unique<ddTableDeals>();
     auto results = std::make_unique<ddTablesRes>();
     int filter[DDS_STRAINS] = {1, 1, 1, 1, 1};
-    for (int strain : order.Strains) filter[kSolverStrain[strain]] = 0;
+    for (int strain : order.Strains)
+        filter[kSolverStrain[strain]] = 0;
     batch->noOfTables = static_cast<int>(deals.size());
-    for (std::size_t i = 0; i < deals.size(); ++i) CopyCards(deals[i], batch->deals[i].cards);
+    for (std::size_t i = 0; i < deals.size(); ++i)
+        CopyCards(deals[i], batch->deals[i].cards);
     {
         const auto lock = HoldSolver();
         InitSolver();
@@ -105,8 +102,7 @@ void SolveTables(std::span<TDealResult> deals, const TSolveOrder& order)
 
 } // namespace
 
-TSolveOrder OrderOf(const TAnalysisRequest& request)
-{
+TSolveOrder OrderOf(const TAnalysisRequest& request) {
     TSolveOrder order;
     order.Strains = request.Strains;
     for (TDeclarer d : request.Declarers) {
@@ -116,25 +112,26 @@ TSolveOrder OrderOf(const TAnalysisRequest& request)
     return order;
 }
 
-TSolverPath TDdsSolver::PathFor(const TSolveOrder& order)
-{
+TSolverPath TDdsSolver::PathFor(const TSolveOrder& order) {
     return order.Seats() == 1 ? TSolverPath::Boards : TSolverPath::Tables;
 }
 
-std::size_t TDdsSolver::BatchSize(const TSolveOrder& order) const
-{
-    const int perDeal = static_cast<int>(order.Strains.size()) * (Path(order) == TSolverPath::Boards ? order.Seats() : 1);
+std::size_t TDdsSolver::BatchSize(const TSolveOrder& order) const {
+    const int perDeal = static_cast<int>(order.Strains.size()) *
+                        (Path(order) == TSolverPath::Boards ? order.Seats() : 1);
     return static_cast<std::size_t>(std::max(1, kMaxBoards / std::max(1, perDeal)));
 }
 
-void TDdsSolver::Solve(std::span<TDealResult> deals, const TSolveOrder& order)
-{
+void TDdsSolver::Solve(std::span<TDealResult> deals, const TSolveOrder& order) {
     if (order.Strains.empty() || order.Seats() == 0) return;
     const std::size_t most = BatchSize(order);
     for (std::size_t start = 0; start < deals.size(); start += most) {
-        const std::span<TDealResult> part = deals.subspan(start, std::min(most, deals.size() - start));
-        if (Path(order) == TSolverPath::Boards) SolveBoards(part, order);
-        else SolveTables(part, order);
+        const std::span<TDealResult> part =
+            deals.subspan(start, std::min(most, deals.size() - start));
+        if (Path(order) == TSolverPath::Boards)
+            SolveBoards(part, order);
+        else
+            SolveTables(part, order);
     }
 }
 

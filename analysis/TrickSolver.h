@@ -24,7 +24,7 @@ struct TSolveOrder {
 TSolveOrder OrderOf(const TAnalysisRequest& request);
 
 class ITrickSolver {
-public:
+  public:
     virtual ~ITrickSolver() = default;
     // The most deals one Solve call takes for `order`.
     virtual std::size_t BatchSize(const TSolveOrder& order) const = 0;
@@ -41,15 +41,17 @@ enum class TSolverPath { Auto, Boards, Tables };
 
 // dds on every core, one call at a time under the process-wide solver lock.
 class TDdsSolver : public ITrickSolver {
-public:
+  public:
     explicit TDdsSolver(TSolverPath path = TSolverPath::Auto) : path_(path) {}
     std::size_t BatchSize(const TSolveOrder& order) const override;
     void Solve(std::span<TDealResult> deals, const TSolveOrder& order) override;
     // The path Auto takes for `order`.
     static TSolverPath PathFor(const TSolveOrder& order);
 
-private:
-    TSolverPath Path(const TSolveOrder& order) const { return path_ == TSolverPath::Auto ? PathFor(order) : path_; }
+  private:
+    TSolverPath Path(const TSolveOrder& order) const {
+        return path_ == TSolverPath::Auto ? PathFor(order) : path_;
+    }
     TSolverPath path_;
 };
 
