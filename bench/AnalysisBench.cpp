@@ -16,8 +16,7 @@ namespace {
 using namespace kv;
 using namespace kv::analysis;
 
-std::vector<TDealResult> Deals(int n)
-{
+std::vector<TDealResult> Deals(int n) {
     TDealEngine engine;
     engine.Random.RandomSeed = 2026;
     TTypeList types{THandParam{}};
@@ -25,19 +24,19 @@ std::vector<TDealResult> Deals(int n)
     std::vector<TDealResult> deals;
     for (int i = 1; i <= n; ++i) {
         engine.GenerateDeal(types, host);
-        deals.push_back(ResultOf({{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}}, i, 0));
+        deals.push_back(ResultOf(
+            {{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}}, i, 0));
     }
     return deals;
 }
 
-void Cards(const TDealResult& d, unsigned int (&cards)[DDS_HANDS][DDS_SUITS])
-{
+void Cards(const TDealResult& d, unsigned int (&cards)[DDS_HANDS][DDS_SUITS]) {
     for (std::size_t h = 0; h < 4; ++h)
-        for (std::size_t s = 0; s < 4; ++s) cards[h][s] = d.Holdings[h][s];
+        for (std::size_t s = 0; s < 4; ++s)
+            cards[h][s] = d.Holdings[h][s];
 }
 
-void Rate(benchmark::State& state, std::size_t deals)
-{
+void Rate(benchmark::State& state, std::size_t deals) {
     state.counters["boards/s"] =
         benchmark::Counter(double(deals) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -45,16 +44,15 @@ void Rate(benchmark::State& state, std::size_t deals)
 constexpr int kTableDeals = 80;
 constexpr int kBoardDeals = 400;
 
-void FullTablesAnalysis(benchmark::State& state)
-{
+void FullTablesAnalysis(benchmark::State& state) {
     auto deals = Deals(kTableDeals);
     TDdsSolver solver(TSolverPath::Tables);
-    for (auto _ : state) solver.Solve(deals, TSolveOrder{{0, 1, 2, 3, 4}, true, true});
+    for (auto _ : state)
+        solver.Solve(deals, TSolveOrder{{0, 1, 2, 3, 4}, true, true});
     Rate(state, deals.size());
 }
 
-void FullTablesLibdds(benchmark::State& state)
-{
+void FullTablesLibdds(benchmark::State& state) {
     const auto deals = Deals(kTableDeals);
     auto batch = std::make_unique<ddTableDeals>();
     auto results = std::make_unique<ddTablesRes>();
@@ -63,23 +61,23 @@ void FullTablesLibdds(benchmark::State& state)
         for (std::size_t start = 0; start < deals.size(); start += MAXNOOFTABLES) {
             const std::size_t n = std::min<std::size_t>(MAXNOOFTABLES, deals.size() - start);
             batch->noOfTables = static_cast<int>(n);
-            for (std::size_t i = 0; i < n; ++i) Cards(deals[start + i], batch->deals[i].cards);
+            for (std::size_t i = 0; i < n; ++i)
+                Cards(deals[start + i], batch->deals[i].cards);
             CalcAllTables(batch.get(), -1, filter, results.get(), nullptr);
         }
     Rate(state, deals.size());
 }
 
-void OneDeclarerOneStrainAnalysis(benchmark::State& state)
-{
+void OneDeclarerOneStrainAnalysis(benchmark::State& state) {
     auto deals = Deals(kBoardDeals);
     TDdsSolver solver;
-    for (auto _ : state) solver.Solve(deals, TSolveOrder{{0}, true, false});
+    for (auto _ : state)
+        solver.Solve(deals, TSolveOrder{{0}, true, false});
     Rate(state, deals.size());
 }
 
 // 3NT by North: East leads.
-void OneDeclarerOneStrainLibdds(benchmark::State& state)
-{
+void OneDeclarerOneStrainLibdds(benchmark::State& state) {
     const auto deals = Deals(kBoardDeals);
     auto batch = std::make_unique<boards>();
     auto solved = std::make_unique<solvedBoards>();
@@ -99,30 +97,39 @@ void OneDeclarerOneStrainLibdds(benchmark::State& state)
 }
 
 // North and South in notrump: two single boards, or one filtered table.
-void BothSeatsOneStrain(benchmark::State& state)
-{
+void BothSeatsOneStrain(benchmark::State& state) {
     auto deals = Deals(kBoardDeals / 2);
     TDdsSolver solver(state.range(0) == 0 ? TSolverPath::Boards : TSolverPath::Tables);
-    for (auto _ : state) solver.Solve(deals, TSolveOrder{{0}, true, true});
+    for (auto _ : state)
+        solver.Solve(deals, TSolveOrder{{0}, true, true});
     Rate(state, deals.size());
 }
 
-void ShapeAndPointsMillion(benchmark::State& state)
-{
+void ShapeAndPointsMillion(benchmark::State& state) {
     TAnalysisRequest request;
     request.Seed = 2026;
     request.Count = 1000000;
     request.Types = {THandParam{}};
     TDdsSolver solver;
-    for (auto _ : state) benchmark::DoNotOptimize(RunAnalysis(request, solver, false).Summary.Deals);
-    state.counters["deals/s"] = benchmark::Counter(1e6 * double(state.iterations()), benchmark::Counter::kIsRate);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(RunAnalysis(request, solver, false).Summary.Deals);
+    state.counters["deals/s"] =
+        benchmark::Counter(1e6 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
 BENCHMARK(FullTablesAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
 BENCHMARK(FullTablesLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(OneDeclarerOneStrainAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(OneDeclarerOneStrainAnalysis)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
 BENCHMARK(OneDeclarerOneStrainLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(BothSeatsOneStrain)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(BothSeatsOneStrain)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(2);
 BENCHMARK(ShapeAndPointsMillion)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace

@@ -25,7 +25,7 @@ inline constexpr int kAnalysisHelpContext = 11;
 
 class TAnalyseDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // Types and seed of the analysis; NT and the suits the types force a fit in are preselected.
     TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidget* parent = nullptr);
 
@@ -34,7 +34,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     QGroupBox* DeclarerBox();
     QGroupBox* StrainBox(const TTypeList& types);
     void KindChanged();

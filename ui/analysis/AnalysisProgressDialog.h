@@ -24,7 +24,7 @@ QString DurationText(qint64 milliseconds);
 
 class TAnalysisProgressDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     TAnalysisProgressDialog(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                             QWidget* parent = nullptr);
     ~TAnalysisProgressDialog() override;
@@ -35,10 +35,10 @@ public:
 
     const TAnalysisWorker& Worker() const { return *worker_; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void ShowProgress(qint64 done, qint64 total);
     void ShowTimes();
     void RunFinished();

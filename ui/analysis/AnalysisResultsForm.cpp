@@ -19,8 +19,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace kv {
@@ -29,16 +29,14 @@ using namespace analysis;
 
 namespace {
 
-QPushButton* Button(const QString& caption, const QString& name, QWidget* parent)
-{
+QPushButton* Button(const QString& caption, const QString& name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(name);
     button->setAutoDefault(false);
     return button;
 }
 
-QChartView* ChartView(QChart* chart, const QString& name, QWidget* parent)
-{
+QChartView* ChartView(QChart* chart, const QString& name, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
@@ -48,9 +46,10 @@ QChartView* ChartView(QChart* chart, const QString& name, QWidget* parent)
 
 } // namespace
 
-TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealResult> deals, QWidget* parent)
-    : QDialog(parent), summary_(std::move(summary)), deals_(std::move(deals)), tabs_(new QTabWidget(this))
-{
+TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealResult> deals,
+                                           QWidget* parent)
+    : QDialog(parent), summary_(std::move(summary)), deals_(std::move(deals)),
+      tabs_(new QTabWidget(this)) {
     setObjectName(QStringLiteral("AnalysisResultsForm"));
     setWindowTitle(QStringLiteral("Analysis Results"));
     SetHelpContext(this, kAnalysisHelpContext);
@@ -74,8 +73,10 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     tabs_->addTab(TypeMixWidget(summary_, tabs_), QStringLiteral("Hand t&ypes"));
     tabs_->addTab(PointsPage(), QStringLiteral("&Points and fits"));
 
-    QPushButton* exportCsv = Button(QStringLiteral("&Export CSV..."), QStringLiteral("ExportCsvBtn"), this);
-    QPushButton* copy = Button(QStringLiteral("&Copy tables"), QStringLiteral("CopyTablesBtn"), this);
+    QPushButton* exportCsv =
+        Button(QStringLiteral("&Export CSV..."), QStringLiteral("ExportCsvBtn"), this);
+    QPushButton* copy =
+        Button(QStringLiteral("&Copy tables"), QStringLiteral("CopyTablesBtn"), this);
     QPushButton* close = Button(QStringLiteral("Close"), QStringLiteral("CloseBtn"), this);
     connect(exportCsv, &QPushButton::clicked, this, &TAnalysisResultsForm::ExportCsv);
     connect(copy, &QPushButton::clicked, this, &TAnalysisResultsForm::CopyTables);
@@ -93,24 +94,27 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     layout->addLayout(buttons);
 }
 
-QWidget* TAnalysisResultsForm::ChartsPage()
-{
+QWidget* TAnalysisResultsForm::ChartsPage() {
     auto* charts = new QTabWidget(tabs_);
     charts->setObjectName(QStringLiteral("ChartTabs"));
     if (Tricks()) {
         chartDeclarer_ = new QComboBox(charts);
         chartDeclarer_->setObjectName(QStringLiteral("ChartDeclarerCombo"));
         for (TDeclarer d : summary_.Key.Declarers)
-            chartDeclarer_->addItem(QStringLiteral("Declarer %1").arg(QString::fromStdString(DeclarerName(d))),
-                                    static_cast<int>(d));
+            chartDeclarer_->addItem(
+                QStringLiteral("Declarer %1").arg(QString::fromStdString(DeclarerName(d))),
+                static_cast<int>(d));
         tricksView_ = ChartView(TricksChart(summary_, summary_.Key.Declarers.front()),
                                 QStringLiteral("TricksChartView"), charts);
-        connect(chartDeclarer_, &QComboBox::currentIndexChanged, this, &TAnalysisResultsForm::ShowTricksChart);
-        charts->addTab(ChartPage(tricksView_, QStringLiteral("Tricks"), chartDeclarer_), QStringLiteral("Tricks"));
+        connect(chartDeclarer_, &QComboBox::currentIndexChanged, this,
+                &TAnalysisResultsForm::ShowTricksChart);
+        charts->addTab(ChartPage(tricksView_, QStringLiteral("Tricks"), chartDeclarer_),
+                       QStringLiteral("Tricks"));
     }
-    charts->addTab(ChartPage(ChartView(PointsChart(summary_), QStringLiteral("PointsChartView"), charts),
-                             QStringLiteral("Points")),
-                   QStringLiteral("Points"));
+    charts->addTab(
+        ChartPage(ChartView(PointsChart(summary_), QStringLiteral("PointsChartView"), charts),
+                  QStringLiteral("Points")),
+        QStringLiteral("Points"));
     charts->addTab(ChartPage(ChartView(FitChart(summary_), QStringLiteral("FitChartView"), charts),
                              QStringLiteral("Fit")),
                    QStringLiteral("Longest fit"));
@@ -118,20 +122,19 @@ QWidget* TAnalysisResultsForm::ChartsPage()
 }
 
 // A chart with its "Save as PNG..." button, and an optional control above it.
-QWidget* TAnalysisResultsForm::ChartPage(QChartView* view, const QString& name, QWidget* above)
-{
+QWidget* TAnalysisResultsForm::ChartPage(QChartView* view, const QString& name, QWidget* above) {
     auto* page = new QWidget(tabs_);
     auto* layout = new QVBoxLayout(page);
     if (above != nullptr) layout->addWidget(above, 0, Qt::AlignLeft);
     layout->addWidget(view, 1);
-    QPushButton* save = Button(QStringLiteral("Save as P&NG..."), QStringLiteral("Save%1PngBtn").arg(name), page);
+    QPushButton* save =
+        Button(QStringLiteral("Save as P&NG..."), QStringLiteral("Save%1PngBtn").arg(name), page);
     connect(save, &QPushButton::clicked, this, [this, view, name] { SaveChart(view, name); });
     layout->addWidget(save, 0, Qt::AlignRight);
     return page;
 }
 
-QWidget* TAnalysisResultsForm::PointsPage()
-{
+QWidget* TAnalysisResultsForm::PointsPage() {
     auto* text = new QPlainTextEdit(QString::fromStdString(PointsText(summary_)), tabs_);
     text->setObjectName(QStringLiteral("PointsText"));
     text->setReadOnly(true);
@@ -139,27 +142,27 @@ QWidget* TAnalysisResultsForm::PointsPage()
     return text;
 }
 
-void TAnalysisResultsForm::ShowTricksChart()
-{
+void TAnalysisResultsForm::ShowTricksChart() {
     QChart* old = tricksView_->chart();
-    tricksView_->setChart(TricksChart(summary_, static_cast<TDeclarer>(chartDeclarer_->currentData().toInt())));
+    tricksView_->setChart(
+        TricksChart(summary_, static_cast<TDeclarer>(chartDeclarer_->currentData().toInt())));
     delete old; // the view does not own a chart it has given up
 }
 
-QString TAnalysisResultsForm::TablesText() const
-{
+QString TAnalysisResultsForm::TablesText() const {
     QString text = QString::fromStdString(SummaryText(summary_));
     if (compare_ != nullptr) text += QStringLiteral("\n") + compare_->Text();
     return text;
 }
 
-void TAnalysisResultsForm::CopyTables() { QApplication::clipboard()->setText(TablesText()); }
+void TAnalysisResultsForm::CopyTables() {
+    QApplication::clipboard()->setText(TablesText());
+}
 
-bool TAnalysisResultsForm::ExportCsv()
-{
-    const auto path = TExportFileSeam::AskSaveName(this, QStringLiteral("Export Per-Deal Results"),
-                                                   QStringLiteral("CSV files (*.csv);;All files (*)"),
-                                                   QStringLiteral("csv"));
+bool TAnalysisResultsForm::ExportCsv() {
+    const auto path = TExportFileSeam::AskSaveName(
+        this, QStringLiteral("Export Per-Deal Results"),
+        QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
     if (!path) return false;
     return WriteExportFile(this, *path, [this](QIODevice& file) {
         const std::string header = CsvHeader(summary_.Key);
@@ -172,14 +175,14 @@ bool TAnalysisResultsForm::ExportCsv()
     });
 }
 
-bool TAnalysisResultsForm::SaveChart(QChartView* view, const QString& name)
-{
-    const auto path = TExportFileSeam::AskSaveName(this, QStringLiteral("Save %1 Chart").arg(name),
-                                                   QStringLiteral("PNG images (*.png);;All files (*)"),
-                                                   QStringLiteral("png"));
+bool TAnalysisResultsForm::SaveChart(QChartView* view, const QString& name) {
+    const auto path = TExportFileSeam::AskSaveName(
+        this, QStringLiteral("Save %1 Chart").arg(name),
+        QStringLiteral("PNG images (*.png);;All files (*)"), QStringLiteral("png"));
     if (!path) return false;
     const QPixmap image = view->grab();
-    return WriteExportFile(this, *path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
+    return WriteExportFile(this, *path,
+                           [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 
 } // namespace kv

@@ -20,7 +20,7 @@ class TComparePanel;
 
 class TAnalysisResultsForm : public QDialog {
     Q_OBJECT
-public:
+  public:
     TAnalysisResultsForm(analysis::TSummary summary, std::vector<analysis::TDealResult> deals,
                          QWidget* parent = nullptr);
 
@@ -32,7 +32,7 @@ public:
     // Asks for a file name and writes the chart as PNG.
     bool SaveChart(QChartView* view, const QString& title);
 
-private:
+  private:
     bool Tricks() const { return !summary_.Tricks.empty(); }
     QWidget* ChartsPage();
     QWidget* ChartPage(QChartView* view, const QString& name, QWidget* above = nullptr);

@@ -16,8 +16,9 @@ namespace kv {
 
 class TAnalysisWorker : public QObject {
     Q_OBJECT
-public:
-    TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver, QObject* parent = nullptr);
+  public:
+    TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
+                    QObject* parent = nullptr);
     ~TAnalysisWorker() override;
     TAnalysisWorker(const TAnalysisWorker&) = delete;
     TAnalysisWorker& operator=(const TAnalysisWorker&) = delete;
@@ -31,11 +32,11 @@ public:
     const analysis::TAnalysisOutcome& Outcome() const { return outcome_; }
     const std::vector<analysis::TDealResult>& Deals() const { return deals_; }
 
-signals:
+  signals:
     void Progress(qint64 done, qint64 total);
     void Finished();
 
-private:
+  private:
     void Run();
 
     analysis::TAnalysisRequest request_;

@@ -16,9 +16,9 @@ namespace kv {
 
 using namespace analysis;
 
-TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResult>& deals, QWidget* parent)
-    : QWidget(parent), key_(key), deals_(deals)
-{
+TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResult>& deals,
+                             QWidget* parent)
+    : QWidget(parent), key_(key), deals_(deals) {
     setObjectName(QStringLiteral("ComparePanel"));
     const auto& strains = key_.Strains;
     const auto suit = std::find_if(strains.begin(), strains.end(), [](int s) { return s != 0; });
@@ -27,8 +27,12 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
     auto* grid = new QGridLayout;
     grid->addWidget(new QLabel(QStringLiteral("Contract A:"), this), 0, 0);
     grid->addWidget(new QLabel(QStringLiteral("Contract B:"), this), 1, 0);
-    a_ = MakePicker(QStringLiteral("A"), suit != strains.end() ? 4 : 3, suit != strains.end() ? *suit : 0);
-    b_ = MakePicker(QStringLiteral("B"), notrump ? 3 : 4, notrump ? 0 : strains.empty() ? 0 : strains.front());
+    a_ = MakePicker(QStringLiteral("A"), suit != strains.end() ? 4 : 3,
+                    suit != strains.end() ? *suit : 0);
+    b_ = MakePicker(QStringLiteral("B"), notrump ? 3 : 4,
+                    notrump           ? 0
+                    : strains.empty() ? 0
+                                      : strains.front());
     for (int row = 0; row < 2; ++row) {
         const TPicker& p = row == 0 ? a_ : b_;
         grid->addWidget(p.Level, row, 1);
@@ -55,15 +59,15 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
     Update();
 }
 
-TComparePanel::TPicker TComparePanel::MakePicker(const QString& prefix, int level, int strain)
-{
+TComparePanel::TPicker TComparePanel::MakePicker(const QString& prefix, int level, int strain) {
     TPicker p{new QSpinBox(this), new QComboBox(this), new QComboBox(this)};
     p.Level->setObjectName(prefix + QStringLiteral("LevelSpin"));
     p.Strain->setObjectName(prefix + QStringLiteral("StrainCombo"));
     p.Declarer->setObjectName(prefix + QStringLiteral("DeclarerCombo"));
     p.Level->setRange(1, 7);
     p.Level->setValue(level);
-    for (int s : key_.Strains) p.Strain->addItem(QString::fromStdString(StrainName(s)), s);
+    for (int s : key_.Strains)
+        p.Strain->addItem(QString::fromStdString(StrainName(s)), s);
     for (TDeclarer d : key_.Declarers)
         p.Declarer->addItem(QString::fromStdString(DeclarerName(d)), static_cast<int>(d));
     p.Strain->setCurrentIndex(std::max(0, p.Strain->findData(strain)));
@@ -73,32 +77,31 @@ TComparePanel::TPicker TComparePanel::MakePicker(const QString& prefix, int leve
     return p;
 }
 
-TContract TComparePanel::ContractOf(const TPicker& p) const
-{
+TContract TComparePanel::ContractOf(const TPicker& p) const {
     return TContract{p.Level->value(), p.Strain->currentData().toInt(),
                      static_cast<TDeclarer>(p.Declarer->currentData().toInt())};
 }
 
-TCompareSpec TComparePanel::Spec() const
-{
+TCompareSpec TComparePanel::Spec() const {
     return TCompareSpec{ContractOf(a_), ContractOf(b_), vulnerable_->currentIndex() == 1};
 }
 
-TCompareTally TComparePanel::Tally() const
-{
+TCompareTally TComparePanel::Tally() const {
     const TCompareSpec spec = Spec();
     TCompareTally tally;
     const auto score = [&](const TDealResult& d, const TContract& c) {
         return ContractScore(c.Level, c.Strain, d.TricksBy(c.Strain, c.Declarer), spec.Vulnerable);
     };
-    for (const TDealResult& d : deals_) tally.Add(score(d, spec.A), score(d, spec.B));
+    for (const TDealResult& d : deals_)
+        tally.Add(score(d, spec.A), score(d, spec.B));
     return tally;
 }
 
-QString TComparePanel::Text() const { return QString::fromStdString(CompareText(Spec(), Tally())); }
+QString TComparePanel::Text() const {
+    return QString::fromStdString(CompareText(Spec(), Tally()));
+}
 
-void TComparePanel::Update()
-{
+void TComparePanel::Update() {
     if (result_ != nullptr) result_->setText(Text());
 }
 

@@ -18,7 +18,7 @@ namespace kv {
 
 class TComparePanel : public QWidget {
     Q_OBJECT
-public:
+  public:
     // `deals` must outlive the panel.
     TComparePanel(const analysis::TSummaryKey& key, const std::vector<analysis::TDealResult>& deals,
                   QWidget* parent = nullptr);
@@ -28,7 +28,7 @@ public:
     // The comparison as text, as shown.
     QString Text() const;
 
-private:
+  private:
     struct TPicker {
         QSpinBox* Level;
         QComboBox* Strain;

@@ -17,11 +17,11 @@ class QWidget;
 namespace kv {
 
 class TExportFileSeam {
-public:
+  public:
     // A save dialog that asks before replacing a file. The chosen path, or
     // nothing when the user cancelled. `filter` is Qt's form: "CSV files (*.csv)".
-    static std::optional<QString> AskSaveName(QWidget* parent, const QString& title, const QString& filter,
-                                              const QString& suffix);
+    static std::optional<QString> AskSaveName(QWidget* parent, const QString& title,
+                                              const QString& filter, const QString& suffix);
 
     // Test hooks: while scripting, no dialog is shown and answers come from the script.
     static void StartScripting(std::deque<std::optional<QString>> answers);
@@ -31,9 +31,8 @@ public:
 
 // RAII for tests.
 class TScriptedExportFiles {
-public:
-    explicit TScriptedExportFiles(std::deque<std::optional<QString>> answers)
-    {
+  public:
+    explicit TScriptedExportFiles(std::deque<std::optional<QString>> answers) {
         TExportFileSeam::StartScripting(std::move(answers));
     }
     ~TScriptedExportFiles() { TExportFileSeam::StopScripting(); }
@@ -45,6 +44,7 @@ public:
 // into place; the old file stays whole when anything fails. An error box
 // titled "Error" ("The file <path> could not be written: <reason>") reports a
 // failure. True when the file was written.
-bool WriteExportFile(QWidget* parent, const QString& path, const std::function<bool(QIODevice&)>& write);
+bool WriteExportFile(QWidget* parent, const QString& path,
+                     const std::function<bool(QIODevice&)>& write);
 
 } // namespace kv

@@ -10,8 +10,7 @@ namespace {
 
 using namespace analysis;
 
-QTableWidget* Table(const QStringList& headings, int rows, QWidget* parent)
-{
+QTableWidget* Table(const QStringList& headings, int rows, QWidget* parent) {
     auto* table = new QTableWidget(rows, static_cast<int>(headings.size()), parent);
     table->setHorizontalHeaderLabels(headings);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -20,19 +19,20 @@ QTableWidget* Table(const QStringList& headings, int rows, QWidget* parent)
     return table;
 }
 
-void Put(QTableWidget* table, int row, int column, const std::string& text, bool number = true)
-{
+void Put(QTableWidget* table, int row, int column, const std::string& text, bool number = true) {
     auto* item = new QTableWidgetItem(QString::fromStdString(text));
-    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    item->setTextAlignment(number ? Qt::AlignRight | Qt::AlignVCenter
+                                  : Qt::AlignLeft | Qt::AlignVCenter);
     table->setItem(row, column, item);
 }
 
 } // namespace
 
-QTableWidget* MakeTableWidget(const TSummary& s, QWidget* parent)
-{
-    QStringList headings{QStringLiteral("Denomination"), QStringLiteral("Declarer"), QStringLiteral("Mean tricks")};
-    for (int level = 1; level <= 7; ++level) headings << QStringLiteral("%1 makes (%)").arg(level);
+QTableWidget* MakeTableWidget(const TSummary& s, QWidget* parent) {
+    QStringList headings{QStringLiteral("Denomination"), QStringLiteral("Declarer"),
+                         QStringLiteral("Mean tricks")};
+    for (int level = 1; level <= 7; ++level)
+        headings << QStringLiteral("%1 makes (%)").arg(level);
     QTableWidget* table = Table(headings, static_cast<int>(s.Tricks.size()), parent);
     table->setObjectName(QStringLiteral("MakeTable"));
     for (int row = 0; row < table->rowCount(); ++row) {
@@ -40,19 +40,20 @@ QTableWidget* MakeTableWidget(const TSummary& s, QWidget* parent)
         Put(table, row, 0, StrainName(t.Strain), false);
         Put(table, row, 1, DeclarerName(t.Declarer), false);
         Put(table, row, 2, Fixed(t.MeanTricks(), 2));
-        for (int level = 1; level <= 7; ++level) Put(table, row, 2 + level, Percent(t.Makes(level), t.Total()));
+        for (int level = 1; level <= 7; ++level)
+            Put(table, row, 2 + level, Percent(t.Makes(level), t.Total()));
     }
     return table;
 }
 
-QTableWidget* TypeMixWidget(const TSummary& s, QWidget* parent)
-{
-    QTableWidget* table = Table({QStringLiteral("Type"), QStringLiteral("Requested (%)"), QStringLiteral("Deals"),
-                                 QStringLiteral("Delivered (%)")},
+QTableWidget* TypeMixWidget(const TSummary& s, QWidget* parent) {
+    QTableWidget* table = Table({QStringLiteral("Type"), QStringLiteral("Requested (%)"),
+                                 QStringLiteral("Deals"), QStringLiteral("Delivered (%)")},
                                 static_cast<int>(s.Key.Types.size()), parent);
     table->setObjectName(QStringLiteral("TypeMixTable"));
     std::int64_t frequencies = 0;
-    for (const THandParam& t : s.Key.Types) frequencies += t.Frequency;
+    for (const THandParam& t : s.Key.Types)
+        frequencies += t.Frequency;
     for (int row = 0; row < table->rowCount(); ++row) {
         const auto i = static_cast<std::size_t>(row);
         Put(table, row, 0, std::to_string(row + 1));

@@ -9,8 +9,8 @@
 
 namespace kv {
 
-TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed)
-{
+TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types,
+                                        std::int32_t seed) {
     TAnalyseDialog dialog(types, seed, parent);
     CentreOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
@@ -19,19 +19,20 @@ TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types,
 }
 
 TAnalysisResultsForm* RunAnalysisWindows(QWidget* parent, const analysis::TAnalysisRequest& request,
-                                         analysis::ITrickSolver& solver)
-{
+                                         analysis::ITrickSolver& solver) {
     TAnalysisProgressDialog progress(request, solver, parent);
     progress.exec();
     const analysis::TAnalysisOutcome& outcome = progress.Worker().Outcome();
     const auto warn = [parent](const std::string& text) {
-        TMessageSeam::Show(parent, TMessageKind::Warning, QStringLiteral("Warning"), QString::fromStdString(text));
+        TMessageSeam::Show(parent, TMessageKind::Warning, QStringLiteral("Warning"),
+                           QString::fromStdString(text));
     };
-    for (const std::string& note : outcome.Notes) warn(note);
+    for (const std::string& note : outcome.Notes)
+        warn(note);
     if (!outcome.Error.empty()) warn(outcome.Error);
     if (outcome.Summary.Deals == 0) return nullptr;
-    auto* results =
-        new TAnalysisResultsForm(outcome.Summary, std::vector<analysis::TDealResult>(progress.Worker().Deals()), parent);
+    auto* results = new TAnalysisResultsForm(
+        outcome.Summary, std::vector<analysis::TDealResult>(progress.Worker().Deals()), parent);
     results->setAttribute(Qt::WA_DeleteOnClose);
     results->show();
     return results;
