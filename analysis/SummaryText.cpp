@@ -21,10 +21,12 @@ template <typename Counts> double Mean(const Counts& counts) {
     return n == 0 ? 0.0 : static_cast<double>(sum) / static_cast<double>(n);
 }
 
-// "value  deals  share" rows for every value that occurs.
+// A heading, then "value  deals  share" rows for every value that occurs.
 template <typename Counts>
-std::string Distribution(const std::string& title, const Counts& counts, std::int64_t deals) {
-    std::string text = title + ", mean " + Fixed(Mean(counts)) + "\n";
+std::string Distribution(const std::string& title, const std::string& value, const Counts& counts,
+                         std::int64_t deals) {
+    std::string text =
+        title + ", mean " + Fixed(Mean(counts)) + "\n" + Padded(value, 6) + "     Deals   Share\n";
     for (std::size_t v = 0; v < counts.size(); ++v)
         if (counts[v] != 0)
             text += Padded(std::to_string(v), 6) + Padded(std::to_string(counts[v]), 10) +
@@ -97,10 +99,10 @@ std::string CompareText(const TCompareSpec& spec, const TCompareTally& tally) {
 }
 
 std::string PointsText(const TSummary& s) {
-    return Distribution("North-South combined points", s.NSPoints, s.Deals) + "\n" +
-           Distribution("North's points", s.NorthPoints, s.Deals) + "\n" +
-           Distribution("South's points", s.SouthPoints, s.Deals) + "\n" +
-           Distribution("Longest combined fit (cards)", s.LongestFit, s.Deals);
+    return Distribution("North-South combined points", "Points", s.NSPoints, s.Deals) + "\n" +
+           Distribution("North's points", "Points", s.NorthPoints, s.Deals) + "\n" +
+           Distribution("South's points", "Points", s.SouthPoints, s.Deals) + "\n" +
+           Distribution("Longest combined fit", "Cards", s.LongestFit, s.Deals);
 }
 
 std::string TypeMixText(const TSummary& s) {

@@ -21,6 +21,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -79,14 +80,15 @@ TEST(AnalysisWindows, CancelKeepsThePartialResultAndSaysSo) {
     solver.Allow(1);
     TAnalysisProgressDialog progress(Tricks(50), solver);
     QTimer::singleShot(0, [&] {
-        ASSERT_TRUE(QTest::qWaitFor([&] { return solver.Started() == 2; }, 10000));
+        const auto release = qScopeGuard([&] { solver.Allow(-1); }); // also when an assertion fails
+        auto* deals = Child<QLabel>(progress, "DealsText");
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return solver.Started() == 2 && deals->text() == "10 of 50 deals"; }, 10000));
         auto* cancel = Child<QPushButton>(progress, "CancelBtn");
-        EXPECT_EQ(Child<QLabel>(progress, "DealsText")->text(), "10 of 50 deals");
         QTest::mouseClick(cancel, Qt::LeftButton);
         EXPECT_EQ(cancel->text(), "Cancelling...");
         EXPECT_FALSE(cancel->isEnabled());
         EXPECT_TRUE(progress.isVisible()); // it waits for the worker
-        solver.Allow(-1);
     });
     progress.exec();
     const TAnalysisOutcome& outcome = progress.Worker().Outcome();
@@ -103,10 +105,10 @@ TEST(AnalysisWindows, ClosingWhileTheWorkerRunsWaitsForIt) {
     TAnalysisProgressDialog progress(Tricks(50), solver);
     bool closed = true;
     QTimer::singleShot(0, [&] {
+        const auto release = qScopeGuard([&] { solver.Allow(-1); });
         ASSERT_TRUE(QTest::qWaitFor([&] { return solver.Started() == 1; }, 10000));
         closed = progress.close();
         EXPECT_TRUE(progress.isVisible());
-        solver.Allow(-1);
     });
     progress.exec();
     EXPECT_FALSE(closed);

@@ -78,6 +78,7 @@ QGroupBox* TAnalyseDialog::DeclarerBox() {
         declarerChecks_[i]->setObjectName(QString::fromLatin1(kNames[i]));
         column->addWidget(declarerChecks_[i]);
     }
+    column->addStretch(1);
     declarerChecks_[static_cast<std::size_t>(TDeclarer::Better)]->setChecked(true);
     return declarerBox_;
 }
@@ -99,6 +100,12 @@ QGroupBox* TAnalyseDialog::StrainBox(const TTypeList& types) {
         column->addWidget(strainChecks_[i]);
     }
     return strainBox_;
+}
+
+void TAnalyseDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
+    countEdit_->setFocus(Qt::OtherFocusReason);
 }
 
 void TAnalyseDialog::KindChanged() {

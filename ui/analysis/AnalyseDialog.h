@@ -34,6 +34,9 @@ class TAnalyseDialog : public QDialog {
 
     void accept() override;
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     QGroupBox* DeclarerBox();
     QGroupBox* StrainBox(const TTypeList& types);

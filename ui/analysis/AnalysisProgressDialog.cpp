@@ -67,8 +67,12 @@ int TAnalysisProgressDialog::exec() {
     ticker_.start(250);
     ShowTimes();
     worker_->Start();
-    CentreOnScreen(*this);
     return QDialog::exec();
+}
+
+void TAnalysisProgressDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnScreen(*this);
 }
 
 void TAnalysisProgressDialog::reject() {

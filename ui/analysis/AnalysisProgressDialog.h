@@ -37,6 +37,7 @@ class TAnalysisProgressDialog : public QDialog {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void ShowProgress(qint64 done, qint64 total);

@@ -64,7 +64,7 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     partial->setVisible(summary_.Partial());
 
     tabs_->setObjectName(QStringLiteral("ResultTabs"));
-    if (Tricks()) tabs_->addTab(MakeTableWidget(summary_, tabs_), QStringLiteral("&Make table"));
+    if (Tricks()) tabs_->addTab(MakeTablePage(), QStringLiteral("&Make table"));
     tabs_->addTab(ChartsPage(), QStringLiteral("C&harts"));
     if (Tricks()) {
         compare_ = new TComparePanel(summary_.Key, deals_, tabs_);
@@ -92,6 +92,19 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     layout->addWidget(partial);
     layout->addWidget(tabs_, 1);
     layout->addLayout(buttons);
+    resize(sizeHint().expandedTo(
+        QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 36)));
+}
+
+QWidget* TAnalysisResultsForm::MakeTablePage() {
+    auto* page = new QWidget(tabs_);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(new QLabel(
+        QStringLiteral(
+            "Mean tricks, and the share of deals (%) on which each level from 1 to 7 makes:"),
+        page));
+    layout->addWidget(MakeTableWidget(summary_, page), 1);
+    return page;
 }
 
 QWidget* TAnalysisResultsForm::ChartsPage() {

@@ -34,6 +34,7 @@ class TAnalysisResultsForm : public QDialog {
 
   private:
     bool Tricks() const { return !summary_.Tricks.empty(); }
+    QWidget* MakeTablePage();
     QWidget* ChartsPage();
     QWidget* ChartPage(QChartView* view, const QString& name, QWidget* above = nullptr);
     QWidget* PointsPage();

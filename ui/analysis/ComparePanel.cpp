@@ -25,8 +25,6 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
     const bool notrump = !strains.empty() && strains.front() == 0;
     // 4 of the first suit against 3NT when both were analysed.
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("Contract A:"), this), 0, 0);
-    grid->addWidget(new QLabel(QStringLiteral("Contract B:"), this), 1, 0);
     a_ = MakePicker(QStringLiteral("A"), suit != strains.end() ? 4 : 3,
                     suit != strains.end() ? *suit : 0);
     b_ = MakePicker(QStringLiteral("B"), notrump ? 3 : 4,
@@ -35,6 +33,10 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
                                       : strains.front());
     for (int row = 0; row < 2; ++row) {
         const TPicker& p = row == 0 ? a_ : b_;
+        auto* label = new QLabel(
+            row == 0 ? QStringLiteral("Contract &A:") : QStringLiteral("Contract &B:"), this);
+        label->setBuddy(p.Level);
+        grid->addWidget(label, row, 0);
         grid->addWidget(p.Level, row, 1);
         grid->addWidget(p.Strain, row, 2);
         grid->addWidget(new QLabel(QStringLiteral("by"), this), row, 3);
@@ -43,7 +45,9 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
     vulnerable_ = new QComboBox(this);
     vulnerable_->setObjectName(QStringLiteral("VulnerableCombo"));
     vulnerable_->addItems({QStringLiteral("Not vulnerable"), QStringLiteral("Vulnerable")});
-    grid->addWidget(new QLabel(QStringLiteral("North-South:"), this), 2, 0);
+    auto* vulnerability = new QLabel(QStringLiteral("&North-South:"), this);
+    vulnerability->setBuddy(vulnerable_);
+    grid->addWidget(vulnerability, 2, 0);
     grid->addWidget(vulnerable_, 2, 1, 1, 4);
     grid->setColumnStretch(5, 1);
     connect(vulnerable_, &QComboBox::currentIndexChanged, this, &TComparePanel::Update);

@@ -1,6 +1,6 @@
 #pragma once
 // The analysis's tables as widgets: the make table (mean tricks and the share
-// of deals on which each level makes) and the requested and delivered mix of
+// of deals on which each level makes, columns 1 to 7) and the requested and delivered mix of
 // hand types. Cells are plain text, read only.
 
 #include "AnalysisSummary.h"

@@ -5,14 +5,12 @@
 #include "AnalysisResultsForm.h"
 #include "MessageSeam.h"
 #include "TrickSolver.h"
-#include "WindowPlacement.h"
 
 namespace kv {
 
 TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types,
                                         std::int32_t seed) {
     TAnalyseDialog dialog(types, seed, parent);
-    CentreOnScreen(dialog);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     analysis::TDdsSolver solver;
     return RunAnalysisWindows(parent, dialog.Request(), solver);
