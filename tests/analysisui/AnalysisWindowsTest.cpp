@@ -79,6 +79,7 @@ TEST(AnalysisWindows, CancelKeepsThePartialResultAndSaysSo) {
     test::TGatedTrickSolver solver(10);
     solver.Allow(1);
     TAnalysisProgressDialog progress(Tricks(50), solver);
+    EXPECT_EQ(Child<QLabel>(progress, "DealsText")->text(), "0 of 50 deals");
     QTimer::singleShot(0, [&] {
         const auto release = qScopeGuard([&] { solver.Allow(-1); }); // also when an assertion fails
         auto* deals = Child<QLabel>(progress, "DealsText");
@@ -225,6 +226,8 @@ TEST_F(ResultsWindow, TabsAndMakeTable) {
     EXPECT_EQ(tabs->tabText(2), "Compare &two contracts");
     auto* table = Child<QTableWidget>(*form_, "MakeTable");
     ASSERT_EQ(table->rowCount(), 4); // NT and spades, South and the better of the two
+    EXPECT_EQ(table->horizontalHeaderItem(3)->text(), "1");
+    EXPECT_EQ(table->horizontalHeaderItem(9)->text(), "7");
     const TTrickCounts& spadesBySouth = *form_->Summary().TricksOf(1, TDeclarer::South);
     EXPECT_EQ(table->item(2, 0)->text(), "S");
     EXPECT_EQ(table->item(2, 1)->text(), "S");

@@ -57,7 +57,7 @@ TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest requ
             &TAnalysisProgressDialog::ShowProgress);
     connect(worker_.get(), &TAnalysisWorker::Finished, this, &TAnalysisProgressDialog::RunFinished);
     connect(&ticker_, &QTimer::timeout, this, &TAnalysisProgressDialog::ShowTimes);
-    ShowProgress(0, 0);
+    ShowProgress(0, analysis::DealsInShard(worker_->Request().Count, worker_->Request().Shard));
 }
 
 TAnalysisProgressDialog::~TAnalysisProgressDialog() = default;

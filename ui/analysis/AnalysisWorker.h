@@ -27,6 +27,7 @@ class TAnalysisWorker : public QObject {
     // Asks the run to stop; it stops before its next deal, keeping whole batches.
     void Cancel() { cancel_ = true; }
     bool Running() const { return thread_.joinable() && !finished_; }
+    const analysis::TAnalysisRequest& Request() const { return request_; }
 
     // Valid after Finished: the outcome and every counted deal, in order.
     const analysis::TAnalysisOutcome& Outcome() const { return outcome_; }

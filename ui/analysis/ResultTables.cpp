@@ -32,7 +32,7 @@ QTableWidget* MakeTableWidget(const TSummary& s, QWidget* parent) {
     QStringList headings{QStringLiteral("Denomination"), QStringLiteral("Declarer"),
                          QStringLiteral("Mean tricks")};
     for (int level = 1; level <= 7; ++level)
-        headings << QStringLiteral("%1 makes (%)").arg(level);
+        headings << QString::number(level);
     QTableWidget* table = Table(headings, static_cast<int>(s.Tricks.size()), parent);
     table->setObjectName(QStringLiteral("MakeTable"));
     for (int row = 0; row < table->rowCount(); ++row) {
