@@ -34,6 +34,7 @@ class TAnalysisProgressDialog : public QDialog {
     void reject() override; // cancels; the window closes when the run has stopped
 
     const TAnalysisWorker& Worker() const { return *worker_; }
+    TAnalysisWorker& Worker() { return *worker_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;

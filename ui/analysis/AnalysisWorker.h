@@ -32,6 +32,8 @@ class TAnalysisWorker : public QObject {
     // Valid after Finished: the outcome and every counted deal, in order.
     const analysis::TAnalysisOutcome& Outcome() const { return outcome_; }
     const std::vector<analysis::TDealResult>& Deals() const { return deals_; }
+    // Hands the deals over (once the run has finished), leaving none here.
+    std::vector<analysis::TDealResult> TakeDeals() { return std::move(deals_); }
 
   signals:
     void Progress(qint64 done, qint64 total);

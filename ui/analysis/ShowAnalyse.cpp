@@ -29,8 +29,8 @@ TAnalysisResultsForm* RunAnalysisWindows(QWidget* parent, const analysis::TAnaly
         warn(note);
     if (!outcome.Error.empty()) warn(outcome.Error);
     if (outcome.Summary.Deals == 0) return nullptr;
-    auto* results = new TAnalysisResultsForm(
-        outcome.Summary, std::vector<analysis::TDealResult>(progress.Worker().Deals()), parent);
+    auto* results =
+        new TAnalysisResultsForm(outcome.Summary, progress.Worker().TakeDeals(), parent);
     results->setAttribute(Qt::WA_DeleteOnClose);
     results->show();
     return results;
