@@ -23,6 +23,8 @@ inline constexpr const char* kCompareNeedsTricks =
     "Contracts can be compared only in a double-dummy analysis.";
 
 inline constexpr const char* kSolverFailed = "double-dummy analysis failed: ";
+// Follows kSolverFailed when the solver gave no or impossible trick counts.
+inline constexpr const char* kTricksMissing = "a deal came back without its tricks";
 
 // Merging summaries.
 inline constexpr const char* kNothingToMerge = "There are no summaries to merge.";

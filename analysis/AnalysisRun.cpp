@@ -1,6 +1,9 @@
 #include "AnalysisRun.h"
 
+#include "AnalysisMessages.h"
 #include "EngineMessages.h"
+
+#include <algorithm>
 
 #include <memory>
 #include <numeric>
@@ -80,12 +83,26 @@ class TRun {
     }
 
   private:
-    // Solves and counts the batch; false after a solver failure.
+    // True when the deal holds 0 to 13 tricks for every seat and denomination asked for.
+    bool Solved(const TDealResult& deal) const {
+        const auto fine = [](int tricks) { return tricks >= 0 && tricks <= 13; };
+        return std::all_of(order_.Strains.begin(), order_.Strains.end(), [&](int strain) {
+            const auto& t = deal.Tricks[static_cast<std::size_t>(strain)];
+            return (!order_.North || fine(t[0])) && (!order_.South || fine(t[1]));
+        });
+    }
+
+    // Solves and counts the batch; false after a solver failure, when nothing of it is counted.
     bool Flush() {
         try {
             solver_.Solve(batch_, order_);
         } catch (const std::runtime_error& error) {
             outcome_.Error = error.what();
+            return false;
+        }
+        if (!std::all_of(batch_.begin(), batch_.end(),
+                         [this](const TDealResult& d) { return Solved(d); })) {
+            outcome_.Error = std::string(msg::kSolverFailed) + msg::kTricksMissing;
             return false;
         }
         for (const TDealResult& deal : batch_) {

@@ -41,8 +41,8 @@ void Rate(benchmark::State& state, std::size_t deals) {
         benchmark::Counter(double(deals) * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-constexpr int kTableDeals = 80;
-constexpr int kBoardDeals = 400;
+constexpr int kTableDeals = 40;
+constexpr int kBoardDeals = 200;
 
 void FullTablesAnalysis(benchmark::State& state) {
     auto deals = Deals(kTableDeals);
@@ -117,19 +117,19 @@ void ShapeAndPointsMillion(benchmark::State& state) {
         benchmark::Counter(1e6 * double(state.iterations()), benchmark::Counter::kIsRate);
 }
 
-BENCHMARK(FullTablesAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
-BENCHMARK(FullTablesLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+BENCHMARK(FullTablesAnalysis)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(FullTablesLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(OneDeclarerOneStrainAnalysis)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(2);
-BENCHMARK(OneDeclarerOneStrainLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);
+    ->Iterations(1);
+BENCHMARK(OneDeclarerOneStrainLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 BENCHMARK(BothSeatsOneStrain)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
-    ->Iterations(2);
+    ->Iterations(1);
 BENCHMARK(ShapeAndPointsMillion)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
 } // namespace

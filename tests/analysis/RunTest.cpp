@@ -191,6 +191,36 @@ class TInTemporaryFolder {
     std::filesystem::path folder_ = std::filesystem::temp_directory_path() / "kv-analysis-dump";
 };
 
+// A solver that leaves a deal's tricks out, or gives an impossible count.
+class TCarelessSolver : public ITrickSolver {
+  public:
+    explicit TCarelessSolver(std::int8_t tricks) : tricks_(tricks) {}
+    std::size_t BatchSize(const TSolveOrder&) const override { return 5; }
+    void Solve(std::span<TDealResult> deals, const TSolveOrder&) override {
+        for (TDealResult& d : deals)
+            d.Tricks[0] = {9, 9};
+        if (++calls_ == 2) deals[3].Tricks[0][1] = tricks_;
+    }
+
+  private:
+    std::int8_t tricks_;
+    int calls_ = 0;
+};
+
+TEST(AnalysisRun, TricksLeftOutByTheSolverStopTheRun) {
+    for (const std::int8_t tricks : {-1, 14, 0, 13}) {
+        TCarelessSolver solver(tricks);
+        const TAnalysisOutcome outcome =
+            RunAnalysis(TricksRequest(20, {0}, {TDeclarer::Better}), solver, false);
+        const bool possible = tricks >= 0 && tricks <= 13;
+        EXPECT_EQ(outcome.Error,
+                  possible ? ""
+                           : "double-dummy analysis failed: a deal came back without its tricks")
+            << int(tricks);
+        EXPECT_EQ(outcome.Summary.Deals, possible ? 20 : 5) << int(tricks);
+    }
+}
+
 // A deal dds refuses (North holds twelve cards) gives dds's own message. dds
 // writes the refused deal to dump.txt in the current folder; the test keeps
 // that file out of the build tree.
