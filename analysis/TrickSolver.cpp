@@ -112,8 +112,12 @@ TSolveOrder OrderOf(const TAnalysisRequest& request) {
     return order;
 }
 
-TSolverPath TDdsSolver::PathFor(const TSolveOrder& order) {
-    return order.Seats() == 1 ? TSolverPath::Boards : TSolverPath::Tables;
+// A table solves each denomination with all four seats on lead in turn; the
+// analysis needs at most two declarers, North and South, and two single boards
+// per denomination measured faster than a filtered table, for one denomination
+// and for all five (analysis_bench: BothSeatsOneStrain, BothSeatsAllStrains).
+TSolverPath TDdsSolver::PathFor(const TSolveOrder&) {
+    return TSolverPath::Boards;
 }
 
 std::size_t TDdsSolver::BatchSize(const TSolveOrder& order) const {

@@ -35,8 +35,9 @@ class ITrickSolver {
 };
 
 // Single boards (one declarer in one denomination each, SolveAllChunksBin, the
-// binary form of SolveAllBoards) or tables (every declarer of the chosen
-// denominations, CalcAllTables with the denomination filter).
+// binary form of SolveAllBoards, which takes PBN text) or tables (all four
+// declarers of the chosen denominations, CalcAllTables with the denomination
+// filter). Auto takes single boards: see PathFor.
 enum class TSolverPath { Auto, Boards, Tables };
 
 // dds on every core, one call at a time under the process-wide solver lock.

@@ -1,8 +1,11 @@
 // Boards per second of the analysis's solver against libdds called directly on
 // the same deals in the same run: (a) full tables, (b) one declarer in one
-// denomination, and both seats in one denomination on either path. Then
-// "Shape and points" for a million deals, which needs no solver.
+// denomination (libdds through its binary and its PBN entry), and North and
+// South in one and in all denominations on either path, which decides the
+// path the analysis takes. Then "Shape and points" for a million deals, which
+// needs no solver.
 #include "AnalysisRun.h"
+#include "DealText.h"
 #include "QuietHost.h"
 #include "TrickSolver.h"
 
@@ -96,12 +99,44 @@ void OneDeclarerOneStrainLibdds(benchmark::State& state) {
     Rate(state, deals.size());
 }
 
+// The same through SolveAllBoards, which takes each deal as PBN text.
+void OneDeclarerOneStrainLibddsPbn(benchmark::State& state) {
+    const auto deals = Deals(kBoardDeals);
+    auto batch = std::make_unique<boardsPBN>();
+    auto solved = std::make_unique<solvedBoards>();
+    for (auto _ : state)
+        for (std::size_t start = 0; start < deals.size(); start += MAXNOOFBOARDS) {
+            const std::size_t n = std::min<std::size_t>(MAXNOOFBOARDS, deals.size() - start);
+            batch->noOfBoards = static_cast<int>(n);
+            for (std::size_t i = 0; i < n; ++i) {
+                const TFullDeal d = DealOf(deals[start + i]);
+                const std::string text = "N:" + HandText(d.Hands[0]) + " " + HandText(d.Hands[1]) +
+                                         " " + HandText(d.Hands[2]) + " " + HandText(d.Hands[3]);
+                batch->deals[i] = {};
+                batch->deals[i].trump = 4, batch->deals[i].first = 1;
+                text.copy(batch->deals[i].remainCards, sizeof batch->deals[i].remainCards - 1);
+                batch->target[i] = -1, batch->solutions[i] = 1, batch->mode[i] = 1;
+            }
+            SolveAllBoards(batch.get(), solved.get());
+        }
+    Rate(state, deals.size());
+}
+
 // North and South in notrump: two single boards, or one filtered table.
 void BothSeatsOneStrain(benchmark::State& state) {
     auto deals = Deals(kBoardDeals / 2);
     TDdsSolver solver(state.range(0) == 0 ? TSolverPath::Boards : TSolverPath::Tables);
     for (auto _ : state)
         solver.Solve(deals, TSolveOrder{{0}, true, true});
+    Rate(state, deals.size());
+}
+
+// North and South in every denomination: ten single boards, or one table.
+void BothSeatsAllStrains(benchmark::State& state) {
+    auto deals = Deals(kTableDeals);
+    TDdsSolver solver(state.range(0) == 0 ? TSolverPath::Boards : TSolverPath::Tables);
+    for (auto _ : state)
+        solver.Solve(deals, TSolveOrder{{0, 1, 2, 3, 4}, true, true});
     Rate(state, deals.size());
 }
 
@@ -124,7 +159,17 @@ BENCHMARK(OneDeclarerOneStrainAnalysis)
     ->UseRealTime()
     ->Iterations(1);
 BENCHMARK(OneDeclarerOneStrainLibdds)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(OneDeclarerOneStrainLibddsPbn)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
 BENCHMARK(BothSeatsOneStrain)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1);
+BENCHMARK(BothSeatsAllStrains)
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
