@@ -1,6 +1,7 @@
 #include "AboutBox.h"
 
 #include "HelpContext.h"
+#include "ProgramVersion.h"
 #include "ToolBarImages.h"
 #include "WindowPlacement.h"
 
@@ -27,21 +28,21 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel) {
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     product->setFont(bold);
     version_->setObjectName(QStringLiteral("Version"));
-    auto* credits = new QLabel(QStringLiteral("Random bridge deals that meet the hands you describe.\n"
-                                              "Written by the Morvatten programming team."));
+    auto* credits =
+        new QLabel(QStringLiteral("Random bridge deals that meet the hands you describe.\n"
+                                  "Written by the Morvatten programming team."));
     credits->setObjectName(QStringLiteral("Credits"));
-    auto* link = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(MakerPage()));
-    link->setObjectName(QStringLiteral("MakerLink"));
-    link->setOpenExternalLinks(true);
-    link->setTextInteractionFlags(Qt::TextBrowserInteraction);
-    link->setCursor(Qt::PointingHandCursor);
+    auto* license = new QLabel(LicenseLine());
+    license->setObjectName(QStringLiteral("License"));
+    for (QLabel* text : {product, version_, credits, license})
+        text->setTextFormat(Qt::PlainText);
 
     auto* grid = new QGridLayout(panel);
     grid->addWidget(icon, 0, 0, 3, 1, Qt::AlignTop);
     grid->addWidget(product, 0, 1);
     grid->addWidget(version_, 1, 1);
     grid->addWidget(credits, 2, 1);
-    grid->addWidget(link, 3, 1);
+    grid->addWidget(license, 3, 1);
     grid->setHorizontalSpacing(14);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -51,12 +52,16 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), version_(new QLabel) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TAboutBox::MakerPage() {
-    return QStringLiteral("https://www.morvatten.example/kestrovanhalme/");
+QString TAboutBox::VersionLine() {
+    return QStringLiteral("Version ") + QLatin1String(kProgramVersion);
+}
+
+QString TAboutBox::LicenseLine() {
+    return QStringLiteral("License: GPL-3.0-or-later");
 }
 
 void TAboutBox::showEvent(QShowEvent* event) {
-    version_->setText(QStringLiteral("Version 2.16"));
+    version_->setText(VersionLine());
     QDialog::showEvent(event);
     CentreOnScreen(*this);
 }

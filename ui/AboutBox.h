@@ -1,6 +1,6 @@
 #pragma once
 // The About box: the program icon, "Kestrovanhalme" in bold, the version,
-// the credits and a link to the maker's web page.
+// the credits and the licence. It links nowhere: the program has no web page.
 
 #include <QDialog>
 
@@ -13,7 +13,9 @@ class TAboutBox : public QDialog {
   public:
     explicit TAboutBox(QWidget* parent = nullptr);
 
-    static QString MakerPage();
+    // "Version " and the version the build was made from.
+    static QString VersionLine();
+    static QString LicenseLine();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -4,7 +4,8 @@ namespace kv {
 
 TBoundButton::TBoundButton(QWidget* parent) : QToolButton(parent) {
     setCheckable(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab and pressed with Space; a click leaves the focus where it is.
+    setFocusPolicy(Qt::TabFocus);
     setToolButtonStyle(Qt::ToolButtonTextOnly);
 }
 
@@ -16,6 +17,13 @@ void TBoundButton::Show(const QString& caption, int tag, bool bold) {
         face.setBold(bold);
         setFont(face);
     }
+}
+
+// A button of an exclusive group would take Tab away from its partner once it
+// had the focus (one stop per group, as for radio buttons); both bounds of a
+// row stay Tab stops.
+void TBoundButton::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
 }
 
 QSize TBoundButton::sizeHint() const {

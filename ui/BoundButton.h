@@ -1,7 +1,7 @@
 #pragma once
 // A Min or Max button of an editor row: its caption is the effective bound,
 // its tag the requested one; the caption is bold exactly when the two agree.
-// The two buttons of a row form an exclusive pressed pair.
+// The two buttons of a row form an exclusive pressed pair; Tab reaches each.
 
 #include <QToolButton>
 
@@ -18,6 +18,9 @@ class TBoundButton : public QToolButton {
     void Show(const QString& caption, int tag, bool bold);
 
     QSize sizeHint() const override;
+
+  protected:
+    void focusInEvent(QFocusEvent* event) override;
 
   private:
     int tag_ = 0;

@@ -5,11 +5,11 @@
 #include "HelpContext.h"
 #include "MessageSeam.h"
 #include "SettingsStore.h"
+#include "StatusNote.h"
 #include "TabControl.h"
 #include "TypeValidation.h"
 #include "WindowPlacement.h"
 
-#include <QLabel>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabBar>
@@ -43,6 +43,7 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     BuildMenus();
     BuildToolBar();
     BuildClientArea();
+    statusNote_ = new TStatusNote(*statusBar());
     model_.SetView(this);
 
     model_.ResetEditor();
@@ -58,21 +59,16 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
 
     ShowFrequencyTotal();
     UpdateActions();
+    // The status bar is there from the start, so that a note never resizes
+    // the window under the user.
     const int menuHeight = menuBar()->sizeHint().height();
-    setFixedSize(kClientWidth, kClientHeight + menuHeight);
+    const int statusHeight = statusBar()->sizeHint().height();
+    setFixedSize(kClientWidth, kClientHeight + menuHeight + statusHeight);
     CentreOnScreen(*this);
 }
 
 void TDefinitionForm::ShowStatus(const QString& text) {
-    // A label rather than a temporary message, so that the hints shown while
-    // the mouse passes over the toolbar do not wipe it out.
-    if (!statusLabel_) {
-        statusLabel_ = new QLabel(this);
-        statusLabel_->setObjectName(QStringLiteral("StatusLabel"));
-        statusBar()->addWidget(statusLabel_, 1);
-        setFixedSize(width(), height() + statusBar()->sizeHint().height());
-    }
-    statusLabel_->setText(text);
+    statusNote_->Show(text);
 }
 
 TDefinitionForm::~TDefinitionForm() {
@@ -109,9 +105,14 @@ void TDefinitionForm::BindPrintLibrary() {
         TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"), warning);
 }
 
+// A stored type keeps the spinner's value, which the box then shows: a box
+// left empty or at 0 never stands beside a different stored frequency.
 bool TDefinitionForm::StoreType() {
     const std::optional<std::string> failure = model_.StoreType(typeList_.at(selected_));
-    if (!failure) return true;
+    if (!failure) {
+        ShowTypeFrequency();
+        return true;
+    }
     TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
                        QString::fromStdString(ImpossibleText(*failure)));
     return false;
@@ -120,6 +121,7 @@ bool TDefinitionForm::StoreType() {
 // Shows a type in the editor; the model also marks the requested bounds.
 void TDefinitionForm::LoadType(const THandParam& type) {
     model_.LoadType(type);
+    ShowTypeFrequency();
 }
 
 void TDefinitionForm::Beep() {
@@ -142,6 +144,14 @@ void TDefinitionForm::FreqEditChange() {
         typeList_[static_cast<std::size_t>(selected_)].Frequency = freq_->TextValue();
     model_.SetFrequency(freq_->SpinnerValue());
     ShowFrequencyTotal();
+}
+
+// The editor's frequency into the box and into the selected type, whether or
+// not the box showed it already (the model reports only changes of its own
+// value, and the box may hold other text).
+void TDefinitionForm::ShowTypeFrequency() {
+    freq_->SetValue(model_.Frequency());
+    FreqEditChange();
 }
 
 void TDefinitionForm::ShowFrequencyTotal() {

@@ -23,14 +23,13 @@ class QMenu;
 class QTabBar;
 class QToolBar;
 
-class QLabel;
-
 namespace kv {
 
 class TDefinitionForm;
 class TEditorPage;
 class TFrequencyPanel;
 class TSettingsStore;
+class TStatusNote;
 class TTabControl;
 
 // The windows and services the main window opens but does not own. Each may
@@ -86,8 +85,8 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void ReplaceTypes(TTypeList types);
     // Enables the actions from the number of types and the links present.
     void UpdateActions();
-    // A message in the status bar, which appears below the client area the
-    // first time (the window grows, the client area keeps its size).
+    // A note in the status bar under the client area, until the user's next
+    // action in the window.
     void ShowStatus(const QString& text);
 
     void ShowHandsActionExecute();
@@ -120,6 +119,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void TenSymbolClick(QAction* item);
     void TabChanged(int index);
     void FreqEditChange();
+    void ShowTypeFrequency();
     void AppendTab();
     void FitTabsAfterGeneration(const TTypeList& before);
     void RunParameterLink(const std::function<void(TDefinitionForm&)>& link);
@@ -133,7 +133,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     TMainOptions options_;
     TPrintLibraryState printState_ = TPrintLibraryState::NotFound;
     int selected_ = 0;
-    QLabel* statusLabel_ = nullptr;
+    TStatusNote* statusNote_ = nullptr;
 
     TEditorPage* page_ = nullptr;
     TTabControl* tabControl_ = nullptr;

@@ -10,12 +10,18 @@
 
 namespace kv {
 
+void TFrequencyEdit::stepBy(int steps) {
+    QSpinBox::stepBy(steps);
+    emit Stepped();
+}
+
 TFrequencyPanel::TFrequencyPanel(QWidget* parent)
     : QWidget(parent), edit_(new TFrequencyEdit(this)), total_(new QLabel(this)) {
     setObjectName(QStringLiteral("FrequencyPanel"));
     SetHelpContext(this, help::Types);
     setFixedHeight(41);
-    auto* caption = new QLabel(QStringLiteral("Relative &frequency for this type:"), this);
+    // Alt+R: F opens the File menu.
+    auto* caption = new QLabel(QStringLiteral("&Relative frequency for this type:"), this);
     caption->setObjectName(QStringLiteral("FrequencyLabel"));
     caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(edit_);
@@ -30,8 +36,11 @@ TFrequencyPanel::TFrequencyPanel(QWidget* parent)
     edit_->setFixedWidth(edit_->fontMetrics().horizontalAdvance(QStringLiteral("9999")) + 30);
     total_->setObjectName(QStringLiteral("TotalLabel"));
     total_->setMinimumWidth(total_->fontMetrics().horizontalAdvance(QStringLiteral("of 7992")));
-    // The field's own signal: the spin box reports no text it cannot take as a value.
+    // The field's own signal: the spin box reports no text it cannot take as a
+    // value. Steps and the text put back on leaving the box bypass it.
     connect(edit_->lineEdit(), &QLineEdit::textChanged, this, &TFrequencyPanel::TextChanged);
+    connect(edit_, &TFrequencyEdit::Stepped, this, &TFrequencyPanel::TextChanged);
+    connect(edit_, &QAbstractSpinBox::editingFinished, this, &TFrequencyPanel::TextChanged);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 0, 8, 0);
@@ -49,7 +58,6 @@ int TFrequencyPanel::SpinnerValue() const {
 }
 
 void TFrequencyPanel::SetValue(int value) {
-    if (edit_->value() == value && TextValue() == value) return;
     edit_->setValue(value);
     edit_->lineEdit()->setText(QString::number(value));
 }

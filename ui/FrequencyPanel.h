@@ -10,11 +10,17 @@ class QLabel;
 namespace kv {
 
 // The box with its spinner; its text field is open to the panel and to tests.
+// A step (an arrow, the Up and Down keys, the wheel) rewrites the field with
+// its signals blocked, even when the value stays, so each step is reported.
 class TFrequencyEdit : public QSpinBox {
     Q_OBJECT
   public:
     using QAbstractSpinBox::lineEdit;
     using QSpinBox::QSpinBox;
+    void stepBy(int steps) override;
+
+  signals:
+    void Stepped();
 };
 
 class TFrequencyPanel : public QWidget {
@@ -26,7 +32,7 @@ class TFrequencyPanel : public QWidget {
     int TextValue() const;
     // The spinner's value: the last number in 1..999 the box held.
     int SpinnerValue() const;
-    // Puts a number in the box (LoadType, Clear); the change is reported.
+    // Puts a number in the box (LoadType, Clear); a change of the text is reported.
     void SetValue(int value);
     void ShowTotal(int total);
 
@@ -34,7 +40,8 @@ class TFrequencyPanel : public QWidget {
     QLabel* TotalLabel() const { return total_; }
 
   signals:
-    // Every change of the box's text, typed or set.
+    // Every change of the box's text: typed, set, stepped, or put back when
+    // the box is left empty or holding a number outside 1..999.
     void TextChanged();
 
   protected:

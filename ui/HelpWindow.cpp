@@ -1,12 +1,14 @@
 #include "HelpWindow.h"
 
 #include "HelpTopics.h"
+#include "WindowPlacement.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -92,6 +94,13 @@ QWidget* THelpWindow::BuildIndexTab() {
     layout->addWidget(search_);
     layout->addWidget(keywords_);
     return page;
+}
+
+void THelpWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_ || event->spontaneous()) return;
+    CentreOnScreen(*this);
+    placed_ = true;
 }
 
 void THelpWindow::ShowContents() {

@@ -27,6 +27,11 @@ class THelpWindow : public QWidget {
     QLineEdit* SearchField() const { return search_; }
     QListWidget* KeywordList() const { return keywords_; }
 
+  protected:
+    // The first time it opens, the window opens in the middle of the screen;
+    // afterwards where the user left it.
+    void showEvent(QShowEvent* event) override;
+
   private:
     QWidget* BuildContentsTab();
     QWidget* BuildIndexTab();
@@ -39,6 +44,7 @@ class THelpWindow : public QWidget {
     QLineEdit* search_ = nullptr;
     QListWidget* keywords_ = nullptr;
     QTextBrowser* browser_;
+    bool placed_ = false;
 };
 
 } // namespace kv

@@ -46,6 +46,14 @@ void TDefinitionForm::BuildActions() {
         MakeAction("AddTypeAction", QStringLiteral("Add a &Type"), QStringLiteral("Add a Type"));
     deleteType_ = MakeAction("DeleteTypeAction", QStringLiteral("&Delete Current Type"),
                              QStringLiteral("Delete Current Type"));
+    // The keys are shown beside the menu items; the platform's standard key
+    // wherever there is one (Ctrl+T adds a tab, that is a type).
+    showHands_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    printHands_->setShortcut(QKeySequence::Print);
+    clearOne_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    clearAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    addType_->setShortcut(QKeySequence::AddTab);
+    deleteType_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(showHands_, &QAction::triggered, this, &TDefinitionForm::ShowHandsActionExecute);
     connect(printHands_, &QAction::triggered, this, &TDefinitionForm::PrintHandsActionExecute);
     connect(clearOne_, &QAction::triggered, this, &TDefinitionForm::ClearOneActionExecute);
@@ -66,10 +74,9 @@ void TDefinitionForm::BuildMenus() {
     AddMenu(nullptr, "Generate1", QStringLiteral("&Generate"))
         ->addActions({showHands_, printHands_});
     BuildOptionsMenu();
-    // Adding and deleting types is reached from the toolbar; its menu stays hidden.
-    QMenu* tools = AddMenu(nullptr, "Tools1", QStringLiteral("&Tools"));
-    tools->addActions({addType_, deleteType_});
-    tools->menuAction()->setVisible(false);
+    // Adding and deleting types: shown, so that keyboard users find the two
+    // actions and their keys as they find every other.
+    AddMenu(nullptr, "Tools1", QStringLiteral("&Tools"))->addActions({addType_, deleteType_});
     BuildHelpMenu();
 }
 
@@ -90,6 +97,9 @@ void TDefinitionForm::BuildFileMenu() {
         Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
     file->addSeparator();
     QAction* exit = Item(file, "Exit1", QStringLiteral("E&xit"));
+    readParams_->setShortcut(QKeySequence::Open);
+    saveParams_->setShortcut(QKeySequence::Save);
+    exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // Quit is empty on some platforms
     connect(readParams_, &QAction::triggered, this, &TDefinitionForm::ReadParamsClick);
     connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::SaveParamsClick);
     connect(copyTo_, &QAction::triggered, this,
@@ -183,7 +193,9 @@ void TDefinitionForm::TenSymbolClick(QAction* item) {
 
 void TDefinitionForm::UpdateActions() {
     const int types = Tabs()->count();
-    clearOne_->setToolTip(types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One"));
+    const QString clearHint = types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One");
+    clearOne_->setToolTip(clearHint);
+    clearOne_->setStatusTip(clearHint);
     clearAll_->setEnabled(types > 1);
     addType_->setEnabled(types < kMaxTypes);
     deleteType_->setEnabled(types > 1);

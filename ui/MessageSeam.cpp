@@ -1,5 +1,7 @@
 #include "MessageSeam.h"
 
+#include "WindowPlacement.h"
+
 #include <QApplication>
 
 namespace kv {
@@ -31,7 +33,24 @@ QMessageBox::Icon IconOf(TMessageKind kind) {
     return QMessageBox::Information;
 }
 
+// A parent whose window is hidden would place the box over where that window
+// is not; without one, the box opens in the middle of the screen.
+QWidget* ShownParent(QWidget* parent) {
+    return parent != nullptr && parent->window()->isVisible() ? parent : nullptr;
+}
+
 } // namespace
+
+std::unique_ptr<QMessageBox> TMessageSeam::Build(QWidget* parent, TMessageKind kind,
+                                                 const QString& title, const QString& text,
+                                                 QMessageBox::StandardButtons buttons) {
+    auto box =
+        std::make_unique<QMessageBox>(IconOf(kind), title, QString(), buttons, ShownParent(parent));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(text);
+    FitTitle(*box);
+    return box;
+}
 
 void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title,
                         const QString& text) {
@@ -39,8 +58,7 @@ void TMessageSeam::Show(QWidget* parent, TMessageKind kind, const QString& title
         State().Shown.push_back({kind, title, text});
         return;
     }
-    QMessageBox box(IconOf(kind), title, text, QMessageBox::Ok, parent);
-    box.exec();
+    Build(parent, kind, title, text, QMessageBox::Ok)->exec();
 }
 
 bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString& text) {
@@ -51,8 +69,9 @@ bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString&
         State().Answers.pop_front();
         return yes;
     }
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+    return Build(parent, TMessageKind::Confirmation, title, text,
+                 QMessageBox::Yes | QMessageBox::No)
+               ->exec() == QMessageBox::Yes;
 }
 
 void TMessageSeam::Beep() {

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 class QWidget;
@@ -22,13 +23,22 @@ struct TShownMessage {
 };
 
 class TMessageSeam {
-public:
+  public:
     // A box with a single OK button.
     static void Show(QWidget* parent, TMessageKind kind, const QString& title, const QString& text);
     // A Yes/No question; true for Yes.
     static bool Confirm(QWidget* parent, const QString& title, const QString& text);
     // The system beep.
     static void Beep();
+
+    // The box that Show and Confirm run, built in this one place: its text is
+    // plain text, never markup (set names and file names come from other
+    // users' files), it is wide enough for its whole title, and it opens over
+    // its parent's window, or in the middle of the screen while that window is
+    // not shown yet.
+    static std::unique_ptr<QMessageBox> Build(QWidget* parent, TMessageKind kind,
+                                              const QString& title, const QString& text,
+                                              QMessageBox::StandardButtons buttons);
 
     // Test hooks.
     static void StartRecording();
@@ -42,7 +52,7 @@ public:
 
 // RAII for tests: records while it lives.
 class TRecordedMessages {
-public:
+  public:
     TRecordedMessages() { TMessageSeam::StartRecording(); }
     ~TRecordedMessages() { TMessageSeam::StopRecording(); }
     TRecordedMessages(const TRecordedMessages&) = delete;

@@ -52,7 +52,8 @@ void TPrintForm::BuildControls() {
     checkBox1_ = new QCheckBox(QStringLiteral("Indicate &dealer and vul."), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     checkBox1_->setProperty("HelpContext", 0);
-    doubleDummyBox_ = new QCheckBox(QStringLiteral("Show &double-dummy results"), this);
+    // Alt+O: D is the dealer box's.
+    doubleDummyBox_ = new QCheckBox(QStringLiteral("Sh&ow double-dummy results"), this);
     doubleDummyBox_->setObjectName(QStringLiteral("DoubleDummyBox"));
     doubleDummyBox_->setProperty("HelpContext", kHelpContext);
     doubleDummyBox_->setToolTip(

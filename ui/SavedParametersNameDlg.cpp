@@ -5,6 +5,7 @@
 #include "ParamSetMessages.h"
 #include "SeamWarnings.h"
 #include "SetNames.h"
+#include "WindowPlacement.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -48,6 +49,7 @@ TSavedParametersNameDlg::TSavedParametersNameDlg(std::vector<std::string> existi
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    FitTitle(*this);
 
     connect(OKBtn, &QPushButton::clicked, this, &TSavedParametersNameDlg::OKBtnClick);
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
@@ -77,6 +79,7 @@ void TSavedParametersNameDlg::OKBtnClick() {
 
 void TSavedParametersNameDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    CentreOnParent(*this);
     if (event->spontaneous()) return;
     Edit1->clear();
     Edit1->setFocus();

@@ -63,7 +63,7 @@ void TDefinitionForm::ReplaceTypes(TTypeList types) {
 
 void TDefinitionForm::ClearOneActionExecute() {
     model_.ResetEditor();
-    ShowFrequencyTotal();
+    ShowTypeFrequency();
 }
 
 void TDefinitionForm::ClearAllActionExecute() {

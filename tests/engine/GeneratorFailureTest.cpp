@@ -122,6 +122,8 @@ TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries)
         e.DealPattern(hand, 0x4333);
         ASSERT_LT(hand.HCP(), 30);
         EXPECT_EQ(e.AdjustHCP(hand, 30, 37), row.Adjusted);
-        if (row.Adjusted) EXPECT_GE(hand.HCP(), 30);
+        if (row.Adjusted) {
+            EXPECT_GE(hand.HCP(), 30);
+        }
     }
 }

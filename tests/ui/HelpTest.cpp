@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocument>
 
 using namespace kv;
 using namespace kv::test;
@@ -121,4 +122,74 @@ TEST_F(Help, F1InAnOpenMenuOpensTheHighlightedItemsTopic) {
     file->setActiveAction(Action("Synchronize1"));
     QTest::keyRelease(file, Qt::Key_F1);
     EXPECT_EQ(Page(), "synchronize.html");
+}
+
+namespace {
+
+// A page's text as the reader sees it.
+QString PageText(const char* page) {
+    QFile file(QStringLiteral(":/help/") + QLatin1String(page));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    return document.toPlainText().simplified();
+}
+
+struct TPhrase {
+    const char* Page;
+    const char* Text;
+};
+
+// What each page must tell the reader, in the program's own words.
+const TPhrase kPhrases[] = {
+    {"hands.html", "View menu of the Hands window"},
+    {"hands.html", "North, South or Both"},
+    {"hands.html", "Alternate colors"},
+    {"hands.html", "Suit rank"},
+    {"hands.html", "View > Double dummy"},
+    {"hands.html", "number of tricks that declarer takes"},
+    {"hands.html", "the par line names the contract"},
+    {"hands.html", "North dealing with nobody vulnerable"},
+    {"hands.html", "Indicate dealer and vul."},
+    {"hands.html", "Show double-dummy results"},
+    {"hands.html", "Printer Setup"},
+    {"hands.html", "Print to file"},
+    {"hands.html", "Documents folder"},
+    {"mainwindow.html", "Ctrl+T"},
+    {"mainwindow.html", "Ctrl+Del"},
+    {"mainwindow.html", "Space presses the Min or Max button"},
+    {"mainwindow.html", "Alt+R goes to the frequency box"},
+};
+
+} // namespace
+
+TEST(HelpPages, DescribeTheHandsWindowThePrintDialogAndTheKeys) {
+    for (const TPhrase& phrase : kPhrases)
+        EXPECT_TRUE(PageText(phrase.Page).contains(QLatin1String(phrase.Text)))
+            << phrase.Page << ": " << phrase.Text;
+}
+
+TEST(HelpPages, EveryKeywordAnchorIsOnItsPage) {
+    for (const THelpKeyword& keyword : HelpKeywords()) {
+        const QString target = QString::fromLatin1(keyword.Page);
+        if (!target.contains(u'#')) continue;
+        QFile file(QStringLiteral(":/help/") + target.section(u'#', 0, 0));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << keyword.Word;
+        const QString anchor = QStringLiteral("name=\"%1\"").arg(target.section(u'#', 1));
+        EXPECT_TRUE(QString::fromUtf8(file.readAll()).contains(anchor)) << keyword.Word;
+    }
+}
+
+TEST_F(Help, TheIndexFindsTheNewTopics) {
+    const std::pair<const char*, const char*> words[] = {{"Par", "hands.html"},
+                                                         {"PDF", "hands.html"},
+                                                         {"Double dummy", "hands.html"},
+                                                         {"View menu", "hands.html"},
+                                                         {"Keyboard", "mainwindow.html"}};
+    for (const auto& [word, page] : words) {
+        THelpSystem::ShowIndex();
+        QTest::keyClicks(Window().SearchField(), QString::fromLatin1(word));
+        QTest::keyClick(Window().SearchField(), Qt::Key_Return);
+        EXPECT_EQ(Page(), page) << word;
+    }
 }

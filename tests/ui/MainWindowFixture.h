@@ -6,6 +6,7 @@
 #include "EditorPage.h"
 #include "FrequencyPanel.h"
 #include "MessageSeam.h"
+#include "QtPrinters.h"
 #include "SettingsStore.h"
 
 #include <QAction>

@@ -180,7 +180,7 @@ TEST_F(PrintFormFixture, PrinterSetupTakesTheChosenOutput) {
 
 TEST_F(PrintFormFixture, DoubleDummyBoxIsOffByDefault) {
     auto* box = Find<QCheckBox>("DoubleDummyBox");
-    EXPECT_EQ(box->text(), "Show &double-dummy results");
+    EXPECT_EQ(box->text(), "Sh&ow double-dummy results"); // Alt+D is the dealer box's
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(box->isEnabled());
     EXPECT_EQ(box->property("HelpContext").toInt(), 7);

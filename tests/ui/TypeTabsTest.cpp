@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 using namespace kv;
 using namespace kv::test;
 
@@ -33,6 +35,21 @@ struct TypeTabs : MainWindowFixture {
         form->EditorPage()->Track(row)->setValue(position);
     }
     int Shown(TEditorRow row) const { return form->EditorPage()->MinBtn(row)->text().toInt(); }
+    QLineEdit* Box() const { return Freq()->Edit()->lineEdit(); }
+    QString BoxText() const { return Box()->text(); }
+    QString Total() const { return Freq()->TotalLabel()->text(); }
+    // Replaces the box's text by typing, as the user does ("" empties it).
+    void Type(const QString& text) const {
+        Box()->selectAll();
+        QTest::keyClick(Box(), Qt::Key_Backspace);
+        QTest::keyClicks(Box(), text);
+    }
+    // The window shown and active, so that focus moves as it does for the user.
+    void ShowActive() const {
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+        QApplication::setActiveWindow(form.get());
+    }
 };
 
 struct ConfusionAlert : MainWindowFixture {
@@ -67,6 +84,17 @@ TEST_F(TypeTabs, SeveralTypesEnableClearAllDeleteAndClearOne) {
     EXPECT_TRUE(Action("ClearAllAction")->isEnabled());
     EXPECT_TRUE(Action("DeleteTypeAction")->isEnabled());
     EXPECT_EQ(Action("ClearOneAction")->toolTip(), "Clear One");
+}
+
+// The hint is the tooltip on the toolbar and the status-bar text over the menu item.
+TEST_F(TypeTabs, TheClearHintInTheStatusBarFollowsTheNumberOfTypes) {
+    EXPECT_EQ(Action("ClearOneAction")->statusTip(), "Clear");
+    AddTypes(2);
+    EXPECT_EQ(Action("ClearOneAction")->statusTip(), "Clear One");
+    Trigger("DeleteTypeAction");
+    EXPECT_EQ(Action("ClearOneAction")->statusTip(), "Clear One");
+    Trigger("DeleteTypeAction");
+    EXPECT_EQ(Action("ClearOneAction")->statusTip(), "Clear");
 }
 
 TEST_F(TypeTabs, EightTypesIsTheLimit) {
@@ -156,6 +184,111 @@ TEST_F(TypeTabs, AnEmptiedBoxStoresTheSpinnersLastValue) {
     QTest::keyClick(Freq()->Edit()->lineEdit(), Qt::Key_Backspace);
     ASSERT_TRUE(form->StoreType());
     EXPECT_EQ(form->TypeList()[0].Frequency, 250);
+}
+
+// The spinner's arrows and the Up and Down keys change the box's text with the
+// field's own signal blocked; the type and the total must follow all the same.
+TEST_F(TypeTabs, SteppingTheSpinnerSetsTheFrequencyAndTheTotal) {
+    struct TStep {
+        const char* Name;
+        std::function<void(TFrequencyEdit&)> Step;
+        QString Expected;
+    };
+    const TStep steps[] = {
+        {"UpKey", [](TFrequencyEdit& e) { QTest::keyClick(&e, Qt::Key_Up); }, "101"},
+        {"DownKey", [](TFrequencyEdit& e) { QTest::keyClick(&e, Qt::Key_Down); }, "99"},
+        {"UpArrow", [](TFrequencyEdit& e) { e.stepUp(); }, "101"},
+        {"DownArrow", [](TFrequencyEdit& e) { e.stepDown(); }, "99"},
+        {"UpInAnEmptiedBoxPutsTheLastValueBack",
+         [this](TFrequencyEdit& e) {
+             Type(QString());
+             QTest::keyClick(&e, Qt::Key_Up);
+         },
+         "100"},
+    };
+    for (const TStep& step : steps) {
+        Type(QStringLiteral("100"));
+        step.Step(*Freq()->Edit());
+        EXPECT_EQ(BoxText(), step.Expected) << step.Name;
+        EXPECT_EQ(form->TypeList()[0].Frequency, step.Expected.toInt()) << step.Name;
+        EXPECT_EQ(Total(), "of " + step.Expected) << step.Name;
+    }
+}
+
+TEST_F(TypeTabs, AFrequencySetWithTheSpinnerIsKeptWhenATypeIsAdded) {
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(Freq()->Edit(), Qt::Key_Up);
+    EXPECT_EQ(Total(), "of 103");
+    AddTypes(1);
+    EXPECT_EQ(form->TypeList()[0].Frequency, 103);
+    EXPECT_EQ(BoxText(), "100");
+    EXPECT_EQ(Total(), "of 203");
+    ClickTab(0);
+    EXPECT_EQ(BoxText(), "103");
+}
+
+// Clear puts 100 into the box whatever it held, and the type takes it.
+TEST_F(TypeTabs, ClearAlwaysRefillsTheBox) {
+    for (const QString typed : {QString(), QStringLiteral("0"), QStringLiteral("250")}) {
+        Type(typed);
+        Trigger("ClearOneAction");
+        EXPECT_EQ(BoxText(), "100") << typed.toStdString();
+        EXPECT_EQ(form->TypeList()[0].Frequency, 100) << typed.toStdString();
+        EXPECT_EQ(Total(), "of 100") << typed.toStdString();
+    }
+}
+
+TEST_F(TypeTabs, AddingAfterAZeroShowsTheNewTypesFrequency) {
+    Type(QStringLiteral("0"));
+    EXPECT_EQ(Total(), "of 0");
+    AddTypes(1);
+    EXPECT_EQ(BoxText(), "100");
+    EXPECT_EQ(form->TypeList()[0].Frequency, 100) << "stored as the spinner's last value";
+    EXPECT_EQ(form->TypeList()[1].Frequency, 100);
+    EXPECT_EQ(Total(), "of 200");
+}
+
+TEST_F(TypeTabs, DeletingShowsTheFrequencyOfTheTypeNowSelected) {
+    AddTypes(1);
+    for (const QString typed : {QString(), QStringLiteral("0")}) {
+        AddTypes(1);
+        Type(typed);
+        Trigger("DeleteTypeAction");
+        EXPECT_EQ(BoxText(), "100") << typed.toStdString();
+        EXPECT_EQ(Total(), "of 200") << typed.toStdString();
+    }
+}
+
+// Every tab change shows the stored frequencies, and the total counts them.
+TEST_F(TypeTabs, TabChangesShowWhatEachTypeStored) {
+    Trigger("ClearAllAction");
+    AddTypes(1);
+    Type(QStringLiteral("50"));
+    EXPECT_EQ(Total(), "of 150");
+    ClickTab(0);
+    Type(QStringLiteral("0"));
+    EXPECT_EQ(Total(), "of 50");
+    ClickTab(1);
+    EXPECT_EQ(BoxText(), "50");
+    EXPECT_EQ(form->TypeList()[0].Frequency, 100) << "a 0 is stored as the spinner's value";
+    EXPECT_EQ(Total(), "of 150");
+    ClickTab(0);
+    EXPECT_EQ(BoxText(), "100");
+    EXPECT_EQ(Total(), "of 150");
+}
+
+// Leaving an emptied box puts the spinner's last value back into it; the type
+// and the total take that value too.
+TEST_F(TypeTabs, LeavingAnEmptiedBoxCountsTheValueItShowsAgain) {
+    ShowActive();
+    Freq()->Edit()->setFocus();
+    Type(QStringLiteral("70"));
+    Type(QString());
+    EXPECT_EQ(Total(), "of 0");
+    form->EditorPage()->Track(TEditorRow::SHCP)->setFocus();
+    EXPECT_EQ(BoxText(), "70");
+    EXPECT_EQ(form->TypeList()[0].Frequency, 70);
+    EXPECT_EQ(Total(), "of 70");
 }
 
 TEST_F(TypeTabs, LettersAndAFourthDigitAreRefusedInTheFrequencyBox) {

@@ -1,0 +1,12 @@
+#pragma once
+// GoogleTest prints Qt's strings as their text in failure messages.
+
+#include <QString>
+
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+QT_END_NAMESPACE
