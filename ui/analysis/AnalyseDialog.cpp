@@ -104,7 +104,7 @@ QGroupBox* TAnalyseDialog::StrainBox(const TTypeList& types) {
 
 void TAnalyseDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnParent(*this);
     countEdit_->setFocus(Qt::OtherFocusReason);
 }
 

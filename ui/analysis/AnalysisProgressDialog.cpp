@@ -72,7 +72,7 @@ int TAnalysisProgressDialog::exec() {
 
 void TAnalysisProgressDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    CentreOnScreen(*this);
+    CentreOnParent(*this);
 }
 
 void TAnalysisProgressDialog::reject() {

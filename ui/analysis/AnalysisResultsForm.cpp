@@ -9,6 +9,7 @@
 #include "ResultTables.h"
 #include "SeedText.h"
 #include "SummaryText.h"
+#include "WindowPlacement.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -94,6 +95,12 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     layout->addLayout(buttons);
     resize(sizeHint().expandedTo(
         QSize(fontMetrics().averageCharWidth() * 110, fontMetrics().height() * 36)));
+}
+
+void TAnalysisResultsForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!placed_) CentreOnParent(*this);
+    placed_ = true;
 }
 
 QWidget* TAnalysisResultsForm::MakeTablePage() {

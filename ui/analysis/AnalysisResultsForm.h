@@ -32,6 +32,9 @@ class TAnalysisResultsForm : public QDialog {
     // Asks for a file name and writes the chart as PNG.
     bool SaveChart(QChartView* view, const QString& title);
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     bool Tricks() const { return !summary_.Tricks.empty(); }
     QWidget* MakeTablePage();
@@ -47,6 +50,7 @@ class TAnalysisResultsForm : public QDialog {
     QChartView* tricksView_ = nullptr;
     QComboBox* chartDeclarer_ = nullptr;
     TComparePanel* compare_ = nullptr;
+    bool placed_ = false; // placed over its parent when first shown, then where the user moves it
 };
 
 } // namespace kv
