@@ -39,6 +39,7 @@ std::string CompareJson(const std::optional<TCompareSpec>& compare) {
 
 std::vector<std::string> Names(const std::vector<TDeclarer>& declarers) {
     std::vector<std::string> names;
+    names.reserve(declarers.size());
     for (TDeclarer d : declarers)
         names.push_back(DeclarerName(d));
     return names;
@@ -46,6 +47,7 @@ std::vector<std::string> Names(const std::vector<TDeclarer>& declarers) {
 
 std::vector<std::string> Names(const std::vector<int>& strains) {
     std::vector<std::string> names;
+    names.reserve(strains.size());
     for (int s : strains)
         names.push_back(StrainName(s));
     return names;
@@ -67,6 +69,7 @@ std::string TricksJson(const std::vector<TTrickCounts>& tricks) {
 
 std::vector<std::string> TypeTexts(const TTypeList& types) {
     std::vector<std::string> texts;
+    texts.reserve(types.size());
     for (const THandParam& t : types)
         texts.push_back(TypeToText(t));
     return texts;

@@ -45,7 +45,7 @@ class AnalysisCommand : public ::testing::Test {
     void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string Write(const std::string& name, const std::string& text) {
-        const std::string path = (dir_ / name).string();
+        std::string path = (dir_ / name).string();
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }

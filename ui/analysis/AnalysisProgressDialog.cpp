@@ -15,7 +15,7 @@ namespace kv {
 
 QString DurationText(qint64 milliseconds) {
     const qint64 seconds = milliseconds / 1000;
-    const QString mmss =
+    QString mmss =
         QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
     if (seconds < 3600) return mmss;
     return QStringLiteral("%1:%2")
