@@ -1,6 +1,9 @@
 #include "RecordFile.h"
 
+#include "FileReplacement.h"
+#include "LinkTarget.h"
 #include "ParamsErrors.h"
+#include "TempFiles.h"
 
 #include <cerrno>
 #include <cstring>
@@ -39,9 +42,11 @@ void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 // The file a rename must replace: the target of a symbolic link, else the name itself.
 std::filesystem::path ReplacedPath(const std::string& fileName) {
-    std::error_code ec;
-    const auto resolved = std::filesystem::canonical(fileName, ec);
-    return ec ? std::filesystem::path(fileName) : resolved;
+    try {
+        return LinkTarget(fileName);
+    } catch (const std::system_error& e) {
+        Fail(fileName, e.code().value());
+    }
 }
 
 mode_t NewFileMode() {
@@ -50,15 +55,14 @@ mode_t NewFileMode() {
     return 0666 & ~mask;
 }
 
-// A temporary file beside the replaced one, removed on destruction unless kept.
+// A temporary file beside the replaced one, removed on destruction unless kept
+// (TempFiles.h: its name, its lock, and the removal of those left by killed programs).
 class TTempFile {
   public:
     explicit TTempFile(const std::filesystem::path& beside) {
         const auto folder = beside.has_parent_path() ? beside.parent_path() : ".";
-        std::string pattern = (folder / ("." + beside.filename().string() + ".XXXXXX")).string();
-        fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-        if (fd_ < 0) throw std::system_error(errno, std::generic_category());
-        path_ = pattern;
+        RemoveStaleTempFiles(folder);
+        fd_ = MakeTempFile(folder, path_, lock_);
     }
     ~TTempFile() {
         if (fd_ >= 0) ::close(fd_);
@@ -79,6 +83,7 @@ class TTempFile {
     int fd_ = -1;
     std::string path_;
     bool kept_ = false;
+    TTempFileLock lock_;
 };
 
 // Gives the new file the permissions and owner of the file it replaces.
@@ -156,21 +161,60 @@ bool FileExists(const std::string& fileName) {
 }
 
 void ReplaceFile(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path replaced = ReplacedPath(fileName);
-    if (FileExists(replaced.string())) ::close(OpenOrFail(replaced.string(), O_WRONLY));
-    try {
-        TTempFile temp(replaced);
-        CopyAccess(temp.Fd(), replaced);
-        WriteAll(temp.Fd(), bytes);
-        if (::fsync(temp.Fd()) != 0) throw std::system_error(errno, std::generic_category());
-        temp.Close();
-        if (::rename(temp.Path().c_str(), replaced.c_str()) != 0)
-            throw std::system_error(errno, std::generic_category());
-        temp.Keep();
-    } catch (const std::system_error& e) {
-        Fail(fileName, e.code().value());
-    }
-    SyncFolder(replaced);
+    TFileReplacement replacement(fileName);
+    replacement.Write(bytes);
+    replacement.Commit();
 }
 
 } // namespace kv::detail
+
+namespace kv {
+
+struct TFileReplacement::TImpl {
+    std::string FileName;
+    std::filesystem::path Replaced;
+    std::unique_ptr<detail::TTempFile> Temp;
+};
+
+TFileReplacement::TFileReplacement(const std::string& fileName) : impl_(new TImpl) {
+    using namespace detail;
+    impl_->FileName = fileName;
+    impl_->Replaced = ReplacedPath(fileName);
+    if (FileExists(impl_->Replaced.string())) ::close(OpenOrFail(fileName, O_WRONLY));
+    try {
+        impl_->Temp = std::make_unique<TTempFile>(impl_->Replaced);
+        CopyAccess(impl_->Temp->Fd(), impl_->Replaced);
+    } catch (const std::system_error& e) {
+        detail::Fail(fileName, e.code().value());
+    }
+}
+
+TFileReplacement::~TFileReplacement() = default;
+
+void TFileReplacement::Write(std::span<const std::uint8_t> bytes) {
+    try {
+        detail::WriteAll(impl_->Temp->Fd(), bytes);
+    } catch (const std::system_error& e) {
+        detail::Fail(impl_->FileName, e.code().value());
+    }
+}
+
+void TFileReplacement::Write(std::string_view text) {
+    Write(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+}
+
+void TFileReplacement::Commit() {
+    detail::TTempFile& temp = *impl_->Temp;
+    try {
+        if (::fsync(temp.Fd()) != 0) throw std::system_error(errno, std::generic_category());
+        temp.Close();
+        if (::rename(temp.Path().c_str(), impl_->Replaced.c_str()) != 0)
+            throw std::system_error(errno, std::generic_category());
+        temp.Keep();
+    } catch (const std::system_error& e) {
+        detail::Fail(impl_->FileName, e.code().value());
+    }
+    detail::SyncFolder(impl_->Replaced);
+}
+
+} // namespace kv

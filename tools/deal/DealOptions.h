@@ -21,6 +21,8 @@ struct TDealOptions {
     std::optional<std::string> Output;
     bool List = false;
     bool DoubleDummy = false;
+    bool Help = false;    // --help: show the options and do nothing else
+    bool Version = false; // --version: show the version and do nothing else
 };
 
 struct TParseResult {
@@ -30,7 +32,8 @@ struct TParseResult {
 
 inline constexpr const char* kUsage =
     "usage: kestrovanhalme-deal [--seed HEX] [--count N] [--type TYPETEXT]... [--file FILE] "
-    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd]";
+    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd] "
+    "[--help] [--version]";
 
 inline constexpr long kMaxCount = 100000000;
 inline constexpr std::size_t kMaxTypes = 8;
