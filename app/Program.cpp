@@ -6,6 +6,7 @@
 #include "ParamSetActions.h"
 #include "PrintForm.h"
 #include "ReadFromFileForm.h"
+#include "ShowAnalyse.h"
 
 #include <QApplication>
 
@@ -39,6 +40,9 @@ TDefinitionLinks TProgram::Links() {
     links.SaveParameters = [this](TDefinitionForm&) { paramSets_->SaveCurrentParameters(); };
     links.CopyToOtherFile = [this](TDefinitionForm&) { paramSets_->CopyToOtherFile(); };
     links.CopyFromOtherFile = [this](TDefinitionForm&) { paramSets_->CopyFromOtherFile(); };
+    links.AnalyseHands = [this](TDefinitionForm& form) {
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random.RandomSeed);
+    };
     return links;
 }
 

@@ -15,10 +15,12 @@ constexpr THelpTopic kTopics[] = {
     {help::Synchronize, "synchronize.html", "Synchronizing with another player"},
     {help::Options, "options.html", "Printing options"},
     {help::ConfusionAlert, "moretypes.html", "Before you add hand types"},
+    {help::Analysis, "analysis.html", "Analysing many deals"},
 };
 
 constexpr THelpKeyword kKeywords[] = {
     {"Add a Type", "types.html#add"},
+    {"Analyse Hands", "analysis.html"},
     {"Bold numbers", "editor.html#bold"},
     {"Clear", "types.html#clear"},
     {"Clear All", "types.html#clear"},

@@ -5,6 +5,7 @@
 // open); the caller reads the request once the dialog was accepted.
 
 #include "AnalysisRequest.h"
+#include "HelpContext.h"
 
 #include <QDialog>
 
@@ -21,7 +22,7 @@ namespace kv {
 // deal's result for the comparison of contracts and the CSV export.
 inline constexpr std::int64_t kMaxWindowDeals = 1000000;
 // The help context of the analysis windows.
-inline constexpr int kAnalysisHelpContext = 11;
+inline constexpr int kAnalysisHelpContext = help::Analysis;
 
 class TAnalyseDialog : public QDialog {
     Q_OBJECT
