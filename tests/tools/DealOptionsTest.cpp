@@ -34,7 +34,8 @@ TEST(DealOptions, RejectedArguments) {
     EXPECT_EQ(Parse({"--count", "0"}).Error,
               "--count: '0' is not a whole number from 1 to 100000000");
     EXPECT_EQ(Parse({"--count"}).Error, "--count: a value is missing");
-    EXPECT_EQ(Parse({"--format", "lin"}).Error, "--format: 'lin' is neither deal nor pbn");
+    EXPECT_EQ(Parse({"--format", "lin"}).Error,
+              "--format: 'lin' is not deal, pbn, text, json or csv");
     EXPECT_EQ(Parse({"--record", "-3"}).Error, "--record: '-3' is not a record number (1 or more)");
     EXPECT_EQ(Parse({"--deals"}).Error, "--deals: unknown argument");
     EXPECT_EQ(Parse({"--set", "a", "--record", "2"}).Error,
@@ -69,4 +70,45 @@ TEST(DealOptions, ListTakesNoArgumentOfARun) {
                                                {"--dd", "--list"}})
         EXPECT_EQ(Parse(args).Error, refused) << args[0] << ' ' << args[1];
     EXPECT_EQ(Parse({"--list", "--file", "a.sav", "--output", "sets.txt"}).Error, "");
+}
+
+// What --analyse and --merge take, and the one-line refusal of each
+// combination that cannot run.
+TEST(DealOptions, AnalysisAndMergeCombinations) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        std::string Error;
+    } rows[] = {
+        {"AnalyseAlone", {"--analyse"}, ""},
+        {"AnalyseEverything",
+         {"--analyse", "--seed", "1", "--count", "5", "--declarer", "N,NS", "--strains", "NT,S",
+          "--shard", "2/3", "--format", "csv", "--output", "a.csv"},
+         ""},
+        {"ShapeOnly", {"--analyse", "--shape", "--format", "json"}, ""},
+        {"MergeTwo", {"--merge", "a.json", "b.json", "--format", "json"}, ""},
+        {"MergeWithoutFiles", {"--merge"}, "--merge: name the summary files to merge"},
+        {"MergeWithASeed",
+         {"--merge", "a.json", "--seed", "1"},
+         "--merge: the summaries hold their seed, count and types; give only the files"},
+        {"MergeAsCsv",
+         {"--merge", "a.json", "--format", "csv"},
+         "--format: merged summaries are written as text or json"},
+        {"AnalyseAndMerge", {"--analyse", "--merge", "a.json"}, "--analyse and --merge: give only one of them"},
+        {"DeclarerWithoutAnalyse",
+         {"--declarer", "N"},
+         "--shape, --declarer, --strains and --shard: only with --analyse"},
+        {"ShardWithoutAnalyse",
+         {"--shard", "1/2"},
+         "--shape, --declarer, --strains and --shard: only with --analyse"},
+        {"AnalyseWithDd", {"--analyse", "--dd"}, "--analyse: analyses the deals itself; it takes no --dd or --list"},
+        {"AnalyseAsPbn", {"--analyse", "--format", "pbn"}, "--format: an analysis is written as text, json or csv"},
+        {"DealsAsJson", {"--format", "json"}, "--format: text, json and csv are for --analyse and --merge"},
+        {"FileWithoutMerge", {"a.json"}, "a.json: unknown argument"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Parse(row.Args).Error, row.Error) << row.Name;
+    EXPECT_EQ(Parse({"--analyse"}).Options.Format, TFormat::Text) << "text unless asked";
+    EXPECT_FALSE(Parse({"--analyse"}).Options.CountGiven);
+    EXPECT_EQ(Parse({"--merge", "a", "b"}).Options.MergeFiles, (std::vector<std::string>{"a", "b"}));
 }

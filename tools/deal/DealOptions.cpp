@@ -64,6 +64,20 @@ class TParser {
             TakeFormat();
         else if (arg == "--output")
             TakeOutput();
+        else if (arg == "--analyse")
+            options_.Analyse = true;
+        else if (arg == "--shape")
+            options_.Shape = analysisOnly_ = true;
+        else if (arg == "--declarer")
+            TakeAnalysisText(arg, options_.Declarers);
+        else if (arg == "--strains")
+            TakeAnalysisText(arg, options_.Strains);
+        else if (arg == "--shard")
+            TakeAnalysisText(arg, options_.Shard);
+        else if (arg == "--merge")
+            options_.Merge = true;
+        else if (options_.Merge && !arg.starts_with("--"))
+            options_.MergeFiles.push_back(arg);
         else
             Fail(arg + ": unknown argument");
     }
@@ -82,7 +96,7 @@ class TParser {
         const auto n = WholeNumber(*text, 1, kMaxCount);
         if (!n) return Fail("--count: '" + *text + "' is not a whole number from 1 to 100000000");
         options_.Count = *n;
-        dealOnly_ = true;
+        options_.CountGiven = dealOnly_ = true;
     }
 
     // A text that is not a number where one belongs is as bad as any other.
@@ -123,13 +137,19 @@ class TParser {
     void TakeFormat() {
         const auto text = Value("--format");
         if (!text) return;
-        dealOnly_ = true;
+        dealOnly_ = formatGiven_ = true;
         if (*text == "deal")
             options_.Format = TFormat::Deal;
         else if (*text == "pbn")
             options_.Format = TFormat::Pbn;
+        else if (*text == "text")
+            options_.Format = TFormat::Text;
+        else if (*text == "json")
+            options_.Format = TFormat::Json;
+        else if (*text == "csv")
+            options_.Format = TFormat::Csv;
         else
-            Fail("--format: '" + *text + "' is neither deal nor pbn");
+            Fail("--format: '" + *text + "' is not deal, pbn, text, json or csv");
     }
 
     void TakeOutput() {
@@ -138,7 +158,42 @@ class TParser {
         if (text) options_.Output = *text;
     }
 
+    // The texts are read by the analysis, which names what is wrong with them.
+    void TakeAnalysisText(const std::string& name, std::string& into) {
+        const auto text = Value(name);
+        if (text) into = *text;
+        analysisOnly_ = true;
+    }
+
+    // What --analyse and --merge take and refuse; the format follows the mode.
+    void CheckAnalysis() {
+        const TFormat f = options_.Format;
+        const bool analysisFormat = f == TFormat::Text || f == TFormat::Json || f == TFormat::Csv;
+        const bool analysing = options_.Analyse || options_.Merge;
+        if (options_.Analyse && options_.Merge)
+            Fail("--analyse and --merge: give only one of them");
+        else if (options_.Merge && options_.MergeFiles.empty())
+            Fail("--merge: name the summary files to merge");
+        else if (options_.Merge && (options_.CountGiven || options_.Seed || analysisOnly_ ||
+                                    options_.DoubleDummy || options_.List))
+            Fail("--merge: the summaries hold their seed, count and types; give only the files");
+        else if (options_.Merge && f == TFormat::Csv)
+            Fail("--format: merged summaries are written as text or json");
+        else if (!options_.Analyse && analysisOnly_)
+            Fail("--shape, --declarer, --strains and --shard: only with --analyse");
+        else if (options_.Analyse && (options_.DoubleDummy || options_.List))
+            Fail("--analyse: analyses the deals itself; it takes no --dd or --list");
+        else if (analysing && formatGiven_ && !analysisFormat)
+            Fail("--format: an analysis is written as text, json or csv");
+        else if (!analysing && analysisFormat)
+            Fail("--format: text, json and csv are for --analyse and --merge");
+        else if (analysing && !formatGiven_)
+            options_.Format = TFormat::Text;
+    }
+
     void CheckCombinations() {
+        CheckAnalysis();
+        if (!error_.empty()) return;
         const int sources = !options_.TypeTexts.empty() + options_.SetName.has_value() +
                             options_.Record.has_value();
         if (sources > 1)
@@ -153,7 +208,9 @@ class TParser {
     std::size_t i_ = 0;
     TDealOptions options_;
     std::string error_;
-    bool dealOnly_ = false; // --seed, --count, --format or --dd given
+    bool dealOnly_ = false;     // --seed, --count, --format or --dd given
+    bool formatGiven_ = false;  // --format given
+    bool analysisOnly_ = false; // --shape, --declarer, --strains or --shard given
 };
 
 } // namespace

@@ -1,4 +1,7 @@
 // kestrovanhalme-deal: the deal engine on the command line.
+#ifdef KV_WITH_ANALYSIS
+#include "AnalyseRun.h"
+#endif
 #include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
@@ -93,6 +96,18 @@ int Deal(const TDealOptions& options) {
     return 0;
 }
 
+int Run(const TDealOptions& options) {
+    if (options.List) return ListSets(options);
+    if (!options.Analyse && !options.Merge) return Deal(options);
+#ifdef KV_WITH_ANALYSIS
+    const std::unique_ptr<TRunOutput> out = OutputOf(options);
+    return options.Analyse ? AnalyseDeals(options, *out) : MergeSummaries(options, *out);
+#else
+    std::cerr << "kestrovanhalme-deal: this build has no double-dummy solver, so no analysis\n";
+    return 1;
+#endif
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -107,7 +122,7 @@ int main(int argc, char** argv) {
         return std::cout.flush() ? 0 : 1;
     }
     try {
-        return parsed.Options.List ? ListSets(parsed.Options) : Deal(parsed.Options);
+        return Run(parsed.Options);
     } catch (const std::exception& error) {
         std::cerr << Printable(error.what()) << '\n';
         return 1;
