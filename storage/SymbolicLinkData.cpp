@@ -47,7 +47,7 @@ std::u16string Win32Form(std::u16string name) {
 
 std::optional<std::u16string> SymbolicLinkName(std::span<const std::uint8_t> data) {
     if (data.size() < kNamesAt || Little(data, kTagAt, 4) != kSymbolicLinkTag) return std::nullopt;
-    const auto print = Name(data, kPrintNameAt);
+    auto print = Name(data, kPrintNameAt);
     const auto substitute = Name(data, kSubstituteNameAt);
     if (!print || !substitute) return std::nullopt;
     if (!print->empty()) return print;
