@@ -13,9 +13,11 @@
 // otherwise. One lock serves all the files of a folder: changes take
 // milliseconds, and the short fixed name fits beside a file name of any length.
 //
-// The lock is advisory (flock on POSIX systems; LockFileEx on the same file
-// would do on Windows) and the system frees it when its holder dies, so a lock
-// file left by a killed program blocks nobody and goes at the next change.
+// The lock is advisory (flock on POSIX systems, LockFileEx on Windows) and the
+// system frees it when its holder dies, so a lock file left by a killed
+// program blocks nobody and goes at the next change.
+
+#include "NativeFile.h"
 
 #include <chrono>
 #include <filesystem>
@@ -42,8 +44,8 @@ class TFolderLock {
     TFolderLock& operator=(const TFolderLock&) = delete;
 
   private:
-    std::string path_;
-    int fd_ = -1;
+    std::filesystem::path path_;
+    TNativeFile file_;
 };
 
 } // namespace kv::detail

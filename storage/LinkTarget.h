@@ -9,8 +9,8 @@ namespace kv::detail {
 
 // The path itself when its last part is not a symbolic link; otherwise the end
 // of the chain of links, which need not exist yet (a dangling link names the
-// file to create). Throws std::system_error (ELOOP) for a chain of more than
-// 40 links, as the system does.
+// file to create). Throws std::system_error (TooManyLinksError) for a chain
+// of more than 40 links, as the system does.
 std::filesystem::path LinkTarget(const std::filesystem::path& path);
 
 // The folder that holds LinkTarget(path): where its replacement is written

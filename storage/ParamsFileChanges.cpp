@@ -26,9 +26,9 @@ constexpr const char* kNotSavedParameterFile = "Not a saved parameter file";
 detail::TFolderLock LockFor(const std::string& fileName) {
     std::filesystem::path folder;
     try {
-        folder = detail::TargetFolder(fileName);
+        folder = detail::TargetFolder(detail::PathFromUtf8(fileName));
     } catch (const std::system_error& e) {
-        throw EInOutError(fileName, e.code().value(), std::strerror(e.code().value()));
+        detail::ThrowFileError(fileName, e);
     }
     return detail::TFolderLock(folder, fileName);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cerrno>
+#include <system_error>
 
 namespace kv::win32 {
 namespace {
@@ -51,6 +52,8 @@ int ErrnoOf(DWORD code) {
         return EMFILE;
     case ERROR_FILENAME_EXCED_RANGE:
         return ENAMETOOLONG;
+    case ERROR_CANT_RESOLVE_FILENAME:
+        return ELOOP;
     default:
         return EIO;
     }
@@ -72,6 +75,10 @@ std::filesystem::path PathOf(const std::string& utf8) {
 
 EInOutError InOutError(const std::string& fileName, unsigned long win32Code) {
     return EInOutError(fileName, ErrnoOf(win32Code), Description(win32Code));
+}
+
+void ThrowLastError() {
+    throw std::system_error(static_cast<int>(GetLastError()), std::system_category());
 }
 
 } // namespace kv::win32

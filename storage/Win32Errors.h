@@ -18,4 +18,7 @@ std::filesystem::path PathOf(const std::string& utf8);
 // the nearest errno value as Code().
 EInOutError InOutError(const std::string& fileName, unsigned long win32Code);
 
+// The failure of the last Win32 call, as std::system_error of the system category.
+[[noreturn]] void ThrowLastError();
+
 } // namespace kv::win32

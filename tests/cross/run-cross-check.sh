@@ -3,16 +3,17 @@
 # wine, or natively) and compares its output byte for byte with the native
 # build's: the seed signature (also with the reference file), and runs of the
 # command-line program that read a parameter file and write deal text and a
-# PBN file. Exits 77 (reported by ctest as skipped) when this machine lacks the
+# PBN file. It also races two programs saving into one parameter file, which
+# only the folder's lock keeps from losing sets. Exits 77 (reported by ctest as skipped) when this machine lacks the
 # cross compiler or the emulator; scripts/install-deps installs both.
 #
-# usage: run-cross-check.sh NAME SOURCE_DIR BUILD_DIR NATIVE_DEAL NATIVE_SIGNATURE
+# usage: run-cross-check.sh NAME SOURCE_DIR BUILD_DIR NATIVE_DEAL NATIVE_SIGNATURE NATIVE_RACE
 #   NAME: aarch64-qemu | windows-wine | x86_64-long-double-64
 set -euo pipefail
 
 name=$1
 source=$(realpath "$2") build=$(realpath -m "$3")
-native_deal=$(realpath "$4") native_signature=$(realpath "$5")
+native_deal=$(realpath "$4") native_signature=$(realpath "$5") native_race=$(realpath "$6")
 reference=$source/tests/data/seed-signature.txt
 paramsfile=$source/tests/data/fuzz-paramsfile/free-slot.sav
 started=$SECONDS
@@ -68,17 +69,18 @@ if [ "$name" = windows-wine ]; then
   unset DISPLAY
 fi
 
-# The cross build: only the two programs, without Qt, tests or dds.
+# The cross build: only the three programs, without Qt, tests or dds.
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$source" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$source/cmake/toolchain-$toolchain.cmake" \
     -DKV_BUILD_GUI=OFF -DKV_BUILD_TESTS=OFF -DKV_BUILD_BENCH=OFF -DKV_WITH_DD=OFF >/dev/null
 fi
-cmake --build "$build" -j2 --target kestrovanhalme-deal kv-seed-signature >"$work/build.log" 2>&1 ||
+cmake --build "$build" -j2 --target kestrovanhalme-deal kv-seed-signature kv-save-race >"$work/build.log" 2>&1 ||
   { cat "$work/build.log"; exit 1; }
 built=$SECONDS
 cross_deal=$build/tools/deal/kestrovanhalme-deal$exe
 cross_signature=$build/tests/cross/kv-seed-signature$exe
+cross_race=$build/tests/cross/kv-save-race$exe
 
 failures=0
 # compare LABEL FILE_A FILE_B
@@ -118,6 +120,9 @@ for side in native cross; do
   run $side list --list --file PARAMS.SAV
   run $side missing-file --file NOSUCH.SAV --set One --count 1
   run $side pbn-new --file PARAMS.SAV --set One --seed 80000000 --count 25 --format pbn --output deals.pbn
+  # A temporary file left by a killed program goes at the next write into its
+  # folder; a file of another pattern stays.
+  touch "$work/$side/.kestrovanhalme-Ab12Zx" "$work/$side/.kestrovanhalme-Ab12Z"
   run $side pbn-replace --seed 1234ABCD --count 30 --format pbn --output deals.pbn
   undated "$work/$side/deals.pbn" >"$work/$side/deals-undated.pbn"
 done
@@ -128,6 +133,52 @@ compare "kestrovanhalme-deal missing-file message" "$work/native/missing-file.er
 compare "kestrovanhalme-deal PBN file written over an older one" \
   "$work/native/deals-undated.pbn" "$work/cross/deals-undated.pbn"
 compare "parameter file untouched" "$work/native/PARAMS.SAV" "$work/cross/PARAMS.SAV"
+for side in native cross; do
+  ls -A "$work/$side" >"$work/$side-files.txt"
+done
+compare "files left in the folder (stale temporary file removed)" \
+  "$work/native-files.txt" "$work/cross-files.txt"
+
+# race SIDE: two programs save race_count sets each into one parameter file at
+# once (SaveRace.cpp), then what they saved, what the file lists and what the
+# folder holds are summed up in race-summary.txt.
+race_count=40
+race() {
+  local side=$1 dir=$work/$1/race program=("$native_race") a=0 b=0
+  [ "$side" = cross ] && program=("${runner[@]}" "$cross_race")
+  mkdir -p "$dir"
+  cd "$dir"
+  "${program[@]}" RACE.SAV A $race_count B >A.out 2>A.err &
+  local first=$!
+  "${program[@]}" RACE.SAV B $race_count A >B.out 2>B.err || b=$?
+  wait $first || a=$?
+  {
+    echo "exit codes $a $b"
+    cat A.err B.err
+    echo "sets saved: $(cat A.out B.out | wc -l)"
+    echo "record numbers: $(cat A.out B.out | cut -d' ' -f2 | sort -u | wc -l)"
+    "$native_deal" --list --file RACE.SAV | awk -F'\t' '{print $3, $1}' | sort >listed.txt
+    cat A.out B.out | sort | cmp -s - listed.txt && echo "all listed as saved" || echo "NOT listed as saved"
+    cat A.txt B.txt
+    ls -A | tr '\n' ' '
+    echo
+  } >"$work/$side/race-summary.txt" 2>&1 || true # what went wrong shows in the comparison
+  cd "$work"
+}
+cat >"$work/race-expected.txt" <<END
+exit codes 0 0
+sets saved: $((2 * race_count))
+record numbers: $((2 * race_count))
+all listed as saved
+held by A
+held by B
+A.err A.out A.ready A.txt B.err B.out B.ready B.txt RACE.SAV listed.txt 
+END
+for side in native cross; do
+  race $side
+  compare "two programs saving into one parameter file ($side)" \
+    "$work/race-expected.txt" "$work/$side/race-summary.txt"
+done
 
 # Without dds the request for analysis is refused with its message.
 run cross dd --count 1 --dd

@@ -16,6 +16,20 @@ namespace {
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 constexpr auto kStreamDelay = std::chrono::milliseconds(250);
 
+#ifdef _WIN32
+// Windows keeps a descriptor from child programs with _O_NOINHERIT, and no
+// file there is a socket.
+constexpr int kCloseOnExec = _O_NOINHERIT;
+bool IsSocket(unsigned) {
+    return false;
+}
+#else
+constexpr int kCloseOnExec = O_CLOEXEC;
+bool IsSocket(mode_t mode) {
+    return S_ISSOCK(mode);
+}
+#endif
+
 bool WriteAll(int fd, std::string_view text) {
     while (!text.empty()) {
         const ssize_t n = ::write(fd, text.data(), text.size());
@@ -32,7 +46,7 @@ bool WriteAll(int fd, std::string_view text) {
 bool HasReader(int fd) {
     struct stat st {};
     if (::fstat(fd, &st) != 0) return true;
-    return ::isatty(fd) || S_ISFIFO(st.st_mode) || S_ISSOCK(st.st_mode);
+    return ::isatty(fd) || S_ISFIFO(st.st_mode) || IsSocket(st.st_mode);
 }
 
 // A device or pipe (/dev/stdout, a named pipe) is written as it is: there is
@@ -55,7 +69,7 @@ TRunOutput::TRunOutput(const std::string& path) : target_("'" + Printable(path) 
     buffer_.reserve(kBufferSize);
     flushed_ = Clock::now();
     if (IsDevice(path)) {
-        fd_ = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+        fd_ = ::open(path.c_str(), O_WRONLY | O_TRUNC | kCloseOnExec);
         if (fd_ < 0) Fail(std::strerror(errno));
         ownFd_ = true;
         streamed_ = HasReader(fd_);
