@@ -83,4 +83,16 @@ std::string PbnBoardGame(const TBoardDeal& board, const std::string& date,
     return text;
 }
 
+std::string PbnFileText(const std::vector<TBoardDeal>& boards, const std::string& date,
+                        const std::string& generator,
+                        const std::vector<std::optional<TDDTable>>& tables) {
+    std::string text = PbnHeader();
+    for (std::size_t i = 0; i < boards.size(); ++i) {
+        const TDDTable* table = i < tables.size() && tables[i] ? &*tables[i] : nullptr;
+        if (i > 0) text += kPbnGameSeparator;
+        text += PbnBoardGame(boards[i], date, generator, table);
+    }
+    return text;
+}
+
 } // namespace kv

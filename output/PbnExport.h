@@ -9,6 +9,7 @@
 #include "Cards.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,5 +48,12 @@ std::string PbnGeneratorValue(const std::string& programAndVersion, std::int32_t
 // for the board's dealer and vulnerability.
 std::string PbnBoardGame(const TBoardDeal& board, const std::string& date,
                          const std::string& generator, const TDDTable* table);
+
+// A whole file: the header, then the game of each board with an empty line
+// between games. `tables` is empty for a file without double-dummy tags, or
+// holds one entry per board (nothing for a board that was not analysed).
+std::string PbnFileText(const std::vector<TBoardDeal>& boards, const std::string& date,
+                        const std::string& generator,
+                        const std::vector<std::optional<TDDTable>>& tables = {});
 
 } // namespace kv

@@ -1,11 +1,14 @@
-// The hands window's work: the opening sequence, "&Next Hand", drawing the
-// shown deal, its double-dummy table, and the View menu's choices.
+// The hands window's work: the opening sequences, "&Next Hand" and
+// "&Previous Hand" over the session, drawing the shown deal with its board
+// caption, its double-dummy table, and the View menu's choices.
 #include "CardRow.h"
 #include "DoubleDummyAnalyser.h"
 #include "DoubleDummyPanel.h"
 #include "GraphicDisplayForm.h"
 #include "HandPanel.h"
+#include "HandsTable.h"
 #include "QtEngineHost.h"
+#include "SessionPbnSave.h"
 #include "UserInputBlock.h"
 
 #include <QAction>
@@ -13,7 +16,20 @@
 #include <QPushButton>
 #include <QScopeGuard>
 
+#include <algorithm>
+
 namespace kv {
+namespace {
+
+// "None", "N-S", "E-W" or "Both", as players say it.
+QString VulnerabilityCaption(const std::string& vulnerable) {
+    if (vulnerable == "NS") return QStringLiteral("N-S");
+    if (vulnerable == "EW") return QStringLiteral("E-W");
+    if (vulnerable == "All") return QStringLiteral("Both");
+    return QStringLiteral("None");
+}
+
+} // namespace
 
 bool TGraphicDisplayForm::ShowDeals(TTypeList& types) {
     if (!PrepareDeals(types)) return false;
@@ -22,27 +38,50 @@ bool TGraphicDisplayForm::ShowDeals(TTypeList& types) {
     return true;
 }
 
+// The session starts from the seed before its first deal, so that the
+// command-line program given that seed makes the same deals in the same order.
 bool TGraphicDisplayForm::PrepareDeals(TTypeList& types) {
     if (generating_ || host_.Generating()) return false;
     types_ = &types;
     const TUserInputBlock block; // the main window waits while the two deals are made
-    if (!Generate()) return false;
-    engine_.ShownDeal.North.Assign(engine_.NorthHand);
-    engine_.ShownDeal.South.Assign(engine_.SouthHand);
-    shownEastWest_ = {engine_.EastHand, engine_.WestHand};
-    dealShown_ = true;
+    session_.StartDealt(engine_.Random.RandomSeed);
     nextDealt_ = false;
-    ShowHands();
-    AnalyseShownDeal();
+    if (!Generate()) return false;
+    session_.Append(EngineDeal());
+    ShowBoard();
     if (!Generate()) return false;
     KeepAsNextDeal();
     return true;
 }
 
+bool TGraphicDisplayForm::ShowImported(std::vector<TBoardDeal> boards, const QString& source) {
+    if (!PrepareImported(std::move(boards), source)) return false;
+    CentreOnScreen();
+    exec();
+    return true;
+}
+
+bool TGraphicDisplayForm::PrepareImported(std::vector<TBoardDeal> boards, const QString& source) {
+    if (generating_ || host_.Generating() || boards.empty()) return false;
+    types_ = nullptr;
+    nextDealt_ = false;
+    session_.StartImported(std::move(boards), source.toStdString());
+    ShowBoard();
+    return true;
+}
+
 bool TGraphicDisplayForm::Generate() {
     generating_ = true;
-    const auto done = qScopeGuard([this] { generating_ = false; });
+    UpdateButtons();
+    const auto done = qScopeGuard([this] {
+        generating_ = false;
+        UpdateButtons();
+    });
     return host_.Generate(engine_, *types_);
+}
+
+TFullDeal TGraphicDisplayForm::EngineDeal() const {
+    return TFullDeal{{engine_.NorthHand, engine_.EastHand, engine_.SouthHand, engine_.WestHand}};
 }
 
 void TGraphicDisplayForm::KeepAsNextDeal() {
@@ -63,46 +102,124 @@ TFullDeal TGraphicDisplayForm::NextFullDeal() const {
         {engine_.NextDeal.North, nextEastWest_.East, engine_.NextDeal.South, nextEastWest_.West}};
 }
 
+// Forward over the deals already shown without dealing; at the end of a
+// dealt session, the deal made in advance.
+void TGraphicDisplayForm::NextHandBtnClick() {
+    if (generating_) return;
+    if (session_.Forward()) {
+        ShowBoard();
+        return;
+    }
+    if (session_.Dealt() && types_ != nullptr) DealNextHand();
+}
+
+// Back over the deals already shown: never deals, never draws a random number.
+void TGraphicDisplayForm::PreviousHandBtnClick() {
+    if (session_.Back()) ShowBoard();
+}
+
 // Shows the deal made in advance at once, then deals the following one. On
 // failure the generator has said why (and may have closed this window);
-// ShownDeal and NextDeal then hold the same deal.
-void TGraphicDisplayForm::NextHandBtnClick() {
-    if (generating_ || types_ == nullptr) return;
-    engine_.ShownDeal.North.Assign(engine_.NextDeal.North);
-    engine_.ShownDeal.South.Assign(engine_.NextDeal.South);
-    shownEastWest_ = nextEastWest_;
-    ShowHands();
-    AnalyseShownDeal();
+// ShownDeal and NextDeal then hold the same deal, and the next press deals
+// anew instead of showing that deal a second time.
+void TGraphicDisplayForm::DealNextHand() {
     nextHandBtn_->setText(QStringLiteral("Calculating..."));
-    nextHandBtn_->setEnabled(false);
+    const auto restore = qScopeGuard([this] {
+        nextHandBtn_->setText(QStringLiteral("&Next Hand"));
+        UpdateButtons();
+        if (isVisible()) nextHandBtn_->setFocus();
+        if (closeWaiting_) {
+            closeWaiting_ = false;
+            QDialog::reject();
+        }
+    });
+    if (!nextDealt_) {
+        if (!Generate()) return;
+        KeepAsNextDeal();
+    }
+    session_.Append(NextFullDeal());
+    nextDealt_ = false;
+    ShowBoard();
     if (Generate()) KeepAsNextDeal();
-    nextHandBtn_->setText(QStringLiteral("&Next Hand"));
-    nextHandBtn_->setEnabled(true);
-    if (isVisible()) nextHandBtn_->setFocus();
-    if (closeWaiting_) {
-        closeWaiting_ = false;
-        QDialog::reject();
+}
+
+void TGraphicDisplayForm::ShowBoard() {
+    const TBoardDeal& board = session_.Current();
+    engine_.ShownDeal.North.Assign(board.Deal.Hands[0]);
+    engine_.ShownDeal.South.Assign(board.Deal.Hands[2]);
+    shownEastWest_ = {board.Deal.Hands[1], board.Deal.Hands[3]};
+    dealShown_ = true;
+    ShowHands();
+    ShowBoardCaption();
+    UpdateButtons();
+    AnalyseShownDeal();
+    AnalyseNextDeal();
+}
+
+void TGraphicDisplayForm::ShowBoardCaption() {
+    if (session_.Empty()) {
+        table_->SetCaption({}, {});
+        return;
+    }
+    const TBoardDeal& board = session_.Current();
+    table_->SetCaption(QStringLiteral("Board %1").arg(board.Board),
+                       QStringLiteral("Dealer %1, Vul %2")
+                           .arg(QChar::fromLatin1(SeatLetter(board.Dealer)))
+                           .arg(VulnerabilityCaption(board.Vulnerable)));
+}
+
+void TGraphicDisplayForm::UpdateButtons() {
+    previousHandBtn_->setEnabled(!session_.AtFirst());
+    const bool canDeal = session_.Dealt() && types_ != nullptr;
+    nextHandBtn_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
+    printHands1_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
+    saveAsPbn1_->setEnabled(!session_.Empty());
+}
+
+// Every row is drawn, the hidden ones too; a hand the board does not give is
+// shown as unknown.
+void TGraphicDisplayForm::ShowHands() {
+    const TFullDeal deal = ShownFullDeal();
+    const bool known = !session_.Empty() && dealShown_;
+    for (int seat = 0; seat < 4; ++seat) {
+        TCardRowView* view = table_->Panel(seat)->View();
+        if (known && !session_.Current().Known[static_cast<std::size_t>(seat)])
+            view->ShowUnknown();
+        else
+            view->DrawRow(
+                CardRow(deal.Hands[static_cast<std::size_t>(seat)], options_.SortSuitsByRank),
+                images_);
     }
 }
 
-void TGraphicDisplayForm::ShowHands() {
-    const std::vector<int> south = CardRow(engine_.ShownDeal.South, options_.SortSuitsByRank);
-    const std::vector<int> north = CardRow(engine_.ShownDeal.North, options_.SortSuitsByRank);
-    southPanel_->View()->Clear();
-    northPanel_->View()->Clear();
-    southPanel_->View()->DrawRow(south, images_);
-    northPanel_->View()->DrawRow(north, images_);
+THandToView TGraphicDisplayForm::TickedView() const {
+    if (north1_->isChecked()) return THandToView::North;
+    if (south1_->isChecked()) return THandToView::South;
+    if (all1_->isChecked()) return THandToView::All;
+    return THandToView::Both;
 }
 
+// The window takes the view's size at the zoom the user chose, smaller when
+// the screen cannot hold it, and can be made as small as the view at the
+// smallest zoom. The panels are placed at once, also while the window is hidden.
 void TGraphicDisplayForm::ApplyHandView() {
-    const bool south = !north1_->isChecked();
-    const bool north = !south1_->isChecked();
-    southPanel_->setHidden(!south);
-    northPanel_->setHidden(!north);
-    doubleDummyPanel_->setHidden(!options_.DoubleDummy);
-    client_->setFixedHeight(kControlPanelHeight + (south && north ? 2 : 1) * kHandPanelHeight +
-                            (options_.DoubleDummy ? kDoubleDummyPanelHeight : 0));
+    fitting_ = true; // a new minimum size may resize the window too
+    const auto fitted = qScopeGuard([this] { fitting_ = false; });
+    table_->SetView(TickedView(), options_.DoubleDummy);
+    const double zoom = FittingZoom(zoom_);
+    table_->SetPreferredZoom(zoom);
+    const QSize natural = table_->NaturalSize();
+    const QSize smallest = table_->minimumSizeHint();
+    const int minWidth = std::max(smallest.width(), controlPanel_->minimumSizeHint().width());
+    setMinimumSize(minWidth, smallest.height() + kControlPanelHeight + MenuBarHeight(minWidth));
+    const int width = Zoomed(natural.width(), zoom);
+    const int height = Zoomed(natural.height(), zoom) + kControlPanelHeight;
+    resize(width, height + MenuBarHeight(width));
+    layout()->invalidate();
     layout()->activate();
+    client_->layout()->invalidate();
+    client_->layout()->activate();
+    table_->Arrange();
 }
 
 void TGraphicDisplayForm::TickHandItem() {
@@ -116,14 +233,15 @@ void TGraphicDisplayForm::TickHandItem() {
     case THandToView::Both:
         both1_->setChecked(true);
         break;
+    case THandToView::All:
+        all1_->setChecked(true);
+        break;
     }
 }
 
-void TGraphicDisplayForm::HandItemClick(QAction* item) {
+void TGraphicDisplayForm::HandItemClick(QAction*) {
     ApplyHandView();
-    options_.HandToView = item == north1_   ? THandToView::North
-                          : item == south1_ ? THandToView::South
-                                            : THandToView::Both;
+    options_.HandToView = TickedView();
     emit ViewOptionsChanged(options_);
 }
 
@@ -158,27 +276,58 @@ void TGraphicDisplayForm::DoubleDummyItemClick(bool checked) {
     emit ViewOptionsChanged(options_);
 }
 
+// The par is the par of the board's own dealer and vulnerability.
 void TGraphicDisplayForm::AnalyseShownDeal() {
     if (!options_.DoubleDummy) return;
-    if (!dealShown_) {
-        doubleDummyPanel_->ShowNothing();
+    TDoubleDummyPanel* panel = table_->DoubleDummy();
+    if (!dealShown_ || session_.Empty()) {
+        panel->ShowNothing();
         return;
     }
-    const std::optional<TDDAnalysis> known = analyser_->Request(ShownFullDeal());
+    const TBoardDeal& board = session_.Current();
+    if (!board.Complete()) {
+        panel->ShowIncomplete();
+        return;
+    }
+    const std::optional<TDDAnalysis> known =
+        analyser_->Request({ShownFullDeal(), static_cast<int>(board.Dealer), board.Vulnerable});
     awaited_ = analyser_->Generation();
     if (known)
-        doubleDummyPanel_->ShowAnalysis(*known);
+        panel->ShowAnalysis(*known);
     else
-        doubleDummyPanel_->ShowAnalysing();
+        panel->ShowAnalysing();
 }
 
+// The deal "&Next Hand" would show: the next kept board, or at the end the
+// deal made in advance as the board after the last.
 void TGraphicDisplayForm::AnalyseNextDeal() {
-    if (options_.DoubleDummy && nextDealt_) analyser_->Prefetch(NextFullDeal());
+    if (!options_.DoubleDummy || session_.Empty()) return;
+    if (!session_.AtLast()) {
+        const TBoardDeal& next = session_.Boards()[session_.CurrentIndex() + 1];
+        if (next.Complete())
+            analyser_->Prefetch({next.Deal, static_cast<int>(next.Dealer), next.Vulnerable});
+        return;
+    }
+    if (!nextDealt_) return;
+    const int number = static_cast<int>(session_.Count()) + 1;
+    analyser_->Prefetch(
+        {NextFullDeal(), static_cast<int>(BoardDealer(number)), BoardVulnerability(number)});
 }
 
 // Only the answer to the latest request for the shown deal is shown.
 void TGraphicDisplayForm::AnalysisReady(quint64 generation, const TDDAnalysis& analysis) {
-    if (generation == awaited_ && options_.DoubleDummy) doubleDummyPanel_->ShowAnalysis(analysis);
+    if (generation == awaited_ && options_.DoubleDummy)
+        table_->DoubleDummy()->ShowAnalysis(analysis);
+}
+
+void TGraphicDisplayForm::PrintHandsClick() {
+    if (session_.Empty() || !links_.PrintSession || generating_) return;
+    links_.PrintSession(this, session_);
+}
+
+void TGraphicDisplayForm::SaveAsPbnClick() {
+    if (session_.Empty() || generating_) return;
+    SaveSessionAsPbn(this, session_, options_.DoubleDummy);
 }
 
 } // namespace kv
