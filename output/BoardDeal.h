@@ -28,4 +28,12 @@ inline TBoardDeal RotationBoard(const TFullDeal& deal, int board) {
     return TBoardDeal{board, BoardDealer(board), BoardVulnerability(board), deal};
 }
 
+// The vulnerability as a number: 0 "None", 1 "NS", 2 "EW", 3 "All".
+inline int VulnerabilityIndex(const std::string& vulnerable) {
+    if (vulnerable == "NS") return 1;
+    if (vulnerable == "EW") return 2;
+    if (vulnerable == "All") return 3;
+    return 0;
+}
+
 } // namespace kv

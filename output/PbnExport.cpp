@@ -60,6 +60,10 @@ std::string PbnDealValue(const TBoardDeal& board, TSeat first) {
     return value;
 }
 
+std::string BoardDealText(const TBoardDeal& board) {
+    return "[Deal \"" + PbnDealValue(board, TSeat::North) + "\"]";
+}
+
 std::string PbnGame(const TPbnGame& game, const std::string& date) {
     std::string text = MandatoryTags(BoardOf(game), date);
     for (const auto& [name, value] : game.ExtraTags)

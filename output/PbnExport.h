@@ -38,6 +38,10 @@ std::string PbnDealValue(const TPbnGame& game, TSeat first);
 // The same for a board; a hand the board does not give is written "-".
 std::string PbnDealValue(const TBoardDeal& board, TSeat first);
 
+// The deal text of a board, North first: [Deal "N:<n> <e> <s> <w>"], "-"
+// for a hand it does not give.
+std::string BoardDealText(const TBoardDeal& board);
+
 // The Generator tag's value: the program with its version, and the seed
 // before the first deal: "Kestrovanhalme 2.16, seed 0000ABCD".
 std::string PbnGeneratorValue(const std::string& programAndVersion, std::int32_t seed);

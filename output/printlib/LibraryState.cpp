@@ -113,7 +113,10 @@ int TLibraryState::ClearDeals() {
     deals_.clear();
     analyses_.clear();
     doubleDummy_ = false;
-    if (!job_) return KV_ZUZIROR_OK;
+    if (!job_) {
+        lastOutput_.clear(); // a run that printed nothing wrote no file
+        return KV_ZUZIROR_OK;
+    }
     const bool finished = job_->Finish();
     lastOutput_ = job_->PdfFile();
     job_.reset();

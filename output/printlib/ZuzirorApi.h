@@ -79,9 +79,9 @@ KV_ZUZIROR_API int ClearDeals(void);
 KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int pageWidth,
                              int pageHeight, bool landscape);
 
-/* Optional: the PDF file written by the last finished document, as UTF-8,
- * zero-terminated and cut to `size` bytes; the empty string when it went to
- * a printer. Returns the full length of the name. */
+/* Optional: the PDF file written by the last run (up to its ClearDeals), as
+ * UTF-8, zero-terminated and cut to `size` bytes; the empty string when it
+ * went to a printer or printed nothing. Returns the full length of the name. */
 KV_ZUZIROR_API int LastOutputFile(char* buffer, int size);
 
 /* Optional: on non-zero asks for the double-dummy results of the held deals
