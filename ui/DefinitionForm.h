@@ -48,6 +48,8 @@ struct TDefinitionLinks {
     std::function<void(TDefinitionForm&)> SaveParameters;
     std::function<void(TDefinitionForm&)> CopyToOtherFile;
     std::function<void(TDefinitionForm&)> CopyFromOtherFile;
+    // Reads the boards of a PBN file and shows them in the hands window.
+    std::function<void(TDefinitionForm&)> OpenDeals;
 };
 
 class TDefinitionForm : public QMainWindow, private IEditorView {
@@ -98,6 +100,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void Synchronize1Click();
     void ReadParamsClick();
     void SaveParamsClick();
+    void OpenDealsClick();
 
   private:
     // IEditorView
@@ -149,6 +152,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     QAction* saveParams_ = nullptr;
     QAction* copyTo_ = nullptr;
     QAction* copyFrom_ = nullptr;
+    QAction* openDeals_ = nullptr;
     QAction* tenT_ = nullptr;
     QAction* ten10_ = nullptr;
     QAction* colorPrinting_ = nullptr;

@@ -8,6 +8,7 @@
 #include "MessageSeam.h"
 #include "RunTool.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -202,4 +203,34 @@ TEST(HandsSession, AfterAFailedDealTheNextPressDealsANewBoard) {
         EXPECT_EQ(TextOf(w.Form->Session().Boards()[k].Deal), tool[k]) << k;
     EXPECT_EQ(TextOf(w.Form->ShownFullDeal()), tool[2]);
     EXPECT_EQ(TextOf(w.Form->NextFullDeal()), tool[3]);
+}
+
+TEST(HandsSession, PrintTheseHandsHandsTheWholeSessionToThePrintDialog) {
+    THandsWindow w;
+    auto* print = w.Find<QAction>("PrintTheseHands1");
+    ASSERT_NE(print, nullptr);
+    EXPECT_EQ(print->text(), "&Print These Hands...");
+    EXPECT_FALSE(print->isEnabled()) << "no print dialog to open";
+    std::vector<std::vector<int>> printed;
+    QWidget* parent = nullptr;
+    w.Form->SetLinks({[&](QWidget* p, const TDealSession& session) {
+        parent = p;
+        std::vector<int> numbers;
+        for (const TBoardDeal& board : session.Boards())
+            numbers.push_back(board.Board);
+        printed.push_back(numbers);
+    }});
+    EXPECT_FALSE(print->isEnabled()) << "no deal yet";
+    TTypeList types(1);
+    ASSERT_TRUE(w.Form->PrepareDeals(types));
+    w.Form->show();
+    QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
+    QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
+    QTest::mouseClick(Button(w, "PreviousHandBtn"), Qt::LeftButton);
+    const std::uint64_t draws = w.Engine.Random.Draws();
+    ASSERT_TRUE(print->isEnabled());
+    print->trigger();
+    EXPECT_EQ(printed, (std::vector<std::vector<int>>{{1, 2, 3}}));
+    EXPECT_EQ(parent, w.Form.get());
+    EXPECT_EQ(w.Engine.Random.Draws(), draws);
 }
