@@ -85,6 +85,9 @@ void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
                        [&form](const QString& text) { form.ShowStatus(text); }, std::move(boards)},
                       parent);
     dialog.exec();
+    // The window under the dialog takes the keys again, also where the
+    // window manager leaves that to the program.
+    if (parent != nullptr && parent->isVisible()) parent->activateWindow();
 }
 
 // Created hidden and kept; building the card images seeds the random source

@@ -1,6 +1,7 @@
 #include "AnalysisProgress.h"
 
 #include "UserInputBlock.h"
+#include "WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
@@ -28,6 +29,7 @@ TAnalysisProgress::TAnalysisProgress(QWidget* parent, int total)
                                                 QStringLiteral("&Cancel"), 0, total, parent);
     dialog_->setObjectName(QStringLiteral("AnalysisProgress"));
     dialog_->setWindowTitle(QStringLiteral("Double dummy"));
+    dialog_->setMinimumWidth(TitleFitWidth(*dialog_, dialog_->windowTitle()));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(kShowAfterMs);
     dialog_->setAutoClose(false);

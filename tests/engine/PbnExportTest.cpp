@@ -1,24 +1,22 @@
 // PBN export: header, tag order, the duplicate rotation and the dealer-first Deal tag.
-#include "BoardRotation.h"
 #include "PbnExport.h"
+#include "BoardRotation.h"
 
 #include <gtest/gtest.h>
 
 using namespace kv;
 
-TEST(BoardRotation, DealerAndVulnerabilityOfBoardsOneToSeventeen)
-{
+TEST(BoardRotation, DealerAndVulnerabilityOfBoardsOneToSeventeen) {
     const char* dealers = "NESWNESWNESWNESWN";
-    const char* vul[] = {"None", "NS", "EW", "All", "NS", "EW", "All", "None", "EW",
-                         "All", "None", "NS", "All", "None", "NS", "EW", "None"};
+    const char* vul[] = {"None", "NS",   "EW", "All", "NS",   "EW", "All", "None", "EW",
+                         "All",  "None", "NS", "All", "None", "NS", "EW",  "None"};
     for (int board = 1; board <= 17; ++board) {
         EXPECT_EQ(SeatLetter(BoardDealer(board)), dealers[board - 1]) << board;
         EXPECT_EQ(BoardVulnerability(board), vul[board - 1]) << board;
     }
 }
 
-TEST(PbnExport, GameHasTheMandatoryTagsInOrderWithCrLf)
-{
+TEST(PbnExport, GameHasTheMandatoryTagsInOrderWithCrLf) {
     TPbnGame game;
     game.Board = 2;
     game.North.Spades.Fill();
@@ -32,29 +30,28 @@ TEST(PbnExport, GameHasTheMandatoryTagsInOrderWithCrLf)
               "[West \"\"]\r\n[North \"\"]\r\n[East \"\"]\r\n[South \"\"]\r\n[Dealer \"E\"]\r\n"
               "[Vulnerable \"NS\"]\r\n"
               "[Deal \"E:.AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432 AKQJT98765432...\"]\r\n"
-              "[Scoring \"\"]\r\n[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n[Generator \"x\"]\r\n");
+              "[Scoring \"\"]\r\n[Declarer \"\"]\r\n[Contract \"\"]\r\n[Result \"\"]\r\n[Generator "
+              "\"x\"]\r\n");
     EXPECT_EQ(PbnHeader(), "% PBN 2.1\r\n% EXPORT\r\n");
 }
 
 namespace {
 
 // North holds the spades, East the hearts, South the diamonds, West the clubs.
-TFullDeal SuitPerSeat()
-{
+TFullDeal SuitPerSeat() {
     TFullDeal deal;
-    for (int seat = 0; seat < 4; ++seat) deal.Hands[static_cast<std::size_t>(seat)].Suit(seat).Fill();
+    for (int seat = 0; seat < 4; ++seat)
+        deal.Hands[static_cast<std::size_t>(seat)].Suit(seat).Fill();
     return deal;
 }
 
-std::string TagLine(const std::string& name, const std::string& value)
-{
+std::string TagLine(const std::string& name, const std::string& value) {
     return "[" + name + " \"" + value + "\"]\r\n";
 }
 
 } // namespace
 
-TEST(PbnExport, BoardGameKeepsTheBoardsOwnDealerAndVulnerability)
-{
+TEST(PbnExport, BoardGameKeepsTheBoardsOwnDealerAndVulnerability) {
     TBoardDeal board = RotationBoard(SuitPerSeat(), 1);
     board.Dealer = TSeat::West;
     board.Vulnerable = "EW";
@@ -69,8 +66,7 @@ TEST(PbnExport, BoardGameKeepsTheBoardsOwnDealerAndVulnerability)
     EXPECT_EQ(text.find("DoubleDummyTricks"), std::string::npos);
 }
 
-TEST(PbnExport, BoardGameWritesAHandItDoesNotKnowAsADash)
-{
+TEST(PbnExport, BoardGameWritesAHandItDoesNotKnowAsADash) {
     TBoardDeal board = RotationBoard(SuitPerSeat(), 3);
     board.Known = {true, false, true, false};
     board.Deal.Hands[1] = tHand();
@@ -78,8 +74,7 @@ TEST(PbnExport, BoardGameWritesAHandItDoesNotKnowAsADash)
     EXPECT_EQ(PbnDealValue(board, TSeat::South), "S:..AKQJT98765432. - AKQJT98765432... -");
 }
 
-TEST(PbnExport, RotationBoardGameIsTheGameOfTheSameBoard)
-{
+TEST(PbnExport, RotationBoardGameIsTheGameOfTheSameBoard) {
     TPbnGame game;
     game.Board = 6;
     game.North.Spades.Fill();
@@ -92,12 +87,12 @@ TEST(PbnExport, RotationBoardGameIsTheGameOfTheSameBoard)
               PbnGame(game, "2026.12.07"));
 }
 
-TEST(PbnExport, DoubleDummyTagsFollowTheGeneratorWithTheParOfTheBoardsDealerAndVulnerability)
-{
+TEST(PbnExport, DoubleDummyTagsFollowTheGeneratorWithTheParOfTheBoardsDealerAndVulnerability) {
     // North-South make ten tricks in spades, East-West eight in hearts, so
     // who deals and who is vulnerable decide the par.
     TDDTable table;
-    for (auto& strain : table.Tricks) strain = {6, 6, 7, 7};
+    for (auto& strain : table.Tricks)
+        strain = {6, 6, 7, 7};
     table.Tricks[1] = {10, 10, 3, 3};
     table.Tricks[2] = {5, 5, 8, 8};
     TBoardDeal board = RotationBoard(SuitPerSeat(), 1);
