@@ -195,19 +195,22 @@ TEST(AnalysisProgress, CountsTheBoardsAndStopsAtCancel) {
     parent.show();
     std::vector<QString> texts;
     bool cancelled = false;
-    // Lets one deal through at a time and cancels while the third is solved.
+    int let = 0; // deals let through so far
+    // Lets one deal through each time the window shows it is the one being
+    // solved, and cancels while the third is solved.
     std::function<void()> step = [&] {
         auto* progress = parent.findChild<QProgressDialog*>("AnalysisProgress");
         if (progress == nullptr) return QTimer::singleShot(5, step);
         const QString text = progress->labelText();
         if (texts.empty() || texts.back() != text) texts.push_back(text);
-        if (gate.Solved() < 2) {
-            if (gate.Started() == gate.Solved() + 1 &&
-                text == AnalysisProgressText(gate.Solved(), 4))
+        if (let < 2) {
+            if (let == gate.Solved() && text == AnalysisProgressText(let, 4)) {
                 gate.Allow(1);
+                ++let;
+            }
             return QTimer::singleShot(5, step);
         }
-        if (texts.back() != AnalysisProgressText(2, 4)) return QTimer::singleShot(5, step);
+        if (text != AnalysisProgressText(2, 4)) return QTimer::singleShot(5, step);
         progress->cancel();
         cancelled = true;
         gate.Allow(-1);
