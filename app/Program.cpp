@@ -7,6 +7,7 @@
 #include "ParamSetActions.h"
 #include "PrintForm.h"
 #include "ReadFromFileForm.h"
+#include "ShowAnalyse.h"
 
 #include <QApplication>
 
@@ -44,6 +45,9 @@ TDefinitionLinks TProgram::Links() {
     links.CopyFromOtherFile = [this](TDefinitionForm&) { paramSets_->CopyFromOtherFile(); };
     links.OpenDeals = [this](TDefinitionForm& form) {
         if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
+    };
+    links.AnalyseHands = [this](TDefinitionForm& form) {
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random.RandomSeed);
     };
     return links;
 }

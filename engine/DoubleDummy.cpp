@@ -1,8 +1,8 @@
+// Double-dummy analysis through the dds solver.
 #include "DoubleDummy.h"
 
 #include <dds/dll.h>
 
-#include <cctype>
 #include <memory>
 #include <mutex>
 #include <stdexcept>
@@ -11,40 +11,36 @@ namespace kv {
 namespace {
 
 // The solver keeps global state: one analysis at a time, from any thread.
-std::mutex& SolverLock()
-{
+std::mutex& SolverLock() {
     static std::mutex lock;
     return lock;
 }
 
-void InitSolver()
-{
+void InitSolver() {
     static std::once_flag once;
     std::call_once(once, [] { SetMaxThreads(0); });
 }
 
-void Check(int code)
-{
+void Check(int code) {
     if (code == RETURN_NO_FAULT) return;
     char text[80] = {};
     ErrorMessage(code, text);
     throw std::runtime_error(std::string("double-dummy analysis failed: ") + text);
 }
 
-ddTableDeal ToSolver(const TFullDeal& deal)
-{
+ddTableDeal ToSolver(const TFullDeal& deal) {
     ddTableDeal out{};
     for (int seat = 0; seat < 4; ++seat)
         for (int suit = 0; suit < 4; ++suit) {
             const tSuit& s = deal.Hands[static_cast<std::size_t>(seat)].Suit(suit);
-            for (int i = 1; i <= s.Count; ++i) out.cards[seat][suit] |= 1u << s.Card(i);
+            for (int i = 1; i <= s.Count; ++i)
+                out.cards[seat][suit] |= 1u << s.Card(i);
         }
     return out;
 }
 
 // The solver's table is [spades, hearts, diamonds, clubs, NT][N, E, S, W].
-TDDTable FromSolver(const ddTableResults& r)
-{
+TDDTable FromSolver(const ddTableResults& r) {
     static constexpr int kSolverStrain[kStrains] = {4, 0, 1, 2, 3};
     static constexpr int kSolverHand[kDeclarers] = {0, 2, 1, 3};
     TDDTable table;
@@ -55,9 +51,8 @@ TDDTable FromSolver(const ddTableResults& r)
     return table;
 }
 
-ddTableResults ToSolver(const TDDTable& table)
-{
-    static constexpr int kStrainOf[kStrains] = {1, 2, 3, 4, 0}; // solver strain -> ours
+ddTableResults ToSolver(const TDDTable& table) {
+    static constexpr int kStrainOf[kStrains] = {1, 2, 3, 4, 0};  // solver strain -> ours
     static constexpr int kDeclarerOf[kDeclarers] = {0, 2, 1, 3}; // solver hand -> ours
     ddTableResults r{};
     for (int strain = 0; strain < kStrains; ++strain)
@@ -67,82 +62,26 @@ ddTableResults ToSolver(const TDDTable& table)
     return r;
 }
 
-int SolverVulnerability(const std::string& v)
-{
+int SolverVulnerability(const std::string& v) {
     if (v == "All" || v == "Both") return 1;
     if (v == "NS") return 2;
     if (v == "EW") return 3;
     return 0;
 }
 
-TParContract ContractOf(const contractType& c)
-{
+TParContract ContractOf(const contractType& c) {
     // The solver's denominations are in our table order: notrump, then spades to clubs.
     return TParContract{c.seats, c.level, c.denom, c.underTricks > 0,
                         c.underTricks > 0 ? -c.underTricks : c.overTricks};
 }
 
-// "=", "+2" or "-1".
-std::string ResultText(int result)
-{
-    if (result == 0) return "=";
-    return (result > 0 ? "+" : "") + std::to_string(result);
-}
-
-std::string PbnContractText(const TParContract& c)
-{
-    static constexpr const char* kSeats[] = {"N", "E", "S", "W", "NS", "EW"};
-    static constexpr const char* kStrainLetters[kStrains] = {"N", "S", "H", "D", "C"};
-    return std::string(kSeats[c.Seats]) + " " + std::to_string(c.Level) + kStrainLetters[c.Strain] +
-           (c.Doubled ? "X" : "") + ResultText(c.Result);
-}
-
 } // namespace
 
-std::string TDDTable::TagValue() const
-{
-    std::string value;
-    for (int d = 0; d < kDeclarers; ++d)
-        for (int strain = 0; strain < kStrains; ++strain)
-            value += "0123456789ABCD"[Tricks[static_cast<std::size_t>(strain)][static_cast<std::size_t>(d)]];
-    return value;
+std::unique_lock<std::mutex> HoldSolver() {
+    return std::unique_lock<std::mutex>(SolverLock());
 }
 
-bool TableFromTag(const std::string& value, TDDTable& table)
-{
-    if (value.size() != 20) return false;
-    TDDTable parsed;
-    for (std::size_t i = 0; i < 20; ++i) {
-        const auto digit = std::string("0123456789ABCD").find(static_cast<char>(std::toupper(value[i])));
-        if (digit == std::string::npos) return false;
-        parsed.Tricks[i % kStrains][i / kStrains] = static_cast<int>(digit);
-    }
-    table = parsed;
-    return true;
-}
-
-std::unique_lock<std::mutex> HoldSolver() { return std::unique_lock<std::mutex>(SolverLock()); }
-
-bool DeclaredByEastWest(const TParContract& contract)
-{
-    return contract.Seats == 1 || contract.Seats == 3 || contract.Seats == 5;
-}
-
-std::string TParResult::OptimumScore() const
-{
-    const bool eastWest = !Contracts.empty() && DeclaredByEastWest(Contracts.front());
-    return (eastWest ? "EW " : "NS ") + std::to_string(eastWest ? -ScoreNS : ScoreNS);
-}
-
-std::string TParResult::ParContract() const
-{
-    std::string text;
-    for (const TParContract& c : Contracts) text += (text.empty() ? "" : "; ") + PbnContractText(c);
-    return text;
-}
-
-TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability)
-{
+TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability) {
     ddTableResults r = ToSolver(table);
     parResultsMaster master{};
     {
@@ -157,8 +96,7 @@ TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerabi
     return par;
 }
 
-TDDTable SolveTable(const TFullDeal& deal)
-{
+TDDTable SolveTable(const TFullDeal& deal) {
     ddTableResults r{};
     const std::lock_guard<std::mutex> guard(SolverLock());
     InitSolver();
@@ -166,8 +104,8 @@ TDDTable SolveTable(const TFullDeal& deal)
     return FromSolver(r);
 }
 
-std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals, const std::function<void(std::size_t)>& progress)
-{
+std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
+                                  const std::function<void(std::size_t)>& progress) {
     std::vector<TDDTable> tables;
     tables.reserve(deals.size());
     auto batch = std::make_unique<ddTableDeals>();
@@ -178,9 +116,11 @@ std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals, const std::f
     for (std::size_t start = 0; start < deals.size(); start += MAXNOOFTABLES) {
         const std::size_t n = std::min<std::size_t>(MAXNOOFTABLES, deals.size() - start);
         batch->noOfTables = static_cast<int>(n);
-        for (std::size_t i = 0; i < n; ++i) batch->deals[i] = ToSolver(deals[start + i]);
+        for (std::size_t i = 0; i < n; ++i)
+            batch->deals[i] = ToSolver(deals[start + i]);
         Check(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
-        for (std::size_t i = 0; i < n; ++i) tables.push_back(FromSolver(results->results[i]));
+        for (std::size_t i = 0; i < n; ++i)
+            tables.push_back(FromSolver(results->results[i]));
         if (progress) progress(tables.size());
     }
     return tables;

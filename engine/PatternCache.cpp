@@ -4,15 +4,13 @@
 
 namespace kv {
 
-int PatternIndex(std::uint16_t code)
-{
+int PatternIndex(std::uint16_t code) {
     const auto& table = PatternTable();
     return static_cast<int>(std::lower_bound(table.begin(), table.end(), code) - table.begin());
 }
 
-void TWeightedPatterns::Add(std::uint16_t code, Extended weight)
-{
-    const Extended previous = running_.empty() ? Extended(0) : running_.back();
+void TWeightedPatterns::Add(std::uint16_t code, TExtended weight) {
+    const TExtended previous = running_.empty() ? TExtended() : running_.back();
     codes_.push_back(code);
     weights_.push_back(weight);
     running_.push_back(previous + weight);
@@ -20,36 +18,47 @@ void TWeightedPatterns::Add(std::uint16_t code, Extended weight)
 
 namespace {
 
+constexpr std::uint64_t kSeeds = std::uint64_t{1} << 32;
+
 // The draw's product for the new seed s, exactly as RandomFraction() * sum.
-Extended DrawProduct(std::uint64_t s, Extended sum)
-{
-    return static_cast<Extended>(s) * static_cast<Extended>(2.3283064365386963e-10) * sum;
+TExtended DrawProduct(std::uint64_t s, TExtended sum) {
+    return TExtended(s) * kTwoToMinus32 * sum;
 }
 
-// The least seed s in [0, 2^32] with DrawProduct(s, sum) > total.
-std::uint64_t Threshold(Extended total, Extended sum)
-{
-    std::uint64_t lo = 0, hi = std::uint64_t{1} << 32;
-    while (lo < hi) {
-        const std::uint64_t mid = lo + (hi - lo) / 2;
-        if (DrawProduct(mid, sum) > total) hi = mid;
-        else lo = mid + 1;
-    }
-    return lo;
+// floor(total / sum * 2^32), at most 2^32: where the exact product would
+// cross total.
+std::uint64_t EstimatedThreshold(TExtended total, TExtended sum) {
+    const TExtended q = total / sum;
+    if (q.IsZero()) return 0;
+    const std::int32_t shift = 63 - 32 - q.Exponent(); // q * 2^32 = significand >> shift
+    if (shift <= 31) return kSeeds;                    // q >= 1
+    if (shift >= 64) return 0;
+    return std::min(q.Significand() >> shift, kSeeds);
 }
 
 } // namespace
 
-void TWeightedPatterns::Finish()
-{
-    // The last running total is the list's sum, added in list order.
-    const Extended sum = running_.empty() ? Extended(0) : running_.back();
-    thresholds_.clear();
-    for (const Extended total : running_) thresholds_.push_back(Threshold(total, sum));
+std::uint64_t DrawThreshold(TExtended total, TExtended sum) {
+    if (sum.IsZero()) return kSeeds;
+    // The product never falls as the seed grows, and rounding moves the
+    // crossing by a seed or so from the estimate: step to the exact one.
+    std::uint64_t s = EstimatedThreshold(total, sum);
+    while (s > 0 && DrawProduct(s - 1, sum) > total)
+        --s;
+    while (s < kSeeds && !(DrawProduct(s, sum) > total))
+        ++s;
+    return s;
 }
 
-int TWeightedPatterns::Draw(TRandomSource& random) const
-{
+void TWeightedPatterns::Finish() {
+    // The last running total is the list's sum, added in list order.
+    const TExtended sum = running_.empty() ? TExtended() : running_.back();
+    thresholds_.clear();
+    for (const TExtended total : running_)
+        thresholds_.push_back(DrawThreshold(total, sum));
+}
+
+int TWeightedPatterns::Draw(TRandomSource& random) const {
     random.RandomFraction();
     const std::uint64_t seed = static_cast<std::uint32_t>(random.RandomSeed);
     // The first entry whose running total is at least the product.
@@ -58,26 +67,24 @@ int TWeightedPatterns::Draw(TRandomSource& random) const
     return std::min(i, static_cast<int>(thresholds_.size()) - 1);
 }
 
-void TWeightedPatterns::AppendTo(TDistList& list) const
-{
-    for (std::size_t i = 0; i < codes_.size(); ++i) list.push_back({codes_[i], weights_[i]});
+void TWeightedPatterns::AppendTo(TDistList& list) const {
+    for (std::size_t i = 0; i < codes_.size(); ++i)
+        list.push_back({codes_[i], weights_[i]});
 }
 
-TTypePatterns::TTypePatterns(const THandParam& type) : bounds_(type), north_(kPatternCount)
-{
+TTypePatterns::TTypePatterns(const THandParam& type) : bounds_(type), north_(kPatternCount) {
     for (std::uint16_t code : PatternTable())
         if (PatternFits(type, TSide::South, code)) south_.Add(code, PatternWeight(code, 0));
     south_.Finish();
 }
 
-const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode)
-{
+const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode) {
     auto& slot = north_[static_cast<std::size_t>(PatternIndex(southCode))];
     if (!slot) {
         slot = std::make_unique<TWeightedPatterns>();
         for (std::uint16_t code : PatternTable()) {
             if (!PatternFits(bounds_, TSide::North, code)) continue;
-            const Extended weight = PatternWeight(code, southCode);
+            const TExtended weight = PatternWeight(code, southCode);
             if (weight > 0) slot->Add(code, weight);
         }
         slot->Finish();
@@ -85,8 +92,7 @@ const TWeightedPatterns& TTypePatterns::NorthBeside(std::uint16_t southCode)
     return *slot;
 }
 
-TPatternCache::TKey TPatternCache::KeyOf(const THandParam& type)
-{
+TPatternCache::TKey TPatternCache::KeyOf(const THandParam& type) {
     TKey key{};
     std::size_t n = 0;
     for (TSide side : kSidesInRecordOrder)
@@ -97,8 +103,7 @@ TPatternCache::TKey TPatternCache::KeyOf(const THandParam& type)
     return key;
 }
 
-TTypePatterns& TPatternCache::For(const THandParam& type)
-{
+TTypePatterns& TPatternCache::For(const THandParam& type) {
     const TKey key = KeyOf(type);
     for (auto& [k, patterns] : entries_)
         if (k == key) return *patterns;

@@ -17,22 +17,22 @@ namespace kv {
 
 // One list of patterns with the running totals of their weights, in list order.
 class TWeightedPatterns {
-public:
-    void Add(std::uint16_t code, Extended weight);
+  public:
+    void Add(std::uint16_t code, TExtended weight);
     bool Empty() const { return codes_.empty(); }
     std::size_t Size() const { return codes_.size(); }
     std::uint16_t Code(std::size_t i) const { return codes_[i]; }
-    Extended Weight(std::size_t i) const { return weights_[i]; }
+    TExtended Weight(std::size_t i) const { return weights_[i]; }
     // The weighted draw: one RandomFraction; same result as ChoosePattern on
     // the same list. Call Finish() after the last Add.
     int Draw(TRandomSource& random) const;
     void Finish();
     void AppendTo(TDistList& list) const;
 
-private:
+  private:
     std::vector<std::uint16_t> codes_;
-    std::vector<Extended> weights_;
-    std::vector<Extended> running_;
+    std::vector<TExtended> weights_;
+    std::vector<TExtended> running_;
     // For entry i, the least seed whose fraction times the sum exceeds the
     // running total of entries 0..i: a draw whose new seed is s picks the
     // number of thresholds at or below s. Comparing seeds as integers gives
@@ -43,24 +43,28 @@ private:
 
 // The patterns of one type's suit bounds.
 class TTypePatterns {
-public:
+  public:
     explicit TTypePatterns(const THandParam& type);
     const TWeightedPatterns& South() const { return south_; }
     // North's list beside South's pattern, built on first use.
     const TWeightedPatterns& NorthBeside(std::uint16_t southCode);
 
-private:
+  private:
     THandParam bounds_;
     TWeightedPatterns south_;
     std::vector<std::unique_ptr<TWeightedPatterns>> north_; // by PatternTable index
 };
 
+// The least seed s in [0, 2^32) whose draw product, s * 2^-32 * sum in 80-bit
+// arithmetic as the weighted draw forms it, exceeds total; 2^32 when none does.
+std::uint64_t DrawThreshold(TExtended total, TExtended sum);
+
 // A few types' patterns, keyed by their sixteen suit bounds.
 class TPatternCache {
-public:
+  public:
     TTypePatterns& For(const THandParam& type);
 
-private:
+  private:
     using TKey = std::array<std::uint8_t, 16>;
     static TKey KeyOf(const THandParam& type);
     static constexpr std::size_t kMaxEntries = 16;

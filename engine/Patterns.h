@@ -16,15 +16,15 @@
 namespace kv {
 
 // C(52, 13): the number of 13-card hands.
-inline constexpr Extended kHandsOf13 = 635013559600.0L;
+inline constexpr TExtended kHandsOf13{635013559600};
 
 // All 560 pattern codes in ascending order of the code.
 const std::array<std::uint16_t, kPatternCount>& PatternTable();
 
 class TDist {
-public:
+  public:
     std::uint16_t Pattern = 0;
-    Extended Weight = 0;
+    TExtended Weight = 0;
 
     int SpadeCount() const { return kv::SpadeCount(Pattern); }
     int HeartCount() const { return kv::HeartCount(Pattern); }
@@ -35,7 +35,7 @@ public:
 using TDistList = std::vector<TDist>;
 
 // C(n, k) built as n(n-1)...(k+1) / (n-k)! in extended arithmetic; 0 when k > n.
-Extended Binomial(std::uint16_t n, std::uint16_t k);
+TExtended Binomial(std::uint16_t n, std::uint16_t k);
 
 // True when every suit length of the pattern lies within the side's bounds.
 bool PatternFits(const THandParam& type, TSide side, std::uint16_t pattern);
@@ -43,7 +43,7 @@ bool PatternFits(const THandParam& type, TSide side, std::uint16_t pattern);
 // The weight of a North pattern beside South's: the number of North hands of
 // that pattern among the 39 other cards, over C(52, 13). With south == 0 it is
 // the South weight (13 cards available in each suit).
-Extended PatternWeight(std::uint16_t pattern, std::uint16_t south);
+TExtended PatternWeight(std::uint16_t pattern, std::uint16_t south);
 
 void BuildSouthPatterns(const THandParam& type, TDistList& southPatterns);
 void BuildNorthPatterns(const THandParam& type, const TDist& south, TDistList& northPatterns);

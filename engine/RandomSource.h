@@ -3,20 +3,17 @@
 // whose whole state is one seed. The exact arithmetic is a contract: two users
 // who set the same seed and deal with the same types get the same deals.
 
+#include "Extended.h"
+
 #include <cstdint>
-#include <limits>
 
 namespace kv {
 
-static_assert(std::numeric_limits<long double>::digits == 64,
-              "The deal weights need the 80-bit extended type (x87 long double); "
-              "this compiler or target does not provide it.");
-
-// 80-bit extended real, the type of every pattern weight, sum and draw.
-using Extended = long double;
+// 2^-32, held as the double 2.3283064365386963e-10.
+inline constexpr TExtended kTwoToMinus32{2.3283064365386963e-10};
 
 class TRandomSource {
-public:
+  public:
     // The seed, as a signed 32-bit value; shown to users as its 8 hex digits.
     std::int32_t RandomSeed = 0;
 
@@ -24,8 +21,9 @@ public:
     // 0 when n is 0 or 1. Advances the seed once, whatever n is.
     std::int32_t RandomBelow(std::int32_t n);
 
-    // The new seed times 2^-32: exact, in [0, 1). Advances the seed once.
-    Extended RandomFraction();
+    // The new seed times 2^-32 (the double 2.3283064365386963e-10) in 80-bit
+    // arithmetic: exact, in [0, 1). Advances the seed once.
+    TExtended RandomFraction();
 
     // Milliseconds since midnight UTC, 0..86399999.
     void SeedFromClock();
@@ -33,7 +31,7 @@ public:
     // How many numbers have been drawn since construction (for tests and tools).
     std::uint64_t Draws() const { return draws_; }
 
-private:
+  private:
     std::uint32_t Step();
     std::uint64_t draws_ = 0;
 };

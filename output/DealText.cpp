@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace kv {
 namespace {
@@ -11,12 +12,19 @@ namespace {
 constexpr std::array<char, 15> kSymbols{' ', ' ', '2', '3', '4', '5', '6', '7', '8', '9', 'T', 'J', 'Q', 'K', 'A'};
 constexpr std::uint32_t kTen = 1u << 10;
 
-// Writes the held ranks at p, highest first; returns the end. A suit holds at
-// most 13 distinct ranks, so the room needed is 12 + the ten symbol's length.
-char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol)
+// The ranks of a suit as a mask, bit r for rank r. All 13 places are looked at,
+// held or not, so that the loop has no exit to mispredict.
+std::uint32_t HeldMask(const tSuit& suit)
 {
     std::uint32_t held = 0;
-    for (int i = 0; i < suit.Count; ++i) held |= 1u << suit.Cards[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < suit.Cards.size(); ++i)
+        held |= std::uint32_t{i < suit.Count} << (suit.Cards[i] & 31u);
+    return held;
+}
+
+// Writes the ranks of a mask at p, highest first, one at a time; returns the end.
+char* WriteEachRank(char* p, std::uint32_t held, const std::string& tenSymbol)
+{
     while (held != 0) {
         const int rank = std::bit_width(held) - 1; // the highest rank left
         held &= ~(1u << rank);
@@ -24,6 +32,46 @@ char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol)
         else *p++ = kSymbols[static_cast<std::size_t>(rank)];
     }
     return p;
+}
+
+// The text of every set of ranks from low to low + count - 1, highest first,
+// with the ten written "T": made at compile time, so that a holding is two
+// look-ups instead of a step per card (deal text is the command line's limit).
+struct TRankRun {
+    std::array<char, 8> Text{};
+    std::uint8_t Length = 0;
+};
+
+template <int Low, int Count> constexpr std::array<TRankRun, 1u << Count> RankRuns()
+{
+    std::array<TRankRun, 1u << Count> runs{};
+    for (std::uint32_t bits = 0; bits < runs.size(); ++bits)
+        for (int rank = Low + Count - 1; rank >= Low; --rank)
+            if (bits & (1u << (rank - Low))) runs[bits].Text[runs[bits].Length++] = kSymbols[static_cast<std::size_t>(rank)];
+    return runs;
+}
+
+constexpr auto kHighRuns = RankRuns<8, 7>(); // A K Q J T 9 8
+constexpr auto kLowRuns = RankRuns<2, 6>();  // 7 6 5 4 3 2
+
+// Copies all eight bytes of the run, whatever its length, and so needs kSlack
+// bytes of room beyond the text.
+constexpr std::size_t kSlack = 8;
+
+char* CopyRun(char* p, const TRankRun& run)
+{
+    std::memcpy(p, run.Text.data(), run.Text.size());
+    return p + run.Length;
+}
+
+// Writes the held ranks at p, highest first; returns the end. A suit holds at
+// most 13 distinct ranks, so the room needed is 12 + the ten symbol's length.
+char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol)
+{
+    const std::uint32_t held = HeldMask(suit);
+    if (tenSymbol != "T") return WriteEachRank(p, held, tenSymbol);
+    p = CopyRun(p, kHighRuns[(held >> 8) & 0x7F]);
+    return CopyRun(p, kLowRuns[(held >> 2) & 0x3F]);
 }
 
 char* WriteHand(char* p, const tHand& hand, const std::string& tenSymbol)
@@ -35,13 +83,13 @@ char* WriteHand(char* p, const tHand& hand, const std::string& tenSymbol)
     return p;
 }
 
-constexpr std::size_t HandRoom(const std::string& tenSymbol) { return 4 * (12 + tenSymbol.size()) + 3; }
+constexpr std::size_t HandRoom(const std::string& tenSymbol) { return 4 * (12 + tenSymbol.size()) + 3 + kSlack; }
 
 } // namespace
 
 std::string HoldingText(const tSuit& suit, const std::string& tenSymbol)
 {
-    std::string text(12 + tenSymbol.size(), '\0');
+    std::string text(12 + tenSymbol.size() + kSlack, '\0');
     text.resize(static_cast<std::size_t>(WriteHolding(text.data(), suit, tenSymbol) - text.data()));
     return text;
 }

@@ -3,9 +3,11 @@
 // to print in each layout, with their place in the settings store, and the
 // fixed order in which the layouts are printed.
 
+#include "ProgramVersion.h"
 #include "SettingsStore.h"
 
 #include <array>
+#include <string>
 
 namespace kv {
 
@@ -41,6 +43,6 @@ struct TLayoutCopies {
 std::array<TLayoutCopies, 6> CopiesInPrintOrder(const TPrintCounts& counts);
 
 // The line that names the program on every printed page.
-inline constexpr const char* kPrintBanner = "Hands dealt by Kestrovanhalme 2.16";
+inline const std::string kPrintBanner = std::string("Hands dealt by ") + kProgramNameAndVersion;
 
 } // namespace kv

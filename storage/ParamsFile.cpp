@@ -1,5 +1,6 @@
 #include "ParamsFile.h"
 
+#include "ParamsFileDetail.h"
 #include "ParamsMessages.h"
 #include "RecordFile.h"
 
@@ -7,51 +8,13 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace kv {
 namespace {
 
+using detail::OffsetOf;
 using detail::TOpenFile;
-
-constexpr std::uint64_t kMaxRecordNumber = std::numeric_limits<std::int32_t>::max();
-
-std::uint64_t OffsetOf(std::uint64_t recordNumber) {
-    return recordNumber * kRecordSize;
-}
-
-[[noreturn]] void ThrowNoSuchRecord(const std::string& fileName, std::int64_t recordNumber) {
-    throw EInOutError(fileName, 0,
-                      "There is no parameter set at record " + std::to_string(recordNumber));
-}
-
-std::int32_t CheckedRecordNumber(const std::string& fileName, std::uint64_t n) {
-    if (n > kMaxRecordNumber) throw EInOutError(fileName, EFBIG, std::strerror(EFBIG));
-    return static_cast<std::int32_t>(n);
-}
-
-// The contents of a file about to be changed. It is opened for writing, so a
-// file the user may not change is refused here, before anything is written.
-// A missing or empty file reads as a new file: just the header record.
-std::vector<std::uint8_t> ContentsToChange(const std::string& fileName) {
-    std::vector<std::uint8_t> bytes;
-    if (detail::FileExists(fileName)) bytes = TOpenFile::ForWriting(fileName).ReadAll();
-    if (bytes.empty()) {
-        const TSetRecord header = HeaderRecord();
-        bytes.assign(header.begin(), header.end());
-    }
-    return bytes;
-}
-
-// The lowest free set record, or the record after the last. Records are
-// scanned in order; reaching a partial record first is a read beyond the end.
-std::uint64_t FirstFreeSlot(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-    std::uint64_t n = 1;
-    for (; OffsetOf(n) < bytes.size(); ++n) {
-        if (OffsetOf(n + 1) > bytes.size()) detail::ThrowReadBeyondEnd(fileName);
-        if (bytes[OffsetOf(n) + kInUseOffset] == 0) break;
-    }
-    return n;
-}
 
 // True when every non-empty slot holds a type text that TypeFromText accepts.
 // A length byte above 72 would reach past the slot: that slot is rejected.
@@ -71,15 +34,51 @@ void AppendInUseSets(std::vector<TSetEntry>& names, const std::string& fileName,
     TSetRecord record;
     for (std::uint64_t n = 1; OffsetOf(n) < size; ++n) {
         file.ReadAt(OffsetOf(n), record);
-        if (InUse(record)) names.push_back({RecordName(record), CheckedRecordNumber(fileName, n)});
+        if (InUse(record))
+            names.push_back({RecordName(record), detail::CheckedRecordNumber(fileName, n)});
     }
+}
+
+TReadResult Decoded(const TSetRecord& record, IWarningSink& warnings) {
+    TReadResult result{AllSlotsDecode(record), record};
+    if (!result.Valid) warnings.ShowWarning(msg::kErrorReadingParameters);
+    return result;
+}
+
+// Record entry.RecordNumber of a file with the header, if the file has it whole.
+std::optional<TSetRecord> ListedRecord(const std::string& fileName, const TSetEntry& entry) {
+    std::optional<TOpenFile> file;
+    try {
+        file.emplace(TOpenFile::ForReading(fileName));
+    } catch (const EInOutError& e) {
+        if (e.Code() == ENOENT) return std::nullopt;
+        throw;
+    }
+    const std::uint64_t size = file->Size();
+    const std::uint64_t at = OffsetOf(static_cast<std::uint64_t>(entry.RecordNumber));
+    if (entry.RecordNumber < 1 || at + kRecordSize > size) return std::nullopt;
+    TSetRecord record;
+    file->ReadAt(0, record);
+    if (!IsHeader(record)) return std::nullopt;
+    file->ReadAt(at, record);
+    return record;
 }
 
 } // namespace
 
-void CreateParamsFile(const std::string& fileName) {
-    const TSetRecord header = HeaderRecord();
-    detail::ReplaceFile(fileName, header);
+void detail::ThrowNoSuchRecord(const std::string& fileName, std::int64_t recordNumber) {
+    throw EInOutError(fileName, 0,
+                      "There is no parameter set at record " + std::to_string(recordNumber));
+}
+
+std::int32_t detail::CheckedRecordNumber(const std::string& fileName, std::uint64_t n) {
+    if (n > static_cast<std::uint64_t>(std::numeric_limits<std::int32_t>::max()))
+        throw EInOutError(fileName, EFBIG, std::strerror(EFBIG));
+    return static_cast<std::int32_t>(n);
+}
+
+bool detail::HoldsEntry(const TSetRecord& record, const TSetEntry& entry) {
+    return InUse(record) && RecordName(record) == entry.Name;
 }
 
 void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileName,
@@ -88,7 +87,7 @@ void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileNam
     if (!detail::FileExists(fileName)) {
         if (fileName != kDatabaseFileName)
             return warnings.ShowWarning(msg::FileDoesNotExist(fileName));
-        CreateParamsFile(fileName);
+        detail::CreateIfMissing(fileName);
     }
     try {
         const TOpenFile file = TOpenFile::ForReading(fileName);
@@ -103,45 +102,22 @@ void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileNam
     }
 }
 
-TWriteResult WriteParameterSet(const std::string& fileName, const TSetRecord& record,
-                               IWarningSink& warnings) {
-    std::vector<std::uint8_t> bytes = ContentsToChange(fileName);
-    if (bytes.size() < kRecordSize) detail::ThrowReadBeyondEnd(fileName);
-    if (!IsHeader(bytes)) {
-        warnings.ShowWarning(msg::NotValidParameterFile(fileName));
-        return {};
-    }
-    const std::uint64_t slot = FirstFreeSlot(fileName, bytes);
-    const std::int32_t recordNumber = CheckedRecordNumber(fileName, slot);
-    if (OffsetOf(slot) == bytes.size()) bytes.resize(bytes.size() + kRecordSize);
-    std::copy(record.begin(), record.end(),
-              bytes.begin() + static_cast<std::ptrdiff_t>(OffsetOf(slot)));
-    detail::ReplaceFile(fileName, bytes);
-    return {true, recordNumber};
-}
-
 TReadResult ReadParameterSet(const std::string& fileName, std::int32_t recordNumber,
                              IWarningSink& warnings) {
-    TReadResult result;
+    TSetRecord record;
     {
         const TOpenFile file = TOpenFile::ForReading(fileName);
-        if (recordNumber < 0) ThrowNoSuchRecord(fileName, recordNumber);
-        file.ReadAt(OffsetOf(static_cast<std::uint64_t>(recordNumber)), result.Record);
+        if (recordNumber < 0) detail::ThrowNoSuchRecord(fileName, recordNumber);
+        file.ReadAt(OffsetOf(static_cast<std::uint64_t>(recordNumber)), record);
     }
-    result.Valid = AllSlotsDecode(result.Record);
-    if (!result.Valid) warnings.ShowWarning(msg::kErrorReadingParameters);
-    return result;
+    return Decoded(record, warnings);
 }
 
-void DeleteParameterSet(const std::string& fileName, std::int32_t recordNumber) {
-    std::vector<std::uint8_t> bytes = TOpenFile::ForWriting(fileName).ReadAll();
-    const std::uint64_t wholeRecords = bytes.size() / kRecordSize;
-    if (recordNumber < 1 || static_cast<std::uint64_t>(recordNumber) >= wholeRecords)
-        ThrowNoSuchRecord(fileName, recordNumber);
-    const auto at = bytes.begin() +
-                    static_cast<std::ptrdiff_t>(OffsetOf(static_cast<std::uint64_t>(recordNumber)));
-    std::fill(at, at + kRecordSize, std::uint8_t{0});
-    detail::ReplaceFile(fileName, bytes);
+TListedRead ReadListedSet(const std::string& fileName, const TSetEntry& entry,
+                          IWarningSink& warnings) {
+    const std::optional<TSetRecord> record = ListedRecord(fileName, entry);
+    if (!record || !detail::HoldsEntry(*record, entry)) return {};
+    return {true, Decoded(*record, warnings)};
 }
 
 bool HoldsParamsHeader(const std::string& fileName) {

@@ -1,11 +1,11 @@
+// The file access of RecordFile.h on POSIX systems. The replacement of a
+// file is shared with Windows (FileReplacement.cpp).
 #include "RecordFile.h"
 
 #include "ParamsErrors.h"
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <system_error>
 #include <utility>
 
 #include <fcntl.h>
@@ -26,83 +26,6 @@ int OpenOrFail(const std::string& fileName, int flags) {
     const int fd = ::open(fileName.c_str(), flags | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) Fail(fileName, errno);
     return fd;
-}
-
-void WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-    while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw std::system_error(n < 0 ? errno : EIO, std::generic_category());
-        bytes = bytes.subspan(static_cast<std::size_t>(n));
-    }
-}
-
-// The file a rename must replace: the target of a symbolic link, else the name itself.
-std::filesystem::path ReplacedPath(const std::string& fileName) {
-    std::error_code ec;
-    const auto resolved = std::filesystem::canonical(fileName, ec);
-    return ec ? std::filesystem::path(fileName) : resolved;
-}
-
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
-// A temporary file beside the replaced one, removed on destruction unless kept.
-class TTempFile {
-  public:
-    explicit TTempFile(const std::filesystem::path& beside) {
-        const auto folder = beside.has_parent_path() ? beside.parent_path() : ".";
-        std::string pattern = (folder / ("." + beside.filename().string() + ".XXXXXX")).string();
-        fd_ = ::mkostemp(pattern.data(), O_CLOEXEC);
-        if (fd_ < 0) throw std::system_error(errno, std::generic_category());
-        path_ = pattern;
-    }
-    ~TTempFile() {
-        if (fd_ >= 0) ::close(fd_);
-        if (!kept_) ::unlink(path_.c_str());
-    }
-    TTempFile(const TTempFile&) = delete;
-    TTempFile& operator=(const TTempFile&) = delete;
-
-    int Fd() const { return fd_; }
-    const std::string& Path() const { return path_; }
-    void Close() {
-        const int fd = std::exchange(fd_, -1);
-        if (::close(fd) != 0) throw std::system_error(errno, std::generic_category());
-    }
-    void Keep() { kept_ = true; }
-
-  private:
-    int fd_ = -1;
-    std::string path_;
-    bool kept_ = false;
-};
-
-// Gives the new file the permissions and owner of the file it replaces.
-void CopyAccess(int fd, const std::filesystem::path& replaced) {
-    struct stat old {};
-    if (::stat(replaced.c_str(), &old) != 0) {
-        if (::fchmod(fd, NewFileMode()) != 0)
-            throw std::system_error(errno, std::generic_category());
-        return;
-    }
-    if (::fchmod(fd, old.st_mode & 07777) != 0)
-        throw std::system_error(errno, std::generic_category());
-    const bool otherOwner = old.st_uid != ::geteuid() || old.st_gid != ::getegid();
-    if (otherOwner && ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        // Only a privileged user may give a file away; the new file stays ours.
-    }
-}
-
-void SyncFolder(const std::filesystem::path& file) {
-    const auto folder = file.has_parent_path() ? file.parent_path() : ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 } // namespace
@@ -150,27 +73,13 @@ void ThrowReadBeyondEnd(const std::string& fileName) {
     throw EInOutError(fileName, 0, kReadBeyondEnd);
 }
 
-bool FileExists(const std::string& fileName) {
+bool PathExists(const std::filesystem::path& path) {
     struct stat st {};
-    return ::stat(fileName.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
+    return ::stat(path.c_str(), &st) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
-void ReplaceFile(const std::string& fileName, std::span<const std::uint8_t> bytes) {
-    const std::filesystem::path replaced = ReplacedPath(fileName);
-    if (FileExists(replaced.string())) ::close(OpenOrFail(replaced.string(), O_WRONLY));
-    try {
-        TTempFile temp(replaced);
-        CopyAccess(temp.Fd(), replaced);
-        WriteAll(temp.Fd(), bytes);
-        if (::fsync(temp.Fd()) != 0) throw std::system_error(errno, std::generic_category());
-        temp.Close();
-        if (::rename(temp.Path().c_str(), replaced.c_str()) != 0)
-            throw std::system_error(errno, std::generic_category());
-        temp.Keep();
-    } catch (const std::system_error& e) {
-        Fail(fileName, e.code().value());
-    }
-    SyncFolder(replaced);
+void CheckWritable(const std::string& fileName) {
+    ::close(OpenOrFail(fileName, O_WRONLY));
 }
 
 } // namespace kv::detail

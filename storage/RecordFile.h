@@ -4,7 +4,10 @@
 // point leaves the old file as it was. Every failure throws EInOutError with
 // the system's description.
 
+#include "NativeFile.h"
+
 #include <cstdint>
+#include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
@@ -36,9 +39,16 @@ class TOpenFile {
 // The failure of a read that reaches the end of the file too soon.
 [[noreturn]] void ThrowReadBeyondEnd(const std::string& fileName);
 
-// True when something exists under the name (a file that cannot be examined
+// True when something exists under the path (a file that cannot be examined
 // counts as existing, so that opening it reports why).
-bool FileExists(const std::string& fileName);
+bool PathExists(const std::filesystem::path& path);
+inline bool FileExists(const std::string& fileName) {
+    return PathExists(PathFromUtf8(fileName));
+}
+
+// Opens an existing file for writing only and closes it again: a file the
+// user may not change is refused before anything is written.
+void CheckWritable(const std::string& fileName);
 
 // Writes bytes to a new file in the same folder, flushes it to disk and renames
 // it over fileName (following a symbolic link to its target). An existing file

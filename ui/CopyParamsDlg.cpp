@@ -103,12 +103,12 @@ void TCopyParamsDlg::ShowSource() {
         const QString file = FileNameOf(sourcePath_);
         Label1->setText(setmsg::ToDatabaseLabel(file));
         SrcLabel->setText(setmsg::FileSetsLabel(file));
-        SrcLabel->setToolTip(setmsg::FileSetsLabel(file));
+        // A tooltip takes markup when it looks like markup: the file name is
+        // data, so it is escaped inside a plain paragraph.
+        SrcLabel->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
+                             setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
         NextBtn->setText(QStringLiteral("Co&py"));
-        std::vector<TSetEntry> sets;
-        TSeamWarnings warnings(parentWidget());
-        ListParameterSets(sets, FilePath(sourcePath_), warnings);
-        SrcList->SetEntries(sets);
+        SrcList->ListFile(FilePath(sourcePath_), parentWidget());
     }
     DstList->clear();
     SetButtons();
@@ -166,19 +166,31 @@ void TCopyParamsDlg::ExAllBtnClick() {
     SetItem(DstList, 0);
 }
 
-// Into the database one copy closes the dialog, even a cancelled or failed one.
+// Into the database one copy closes the dialog, even a cancelled or failed one;
+// a copy that found its source changed copied nothing, and the user may choose again.
 void TCopyParamsDlg::NextBtnClick() {
+    TCopyOutcome outcome;
     try {
-        RunCopy();
+        outcome = RunCopy();
     } catch (const std::exception& error) {
         host_.ReportError(error);
     }
+    if (outcome.Gone) return ShowSourceChanged(*outcome.Gone);
     if (!ToOtherFile) accept();
 }
 
-void TCopyParamsDlg::RunCopy() {
+TCopyOutcome TCopyParamsDlg::RunCopy() {
     if (ToOtherFile) return CopyToOtherFile(DstList->Entries(), this);
-    CopyToDatabase(sourcePath_, DstList->Entries(), setNameList_, this);
+    return CopyToDatabase(sourcePath_, DstList->Entries(), setNameList_, this);
+}
+
+// The source is listed again (the database into SetNameList too), the choice
+// emptied, and the user told why.
+void TCopyParamsDlg::ShowSourceChanged(const TSetEntry& gone) {
+    if (ToOtherFile) setNameList_.ListFile(kDatabaseFileName, parentWidget());
+    ShowSource();
+    const QString source = ToOtherFile ? setmsg::kYourDatabase : FileNameOf(sourcePath_);
+    ShowSetWarning(this, setmsg::CopySourceChanged(QString::fromStdString(gone.Name), source));
 }
 
 } // namespace kv

@@ -17,6 +17,8 @@ namespace kv {
 class IParamSetHost;
 class TSetListBox;
 class TSettingsStore;
+struct TCopyOutcome;
+struct TSetEntry;
 
 class TCopyParamsDlg : public QDialog {
     Q_OBJECT
@@ -45,6 +47,7 @@ class TCopyParamsDlg : public QDialog {
     void ExcludeBtnClick();
     void ExAllBtnClick();
     // Runs the copy; an error that stops it goes to the host's error report.
+    // A source that another program changed is listed again, with a message.
     void NextBtnClick();
 
   protected:
@@ -55,7 +58,8 @@ class TCopyParamsDlg : public QDialog {
     void ShowSource();
     void ApplyStoredSize();
     void Arrange();
-    void RunCopy();
+    TCopyOutcome RunCopy();
+    void ShowSourceChanged(const TSetEntry& gone);
 
     QString sourcePath_;
     TSetListBox& setNameList_;

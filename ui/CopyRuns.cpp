@@ -8,6 +8,7 @@
 #include "SetListBox.h"
 #include "SetNames.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,12 +22,37 @@ bool TargetHolds(const std::vector<std::string>& targetNames, const std::string&
     return false;
 }
 
-// One set of fromFile under its new name; a set whose type texts are rejected
+struct TChosenRecords {
+    std::vector<TSetRecord> Records;
+    TCopyOutcome Outcome;
+};
+
+// The records of the chosen sets of fromFile, in order, or none when the file
+// no longer holds one of them as listed. A set whose type texts are rejected
 // has been warned about and is copied all the same.
-TSetRecord RenamedSet(const std::string& fromFile, const TSetEntry& entry, IWarningSink& warnings) {
-    TSetRecord record = ReadParameterSet(fromFile, entry.RecordNumber, warnings).Record;
-    SetRecordName(record, entry.Name);
-    return record;
+TChosenRecords ReadChosen(const std::string& fromFile, const std::vector<TSetEntry>& chosen,
+                          IWarningSink& warnings) {
+    TChosenRecords read;
+    for (const TSetEntry& entry : chosen) {
+        const TListedRead set = ReadListedSet(fromFile, entry, warnings);
+        if (!set.Listed) return {{}, {entry}};
+        read.Records.push_back(set.Read.Record);
+    }
+    return read;
+}
+
+// The export target, asked for again while the chosen file's folder does not
+// exist, as a save dialog that requires an existing folder does.
+std::optional<QString> AskExportTarget(QWidget* parent) {
+    for (;;) {
+        const std::optional<QString> path =
+            TFileDialogSeam::Ask(parent, {TFileDialogKind::Save, QStringLiteral("Save As"),
+                                          ParamsFileFilter(), ParamsFileExtension()});
+        if (!path) return std::nullopt;
+        const QDir folder = QFileInfo(*path).absoluteDir();
+        if (folder.exists()) return path;
+        ShowSetWarning(parent, setmsg::FolderMissing(QDir::toNativeSeparators(folder.path())));
+    }
 }
 
 // The names an existing export target holds; a new file holds none.
@@ -74,36 +100,42 @@ std::optional<std::vector<TSetEntry>> RenamePass(const std::vector<TSetEntry>& c
     return work;
 }
 
-void CopyToOtherFile(const std::vector<TSetEntry>& chosen, QWidget* parent) {
-    const std::optional<QString> path =
-        TFileDialogSeam::Ask(parent, {TFileDialogKind::Save, QStringLiteral("Save As"),
-                                      ParamsFileFilter(), ParamsFileExtension()});
-    if (!path) return;
-    if (IsDatabaseFile(FilePath(*path))) return ShowSetWarning(parent, setmsg::kExportToDatabase);
-    const std::optional<std::vector<std::string>> held = ExportTargetNames(*path, parent);
-    if (!held) return;
-    const std::optional<std::vector<TSetEntry>> work = RenamePass(chosen, *held, parent);
-    if (!work) return;
-    TSeamWarnings warnings(parent);
-    for (const TSetEntry& entry : *work) {
-        const TSetRecord record = RenamedSet(kDatabaseFileName, entry, warnings);
-        // A refused header refuses every later set too: one message is enough.
-        if (!WriteParameterSet(FilePath(*path), record, warnings).Written) return;
+TCopyOutcome CopyToOtherFile(const std::vector<TSetEntry>& chosen, QWidget* parent) {
+    const std::optional<QString> path = AskExportTarget(parent);
+    if (!path) return {};
+    if (IsDatabaseFile(FilePath(*path))) {
+        ShowSetWarning(parent, setmsg::kExportToDatabase);
+        return {};
     }
+    const std::optional<std::vector<std::string>> held = ExportTargetNames(*path, parent);
+    if (!held) return {};
+    const std::optional<std::vector<TSetEntry>> work = RenamePass(chosen, *held, parent);
+    if (!work) return {};
+    TSeamWarnings warnings(parent);
+    TChosenRecords read = ReadChosen(kDatabaseFileName, chosen, warnings);
+    for (std::size_t i = 0; i < read.Records.size(); ++i) {
+        SetRecordName(read.Records[i], (*work)[i].Name);
+        // A refused header refuses every later set too: one message is enough.
+        if (!WriteParameterSet(FilePath(*path), read.Records[i], warnings).Written) break;
+    }
+    return read.Outcome;
 }
 
-void CopyToDatabase(const QString& sourcePath, const std::vector<TSetEntry>& chosen,
-                    TSetListBox& setNameList, QWidget* parent) {
+TCopyOutcome CopyToDatabase(const QString& sourcePath, const std::vector<TSetEntry>& chosen,
+                            TSetListBox& setNameList, QWidget* parent) {
     const std::optional<std::vector<TSetEntry>> work =
         RenamePass(chosen, setNameList.Names(), parent);
-    if (!work) return;
+    if (!work) return {};
     TSeamWarnings warnings(parent);
-    for (const TSetEntry& entry : *work) {
-        const TSetRecord record = RenamedSet(FilePath(sourcePath), entry, warnings);
+    TChosenRecords read = ReadChosen(FilePath(sourcePath), chosen, warnings);
+    for (std::size_t i = 0; i < read.Records.size(); ++i) {
+        TSetRecord& record = read.Records[i];
+        SetRecordName(record, (*work)[i].Name);
         const TWriteResult written = WriteParameterSet(kDatabaseFileName, record, warnings);
-        if (!written.Written) return;
+        if (!written.Written) break;
         setNameList.AddEntry({RecordName(record), written.RecordNumber});
     }
+    return read.Outcome;
 }
 
 } // namespace kv

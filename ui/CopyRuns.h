@@ -1,8 +1,10 @@
 #pragma once
 // The two copy runs of the Copy parameters dialog and the rename pass they
 // share. Sets are copied record by record: only the name field changes.
-// Input/output and conversion errors stop a run and leave it as an exception
-// (sets written before stay written, and stay listed).
+// Every chosen set is read, and checked against its record, before the first
+// is written: when another program has changed the source since it was
+// listed, nothing is copied. Input/output and conversion errors stop a run and
+// leave it as an exception (sets written before stay written, and stay listed).
 
 #include "ParamsFile.h"
 
@@ -18,6 +20,12 @@ namespace kv {
 
 class TSetListBox;
 
+struct TCopyOutcome {
+    // The first chosen set that the source no longer holds as listed: another
+    // program changed the file, and nothing was copied.
+    std::optional<TSetEntry> Gone;
+};
+
 // The chosen sets, in order, under the names they are to be written with.
 // Every set whose name targetNames holds (ignoring case, by the user's
 // locale) is renamed in the Duplicate Name dialog; a new name is not compared
@@ -26,15 +34,16 @@ std::optional<std::vector<TSetEntry>> RenamePass(const std::vector<TSetEntry>& c
                                                  const std::vector<std::string>& targetNames,
                                                  QWidget* parent);
 
-// Asks for the target file, refuses the database itself and an existing file
-// that is not a parameters file, renames sets whose names the target holds,
-// and writes the chosen database sets into it in order (a new file is created).
-void CopyToOtherFile(const std::vector<TSetEntry>& chosen, QWidget* parent);
+// Asks for the target file (again, after a message, while its folder does not
+// exist), refuses the database itself and an existing file that is not a
+// parameters file, renames sets whose names the target holds, and writes the
+// chosen database sets into it in order (a new file is created).
+TCopyOutcome CopyToOtherFile(const std::vector<TSetEntry>& chosen, QWidget* parent);
 
 // Copies the chosen sets of sourcePath into the database in order, renaming
 // those whose names the database holds; each set written joins setNameList.
-void CopyToDatabase(const QString& sourcePath, const std::vector<TSetEntry>& chosen,
-                    TSetListBox& setNameList, QWidget* parent);
+TCopyOutcome CopyToDatabase(const QString& sourcePath, const std::vector<TSetEntry>& chosen,
+                            TSetListBox& setNameList, QWidget* parent);
 
 // The dialogs that choose the file of a copy.
 QString ParamsFileFilter();

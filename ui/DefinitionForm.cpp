@@ -72,6 +72,9 @@ void TDefinitionForm::ShowStatus(const QString& text) {
 }
 
 TDefinitionForm::~TDefinitionForm() {
+    // The children go after this object's own members: a frequency box that
+    // loses the focus while it is destroyed must not reach this window then.
+    disconnect(freq_, nullptr, this, nullptr);
     model_.SetView(nullptr);
     WriteMainOptions(store_, options_);
 }

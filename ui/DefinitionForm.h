@@ -48,6 +48,9 @@ struct TDefinitionLinks {
     std::function<void(TDefinitionForm&)> SaveParameters;
     std::function<void(TDefinitionForm&)> CopyToOtherFile;
     std::function<void(TDefinitionForm&)> CopyFromOtherFile;
+    // "Analyse Hands...": the analysis of many deals of the stored types from
+    // the engine's current seed, with its own windows.
+    std::function<void(TDefinitionForm&)> AnalyseHands;
     // Reads the boards of a PBN file and shows them in the hands window.
     std::function<void(TDefinitionForm&)> OpenDeals;
 };
@@ -93,6 +96,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
 
     void ShowHandsActionExecute();
     void PrintHandsActionExecute();
+    void AnalyseHandsActionExecute();
     void ClearOneActionExecute();
     void ClearAllActionExecute();
     void AddTypeActionExecute();
@@ -144,6 +148,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     QToolBar* toolBar_ = nullptr;
     QAction* showHands_ = nullptr;
     QAction* printHands_ = nullptr;
+    QAction* analyseHands_ = nullptr;
     QAction* clearOne_ = nullptr;
     QAction* clearAll_ = nullptr;
     QAction* addType_ = nullptr;

@@ -1,7 +1,9 @@
 #include "FileDialogSeam.h"
 
 #include "MessageSeam.h"
+#include "ParamSetMessages.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -26,11 +28,17 @@ std::optional<QString> ScriptedAnswer() {
     return answer;
 }
 
-// The save dialog's own questions: a new file is made only when the user
-// agrees, and a file the user may not change is refused.
+// The save dialog's own questions: a file in a folder that does not exist is
+// refused, a new file is made only when the user agrees, and a file the user
+// may not change is refused.
 bool SaveTargetAccepted(QWidget* parent, const QString& path) {
     const QFileInfo info(path);
     const QString name = info.fileName();
+    if (!info.absoluteDir().exists()) {
+        TMessageSeam::Show(parent, TMessageKind::Warning, setmsg::kWarningTitle,
+                           setmsg::FolderMissing(QDir::toNativeSeparators(info.absolutePath())));
+        return false;
+    }
     if (!info.exists())
         return TMessageSeam::Confirm(
             parent, QStringLiteral("Confirm"),

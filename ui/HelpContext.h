@@ -17,6 +17,7 @@ inline constexpr int ParameterSets = 5;
 inline constexpr int Synchronize = 6;
 inline constexpr int HandsDisplay = 7;
 inline constexpr int ConfusionAlert = 10;
+inline constexpr int Analysis = 11;
 } // namespace help
 
 void SetHelpContext(QWidget* widget, int context);

@@ -15,11 +15,13 @@ constexpr THelpTopic kTopics[] = {
     {help::Synchronize, "synchronize.html", "Synchronizing with another player"},
     {help::Options, "options.html", "Printing options"},
     {help::ConfusionAlert, "moretypes.html", "Before you add hand types"},
+    {help::Analysis, "analysis.html", "Analysing many deals"},
 };
 
 constexpr THelpKeyword kKeywords[] = {
     {"Add a Type", "types.html#add"},
     {"All four hands", "hands.html#view"},
+    {"Analyse Hands", "analysis.html"},
     {"Analysing board", "hands.html#progress"},
     {"Board number", "hands.html#session"},
     {"Bold numbers", "editor.html#bold"},

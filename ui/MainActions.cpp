@@ -27,6 +27,13 @@ void TDefinitionForm::PrintHandsActionExecute() {
     FitTabsAfterGeneration(before);
 }
 
+// The analysis works on a copy of the types and never draws from the engine:
+// deal 1 is the deal "Generate Hands to Screen" would show next.
+void TDefinitionForm::AnalyseHandsActionExecute() {
+    if (!analyseHands_->isEnabled() || !StoreType()) return;
+    links_.AnalyseHands(*this);
+}
+
 // The generator removes every type it finds impossible. The tabs follow; a
 // list the generator emptied gets its types back, since a window without a
 // type to show has nothing left to edit.

@@ -39,6 +39,8 @@ void TDefinitionForm::BuildActions() {
                             QStringLiteral("View Hands"));
     printHands_ = MakeAction("PrintHandsAction", QStringLiteral("Generate Hands to &Printer"),
                              QStringLiteral("Print Hands"));
+    analyseHands_ = MakeAction("AnalyseHandsAction", QStringLiteral("&Analyse Hands..."),
+                               QStringLiteral("Analyse Hands"));
     clearOne_ = MakeAction("ClearOneAction", QStringLiteral("&Clear"), QStringLiteral("Clear"));
     clearAll_ =
         MakeAction("ClearAllAction", QStringLiteral("Clear &All"), QStringLiteral("Clear All"));
@@ -50,12 +52,15 @@ void TDefinitionForm::BuildActions() {
     // wherever there is one (Ctrl+T adds a tab, that is a type).
     showHands_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     printHands_->setShortcut(QKeySequence::Print);
+    analyseHands_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     clearOne_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
     clearAll_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     addType_->setShortcut(QKeySequence::AddTab);
     deleteType_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(showHands_, &QAction::triggered, this, &TDefinitionForm::ShowHandsActionExecute);
     connect(printHands_, &QAction::triggered, this, &TDefinitionForm::PrintHandsActionExecute);
+    connect(analyseHands_, &QAction::triggered, this,
+            &TDefinitionForm::AnalyseHandsActionExecute);
     connect(clearOne_, &QAction::triggered, this, &TDefinitionForm::ClearOneActionExecute);
     connect(clearAll_, &QAction::triggered, this, &TDefinitionForm::ClearAllActionExecute);
     connect(addType_, &QAction::triggered, this, &TDefinitionForm::AddTypeActionExecute);
@@ -72,7 +77,7 @@ void TDefinitionForm::BuildMenus() {
     BuildFileMenu();
     AddMenu(nullptr, "Edit1", QStringLiteral("&Edit"))->addActions({clearOne_, clearAll_});
     AddMenu(nullptr, "Generate1", QStringLiteral("&Generate"))
-        ->addActions({showHands_, printHands_});
+        ->addActions({showHands_, printHands_, analyseHands_});
     BuildOptionsMenu();
     // Adding and deleting types: shown, so that keyboard users find the two
     // actions and their keys as they find every other.
@@ -158,6 +163,7 @@ void TDefinitionForm::BuildToolBar() {
     const std::pair<QAction*, const char*> buttons[] = {
         {showHands_, "ViewToolBtn"},
         {printHands_, "PrintToolBtn"},
+        {analyseHands_, "AnalyseToolBtn"},
         {clearOne_, "ClearToolBtn"},
         {clearAll_, "ClearAllToolBtn"},
         {nullptr, nullptr},
@@ -183,6 +189,7 @@ void TDefinitionForm::LoadToolBarImages() {
     showHands_->setIcon(images.at(3));
     addType_->setIcon(images.at(4));
     deleteType_->setIcon(images.at(5));
+    analyseHands_->setIcon(QIcon(QPixmap::fromImage(LoadToolBarImage(QStringLiteral("ANALYSE")))));
 }
 
 // The T item is checked only for exactly "T"; any other stored text checks
@@ -206,6 +213,7 @@ void TDefinitionForm::UpdateActions() {
     deleteType_->setEnabled(types > 1);
     showHands_->setEnabled(static_cast<bool>(links_.ShowDeals));
     printHands_->setEnabled(PrintLibraryUsable() && links_.RunPrintDialog);
+    analyseHands_->setEnabled(static_cast<bool>(links_.AnalyseHands));
     readParams_->setEnabled(static_cast<bool>(links_.ReadParameters));
     saveParams_->setEnabled(static_cast<bool>(links_.SaveParameters));
     copyTo_->setEnabled(static_cast<bool>(links_.CopyToOtherFile));

@@ -26,15 +26,17 @@ void TParamSetActions::ListDatabase() {
 }
 
 // A set that fails validation has been warned about and changes nothing; so
-// does a set whose every type has frequency 0, since the window needs a type.
+// does a set whose every type has frequency 0, since the window needs a type,
+// and a set that another program has taken out of the database meanwhile.
 void TParamSetActions::ReadSavedParameters() {
     if (readForm_->exec() != QDialog::Accepted) return;
     const std::optional<TSetEntry> entry = readForm_->SelectedEntry();
     if (!entry) return;
     TSeamWarnings warnings(host_.Window());
-    const TReadResult read = ReadParameterSet(kDatabaseFileName, entry->RecordNumber, warnings);
-    if (!read.Valid) return;
-    std::vector<THandParam> types = TypesToRead(read.Record);
+    const TListedRead read = ReadListedSet(kDatabaseFileName, *entry, warnings);
+    if (!read.Listed) return readForm_->ShowDatabaseChanged(*entry, host_.Window());
+    if (!read.Read.Valid) return;
+    std::vector<THandParam> types = TypesToRead(read.Read.Record);
     if (types.empty())
         return ShowSetWarning(host_.Window(),
                               setmsg::NothingToRead(QString::fromStdString(entry->Name)));

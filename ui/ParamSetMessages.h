@@ -20,6 +20,29 @@ inline QString NothingToRead(const QString& name) {
         .arg(name);
 }
 
+// A listed set that its record no longer holds: another program changed the
+// file after it was listed, and the list has been made again from the file.
+inline QString SetChanged(const QString& name) {
+    return QStringLiteral("The parameter set '%1' is no longer in your database as listed: "
+                          "another program has changed the file. Nothing was read or deleted; "
+                          "the list now shows the sets the file holds.")
+        .arg(name);
+}
+// The same for a set chosen for copying; source is "your database" or a file name.
+inline QString CopySourceChanged(const QString& name, const QString& source) {
+    return QStringLiteral("The parameter set '%1' is no longer in %2 as listed: another program "
+                          "has changed the file. Nothing was copied; the list now shows the sets "
+                          "the file holds.")
+        .arg(name, source);
+}
+inline const QString kYourDatabase = QStringLiteral("your database");
+
+// An export target whose folder does not exist; the save dialog is shown again.
+inline QString FolderMissing(const QString& folder) {
+    return QStringLiteral("The folder '%1' does not exist.\nChoose a file in an existing folder.")
+        .arg(folder);
+}
+
 inline const QString kImportFromDatabase =
     QStringLiteral("Database parameters may not be copied back into the database.");
 inline const QString kExportToDatabase =

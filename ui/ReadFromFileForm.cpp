@@ -69,10 +69,12 @@ void TReadFromFileForm::BuildControls() {
 }
 
 void TReadFromFileForm::ListDatabase() {
-    std::vector<TSetEntry> entries;
-    TSeamWarnings warnings(parentWidget());
-    ListParameterSets(entries, kDatabaseFileName, warnings);
-    ListBox1->SetEntries(entries);
+    ListBox1->ListFile(kDatabaseFileName, parentWidget());
+}
+
+void TReadFromFileForm::ShowDatabaseChanged(const TSetEntry& entry, QWidget* parent) {
+    ListDatabase();
+    ShowSetWarning(parent, setmsg::SetChanged(QString::fromStdString(entry.Name)));
 }
 
 std::optional<TSetEntry> TReadFromFileForm::SelectedEntry() const {
@@ -86,12 +88,14 @@ void TReadFromFileForm::DeleteBtnClick() {
     if (!TMessageSeam::Confirm(this, setmsg::kConfirmTitle,
                                setmsg::DeleteSet(QString::fromStdString(entry.Name))))
         return;
+    bool deleted = false;
     try {
-        DeleteParameterSet(kDatabaseFileName, entry.RecordNumber);
+        deleted = DeleteListedSet(kDatabaseFileName, entry);
     } catch (const std::exception& error) {
         host_.ReportError(error);
         return;
     }
+    if (!deleted) return ShowDatabaseChanged(entry, this);
     delete ListBox1->takeItem(row);
     ListBox1->clearSelection();
     ListBox1->setCurrentRow(-1, QItemSelectionModel::Clear);

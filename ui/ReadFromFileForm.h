@@ -32,12 +32,17 @@ class TReadFromFileForm : public QDialog {
     // Throws EInOutError when the missing database cannot be created.
     void ListDatabase();
 
+    // Another program changed the database: the entry's record no longer
+    // holds its set. Lists the database again and tells the user so.
+    void ShowDatabaseChanged(const TSetEntry& entry, QWidget* parent);
+
     TSetListBox& SetNameList() const { return *ListBox1; }
     // The entry chosen when the dialog closed with Read, if any.
     std::optional<TSetEntry> SelectedEntry() const;
 
     // Asks "Delete '<name>'?"; on Yes frees the set's record in the database,
-    // then removes the entry. An error that stops the delete is reported
+    // then removes the entry. A record that no longer holds the set is left
+    // alone (ShowDatabaseChanged). An error that stops the delete is reported
     // through the host, and the entry stays.
     void DeleteBtnClick();
 

@@ -1,8 +1,15 @@
 #include "SetListBox.h"
 
+#include "SeamWarnings.h"
 #include "SetNames.h"
 
 namespace kv {
+namespace {
+
+constexpr int kRecordRole = Qt::UserRole;
+constexpr int kNameRole = Qt::UserRole + 1;
+
+} // namespace
 
 TSetListBox::TSetListBox(bool sorted, QWidget* parent) : QListWidget(parent), sorted_(sorted) {}
 
@@ -16,7 +23,8 @@ int TSetListBox::SortedRowFor(const QString& name) const {
 int TSetListBox::AddEntry(const TSetEntry& entry) {
     const QString name = QString::fromStdString(entry.Name);
     auto* added = new QListWidgetItem(name);
-    added->setData(Qt::UserRole, entry.RecordNumber);
+    added->setData(kRecordRole, entry.RecordNumber);
+    added->setData(kNameRole, QByteArray::fromStdString(entry.Name));
     const int row = sorted_ ? SortedRowFor(name) : count();
     insertItem(row, added);
     return row;
@@ -28,9 +36,16 @@ void TSetListBox::SetEntries(const std::vector<TSetEntry>& entries) {
         AddEntry(entry);
 }
 
+void TSetListBox::ListFile(const std::string& fileName, QWidget* warningParent) {
+    std::vector<TSetEntry> entries;
+    TSeamWarnings warnings(warningParent);
+    ListParameterSets(entries, fileName, warnings);
+    SetEntries(entries);
+}
+
 TSetEntry TSetListBox::Entry(int row) const {
     const QListWidgetItem* at = item(row);
-    return {at->text().toStdString(), at->data(Qt::UserRole).toInt()};
+    return {at->data(kNameRole).toByteArray().toStdString(), at->data(kRecordRole).toInt()};
 }
 
 std::vector<TSetEntry> TSetListBox::Entries() const {
@@ -43,7 +58,7 @@ std::vector<TSetEntry> TSetListBox::Entries() const {
 std::vector<std::string> TSetListBox::Names() const {
     std::vector<std::string> names;
     for (int row = 0; row < count(); ++row)
-        names.push_back(item(row)->text().toStdString());
+        names.push_back(Entry(row).Name);
     return names;
 }
 

@@ -2,7 +2,9 @@
 // A list box of parameter sets: each entry a set name with the set's record
 // number in its file. A sorted box keeps its entries in collation order
 // ignoring case (a new entry goes after those equal to it); an unsorted one
-// keeps them in the order they were added.
+// keeps them in the order they were added. Each entry keeps the name exactly
+// as the file holds it, whatever its row shows, so that the set can be checked
+// against its record before it is read or deleted.
 
 #include "ParamsFile.h"
 
@@ -23,6 +25,9 @@ class TSetListBox : public QListWidget {
     int AddEntry(const TSetEntry& entry);
     // Replaces every entry.
     void SetEntries(const std::vector<TSetEntry>& entries);
+    // Replaces every entry by the sets of a file (ListParameterSets); its
+    // warnings are shown over warningParent.
+    void ListFile(const std::string& fileName, QWidget* warningParent);
     TSetEntry Entry(int row) const;
     std::vector<TSetEntry> Entries() const;
     std::vector<std::string> Names() const;

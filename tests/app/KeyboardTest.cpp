@@ -145,7 +145,7 @@ TEST_F(Keyboard, EveryToolbarActionHasAKeyShownInAVisibleMenu) {
         EXPECT_FALSE(action->shortcut().isEmpty()) << action->objectName().toStdString();
         EXPECT_TRUE(InAVisibleMenu(*action)) << action->objectName().toStdString();
     }
-    EXPECT_EQ(checked, 9);
+    EXPECT_EQ(checked, 10);
 }
 
 TEST_F(Keyboard, AddingDeletingAndClearingTypesByKeys) {

@@ -61,11 +61,13 @@ echo "five deals, the same as the build's"
 echo "== installed program under Xvfb"
 exec_line=$(sed -n 's/^Exec=//p' "$root"/usr/share/applications/*.desktop)
 program=$root/usr/bin/${exec_line%% *}
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display and names it once it accepts connections.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=:$(head -n 1 "$scratch/display")
+unset QT_QPA_PLATFORM
 mkdir -p "$scratch/home" "$scratch/work"
 (cd "$scratch/work" && HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config exec "$program") &
 app_pid=$!

@@ -2,6 +2,9 @@
 // what the caller gets back, and that the file is left untouched.
 #include "StorageTestUtil.h"
 
+#include <fstream>
+#include <sys/resource.h>
+
 using namespace kv;
 using namespace kv::test;
 
@@ -41,6 +44,26 @@ class Refusal : public TFolderFixture {
         for (int i = 1; i <= sets; ++i)
             bytes = Concat({bytes, RecordBytes(DefaultSet("Set " + std::to_string(i)))});
         return bytes;
+    }
+    // A file of size bytes that begins with first; the rest reads as zeros
+    // and takes no disk space.
+    std::string SparseFile(const TBytes& first, std::uint64_t size) {
+        const std::string file = FileOf(first);
+        std::filesystem::resize_file(file, size);
+        return file;
+    }
+    // Runs operation in a child whose address space may grow by only 64 MB,
+    // far less than the big files below: reading one whole fails there.
+    static TChildResult UnderMemoryLimit(const std::function<std::string()>& operation) {
+        return RunInChild([&]() -> std::string {
+            std::ifstream statm("/proc/self/statm");
+            std::uint64_t pages = 0;
+            statm >> pages;
+            const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+            const rlimit l{limit, limit};
+            if (::setrlimit(RLIMIT_AS, &l) != 0) return "setrlimit failed";
+            return operation();
+        });
     }
     template <class F> std::string InOutErrorOf(F&& operation) {
         try {
@@ -147,11 +170,52 @@ TEST_F(Refusal, WritingIntoAFolder) {
         "Is a directory");
 }
 
-// A free slot before the partial record is still found and filled.
-TEST_F(Refusal, PartialRecordAfterAFreeSlotDoesNotStopAWrite) {
-    const std::string file = FileOf(Concat({Database(1), TBytes(kRecordSize, 0), TBytes(100, 1)}));
-    EXPECT_EQ(WriteParameterSet(file, DefaultSet("New"), warnings).RecordNumber, 2);
-    EXPECT_EQ(ReadBytes(file).size(), 3 * kRecordSize + 100);
+// The size is checked before any slot is looked at: a free slot before the
+// partial record does not let a write into the damaged file.
+TEST_F(Refusal, WritingIntoAFileWithAFreeSlotBeforeAPartialRecord) {
+    const TBytes bytes = Concat({Database(1), TBytes(kRecordSize, 0), TBytes(100, 1)});
+    const std::string file = FileOf(bytes);
+    EXPECT_EQ(InOutErrorOf([&] { WriteParameterSet(file, DefaultSet("New"), warnings); }),
+              "Read beyond end of file");
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+// The limit on the records of a file that is changed, on both sides.
+TEST_F(Refusal, WritingIntoAFileOfTheMostRecordsAllowed) {
+    for (const std::uint64_t records : {kMaxChangedRecords, kMaxChangedRecords + 1}) {
+        const std::string file = SparseFile(RecordBytes(HeaderRecord()), records * kRecordSize);
+        const std::string failure =
+            InOutErrorOf([&] { WriteParameterSet(file, DefaultSet("New"), warnings); });
+        EXPECT_EQ(failure, records > kMaxChangedRecords ? "File too large" : "no EInOutError")
+            << records;
+        EXPECT_EQ(std::filesystem::file_size(file), records * kRecordSize);
+        std::filesystem::remove(file);
+    }
+}
+
+TEST_F(Refusal, WritingIntoAHugeFileWithoutTheHeaderReadsOnlyItsHeader) {
+    const std::string file = SparseFile(TBytes(kRecordSize, 'x'), std::uint64_t{1} << 30);
+    const TChildResult r = UnderMemoryLimit([&] {
+        TRecordingWarnings w;
+        const bool written = WriteParameterSet(file, DefaultSet("New"), w).Written;
+        return std::string(written ? "written" : "refused") + ": " + w.Shown.at(0);
+    });
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_EQ(r.Text, "refused: '" + file + "' is not a valid parameter file.");
+}
+
+TEST_F(Refusal, WritingIntoAHugeParameterFileIsRefusedBeforeReadingIt) {
+    const std::uint64_t size = (std::uint64_t{1} << 30) / kRecordSize * kRecordSize;
+    const std::string file = SparseFile(Database(1), size);
+    const TChildResult r = UnderMemoryLimit([&] {
+        return InOutErrorOf([&] {
+            TRecordingWarnings w;
+            WriteParameterSet(file, DefaultSet("New"), w);
+        });
+    });
+    EXPECT_EQ(r.ExitCode, 0);
+    EXPECT_EQ(r.Text, "File too large");
+    EXPECT_EQ(std::filesystem::file_size(file), size);
 }
 
 // --- Reading ----------------------------------------------------------------
@@ -251,7 +315,7 @@ TEST_F(Refusal, DeletingTheHeaderRecord) {
 }
 
 TEST_F(Refusal, DeletingPastTheLastRecord) {
-    const TBytes bytes = Concat({Database(2), TBytes(100, 1)});
+    const TBytes bytes = Database(2);
     const std::string file = FileOf(bytes);
     EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 3); }),
               "There is no parameter set at record 3");
@@ -262,6 +326,31 @@ TEST_F(Refusal, DeletingANegativeRecordNumber) {
     const TBytes bytes = Database(1);
     const std::string file = FileOf(bytes);
     EXPECT_THROW(DeleteParameterSet(file, -5), EInOutError);
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+TEST_F(Refusal, DeletingInAFileWithoutTheHeader) {
+    TBytes bytes = Database(2);
+    bytes[1] = 'k';
+    const std::string file = FileOf(bytes);
+    EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 1); }), "Not a saved parameter file");
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+TEST_F(Refusal, DeletingInAFileEndingInAPartialRecord) {
+    const TBytes bytes = Concat({Database(2), TBytes(100, 1)});
+    const std::string file = FileOf(bytes);
+    EXPECT_EQ(InOutErrorOf([&] { DeleteParameterSet(file, 1); }), "Read beyond end of file");
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+TEST_F(Refusal, DeletingAListedSetInAFileEndingInAPartialRecord) {
+    const TBytes bytes = Concat({Database(2), TBytes(100, 1)});
+    const std::string file = FileOf(bytes);
+    EXPECT_EQ(InOutErrorOf([&] {
+                  DeleteListedSet(file, {"Set 1", 1});
+              }),
+              "Read beyond end of file");
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 

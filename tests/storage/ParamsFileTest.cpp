@@ -204,6 +204,31 @@ TEST_F(ParamsFile, WritingThroughASymbolicLinkKeepsTheLink) {
     EXPECT_EQ(FolderEntries(Folder() / "real"), std::vector<std::string>{"target.sav"});
 }
 
+// A link whose file does not exist yet names the file to create, as it does
+// for an editor: the link is kept, and relative links are read from their folder.
+TEST_F(ParamsFile, WritingThroughADanglingLinkCreatesItsTarget) {
+    std::filesystem::create_directory(Folder() / "real");
+    std::filesystem::create_symlink("real/new.sav", Folder() / "link.sav");
+    std::filesystem::create_symlink("link.sav", Folder() / "link2.sav");
+    EXPECT_EQ(WriteParameterSet(PathOf("link2.sav"), DefaultSet("Abc"), warnings).RecordNumber, 1);
+    EXPECT_TRUE(std::filesystem::is_symlink(Folder() / "link.sav"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Folder() / "link2.sav"));
+    EXPECT_EQ(ReadBytes(Folder() / "real" / "new.sav"),
+              ReferenceFile("paramsfile/one-default-type.sav"));
+}
+
+TEST_F(ParamsFile, WritingThroughALoopOfLinksIsAnInputOutputError) {
+    std::filesystem::create_symlink("b.sav", Folder() / "a.sav");
+    std::filesystem::create_symlink("a.sav", Folder() / "b.sav");
+    try {
+        WriteParameterSet(PathOf("a.sav"), DefaultSet("Abc"), warnings);
+        FAIL() << "expected EInOutError";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.Description(), "Too many levels of symbolic links");
+    }
+    EXPECT_EQ(FolderEntries(Folder()), (std::vector<std::string>{"a.sav", "b.sav"}));
+}
+
 TEST_F(ParamsFile, RewritingKeepsThePermissionsAndLeavesNoTemporaryFile) {
     namespace fs = std::filesystem;
     WriteBytes(PathOf("p.sav"), ReferenceFile("paramsfile/new-database.sav"));

@@ -72,12 +72,18 @@ bool DropPrivileges() {
     return ::setgroups(0, nullptr) == 0 && ::setgid(nobodyGroup) == 0 && ::setuid(nobody) == 0;
 }
 
-TChildResult Fork(const std::function<std::string()>& body, bool unprivileged) {
+// Starts body in a child that first waits for a byte on startFd (when given);
+// its text comes back through the pipe end put into output.
+pid_t StartChild(const std::function<std::string()>& body, bool unprivileged, int startFd,
+                 int& output) {
     int channel[2];
     if (::pipe(channel) != 0) throw std::runtime_error("pipe failed");
     const pid_t pid = ::fork();
     if (pid == 0) {
         ::close(channel[0]);
+        char go;
+        if (startFd >= 0) [[maybe_unused]]
+            const auto n = ::read(startFd, &go, 1);
         int code = kCannotDropPrivileges;
         std::string text;
         if (!unprivileged || DropPrivileges()) text = RunBody(body, code);
@@ -85,15 +91,26 @@ TChildResult Fork(const std::function<std::string()>& body, bool unprivileged) {
         ::_exit(code);
     }
     ::close(channel[1]);
+    output = channel[0];
+    return pid;
+}
+
+TChildResult WaitChild(pid_t pid, int output) {
     TChildResult result;
     char buffer[512];
-    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; (n = ::read(output, buffer, sizeof buffer)) > 0;)
         result.Text.append(buffer, static_cast<std::size_t>(n));
-    ::close(channel[0]);
+    ::close(output);
     int status = 0;
     ::waitpid(pid, &status, 0);
     result.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return result;
+}
+
+TChildResult Fork(const std::function<std::string()>& body, bool unprivileged) {
+    int output = -1;
+    const pid_t pid = StartChild(body, unprivileged, -1, output);
+    return WaitChild(pid, output);
 }
 
 } // namespace
@@ -103,6 +120,33 @@ TChildResult RunInChild(const std::function<std::string()>& body) {
 }
 TChildResult RunUnprivileged(const std::function<std::string()>& body) {
     return Fork(body, true);
+}
+
+TRunningChild::TRunningChild(const std::function<std::string()>& body) {
+    int start[2];
+    if (::pipe(start) != 0) throw std::runtime_error("pipe failed");
+    pid_ = StartChild(body, false, start[0], output_);
+    ::close(start[0]);
+    start_ = start[1];
+}
+
+TRunningChild::~TRunningChild() {
+    if (pid_ > 0) Wait();
+}
+
+// A byte rather than the end of the pipe: a later child holds a copy of this end too.
+void TRunningChild::Release() {
+    if (start_ < 0) return;
+    [[maybe_unused]] const auto written = ::write(start_, "g", 1);
+    ::close(start_);
+    start_ = -1;
+}
+
+TChildResult TRunningChild::Wait() {
+    Release();
+    const TChildResult result = WaitChild(pid_, output_);
+    pid_ = -1;
+    return result;
 }
 
 } // namespace kv::test

@@ -4,8 +4,8 @@
 // file access, reference files, and child processes for failures that need a
 // file-size limit or an unprivileged user.
 
-#include "ParamsFile.h"
 #include "FileBytes.h"
+#include "ParamsFile.h"
 #include "RecordingWarnings.h"
 #include <gtest/gtest.h>
 
@@ -49,6 +49,24 @@ struct TChildResult {
 // Runs body in a forked child and returns its exit code (0 when body returned,
 // 2 on an unexpected exception) and the text body returned or the exception's.
 TChildResult RunInChild(const std::function<std::string()>& body);
+
+// A forked child running body while the test goes on; Wait() gives what
+// RunInChild gives. Every child waits at the start until Release(), so that
+// several children start their work together.
+class TRunningChild {
+  public:
+    explicit TRunningChild(const std::function<std::string()>& body);
+    ~TRunningChild();
+    TRunningChild(const TRunningChild&) = delete;
+    TRunningChild& operator=(const TRunningChild&) = delete;
+    void Release();
+    TChildResult Wait();
+
+  private:
+    int pid_ = -1;
+    int output_ = -1;
+    int start_ = -1;
+};
 // The same, as an unprivileged user when the tests run as root; exit code 77
 // when the child could not give up its privileges.
 TChildResult RunUnprivileged(const std::function<std::string()>& body);

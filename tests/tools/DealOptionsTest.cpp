@@ -6,11 +6,15 @@
 using namespace kv::cli;
 
 namespace {
-TParseResult Parse(std::vector<std::string> args) { return ParseDealOptions(args); }
+TParseResult Parse(std::vector<std::string> args) {
+    return ParseDealOptions(args);
+}
+const std::string kDefaultType = "10470D0D0D0D10491025102510251025"
+                                 "10470D0D0D0D10491025102510251025"
+                                 "00000064";
 } // namespace
 
-TEST(DealOptions, Defaults)
-{
+TEST(DealOptions, Defaults) {
     const auto r = Parse({});
     EXPECT_EQ(r.Error, "");
     EXPECT_FALSE(r.Options.Seed);
@@ -19,24 +23,92 @@ TEST(DealOptions, Defaults)
     EXPECT_EQ(r.Options.Format, TFormat::Deal);
 }
 
-TEST(DealOptions, SeedIsReadAsTheSynchronizeDialogReadsIt)
-{
+TEST(DealOptions, SeedIsReadAsTheSynchronizeDialogReadsIt) {
     EXPECT_EQ(Parse({"--seed", "ffffffff"}).Options.Seed, -1);
-    EXPECT_EQ(Parse({"--seed", "100000000"}).Error, "--seed: '100000000' is not 1 to 8 hexadecimal digits");
+    EXPECT_EQ(Parse({"--seed", "100000000"}).Error,
+              "--seed: '100000000' is not 1 to 8 hexadecimal digits");
     EXPECT_EQ(Parse({"--seed", "0x12"}).Error, "--seed: '0x12' is not 1 to 8 hexadecimal digits");
 }
 
-TEST(DealOptions, RejectedArguments)
-{
-    EXPECT_EQ(Parse({"--count", "0"}).Error, "--count: '0' is not a whole number from 1 to 100000000");
+TEST(DealOptions, RejectedArguments) {
+    EXPECT_EQ(Parse({"--count", "0"}).Error,
+              "--count: '0' is not a whole number from 1 to 100000000");
     EXPECT_EQ(Parse({"--count"}).Error, "--count: a value is missing");
-    EXPECT_EQ(Parse({"--format", "lin"}).Error, "--format: 'lin' is neither deal nor pbn");
+    EXPECT_EQ(Parse({"--format", "lin"}).Error,
+              "--format: 'lin' is not deal, pbn, text, json or csv");
     EXPECT_EQ(Parse({"--record", "-3"}).Error, "--record: '-3' is not a record number (1 or more)");
     EXPECT_EQ(Parse({"--deals"}).Error, "--deals: unknown argument");
-    EXPECT_EQ(Parse({"--set", "a", "--record", "2"}).Error, "--type, --set and --record: give only one of them");
+    EXPECT_EQ(Parse({"--set", "a", "--record", "2"}).Error,
+              "--type, --set and --record: give only one of them");
     EXPECT_EQ(Parse({"--list", "--set", "a"}).Error,
               "--list: lists the file's sets; it takes no --type, --set or --record");
     std::vector<std::string> nine;
-    for (int i = 0; i < 9; ++i) nine.insert(nine.end(), {"--type", "x"});
+    for (int i = 0; i < 9; ++i)
+        nine.insert(nine.end(), {"--type", kDefaultType});
     EXPECT_EQ(Parse(nine).Error, "--type: at most 8 types");
+}
+
+// A type text is an argument like any other: checked while the command line is read.
+TEST(DealOptions, TypeTextsAreCheckedWithTheOtherArguments) {
+    const std::string letter = "1X" + kDefaultType.substr(2);
+    const std::string minAboveMax = "4710" + kDefaultType.substr(4);
+    EXPECT_EQ(Parse({"--type", kDefaultType}).Error, "");
+    EXPECT_EQ(Parse({"--type", letter}).Error, "--type: '" + letter + "' is not a valid type text");
+    EXPECT_EQ(Parse({"--type", minAboveMax}).Error,
+              "--type: '" + minAboveMax + "' is not a valid type text");
+    EXPECT_EQ(Parse({"--type", kDefaultType.substr(1)}).Error,
+              "--type: '" + kDefaultType.substr(1) + "' is not a valid type text");
+}
+
+TEST(DealOptions, ListTakesNoArgumentOfARun) {
+    const std::string refused =
+        "--list: lists the file's sets; it takes no --seed, --count, --format or --dd";
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--list", "--seed", "1"},
+                                               {"--count", "5", "--list"},
+                                               {"--list", "--format", "deal"},
+                                               {"--dd", "--list"}})
+        EXPECT_EQ(Parse(args).Error, refused) << args[0] << ' ' << args[1];
+    EXPECT_EQ(Parse({"--list", "--file", "a.sav", "--output", "sets.txt"}).Error, "");
+}
+
+// What --analyse and --merge take, and the one-line refusal of each
+// combination that cannot run.
+TEST(DealOptions, AnalysisAndMergeCombinations) {
+    const struct {
+        const char* Name;
+        std::vector<std::string> Args;
+        std::string Error;
+    } rows[] = {
+        {"AnalyseAlone", {"--analyse"}, ""},
+        {"AnalyseEverything",
+         {"--analyse", "--seed", "1", "--count", "5", "--declarer", "N,NS", "--strains", "NT,S",
+          "--shard", "2/3", "--format", "csv", "--output", "a.csv"},
+         ""},
+        {"ShapeOnly", {"--analyse", "--shape", "--format", "json"}, ""},
+        {"MergeTwo", {"--merge", "a.json", "b.json", "--format", "json"}, ""},
+        {"MergeWithoutFiles", {"--merge"}, "--merge: name the summary files to merge"},
+        {"MergeWithASeed",
+         {"--merge", "a.json", "--seed", "1"},
+         "--merge: the summaries hold their seed, count and types; give only the files"},
+        {"MergeAsCsv",
+         {"--merge", "a.json", "--format", "csv"},
+         "--format: merged summaries are written as text or json"},
+        {"AnalyseAndMerge", {"--analyse", "--merge", "a.json"}, "--analyse and --merge: give only one of them"},
+        {"DeclarerWithoutAnalyse",
+         {"--declarer", "N"},
+         "--shape, --declarer, --strains and --shard: only with --analyse"},
+        {"ShardWithoutAnalyse",
+         {"--shard", "1/2"},
+         "--shape, --declarer, --strains and --shard: only with --analyse"},
+        {"AnalyseWithDd", {"--analyse", "--dd"}, "--analyse: analyses the deals itself; it takes no --dd or --list"},
+        {"AnalyseAsPbn", {"--analyse", "--format", "pbn"}, "--format: an analysis is written as text, json or csv"},
+        {"DealsAsJson", {"--format", "json"}, "--format: text, json and csv are for --analyse and --merge"},
+        {"FileWithoutMerge", {"a.json"}, "a.json: unknown argument"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(Parse(row.Args).Error, row.Error) << row.Name;
+    EXPECT_EQ(Parse({"--analyse"}).Options.Format, TFormat::Text) << "text unless asked";
+    EXPECT_FALSE(Parse({"--analyse"}).Options.CountGiven);
+    EXPECT_EQ(Parse({"--merge", "a", "b"}).Options.MergeFiles, (std::vector<std::string>{"a", "b"}));
 }

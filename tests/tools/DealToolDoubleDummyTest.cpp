@@ -10,8 +10,7 @@
 
 using kv::test::TToolFolder;
 
-TEST(DealToolDoubleDummy, SameDealsWithTheTableAppended)
-{
+TEST(DealToolDoubleDummy, SameDealsWithTheTableAppended) {
     TToolFolder dir;
     const auto plain = dir.Run("--seed 0 --count 45");
     const auto analysed = dir.Run("--seed 0 --count 45 --dd");
@@ -32,8 +31,7 @@ TEST(DealToolDoubleDummy, SameDealsWithTheTableAppended)
               "45864458648855988559");
 }
 
-TEST(DealToolDoubleDummy, PbnCarriesTricksAndPar)
-{
+TEST(DealToolDoubleDummy, PbnCarriesTricksAndPar) {
     TToolFolder dir;
     const auto run = dir.Run("--seed 0 --count 4 --dd --format pbn");
     ASSERT_EQ(run.Status, 0);
@@ -43,7 +41,9 @@ TEST(DealToolDoubleDummy, PbnCarriesTricksAndPar)
     const auto begin = std::sregex_iterator(run.Out.begin(), run.Out.end(), tags);
     EXPECT_EQ(std::distance(begin, std::sregex_iterator()), 4);
     EXPECT_NE(run.Out.find("[DoubleDummyTricks \"45864458648855988559\"]"), std::string::npos);
-    const std::regex analysis(R"re(\[(DoubleDummyTricks|OptimumScore|ParContract) "[^"]*"\]\r\n)re");
-    EXPECT_EQ(std::regex_replace(run.Out, analysis, ""), dir.Run("--seed 0 --count 4 --format pbn").Out)
+    const std::regex analysis(
+        R"re(\[(DoubleDummyTricks|OptimumScore|ParContract) "[^"]*"\]\r\n)re");
+    EXPECT_EQ(std::regex_replace(run.Out, analysis, ""),
+              dir.Run("--seed 0 --count 4 --format pbn").Out)
         << "the analysis adds three tags and changes nothing else";
 }

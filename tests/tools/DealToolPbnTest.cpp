@@ -13,16 +13,14 @@ namespace {
 
 struct TGame {
     std::vector<std::pair<std::string, std::string>> Tags;
-    std::string Value(const std::string& name) const
-    {
+    std::string Value(const std::string& name) const {
         for (const auto& [n, v] : Tags)
             if (n == name) return v;
         return "<missing>";
     }
 };
 
-std::vector<std::string> CrLfLines(const std::string& text)
-{
+std::vector<std::string> CrLfLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;
     for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
@@ -31,22 +29,23 @@ std::vector<std::string> CrLfLines(const std::string& text)
     return lines;
 }
 
-std::vector<TGame> ParseGames(const std::vector<std::string>& lines)
-{
+std::vector<TGame> ParseGames(const std::vector<std::string>& lines) {
     const std::regex tag(R"re(\[(\w+) "([^"]*)"\])re");
     std::vector<TGame> games(1);
     for (std::size_t i = 2; i < lines.size(); ++i) {
         std::smatch m;
-        if (lines[i].empty()) games.emplace_back();
-        else if (std::regex_match(lines[i], m, tag)) games.back().Tags.emplace_back(m[1], m[2]);
-        else ADD_FAILURE() << "not a tag: " << lines[i];
+        if (lines[i].empty())
+            games.emplace_back();
+        else if (std::regex_match(lines[i], m, tag))
+            games.back().Tags.emplace_back(m[1], m[2]);
+        else
+            ADD_FAILURE() << "not a tag: " << lines[i];
     }
     return games;
 }
 
 // "E:h1 h2 h3 h4" turned back to North first.
-std::string NorthFirst(const std::string& deal)
-{
+std::string NorthFirst(const std::string& deal) {
     std::vector<std::string> hands;
     std::size_t start = 2;
     for (int i = 0; i < 4; ++i) {
@@ -56,14 +55,14 @@ std::string NorthFirst(const std::string& deal)
     }
     const int first = static_cast<int>(std::string("NESW").find(deal[0]));
     std::string out = "N:";
-    for (int seat = 0; seat < 4; ++seat) out += (seat ? " " : "") + hands[static_cast<std::size_t>((seat - first + 4) % 4)];
+    for (int seat = 0; seat < 4; ++seat)
+        out += (seat ? " " : "") + hands[static_cast<std::size_t>((seat - first + 4) % 4)];
     return out;
 }
 
 } // namespace
 
-TEST(DealToolPbn, SeventeenBoardsParseBack)
-{
+TEST(DealToolPbn, SeventeenBoardsParseBack) {
     TToolFolder dir;
     const auto pbn = dir.Run("--seed 1A2B3C4D --count 17 --format pbn");
     const auto deals = dir.Run("--seed 1A2B3C4D --count 17");
@@ -75,17 +74,18 @@ TEST(DealToolPbn, SeventeenBoardsParseBack)
     const auto games = ParseGames(lines);
     ASSERT_EQ(games.size(), 17u);
 
-    const std::vector<std::string> order = {"Event", "Site", "Date", "Board", "West", "North", "East", "South",
-                                            "Dealer", "Vulnerable", "Deal", "Scoring", "Declarer", "Contract",
-                                            "Result", "Generator"};
+    const std::vector<std::string> order = {
+        "Event",  "Site",       "Date", "Board",   "West",     "North",    "East",   "South",
+        "Dealer", "Vulnerable", "Deal", "Scoring", "Declarer", "Contract", "Result", "Generator"};
     const char* dealers = "NESWNESWNESWNESWN";
-    const char* vul[] = {"None", "NS", "EW", "All", "NS", "EW", "All", "None", "EW",
-                         "All", "None", "NS", "All", "None", "NS", "EW", "None"};
+    const char* vul[] = {"None", "NS",   "EW", "All", "NS",   "EW", "All", "None", "EW",
+                         "All",  "None", "NS", "All", "None", "NS", "EW",  "None"};
     std::size_t lineStart = 0;
     for (int b = 0; b < 17; ++b) {
         const TGame& g = games[static_cast<std::size_t>(b)];
         std::vector<std::string> names;
-        for (const auto& tag : g.Tags) names.push_back(tag.first);
+        for (const auto& tag : g.Tags)
+            names.push_back(tag.first);
         EXPECT_EQ(names, order);
         EXPECT_EQ(g.Value("Board"), std::to_string(b + 1));
         EXPECT_EQ(g.Value("Dealer"), std::string(1, dealers[b]));

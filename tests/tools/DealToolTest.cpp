@@ -1,6 +1,8 @@
 // The command-line program run as users run it: reference deals, stored sets,
 // and every failure with its message and exit status.
+#include "DealOptions.h"
 #include "ParamsFile.h"
+#include "ProgramVersion.h"
 #include "RunTool.h"
 
 #include <gtest/gtest.h>
@@ -11,30 +13,32 @@ using kv::test::TToolFolder;
 
 namespace {
 
-const std::string kStrongSouthType =
-    "30320D0D0D0D10491025102510251025" "10150D0D0D0D10491025102510251025" "00000064";
+const std::string kStrongSouthType = "30320D0D0D0D10491025102510251025"
+                                     "10150D0D0D0D10491025102510251025"
+                                     "00000064";
 // South maxima add up to 12: no South hand at all.
-const std::string kNoSouthType =
-    "10470303030310491025102510251025" "10470D0D0D0D10491025102510251025" "00000064";
+const std::string kNoSouthType = "10470303030310491025102510251025"
+                                 "10470D0D0D0D10491025102510251025"
+                                 "00000064";
 // Thirteen spades with at least 11 points.
-const std::string kTooNarrowType =
-    "2147DD00000010491025102510251025" "10470D0D0D0D10491025102510251025" "00000064";
+const std::string kTooNarrowType = "2147DD00000010491025102510251025"
+                                   "10470D0D0D0D10491025102510251025"
+                                   "00000064";
 
 class TNullWarnings : public kv::IWarningSink {
-public:
+  public:
     void ShowWarning(const std::string&) override {}
 };
 
-void SaveSet(const std::string& file, const std::string& name, const std::vector<kv::THandParam>& types)
-{
+void SaveSet(const std::string& file, const std::string& name,
+             const std::vector<kv::THandParam>& types) {
     TNullWarnings warnings;
     ASSERT_TRUE(kv::WriteParameterSet(file, kv::NewSetRecord(name, types), warnings).Written);
 }
 
 } // namespace
 
-TEST(DealTool, ReferenceDealsFromSeedZero)
-{
+TEST(DealTool, ReferenceDealsFromSeedZero) {
     TToolFolder dir;
     const auto run = dir.Run("--seed 0 --count 3");
     EXPECT_EQ(run.Status, 0);
@@ -45,8 +49,7 @@ TEST(DealTool, ReferenceDealsFromSeedZero)
               "[Deal \"N:872.K5.Q932.T852 QJ96.A863.T4.QJ4 KT54.Q72.A875.A3 A3.JT94.KJ6.K976\"]\n");
 }
 
-TEST(DealTool, TypeTextOnTheCommandLine)
-{
+TEST(DealTool, TypeTextOnTheCommandLine) {
     TToolFolder dir;
     const auto run = dir.Run("--seed 00000000 --count 2 --type " + kStrongSouthType);
     EXPECT_EQ(run.Status, 0);
@@ -55,8 +58,7 @@ TEST(DealTool, TypeTextOnTheCommandLine)
               "[Deal \"N:6.QJ764.986.JT32 42.8.JT75432.985 AKQJ.KT5.Q.KQ764 T98753.A932.AK.A\"]\n");
 }
 
-TEST(DealTool, ClockSeedIsPrintedSoTheRunCanBeRepeated)
-{
+TEST(DealTool, ClockSeedIsPrintedSoTheRunCanBeRepeated) {
     TToolFolder dir;
     const auto first = dir.Run("--count 2");
     ASSERT_EQ(first.Status, 0);
@@ -65,8 +67,7 @@ TEST(DealTool, ClockSeedIsPrintedSoTheRunCanBeRepeated)
     EXPECT_EQ(again.Out, first.Out);
 }
 
-TEST(DealTool, ListsAndReadsStoredSets)
-{
+TEST(DealTool, ListsAndReadsStoredSets) {
     TToolFolder dir;
     kv::THandParam strong, zero;
     strong.SHCPMin = 20, strong.SHCPMax = 22, strong.NHCPMax = 5;
@@ -86,8 +87,7 @@ TEST(DealTool, ListsAndReadsStoredSets)
     EXPECT_EQ(byRecord.Out, byType.Out);
 }
 
-TEST(DealTool, SharedNameIsRefusedWithItsRecordNumbers)
-{
+TEST(DealTool, SharedNameIsRefusedWithItsRecordNumbers) {
     TToolFolder dir;
     const std::string file = dir.Path("club.sav");
     SaveSet(file, "Weak twos", {kv::THandParam{}});
@@ -99,15 +99,15 @@ TEST(DealTool, SharedNameIsRefusedWithItsRecordNumbers)
     EXPECT_EQ(run.Err, "Several sets are named 'weak twos'; choose one with --record: 1 3\n");
 }
 
-TEST(DealTool, FileMessagesAreTheProgramsOwn)
-{
+TEST(DealTool, FileMessagesAreTheProgramsOwn) {
     TToolFolder dir;
     auto run = dir.Run("--list --file missing.sav");
     EXPECT_EQ(run.Status, 1);
     EXPECT_EQ(run.Err, "File 'missing.sav' does not exist.\n");
     run = dir.Run("--list");
     EXPECT_EQ(run.Err, "File 'PARAMS.SAV' does not exist.\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.Path("PARAMS.SAV"))) << "the tool never creates the database";
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("PARAMS.SAV")))
+        << "the tool never creates the database";
     {
         std::ofstream junk(dir.Path("junk.sav"));
         junk << std::string(841, 'x');
@@ -119,8 +119,7 @@ TEST(DealTool, FileMessagesAreTheProgramsOwn)
     EXPECT_EQ(run.Err, "File 'club.sav' does not exist.\n");
 }
 
-TEST(DealTool, GeneratorFailuresWriteNothing)
-{
+TEST(DealTool, GeneratorFailuresWriteNothing) {
     TToolFolder dir;
     auto run = dir.Run("--seed 0 --type " + kNoSouthType + " --output deals.txt");
     EXPECT_EQ(run.Status, 1);
@@ -138,8 +137,7 @@ TEST(DealTool, GeneratorFailuresWriteNothing)
     EXPECT_EQ(run.Err, "There are no hands satisfying one of the sets of parameters you chose.\n");
 }
 
-TEST(DealTool, OutputFileIsWrittenWhole)
-{
+TEST(DealTool, OutputFileIsWrittenWhole) {
     TToolFolder dir;
     const auto run = dir.Run("--seed 0 --count 3 --output deals.txt");
     EXPECT_EQ(run.Status, 0);
@@ -147,11 +145,11 @@ TEST(DealTool, OutputFileIsWrittenWhole)
     EXPECT_EQ(kv::test::ReadWhole(dir.Path("deals.txt")), dir.Run("--seed 0 --count 3").Out);
     const auto bad = dir.Run("--seed 0 --output no/such/folder/deals.txt");
     EXPECT_EQ(bad.Status, 1);
-    EXPECT_NE(bad.Err.find("cannot write 'no/such/folder/deals.txt'"), std::string::npos) << bad.Err;
+    EXPECT_NE(bad.Err.find("cannot write 'no/such/folder/deals.txt'"), std::string::npos)
+        << bad.Err;
 }
 
-TEST(DealTool, BadArgumentsGetAUsageErrorNamingThem)
-{
+TEST(DealTool, BadArgumentsGetAUsageErrorNamingThem) {
     TToolFolder dir;
     const auto run = dir.Run("--count lots");
     EXPECT_EQ(run.Status, 2);
@@ -161,4 +159,23 @@ TEST(DealTool, BadArgumentsGetAUsageErrorNamingThem)
     EXPECT_NE(run.Err.find("usage: kestrovanhalme-deal"), std::string::npos);
     EXPECT_EQ(dir.Run("--type 1047").Err.substr(0, 60),
               "kestrovanhalme-deal: --type: '1047' is not a valid type text");
+}
+
+// --help and --version answer on standard output and do nothing else; the
+// version is the project's one version, the licence the package's.
+TEST(DealTool, HelpAndVersion) {
+    TToolFolder dir;
+    const auto version = dir.Run("--version");
+    EXPECT_EQ(version.Status, 0);
+    EXPECT_EQ(version.Out,
+              std::string("kestrovanhalme-deal ") + kv::kProgramVersion + "\nLicense: GPL-3.0-or-later\n");
+    const auto help = dir.Run("--help");
+    EXPECT_EQ(help.Status, 0);
+    EXPECT_EQ(help.Out.rfind(kv::cli::kUsage, 0), 0u) << "the usage line first";
+    for (const char* option : {"--seed", "--count", "--type", "--file", "--set", "--record", "--list",
+                               "--format", "--output", "--dd", "--help", "--version"})
+        EXPECT_NE(help.Out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
+    EXPECT_TRUE(help.Err.empty() && version.Err.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("PARAMS.SAV"))) << "nothing dealt or created";
+    EXPECT_EQ(dir.Run("--help --count 0").Status, 2) << "a bad argument still fails";
 }

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 #include <QTest>
 
 namespace kv::test {
@@ -80,6 +81,20 @@ TEST_F(TCopyDialogTest, ImportDirectionNamesTheSourceFile) {
               QStringLiteral("Parameter sets in friend.SAV:"));
     EXPECT_EQ(Button(dlg, "NextBtn").text(), QStringLiteral("Co&py"));
     EXPECT_EQ(List(dlg, "SrcList").Entries(), (std::vector<TSetEntry>{{"theirs", 1}}));
+}
+
+// The file name is data: its label and tooltip show it as it is, never as markup.
+TEST_F(TCopyDialogTest, MarkupInTheSourceFileNameIsShownAsText) {
+    const std::string name = "<h1><font color=red>big.SAV"; // no closing tags: no slash
+    WriteParamsFile(name, {SetOf("theirs", {TypeWith(5)})});
+    Start();
+    TCopyParamsDlg dlg(false, QPathOf(name), sets->ReadFromFileForm()->SetNameList(), host, *store,
+                       host.Window());
+    const auto* label = dlg.findChild<QLabel*>(QStringLiteral("SrcLabel"));
+    const QString shown = QStringLiteral("Parameter sets in <h1><font color=red>big.SAV:");
+    EXPECT_EQ(label->textFormat(), Qt::PlainText);
+    EXPECT_EQ(label->text(), shown);
+    EXPECT_EQ(QTextDocumentFragment::fromHtml(label->toolTip()).toPlainText(), shown);
 }
 
 TEST_F(TCopyDialogTest, EmptySourceLeavesNothingToInclude) {

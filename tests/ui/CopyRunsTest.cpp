@@ -64,6 +64,14 @@ class TCopyRunTest : public TParamSetTest {
         });
         sets->CopyToOtherFile();
     }
+    // Another program deletes the set at record and saves one under name, which
+    // takes its record.
+    void LetAnotherProgramReplace(const std::string& file, std::int32_t record,
+                                  const std::string& name) {
+        DeleteParameterSet(file, record);
+        TSilentWarnings none;
+        ASSERT_EQ(WriteParameterSet(file, SetOf(name, {TypeWith(7)}), none).RecordNumber, record);
+    }
     std::vector<TSetEntry> SetsIn(const std::string& name) {
         std::vector<TSetEntry> held;
         TSilentWarnings none;
@@ -90,6 +98,44 @@ TEST_F(TCopyRunTest, ExportToANewFileWritesTheChosenOrderWithoutRenaming) {
     EXPECT_EQ(asked.Filter, QStringLiteral("Saved parameter files|*.SAV|All files|*.*"));
     EXPECT_EQ(asked.DefaultExtension, QStringLiteral("SAV"));
     EXPECT_TRUE(Messages().isEmpty());
+}
+
+// A save dialog that requires an existing folder: the user is told and asked again.
+TEST_F(TCopyRunTest, ExportToAFileInAMissingFolderAsksAgain) {
+    StartWithDatabase({"a"});
+    TFileDialogSeam::SetNextAnswers({QPathOf("gone/out.SAV"), QPathOf("out.SAV")});
+    driver.Then<TCopyParamsDlg>([this](TCopyParamsDlg& dlg) {
+        Choose(dlg, {"a"});
+        Click(dlg, "NextBtn");
+        Click(dlg, "CancelBtn");
+    });
+    sets->CopyToOtherFile();
+    EXPECT_EQ(Messages(), QStringList{setmsg::FolderMissing(QPathOf("gone"))});
+    EXPECT_EQ(fileDialogs.Requests().size(), 2u);
+    EXPECT_TRUE(host.Errors.empty());
+    EXPECT_EQ(SetsIn("out.SAV"), (std::vector<TSetEntry>{{"a", 1}}));
+    EXPECT_FALSE(std::filesystem::exists(Folder() / "gone"));
+}
+
+// The chosen sets are all checked against the database before any is written.
+TEST_F(TCopyRunTest, ExportOfASetAnotherProgramReplacedCopiesNothingAndListsAgain) {
+    StartWithDatabase({"a", "b"});
+    TFileDialogSeam::SetNextAnswers({QPathOf("out.SAV")});
+    driver.Then<TCopyParamsDlg>([this](TCopyParamsDlg& dlg) {
+        Choose(dlg, {"a", "b"});
+        LetAnotherProgramReplace(kDatabaseFileName, 2, "intruder");
+        Click(dlg, "NextBtn");
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(List(dlg, "SrcList").Entries(),
+                  (std::vector<TSetEntry>{{"a", 1}, {"intruder", 2}}));
+        EXPECT_TRUE(List(dlg, "DstList").Entries().empty());
+        Click(dlg, "CancelBtn");
+    });
+    sets->CopyToOtherFile();
+    EXPECT_EQ(Messages(),
+              QStringList{setmsg::CopySourceChanged(QStringLiteral("b"), setmsg::kYourDatabase)});
+    EXPECT_FALSE(std::filesystem::exists(Folder() / "out.SAV"));
+    EXPECT_EQ(Listed(), (std::vector<TSetEntry>{{"a", 1}, {"intruder", 2}}));
 }
 
 TEST_F(TCopyRunTest, SeveralExportsBeforeCancelKeepTheListsAndAppend) {
@@ -317,13 +363,34 @@ TEST_F(TCopyRunTest, ImportStoppedByAnErrorKeepsDatabaseAndListInStep) {
     TFileDialogSeam::SetNextAnswers({QPathOf("friend.SAV")});
     driver.Then<TCopyParamsDlg>([this](TCopyParamsDlg& dlg) {
         Click(dlg, "IncAllBtn");
-        std::filesystem::resize_file(Folder() / "friend.SAV", 2 * kRecordSize + 100);
+        std::filesystem::remove(Folder() / "friend.SAV");
+        std::filesystem::create_directory(Folder() / "friend.SAV");
         Click(dlg, "NextBtn");
     });
     sets->CopyFromOtherFile();
     ASSERT_EQ(host.Errors.size(), 1u);
-    EXPECT_EQ(Listed(), (std::vector<TSetEntry>{{"a", 1}}));
-    EXPECT_EQ(Database().size(), 2 * kRecordSize);
+    EXPECT_TRUE(Listed().empty());
+    EXPECT_EQ(Database().size(), kRecordSize);
+}
+
+TEST_F(TCopyRunTest, ImportOfASetAnotherProgramReplacedCopiesNothingAndListsAgain) {
+    StartWithDatabase({"mine"});
+    WriteParamsFile("friend.SAV", {SetOf("a", {TypeWith(1)}), SetOf("b", {TypeWith(2)})});
+    const TBytes before = Database();
+    TFileDialogSeam::SetNextAnswers({QPathOf("friend.SAV")});
+    driver.Then<TCopyParamsDlg>([this](TCopyParamsDlg& dlg) {
+        Click(dlg, "IncAllBtn");
+        LetAnotherProgramReplace(PathOf("friend.SAV"), 2, "other");
+        Click(dlg, "NextBtn");
+        EXPECT_TRUE(dlg.isVisible()) << "the user may choose again";
+        EXPECT_EQ(List(dlg, "SrcList").Entries(), (std::vector<TSetEntry>{{"a", 1}, {"other", 2}}));
+        Click(dlg, "CancelBtn");
+    });
+    sets->CopyFromOtherFile();
+    EXPECT_EQ(Messages(), QStringList{setmsg::CopySourceChanged(QStringLiteral("b"),
+                                                                QStringLiteral("friend.SAV"))});
+    EXPECT_EQ(Database(), before);
+    EXPECT_EQ(Listed(), (std::vector<TSetEntry>{{"mine", 1}}));
 }
 
 TEST_F(TCopyRunTest, ImportIntoADatabaseWithARefusedHeaderListsNothing) {

@@ -113,3 +113,31 @@ TEST_F(Generate, ALoneImpossibleTypeStaysForTheUserToMend) {
     EXPECT_EQ(form->TypeList()[0].SClubMax, 3);
     EXPECT_EQ(Tabs()->count(), 1);
 }
+
+// "Analyse Hands..." stores the selected type first, hands its link the form
+// (whose types and engine seed the analysis starts from) and draws nothing;
+// without the link it is disabled, and an impossible type is refused first.
+TEST_F(Generate, AnalyseHandsStoresTheTypeAndLeavesTheEngineAlone) {
+    EXPECT_FALSE(Action("AnalyseHandsAction")->isEnabled()) << "no analysis link";
+    form.reset();
+    int analysed = 0;
+    TDefinitionLinks links;
+    links.AnalyseHands = [&](TDefinitionForm& f) {
+        ++analysed;
+        EXPECT_EQ(&f, form.get());
+        EXPECT_EQ(f.Engine().Random.RandomSeed, 1234);
+    };
+    CreateForm(links);
+    engine.Random.RandomSeed = 1234;
+    ASSERT_TRUE(Action("AnalyseHandsAction")->isEnabled());
+    EXPECT_TRUE(form->findChild<QWidget*>("AnalyseToolBtn")->isEnabled());
+    Trigger("AnalyseHandsAction");
+    EXPECT_EQ(analysed, 1);
+    EXPECT_EQ(engine.Random.RandomSeed, 1234) << "the analysis draws nothing from the engine";
+    THandParam both7;
+    both7.SDiamondMin = 7;
+    both7.NDiamondMin = 7;
+    form->ReplaceTypes({both7});
+    Trigger("AnalyseHandsAction");
+    EXPECT_EQ(analysed, 1) << "an impossible type is refused before the analysis";
+}

@@ -27,11 +27,20 @@
 #include <string>
 #include <vector>
 
-namespace kv::test {
+// Messages and names print as text when a test fails.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+namespace kv {
 
 inline void PrintTo(const TSetEntry& e, std::ostream* os) {
     *os << '"' << e.Name << "\" #" << e.RecordNumber;
 }
+
+} // namespace kv
+
+namespace kv::test {
 
 TBytes RecordOf(const TBytes& file, std::size_t recordNumber);
 TSetRecord AsRecord(const TBytes& bytes);

@@ -23,6 +23,19 @@ class TReadTest : public TParamSetTest {
         QTest::mouseClick(form.findChild<QPushButton*>(QString::fromLatin1(button)),
                           Qt::LeftButton);
     }
+    // Starts with sets "a" and "b"; then another program deletes "b" and saves
+    // "intruder", which takes b's record, while the list still shows "b" there.
+    void StartAndLetAnotherProgramReplaceB() {
+        StartWith({SetOf("a", {TypeWith(1)}), SetOf("b", {TypeWith(2)})});
+        DeleteParameterSet(kDatabaseFileName, 2);
+        TQuietWarnings none;
+        ASSERT_EQ(WriteParameterSet(kDatabaseFileName, SetOf("intruder", {TypeWith(7)}), none)
+                      .RecordNumber,
+                  2);
+    }
+    struct TQuietWarnings : IWarningSink {
+        void ShowWarning(const std::string&) override {}
+    };
     void Choose(TReadFromFileForm& form, const QString& name) {
         TSetListBox& list = form.SetNameList();
         const QListWidgetItem* item = list.findItems(name, Qt::MatchExactly).value(0);
@@ -173,9 +186,34 @@ TEST_F(TReadTest, DeleteWithNothingSelectedAsksNothing) {
     EXPECT_EQ(Listed().size(), 1u);
 }
 
+TEST_F(TReadTest, ReadOfASetAnotherProgramReplacedReadsNothingAndListsAgain) {
+    StartAndLetAnotherProgramReplaceB();
+    Read(QStringLiteral("b"));
+    EXPECT_EQ(host.Reads, 0);
+    EXPECT_EQ(Messages(), QStringList{setmsg::SetChanged(QStringLiteral("b"))});
+    EXPECT_EQ(Listed(), (std::vector<TSetEntry>{{"a", 1}, {"intruder", 2}}));
+}
+
+TEST_F(TReadTest, DeleteOfASetAnotherProgramReplacedDeletesNothingAndListsAgain) {
+    StartAndLetAnotherProgramReplaceB();
+    const TBytes before = Database();
+    driver.Then<TReadFromFileForm>([this](TReadFromFileForm& form) {
+        Choose(form, QStringLiteral("b"));
+        ClickIn(form, "DeleteBtn");
+        EXPECT_TRUE(form.isVisible());
+        ClickIn(form, "CancelBtn");
+    });
+    sets->ReadSavedParameters();
+    EXPECT_EQ(Messages(), (QStringList{QStringLiteral("Delete 'b'?"),
+                                       setmsg::SetChanged(QStringLiteral("b"))}));
+    EXPECT_EQ(Database(), before);
+    EXPECT_EQ(Listed(), (std::vector<TSetEntry>{{"a", 1}, {"intruder", 2}}));
+}
+
 TEST_F(TReadTest, FailedDeleteIsReportedAndKeepsTheEntry) {
     StartWith({SetOf("a", {TypeWith(1)})});
-    std::filesystem::resize_file(Folder() / kDatabaseFileName, kRecordSize);
+    std::filesystem::remove(Folder() / kDatabaseFileName);
+    std::filesystem::create_directory(Folder() / kDatabaseFileName);
     driver.Then<TReadFromFileForm>([this](TReadFromFileForm& form) {
         ClickIn(form, "DeleteBtn");
         ClickIn(form, "CancelBtn");

@@ -8,7 +8,8 @@
 
 namespace kv::cli {
 
-enum class TFormat { Deal, Pbn };
+// Deal and Pbn for dealt deals; Text, Json and Csv for an analysis or a merge.
+enum class TFormat { Deal, Pbn, Text, Json, Csv };
 
 struct TDealOptions {
     std::optional<std::int32_t> Seed;
@@ -21,6 +22,21 @@ struct TDealOptions {
     std::optional<std::string> Output;
     bool List = false;
     bool DoubleDummy = false;
+    // --analyse: the tricks (or with --shape, shape and points only) of
+    // Count deals, for the declarers and denominations given as typed (the
+    // analysis reads them; empty: North-South's better and notrump with the
+    // suits the types force a fit in), only the shard's deals.
+    bool Analyse = false;
+    bool Shape = false;
+    std::string Declarers;
+    std::string Strains;
+    std::string Shard;
+    bool CountGiven = false;
+    // --merge FILE...: the analysis summaries of the shards of one run.
+    bool Merge = false;
+    std::vector<std::string> MergeFiles;
+    bool Help = false;    // --help: show the options and do nothing else
+    bool Version = false; // --version: show the version and do nothing else
 };
 
 struct TParseResult {
@@ -30,7 +46,9 @@ struct TParseResult {
 
 inline constexpr const char* kUsage =
     "usage: kestrovanhalme-deal [--seed HEX] [--count N] [--type TYPETEXT]... [--file FILE] "
-    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd]";
+    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd] "
+    "[--analyse [--shape] [--declarer N|S|NS] [--strains NT,S,...] [--shard K/N] "
+    "[--format text|json|csv]] [--merge FILE...] [--help] [--version]";
 
 inline constexpr long kMaxCount = 100000000;
 inline constexpr std::size_t kMaxTypes = 8;

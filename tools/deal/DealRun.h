@@ -1,6 +1,6 @@
 #pragma once
-// Making the deals of one run and their text, deal lines or a PBN file, with
-// double-dummy results when asked for.
+// Making the deals of one run and writing their text, deal lines or a PBN
+// file, as they are made, with double-dummy results when asked for.
 
 #include "DealEngine.h"
 #include "DealOptions.h"
@@ -10,10 +10,7 @@
 
 namespace kv::cli {
 
-struct TRunResult {
-    bool Ok = false;
-    std::string Text; // the whole output; empty after a failure
-};
+class TRunOutput;
 
 // Told how many deals are made, and then how many are analysed, so far.
 struct TProgress {
@@ -21,12 +18,16 @@ struct TProgress {
     std::function<void(long analysed)> Analysed;
 };
 
-// Makes options.Count deals, one GenerateDeal call each on `types`, in order.
-// A failed call ends the run with nothing to write; its message has reached
-// `host`. Double-dummy analysis never draws a random number, so the deals are
-// the same with and without it. `date` is "YYYY.MM.DD" for the PBN Date tag.
-TRunResult RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options,
-                    IEngineHost& host, const std::string& date, const TProgress& progress);
+// Makes options.Count deals, one GenerateDeal call each on `types`, in order,
+// and writes each to out as it is made; with double-dummy analysis, each batch
+// of deals once the solver has analysed it. Nothing but the current batch is
+// held, so memory stays flat however many deals. False after a failed call: its
+// message has reached `host`, and out holds the deals made before it.
+// Analysis never draws a random number, so the deals are the same with and
+// without it. `date` is "YYYY.MM.DD" for the PBN Date tag. Throws EOutputError
+// when out cannot be written.
+bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,
+              const std::string& date, const TProgress& progress, TRunOutput& out);
 
 // The PBN Generator tag's value: program, version and the run's first seed.
 std::string GeneratorValue(std::int32_t seed);

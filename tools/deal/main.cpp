@@ -1,15 +1,22 @@
 // kestrovanhalme-deal: the deal engine on the command line.
+#ifdef KV_WITH_ANALYSIS
+#include "AnalyseRun.h"
+#endif
+#include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "PlatformIo.h"
 #include "RunOutput.h"
 #include "SeedText.h"
+#include "TerminalText.h"
 #include "TypeSource.h"
 
 #include <chrono>
 #include <cstdio>
-#include <functional>
 #include <ctime>
+#include <functional>
 #include <iostream>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -19,14 +26,13 @@ using namespace kv::cli;
 
 // Warnings go to standard error with the program's own texts.
 class TStderrHost : public IEngineHost {
-public:
+  public:
     void ProcessMessages() override {}
     void ShowWarning(const std::string& text) override { std::cerr << text << '\n'; }
     void CloseHandsWindow() override {}
 };
 
-std::string Today()
-{
+std::string Today() {
     const std::time_t now = std::time(nullptr);
     char text[16];
     std::strftime(text, sizeof text, "%Y.%m.%d", std::localtime(&now));
@@ -34,8 +40,7 @@ std::string Today()
 }
 
 // Shows "made/total" on a terminal once a run has taken more than a moment.
-std::function<void(long)> TerminalCounter(long total, const char* what)
-{
+std::function<void(long)> TerminalCounter(long total, const char* what) {
     if (!::isatty(STDERR_FILENO)) return {};
     using Clock = std::chrono::steady_clock;
     return [total, what, start = Clock::now(), last = Clock::time_point{}](long done) mutable {
@@ -48,21 +53,30 @@ std::function<void(long)> TerminalCounter(long total, const char* what)
     };
 }
 
-TProgress TerminalProgress(const TDealOptions& options)
-{
+TProgress TerminalProgress(const TDealOptions& options) {
     return {TerminalCounter(options.Count, "deals made"),
             options.DoubleDummy ? TerminalCounter(options.Count, "deals analysed") : nullptr};
 }
 
-int ListSets(const TDealOptions& options)
-{
-    const auto listing = ListSetsText(options.File);
-    if (!listing.Ok) return 1;
-    return WriteStdout(listing.Text).empty() ? 0 : 1;
+std::unique_ptr<TRunOutput> OutputOf(const TDealOptions& options) {
+    return options.Output ? std::make_unique<TRunOutput>(*options.Output)
+                          : std::make_unique<TRunOutput>();
 }
 
-int Deal(const TDealOptions& options)
-{
+// The readable sets are written even when some records are damaged; those are
+// reported on standard error, and the exit status says so.
+int ListSets(const TDealOptions& options) {
+    const TListing listing = ListSetsText(options.File);
+    if (!listing.Listed) return 1;
+    const std::unique_ptr<TRunOutput> out = OutputOf(options);
+    out->Write(listing.Text);
+    out->Finish();
+    return listing.Whole ? 0 : 1;
+}
+
+// The output is opened before the first deal, so that a file that cannot be
+// written is reported at once; each deal is written as it is made.
+int Deal(const TDealOptions& options) {
     TTypeList types;
     if (!LoadTypes(options, types)) return 1;
     TDealEngine engine;
@@ -72,27 +86,45 @@ int Deal(const TDealOptions& options)
         engine.Random.SeedFromClock();
         std::cerr << SeedToText(engine.Random.RandomSeed) << '\n';
     }
+    const std::unique_ptr<TRunOutput> out = OutputOf(options);
     TStderrHost host;
-    const TRunResult run = RunDeals(engine, types, options, host, Today(), TerminalProgress(options));
-    if (!run.Ok) return 1;
-    const std::string error = options.Output ? WriteWholeFile(*options.Output, run.Text) : WriteStdout(run.Text);
-    if (!error.empty()) std::cerr << error << '\n';
-    return error.empty() ? 0 : 1;
+    if (!RunDeals(engine, types, options, host, Today(), TerminalProgress(options), *out)) {
+        out->EndFailedRun();
+        return 1;
+    }
+    out->Finish();
+    return 0;
+}
+
+int Run(const TDealOptions& options) {
+    if (options.List) return ListSets(options);
+    if (!options.Analyse && !options.Merge) return Deal(options);
+#ifdef KV_WITH_ANALYSIS
+    const std::unique_ptr<TRunOutput> out = OutputOf(options);
+    return options.Analyse ? AnalyseDeals(options, *out) : MergeSummaries(options, *out);
+#else
+    std::cerr << "kestrovanhalme-deal: this build has no double-dummy solver, so no analysis\n";
+    return 1;
+#endif
 }
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    const TParseResult parsed = ParseDealOptions(std::vector<std::string>(argv + 1, argv + argc));
+int main(int argc, char** argv) {
+    kv::platform::UseBinaryOutput();
+    const TParseResult parsed = ParseDealOptions(kv::platform::ProgramArguments(argc, argv));
     if (!parsed.Error.empty()) {
-        std::cerr << "kestrovanhalme-deal: " << parsed.Error << '\n' << kUsage << '\n';
+        std::cerr << "kestrovanhalme-deal: " << Printable(parsed.Error) << '\n' << kUsage << '\n';
         return 2;
     }
+    if (parsed.Options.Help || parsed.Options.Version) {
+        std::cout << (parsed.Options.Help ? HelpText() : VersionText());
+        return std::cout.flush() ? 0 : 1;
+    }
     try {
-        return parsed.Options.List ? ListSets(parsed.Options) : Deal(parsed.Options);
+        return Run(parsed.Options);
     } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n';
+        std::cerr << Printable(error.what()) << '\n';
         return 1;
     }
 }

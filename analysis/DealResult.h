@@ -1,0 +1,41 @@
+#pragma once
+// What the analysis keeps of one deal: its number in the seed's sequence, the
+// hand type it was dealt for, its cards, the shape and point facts, and the
+// double-dummy tricks of North and South in each denomination solved.
+
+#include "AnalysisRequest.h"
+#include "DoubleDummy.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kv::analysis {
+
+// Seats in the solver's order.
+inline constexpr int kNorth = 0, kEast = 1, kSouth = 2, kWest = 3;
+
+struct TDealResult {
+    std::int64_t Number = 0; // 1 for the first deal of the seed
+    int Type = 0;            // index in the request's type list
+    // Holdings[seat][suit]: seats N, E, S, W; suits spades, hearts, diamonds,
+    // clubs; bit r set when the hand holds rank r (2..14).
+    std::array<std::array<std::uint16_t, 4>, 4> Holdings{};
+    int NorthHCP = 0;
+    int SouthHCP = 0;
+    int LongestFit = 0; // the most cards North and South hold together in one suit
+    // Tricks[strain][0 North, 1 South], table order of strains; -1 where not solved.
+    std::array<std::array<std::int8_t, 2>, kStrains> Tricks{};
+
+    // The tricks of the declarer (the better of North's and South's for
+    // TDeclarer::Better); -1 when not solved.
+    int TricksBy(int strain, TDeclarer declarer) const;
+    friend bool operator==(const TDealResult&, const TDealResult&) = default;
+};
+
+// The result of a dealt deal, shape and points filled in, no tricks yet.
+TDealResult ResultOf(const TFullDeal& deal, std::int64_t number, int type);
+
+// The cards again, as the double-dummy module holds them (ranks in descending order).
+TFullDeal DealOf(const TDealResult& result);
+
+} // namespace kv::analysis

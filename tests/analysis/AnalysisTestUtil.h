@@ -1,0 +1,51 @@
+#pragma once
+// Deals written by hand and small requests for the analysis tests.
+
+#include "AnalysisRequest.h"
+#include "DealResult.h"
+
+#include <string>
+
+namespace kv::analysis::test {
+
+// "AKQJ.AKQ.AKQ.AKQ" -> a hand (ranks in the order written).
+inline tHand HandOf(const std::string& text) {
+    tHand hand;
+    std::size_t start = 0;
+    for (int suit = 0; suit < 4; ++suit) {
+        const std::size_t end = text.find('.', start);
+        tSuit& s = hand.Suit(suit);
+        for (char c : text.substr(start, end - start))
+            s.Cards[s.Count++] =
+                static_cast<std::uint8_t>(std::string("23456789TJQKA").find(c) + 2);
+        start = end + 1;
+    }
+    return hand;
+}
+
+inline TDealResult ResultOfHands(const std::string& n, const std::string& e, const std::string& s,
+                                 const std::string& w, std::int64_t number = 1) {
+    return ResultOf(TFullDeal{{HandOf(n), HandOf(e), HandOf(s), HandOf(w)}}, number, 0);
+}
+
+inline TAnalysisRequest TricksRequest(std::int64_t count, std::vector<int> strains,
+                                      std::vector<TDeclarer> declarers) {
+    TAnalysisRequest r;
+    r.Seed = 0x2026;
+    r.Count = count;
+    r.Types = {THandParam{}};
+    r.Kind = TAnalysisKind::Tricks;
+    r.Strains = std::move(strains);
+    r.Declarers = std::move(declarers);
+    return r;
+}
+
+inline TAnalysisRequest ShapeRequest(std::int64_t count, TTypeList types = {THandParam{}}) {
+    TAnalysisRequest r;
+    r.Seed = 0x00C0FFEE;
+    r.Count = count;
+    r.Types = std::move(types);
+    return r;
+}
+
+} // namespace kv::analysis::test

@@ -1,0 +1,37 @@
+#include "AnalysisWorker.h"
+
+#include <exception>
+
+namespace kv {
+
+TAnalysisWorker::TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
+                                 QObject* parent)
+    : QObject(parent), request_(std::move(request)), solver_(solver) {}
+
+TAnalysisWorker::~TAnalysisWorker() {
+    cancel_ = true;
+    if (thread_.joinable()) thread_.join();
+}
+
+void TAnalysisWorker::Start() {
+    if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
+}
+
+// The thread's whole work. Signals cross to the window's thread queued, since
+// the worker lives there; the results are written before Finished is sent.
+void TAnalysisWorker::Run() {
+    analysis::TRunCallbacks callbacks;
+    callbacks.Progress = [this](std::int64_t done, std::int64_t total) {
+        emit Progress(done, total);
+    };
+    callbacks.Deal = [this](const analysis::TDealResult& deal) { deals_.push_back(deal); };
+    try {
+        outcome_ = analysis::RunAnalysis(request_, solver_, cancel_, callbacks);
+    } catch (const std::exception& error) {
+        outcome_.Error = error.what();
+    }
+    finished_ = true;
+    emit Finished();
+}
+
+} // namespace kv
