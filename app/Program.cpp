@@ -3,6 +3,7 @@
 #include "ErrorReport.h"
 #include "GraphicDisplayForm.h"
 #include "MainWindowSetHost.h"
+#include "OpenDeals.h"
 #include "ParamSetActions.h"
 #include "PrintForm.h"
 #include "ReadFromFileForm.h"
@@ -35,11 +36,16 @@ TDefinitionLinks TProgram::Links() {
     TDefinitionLinks links;
     links.BindPrintLibrary = [this] { return BindPrintLibrary(); };
     links.RunPrintDialog = [this](TDefinitionForm& form) { RunPrintDialog(form); };
-    links.ShowDeals = [this](TTypeList& types) { return handsWindow_ && handsWindow_->ShowDeals(types); };
+    links.ShowDeals = [this](TTypeList& types) {
+        return handsWindow_ && handsWindow_->ShowDeals(types);
+    };
     links.ReadParameters = [this](TDefinitionForm&) { paramSets_->ReadSavedParameters(); };
     links.SaveParameters = [this](TDefinitionForm&) { paramSets_->SaveCurrentParameters(); };
     links.CopyToOtherFile = [this](TDefinitionForm&) { paramSets_->CopyToOtherFile(); };
     links.CopyFromOtherFile = [this](TDefinitionForm&) { paramSets_->CopyFromOtherFile(); };
+    links.OpenDeals = [this](TDefinitionForm& form) {
+        if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
+    };
     links.AnalyseHands = [this](TDefinitionForm& form) {
         ShowAnalyseDialog(&form, form.TypeList(), engine_.Random.RandomSeed);
     };
@@ -59,13 +65,33 @@ TPrintLibraryState TProgram::BindPrintLibrary() {
 }
 
 void TProgram::RunPrintDialog(TDefinitionForm& form) {
+    RunPrintDialog(form, &form, {});
+}
+
+// The print dialog over the boards of the hands window's session, modally
+// over that window; printing them deals nothing.
+void TProgram::RunSessionPrintDialog(QWidget* parent, const TDealSession& session) {
+    RunPrintDialog(*mainWindow_, parent, session.Boards());
+}
+
+void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
+                              std::vector<TBoardDeal> boards) {
     TMainOptions& options = form.Options();
-    TPrintRunContext run{engine_, form.TypeList(), host_, printLibrary_, *store_,
-                         options.TenSymbolSetting, options.ColorPrinting};
+    TPrintRunContext run{engine_,
+                         form.TypeList(),
+                         host_,
+                         printLibrary_,
+                         *store_,
+                         options.TenSymbolSetting,
+                         options.ColorPrinting};
     run.Generate = [this, &form] { return host_.Generate(engine_, form.TypeList()); };
-    TPrintForm dialog({run, &printerChoice_, [&form](const QString& text) { form.ShowStatus(text); }},
-                      &form);
+    TPrintForm dialog({run, &printerChoice_,
+                       [&form](const QString& text) { form.ShowStatus(text); }, std::move(boards)},
+                      parent);
     dialog.exec();
+    // The window under the dialog takes the keys again, also where the
+    // window manager leaves that to the program.
+    if (parent != nullptr && parent->isVisible()) parent->activateWindow();
 }
 
 // Created hidden and kept; building the card images seeds the random source
@@ -77,6 +103,12 @@ void TProgram::CreateHandsWindow() {
                      [&form](const THandsViewOptions& view) { form.Options().View = view; });
     QObject::connect(handsWindow_, &TGraphicDisplayForm::HelpRequested, &form,
                      [](int context) { THelpSystem::ShowContext(context); });
+    // Without the print library "&Print These Hands..." stays disabled, as
+    // "Generate Hands to &Printer" does.
+    if (form.PrintLibraryUsable())
+        handsWindow_->SetLinks({[this](QWidget* parent, const TDealSession& session) {
+            RunSessionPrintDialog(parent, session);
+        }});
 }
 
 // The Read From File dialog, created hidden; its list of the database is the

@@ -54,59 +54,63 @@ constexpr std::array<TPipLayout, 11> kPipLayouts{{
     {6, {SideUp(10), SideUp(31), SideDown(64), SideDown(85), CentreUp(20), CentreDown(75)}},
 }};
 
-void DrawPips(QImage& image, int suitBase, int rank, QRgb colour) {
+void DrawPips(TFaceCanvas& canvas, int suitBase, int rank, QRgb colour) {
     const TPipLayout& layout = kPipLayouts[static_cast<std::size_t>(rank)];
     for (int i = 0; i < layout.Count; ++i) {
         const TPipPlace& p = layout.Places[static_cast<std::size_t>(i)];
         if (p.Sides) {
-            DrawPip(image, suitBase, kLeftColumn, p.Row, p.Upright, colour);
-            DrawPip(image, suitBase, kRightColumn, p.Row, p.Upright, colour);
+            DrawPip(canvas, suitBase, kLeftColumn, p.Row, p.Upright, colour);
+            DrawPip(canvas, suitBase, kRightColumn, p.Row, p.Upright, colour);
         } else {
-            DrawPip(image, suitBase, kCentreColumn, p.Row, p.Upright, colour);
+            DrawPip(canvas, suitBase, kCentreColumn, p.Row, p.Upright, colour);
         }
     }
 }
 
-void DrawAceOfSpades(QImage& image) {
+void DrawAceOfSpades(TFaceCanvas& canvas) {
     constexpr int kAceLeft = 17, kAceTop = 25, kMarkLeft = 25, kMarkTop = 68;
     for (int y = 0; y < kAceHeight; ++y)
         for (int x = 0; x < kAceWidth; ++x)
-            if (AcePixel(x, y)) PaintPixel(image, kAceLeft + x, kAceTop + y, kCardBlack);
+            if (AcePixel(x, y)) canvas.Pixel(kAceLeft + x, kAceTop + y, kCardBlack);
     for (int y = 0; y < kMarkHeight; ++y)
         for (int x = 0; x < kMarkWidth; ++x)
-            if (MarkPixel(x, y)) PaintPixel(image, kMarkLeft + x, kMarkTop + y, kCardBlack);
+            if (MarkPixel(x, y)) canvas.Pixel(kMarkLeft + x, kMarkTop + y, kCardBlack);
 }
 
 // Every pixel of the picture is painted, white ones included.
-void DrawCourtPicture(QImage& image, int suitBase, int rank) {
+void DrawCourtPicture(TFaceCanvas& canvas, int suitBase, int rank) {
     constexpr int kLeft = 12, kTop = 11;
     constexpr QRgb kPalette[4] = {kCardBlack, kCardRed, kCardYellow, kCardWhite};
     const int picture = CourtPictureNumber(suitBase, rank);
     for (int y = 0; y < kCourtHeight; ++y)
         for (int x = 0; x < kCourtWidth; ++x)
-            PaintPixel(image, kLeft + x, kTop + y, kPalette[CourtPixel(picture, x, y)]);
+            canvas.Pixel(kLeft + x, kTop + y, kPalette[CourtPixel(picture, x, y)]);
 }
 
 } // namespace
 
-void DrawPip(QImage& image, int suitBase, int x, int y, bool upright, QRgb colour) {
+void DrawPip(TFaceCanvas& canvas, int suitBase, int x, int y, bool upright, QRgb colour) {
     const TPipMask& mask = PipMask(suitBase);
     for (int r = 0; r < kPipSize; ++r) {
         const int row = upright ? y + r : y - r;
         for (int c = 0; c < kPipSize; ++c)
-            if (MaskBit(mask[static_cast<std::size_t>(r)], c))
-                PaintPixel(image, x + c, row, colour);
+            if (MaskBit(mask[static_cast<std::size_t>(r)], c)) canvas.Pixel(x + c, row, colour);
     }
 }
 
-void DrawCardFace(QImage& image, int suitBase, int rank) {
+void DrawPip(QImage& image, int suitBase, int x, int y, bool upright, QRgb colour) {
+    TFaceCanvas canvas(image, 1.0);
+    DrawPip(canvas, suitBase, x, y, upright, colour);
+}
+
+void DrawCardFace(TFaceCanvas& canvas, int suitBase, int rank) {
     if (rank == kAceRank && suitBase == kSpadesBase)
-        DrawAceOfSpades(image);
+        DrawAceOfSpades(canvas);
     else if (rank >= kJackRank)
-        DrawCourtPicture(image, suitBase, rank);
+        DrawCourtPicture(canvas, suitBase, rank);
     else
-        DrawPips(image, suitBase, rank, SuitColour(suitBase));
-    DrawCornerIndex(image, rank, suitBase);
+        DrawPips(canvas, suitBase, rank, SuitColour(suitBase));
+    DrawCornerIndex(canvas, rank, suitBase);
 }
 
 } // namespace kv

@@ -10,9 +10,6 @@
 namespace kv {
 namespace {
 
-struct TLine {
-    int X0, Y0, X1, Y1;
-};
 // One stroke: two one-pixel lines side by side.
 struct TStroke {
     TLine A, B;
@@ -88,36 +85,35 @@ constexpr int IndexRight(int rank) {
 
 constexpr int kIndexTop = 4, kIndexBottom = 28, kSuitSymbolTop = 18;
 
-void DrawSmallSuit(QImage& image, int suitBase, int left, QRgb colour) {
+void DrawSmallSuit(TFaceCanvas& canvas, int suitBase, int left, QRgb colour) {
     const TSmallSuitMask& mask = SmallSuitMask(suitBase);
     for (int r = 0; r < kSmallSuitSize; ++r)
         for (int c = 0; c < kSmallSuitSize; ++c)
             if (MaskBit(mask[static_cast<std::size_t>(r)], c))
-                PaintPixel(image, left + c, kSuitSymbolTop + r, colour);
-}
-
-// Turns the corner by half a turn: (x, y) goes to (70 - x, 95 - y).
-void CopyCornerTurned(QImage& image, int left, int right) {
-    for (int y = kIndexTop; y <= kIndexBottom; ++y)
-        for (int x = left; x <= right; ++x)
-            PaintPixel(image, kCardWidth - 1 - x, kCardHeight - 1 - y, image.pixel(x, y));
+                canvas.Pixel(left + c, kSuitSymbolTop + r, colour);
 }
 
 } // namespace
 
-void DrawRankSymbol(QImage& image, int rank, QRgb colour) {
+void DrawRankSymbol(TFaceCanvas& canvas, int rank, QRgb colour) {
     if (rank < kAceRank || rank > kKingRank) return;
     for (const TStroke& s : kRankSymbols[rank]) {
-        DrawLine(image, s.A.X0, s.A.Y0, s.A.X1, s.A.Y1, colour);
-        DrawLine(image, s.B.X0, s.B.Y0, s.B.X1, s.B.Y1, colour);
+        const TLine lines[] = {s.A, s.B};
+        canvas.Stroke(lines, colour);
     }
 }
 
-void DrawCornerIndex(QImage& image, int rank, int suitBase) {
+void DrawRankSymbol(QImage& image, int rank, QRgb colour) {
+    TFaceCanvas canvas(image, 1.0);
+    DrawRankSymbol(canvas, rank, colour);
+}
+
+// The copy turns the corner by half a turn: (x, y) goes to (70 - x, 95 - y).
+void DrawCornerIndex(TFaceCanvas& canvas, int rank, int suitBase) {
     const QRgb colour = SuitColour(suitBase);
-    DrawRankSymbol(image, rank, colour);
-    DrawSmallSuit(image, suitBase, IndexLeft(rank), colour);
-    CopyCornerTurned(image, IndexLeft(rank), IndexRight(rank));
+    DrawRankSymbol(canvas, rank, colour);
+    DrawSmallSuit(canvas, suitBase, IndexLeft(rank), colour);
+    canvas.CopyTurned(IndexLeft(rank), kIndexTop, IndexRight(rank), kIndexBottom);
 }
 
 } // namespace kv

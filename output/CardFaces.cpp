@@ -3,8 +3,6 @@
 #include "CardFaceParts.h"
 #include "RandomSource.h"
 
-#include <cstdlib>
-
 namespace kv {
 namespace {
 
@@ -16,42 +14,26 @@ constexpr int kOutline[][2] = {{2, 0},   {68, 0}, {70, 2}, {70, 93},
 constexpr int kCornerPixels[][2] = {{0, 0},   {1, 0},   {0, 1},   {70, 0}, {69, 0}, {70, 1},
                                     {70, 95}, {69, 95}, {70, 94}, {0, 95}, {1, 95}, {0, 94}};
 
-void DrawOutline(QImage& image) {
+void DrawOutline(TFaceCanvas& canvas) {
     constexpr int n = std::size(kOutline);
     for (int i = 0; i < n; ++i) {
         const auto& a = kOutline[i];
         const auto& b = kOutline[(i + 1) % n];
-        DrawLine(image, a[0], a[1], b[0], b[1], kCardBlack);
+        canvas.PixelLine(a[0], a[1], b[0], b[1], kCardBlack);
     }
 }
 
 } // namespace
 
-void PaintPixel(QImage& image, int x, int y, QRgb colour) {
-    if (x >= 0 && y >= 0 && x < image.width() && y < image.height()) image.setPixel(x, y, colour);
-}
-
-void DrawLine(QImage& image, int x0, int y0, int x1, int y1, QRgb colour) {
-    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
-    int err = dx + dy;
-    for (;;) {
-        PaintPixel(image, x0, y0, colour);
-        if (x0 == x1 && y0 == y1) return;
-        const int e2 = 2 * err;
-        if (e2 >= dy) err += dy, x0 += sx;
-        if (e2 <= dx) err += dx, y0 += sy;
-    }
-}
-
-QImage RenderCardImage(int index) {
-    if (!IsCardIndex(index)) return {};
-    QImage image(kCardWidth, kCardHeight, QImage::Format_RGB32);
+QImage RenderCardImage(int index, double scale) {
+    if (!IsCardIndex(index) || !(scale > 0)) return {};
+    QImage image(CardDeviceSize(scale), QImage::Format_RGB32);
     image.fill(kCardWhite);
-    DrawOutline(image);
-    DrawCardFace(image, SuitBaseOf(index), RankNumber(index));
+    TFaceCanvas canvas(image, scale);
+    DrawOutline(canvas);
+    DrawCardFace(canvas, SuitBaseOf(index), RankNumber(index));
     for (const auto& p : kCornerPixels)
-        PaintPixel(image, p[0], p[1], CardTransparentColor);
+        canvas.Pixel(p[0], p[1], CardTransparentColor);
     return image;
 }
 

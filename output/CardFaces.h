@@ -48,9 +48,12 @@ constexpr QRgb SuitColour(int suitBase) {
     return suitBase == kDiamondsBase || suitBase == kHeartsBase ? kCardRed : kCardBlack;
 }
 
-// The face of one card, drawn from scratch; a pure function of the index.
-// A null image for an index outside 1..52.
-QImage RenderCardImage(int index);
+// The face of one card, drawn from scratch; a pure function of the index and
+// the scale (device pixels per card pixel). At scale 1 the 71 x 96 image;
+// at any other scale an image of CardDeviceSize(scale), the same drawing made
+// at that size rather than the small image enlarged. A null image for an
+// index outside 1..52 or a scale that is not positive.
+QImage RenderCardImage(int index, double scale = 1.0);
 
 // Copies `card` onto `surface` with its top-left corner at (x, y), leaving out
 // the pixels of CardTransparentColor and whatever falls outside the surface.

@@ -1,6 +1,7 @@
 #include "PrintLibrary.h"
 
 #include "DoubleDummy.h"
+#include "ZuzirorApi.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -62,6 +63,8 @@ TBindResult TPrintLibrary::Bind() {
         reinterpret_cast<decltype(lastOutputFile_)>(library_.resolve("LastOutputFile"));
     setDoubleDummy_ =
         reinterpret_cast<decltype(setDoubleDummy_)>(library_.resolve("SetDoubleDummy"));
+    addBoard_ = reinterpret_cast<decltype(addBoard_)>(library_.resolve("AddBoard"));
+    analyseDeals_ = reinterpret_cast<decltype(analyseDeals_)>(library_.resolve("AnalyseDeals"));
     error_.clear();
     return TBindResult::Bound;
 }
@@ -69,11 +72,18 @@ TBindResult TPrintLibrary::Bind() {
 void TPrintLibrary::Unbind() {
     addDeal_ = nullptr, printMulti_ = nullptr, clearDeals_ = nullptr;
     setOutput_ = nullptr, lastOutputFile_ = nullptr, setDoubleDummy_ = nullptr;
+    addBoard_ = nullptr, analyseDeals_ = nullptr;
     doubleDummy_ = false;
 }
 
 int TPrintLibrary::AddDeal(const std::string& dealText) const {
     return addDeal_ != nullptr ? addDeal_(dealText.c_str()) : -1;
+}
+
+int TPrintLibrary::AddBoard(const std::string& dealText, int board, int dealer,
+                            int vulnerability) const {
+    if (addBoard_ == nullptr) return AddDeal(dealText);
+    return addBoard_(dealText.c_str(), board, dealer, vulnerability);
 }
 
 int TPrintLibrary::PrintMulti(const TPrintMultiArgs& a) const {
@@ -103,6 +113,28 @@ bool TPrintLibrary::SetDoubleDummy(bool on) {
     setDoubleDummy_(on ? 1 : 0);
     doubleDummy_ = on;
     return true;
+}
+
+namespace {
+
+// The C callback of AnalyseDeals: `context` is the host's progress function;
+// an answer of false stops the analysis.
+int TellProgress(int done, int total, void* context) {
+    const auto& progress = *static_cast<const TAnalysisProgressFn*>(context);
+    return progress(done, total) ? 0 : 1;
+}
+
+} // namespace
+
+TAnalysisOutcome TPrintLibrary::AnalyseDeals(const TAnalysisProgressFn& progress) {
+    if (!IsBound() || analyseDeals_ == nullptr || !doubleDummy_)
+        return TAnalysisOutcome::NotOffered;
+    const std::unique_lock<std::mutex> solver = HoldSolver();
+    void* context = const_cast<void*>(static_cast<const void*>(&progress));
+    const int result =
+        progress ? analyseDeals_(&TellProgress, context) : analyseDeals_(nullptr, nullptr);
+    return result == KV_ZUZIROR_CANCELLED ? TAnalysisOutcome::Cancelled
+                                          : TAnalysisOutcome::Analysed;
 }
 
 QString TPrintLibrary::LastOutputFile() const {

@@ -14,6 +14,7 @@
 #include <QLibrary>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace kv {
@@ -28,6 +29,15 @@ struct TPrintMultiArgs {
     bool Colour = true;
     bool FlagA = true;
     bool FlagB = true;
+};
+
+// Told how many of the held deals are analysed; answers false to stop.
+using TAnalysisProgressFn = std::function<bool(int done, int total)>;
+
+enum class TAnalysisOutcome {
+    Analysed,  // made, or nothing to make
+    Cancelled, // the progress function stopped it
+    NotOffered // the library makes the analysis only at the first copy that shows it
 };
 
 enum class TBindResult {
@@ -66,6 +76,12 @@ class TPrintLibrary {
 
     // The library's results, or -1 when it is not bound.
     int AddDeal(const std::string& dealText) const;
+    // Whether the library takes boards with their own number, dealer and
+    // vulnerability, and hands left out (AddBoard).
+    bool HasBoards() const { return IsBound() && addBoard_ != nullptr; }
+    // A board: dealer 0..3 = N, E, S, W; vulnerability 0..3 = none, N-S, E-W,
+    // both. A library without AddBoard gets the deal alone (AddDeal).
+    int AddBoard(const std::string& dealText, int board, int dealer, int vulnerability) const;
     int PrintMulti(const TPrintMultiArgs& args) const;
     int ClearDeals();
 
@@ -83,6 +99,9 @@ class TPrintLibrary {
     // library analyses with its own copy of the solver binding, and the
     // solver serves one caller at a time.
     bool SetDoubleDummy(bool on);
+    // After SetDoubleDummy: the analysis made now, with `progress` told on
+    // this thread how far it is (about every 25 ms), holding the solver lock.
+    TAnalysisOutcome AnalyseDeals(const TAnalysisProgressFn& progress);
 
   private:
     void Unbind();
@@ -97,6 +116,8 @@ class TPrintLibrary {
     int (*setOutput_)(const char*, const char*, int, int, bool) = nullptr;
     int (*lastOutputFile_)(char*, int) = nullptr;
     int (*setDoubleDummy_)(int) = nullptr;
+    int (*addBoard_)(const char*, int, int, int) = nullptr;
+    int (*analyseDeals_)(int (*)(int, int, void*), void*) = nullptr;
     bool doubleDummy_ = false; // asked for since the last ClearDeals
 };
 

@@ -1,6 +1,7 @@
 #include "PrintRun.h"
 
 #include "DealText.h"
+#include "PbnExport.h"
 
 namespace kv {
 namespace {
@@ -55,8 +56,30 @@ TPrintOutcome TPrintRun::Run(const TPrintCounts& counts) {
         context_.Library.ClearDeals();
         return TPrintOutcome::GeneratorFailed;
     }
+    return PrintAdded(counts);
+}
+
+TPrintOutcome TPrintRun::RunBoards(const TPrintCounts& counts,
+                                   const std::vector<TBoardDeal>& boards) {
+    if (running_) return TPrintOutcome::AlreadyRunning;
+    TPrintCounts copies = counts; // the number of hands to generate plays no part
+    copies.Deals = static_cast<int>(boards.size());
+    if (copies.NothingToPrint()) return TPrintOutcome::NothingToPrint;
+    const TRunningFlag running(running_);
+    outputFile_.clear();
+    TPrintCounts saved = counts;
+    saved.Deals = ReadPrintCounts(context_.Settings).Deals;
+    WritePrintCounts(context_.Settings, saved);
+    AddBoards(boards);
+    return PrintAdded(counts);
+}
+
+TPrintOutcome TPrintRun::PrintAdded(const TPrintCounts& counts) {
     if (context_.Printer != nullptr) context_.Library.SetOutput(*context_.Printer);
-    AskForDoubleDummy(counts);
+    if (!AskForDoubleDummy(counts)) {
+        context_.Library.ClearDeals();
+        return TPrintOutcome::Cancelled;
+    }
     bool printed = PrintCopies(counts, TenCharacter(context_.TenSymbol));
     printed = context_.Library.ClearDeals() >= 0 && printed;
     outputFile_ = context_.Library.LastOutputFile();
@@ -76,10 +99,18 @@ bool TPrintRun::AddDeals(int count) {
     return true;
 }
 
-void TPrintRun::AskForDoubleDummy(const TPrintCounts& counts) {
-    if (!counts.DoubleDummy || counts.All <= 0) return;
-    if (context_.Library.SetDoubleDummy(true) && status_)
-        status_(QStringLiteral("Analysing the hands double dummy"));
+// The deal text of each board writes the ten "T", as every deal text does.
+void TPrintRun::AddBoards(const std::vector<TBoardDeal>& boards) {
+    for (const TBoardDeal& board : boards)
+        context_.Library.AddBoard(BoardDealText(board), board.Board, static_cast<int>(board.Dealer),
+                                  VulnerabilityIndex(board.Vulnerable));
+}
+
+bool TPrintRun::AskForDoubleDummy(const TPrintCounts& counts) {
+    if (!counts.DoubleDummy || counts.All <= 0) return true;
+    if (!context_.Library.SetDoubleDummy(true)) return true;
+    if (status_) status_(QStringLiteral("Analysing the hands double dummy"));
+    return context_.Library.AnalyseDeals(progress_) != TAnalysisOutcome::Cancelled;
 }
 
 bool TPrintRun::PrintCopies(const TPrintCounts& counts, char tenCharacter) {

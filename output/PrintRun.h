@@ -1,9 +1,11 @@
 #pragma once
-// A print run: saves the counts, generates the deals one by one and hands
-// each to the print library as deal text, then asks for every copy in the
-// fixed order of layouts, and clears the library's deals. It holds no window:
-// the print dialog shows it, tests drive it directly.
+// A print run: saves the counts, generates the deals one by one (or takes
+// the boards of a session) and hands each to the print library as deal text,
+// has them analysed double dummy when the copies show it, then asks for every
+// copy in the fixed order of layouts, and clears the library's deals. It
+// holds no window: the print dialog shows it, tests drive it directly.
 
+#include "BoardDeal.h"
 #include "DealEngine.h"
 #include "PrintCounts.h"
 #include "PrintLibrary.h"
@@ -34,6 +36,7 @@ enum class TPrintOutcome {
     NothingToPrint,  // no deals or no copies: nothing saved, nothing called
     AlreadyRunning,  // a run is in progress: this one did nothing
     GeneratorFailed, // the generator gave up (after its own warning); nothing printed
+    Cancelled,       // the user stopped the double-dummy analysis; nothing printed
     PrintFailed,     // the library reported that it could not print
     Printed
 };
@@ -46,7 +49,16 @@ class TPrintRun {
     // hands double dummy" before copies with double-dummy results.
     void SetStatusSink(std::function<void(const QString&)> sink) { status_ = std::move(sink); }
 
+    // Told how far the double-dummy analysis is, before any copy is printed;
+    // answering false cancels the run.
+    void SetAnalysisProgress(TAnalysisProgressFn progress) { progress_ = std::move(progress); }
+
+    // Generates counts.Deals deals and prints them.
     TPrintOutcome Run(const TPrintCounts& counts);
+    // Prints `boards` with their own numbers, dealers and vulnerabilities;
+    // generates nothing. Saves the counts but the number of hands to
+    // generate, which this run does not use.
+    TPrintOutcome RunBoards(const TPrintCounts& counts, const std::vector<TBoardDeal>& boards);
     bool Running() const { return running_; }
     // The PDF file the last printed run went to; empty for a printer.
     const QString& OutputFile() const { return outputFile_; }
@@ -54,14 +66,19 @@ class TPrintRun {
   private:
     // Generates and adds the deals; false when the generator gives up.
     bool AddDeals(int count);
+    void AddBoards(const std::vector<TBoardDeal>& boards);
+    // Prints the deals added: analysis, copies, and the end of the run.
+    TPrintOutcome PrintAdded(const TPrintCounts& counts);
     // Asks the library for double-dummy results when the counts want them in
-    // copies of all four hands and the library can print them.
-    void AskForDoubleDummy(const TPrintCounts& counts);
+    // copies of all four hands and the library can print them, and has them
+    // made with the progress told; false when the user stopped it.
+    bool AskForDoubleDummy(const TPrintCounts& counts);
     // The copies in layout order; false when the library reported a failure.
     bool PrintCopies(const TPrintCounts& counts, char tenCharacter);
 
     TPrintRunContext context_;
     std::function<void(const QString&)> status_;
+    TAnalysisProgressFn progress_;
     bool running_ = false;
     QString outputFile_;
 };

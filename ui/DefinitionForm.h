@@ -51,6 +51,8 @@ struct TDefinitionLinks {
     // "Analyse Hands...": the analysis of many deals of the stored types from
     // the engine's current seed, with its own windows.
     std::function<void(TDefinitionForm&)> AnalyseHands;
+    // Reads the boards of a PBN file and shows them in the hands window.
+    std::function<void(TDefinitionForm&)> OpenDeals;
 };
 
 class TDefinitionForm : public QMainWindow, private IEditorView {
@@ -102,6 +104,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void Synchronize1Click();
     void ReadParamsClick();
     void SaveParamsClick();
+    void OpenDealsClick();
 
   private:
     // IEditorView
@@ -154,6 +157,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     QAction* saveParams_ = nullptr;
     QAction* copyTo_ = nullptr;
     QAction* copyFrom_ = nullptr;
+    QAction* openDeals_ = nullptr;
     QAction* tenT_ = nullptr;
     QAction* ten10_ = nullptr;
     QAction* colorPrinting_ = nullptr;

@@ -11,18 +11,25 @@ constexpr std::size_t kKeptAnalyses = 6;
 constexpr int kRequestPriority = 1;
 constexpr int kPrefetchPriority = 0;
 
-// The table, and the par with North dealing and nobody vulnerable.
-TDDAnalysis Analyse(const TFullDeal& deal, const TDoubleDummyAnalyser::TSolver& solver) {
+// The table, and the par for the board's dealer and vulnerability.
+TDDAnalysis Analyse(const TDDBoard& board, const TDoubleDummyAnalyser::TSolver& solver) {
     TDDAnalysis analysis;
     try {
-        analysis.Table = solver(deal);
-        analysis.Par = ParOf(analysis.Table, 0, "None");
+        analysis.Table = solver(board.Deal);
+        analysis.Par = ParOf(analysis.Table, board.Dealer, board.Vulnerable);
         analysis.Solved = true;
     } catch (const std::exception& e) {
         analysis.Error = QString::fromLocal8Bit(e.what());
         if (!analysis.Error.isEmpty()) analysis.Error[0] = analysis.Error[0].toUpper();
     }
     return analysis;
+}
+
+int ParVulnerabilityIndex(const std::string& vulnerable) {
+    if (vulnerable == "NS") return 1;
+    if (vulnerable == "EW") return 2;
+    if (vulnerable == "All") return 3;
+    return 0;
 }
 
 } // namespace
@@ -36,6 +43,15 @@ TDealKey KeyOf(const TFullDeal& deal) {
                 key[seat * 4 + static_cast<std::size_t>(suit)] |=
                     static_cast<std::uint16_t>(1u << cards.Card(p));
         }
+    return key;
+}
+
+TDoubleDummyAnalyser::TBoardKey TDoubleDummyAnalyser::KeyOf(const TDDBoard& board) {
+    const TDealKey cards = kv::KeyOf(board.Deal);
+    TBoardKey key{};
+    std::copy(cards.begin(), cards.end(), key.begin());
+    key[16] =
+        static_cast<std::uint16_t>(board.Dealer * 4 + ParVulnerabilityIndex(board.Vulnerable));
     return key;
 }
 
@@ -53,21 +69,21 @@ TDoubleDummyAnalyser::~TDoubleDummyAnalyser() {
     pool_.waitForDone();
 }
 
-std::optional<TDDAnalysis> TDoubleDummyAnalyser::Request(const TFullDeal& deal) {
+std::optional<TDDAnalysis> TDoubleDummyAnalyser::Request(const TDDBoard& board) {
     ++generation_;
-    const TDealKey key = KeyOf(deal);
+    const TBoardKey key = KeyOf(board);
     std::optional<TDDAnalysis> known = Known(key);
-    requested_ = known ? std::nullopt : std::optional<TDealKey>(key);
+    requested_ = known ? std::nullopt : std::optional<TBoardKey>(key);
     UpdateWanted();
-    if (!known && !Pending(key)) Start(deal, kRequestPriority);
+    if (!known && !Pending(key)) Start(board, kRequestPriority);
     return known;
 }
 
-void TDoubleDummyAnalyser::Prefetch(const TFullDeal& deal) {
-    const TDealKey key = KeyOf(deal);
+void TDoubleDummyAnalyser::Prefetch(const TDDBoard& board) {
+    const TBoardKey key = KeyOf(board);
     prefetched_ = key;
     UpdateWanted();
-    if (!Known(key) && !Pending(key)) Start(deal, kPrefetchPriority);
+    if (!Known(key) && !Pending(key)) Start(board, kPrefetchPriority);
 }
 
 void TDoubleDummyAnalyser::Cancel() {
@@ -81,9 +97,9 @@ void TDoubleDummyAnalyser::SetSolver(TSolver solver) {
     solver_ = std::move(solver);
 }
 
-void TDoubleDummyAnalyser::Start(const TFullDeal& deal, int priority) {
-    pending_.push_back(KeyOf(deal));
-    pool_.start([this, deal, solver = solver_] { Solve(deal, solver); }, priority);
+void TDoubleDummyAnalyser::Start(const TDDBoard& board, int priority) {
+    pending_.push_back(KeyOf(board));
+    pool_.start([this, board, solver = solver_] { Solve(board, solver); }, priority);
 }
 
 void TDoubleDummyAnalyser::UpdateWanted() {
@@ -93,28 +109,28 @@ void TDoubleDummyAnalyser::UpdateWanted() {
     if (prefetched_) wanted_.push_back(*prefetched_);
 }
 
-void TDoubleDummyAnalyser::Solve(const TFullDeal& deal, const TSolver& solver) {
-    const TDealKey key = KeyOf(deal);
+void TDoubleDummyAnalyser::Solve(const TDDBoard& board, const TSolver& solver) {
+    const TBoardKey key = KeyOf(board);
     bool wanted = false;
     {
         const std::lock_guard<std::mutex> guard(wantedLock_);
         wanted = std::find(wanted_.begin(), wanted_.end(), key) != wanted_.end();
     }
     std::optional<TDDAnalysis> analysis;
-    if (wanted) analysis = Analyse(deal, solver);
+    if (wanted) analysis = Analyse(board, solver);
     QMetaObject::invokeMethod(
-        this, [this, deal, analysis] { Deliver(deal, analysis); }, Qt::QueuedConnection);
+        this, [this, board, analysis] { Deliver(board, analysis); }, Qt::QueuedConnection);
 }
 
-void TDoubleDummyAnalyser::Deliver(const TFullDeal& deal,
+void TDoubleDummyAnalyser::Deliver(const TDDBoard& board,
                                    const std::optional<TDDAnalysis>& analysis) {
-    const TDealKey key = KeyOf(deal);
+    const TBoardKey key = KeyOf(board);
     const auto started = std::find(pending_.begin(), pending_.end(), key);
     if (started != pending_.end()) pending_.erase(started);
     const bool requested = requested_ == key;
     if (!analysis) { // skipped as unwanted; wanted again since then
         if (requested || prefetched_ == key)
-            Start(deal, requested ? kRequestPriority : kPrefetchPriority);
+            Start(board, requested ? kRequestPriority : kPrefetchPriority);
         return;
     }
     if (analysis->Solved) {
@@ -127,13 +143,13 @@ void TDoubleDummyAnalyser::Deliver(const TFullDeal& deal,
     emit Ready(generation_, *analysis);
 }
 
-std::optional<TDDAnalysis> TDoubleDummyAnalyser::Known(const TDealKey& key) const {
+std::optional<TDDAnalysis> TDoubleDummyAnalyser::Known(const TBoardKey& key) const {
     for (const auto& [k, analysis] : known_)
         if (k == key) return analysis;
     return std::nullopt;
 }
 
-bool TDoubleDummyAnalyser::Pending(const TDealKey& key) const {
+bool TDoubleDummyAnalyser::Pending(const TBoardKey& key) const {
     return std::find(pending_.begin(), pending_.end(), key) != pending_.end();
 }
 

@@ -18,6 +18,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kv {
@@ -25,13 +26,21 @@ namespace kv {
 struct TDDAnalysis {
     bool Solved = false;
     TDDTable Table;
-    TParResult Par; // dealer North, none vulnerable
+    TParResult Par; // for the dealer and vulnerability asked for
     QString Error;  // the solver's message when not solved
 };
 
 // The cards of a deal, seat by seat and suit by suit, as rank bit masks.
 using TDealKey = std::array<std::uint16_t, 16>;
 TDealKey KeyOf(const TFullDeal& deal);
+
+// A deal to analyse, with its dealer (0..3 = N, E, S, W) and vulnerability
+// ("None", "NS", "EW" or "All"), which decide its par.
+struct TDDBoard {
+    TFullDeal Deal;
+    int Dealer = 0;
+    std::string Vulnerable = "None";
+};
 
 class TDoubleDummyAnalyser : public QObject {
     Q_OBJECT
@@ -43,12 +52,14 @@ class TDoubleDummyAnalyser : public QObject {
     // Drops every wish and waits for the deal being solved, if any.
     ~TDoubleDummyAnalyser() override;
 
-    // Asks for `deal` in place of any earlier request: its analysis at once
+    // Asks for `board` in place of any earlier request: its analysis at once
     // when it is known; otherwise nothing now, and Ready once it is solved
     // (unless another request comes first).
-    std::optional<TDDAnalysis> Request(const TFullDeal& deal);
-    // Solves `deal` after the requested one, for a later Request.
-    void Prefetch(const TFullDeal& deal);
+    std::optional<TDDAnalysis> Request(const TDDBoard& board);
+    std::optional<TDDAnalysis> Request(const TFullDeal& deal) { return Request(TDDBoard{deal}); }
+    // Solves `board` after the requested one, for a later Request.
+    void Prefetch(const TDDBoard& board);
+    void Prefetch(const TFullDeal& deal) { Prefetch(TDDBoard{deal}); }
     // Forgets the request and the prefetch; a deal being solved finishes
     // unseen and is kept for later.
     void Cancel();
@@ -65,23 +76,27 @@ class TDoubleDummyAnalyser : public QObject {
     void Ready(quint64 generation, const kv::TDDAnalysis& analysis);
 
   private:
-    void Start(const TFullDeal& deal, int priority);
+    // The deal's cards, then its dealer and vulnerability.
+    using TBoardKey = std::array<std::uint16_t, 17>;
+    static TBoardKey KeyOf(const TDDBoard& board);
+
+    void Start(const TDDBoard& board, int priority);
     void UpdateWanted();
-    // On the worker thread: solves `deal` unless it is no longer wanted.
-    void Solve(const TFullDeal& deal, const TSolver& solver);
+    // On the worker thread: solves `board` unless it is no longer wanted.
+    void Solve(const TDDBoard& board, const TSolver& solver);
     // Back on the user-interface thread.
-    void Deliver(const TFullDeal& deal, const std::optional<TDDAnalysis>& analysis);
-    std::optional<TDDAnalysis> Known(const TDealKey& key) const;
-    bool Pending(const TDealKey& key) const;
+    void Deliver(const TDDBoard& board, const std::optional<TDDAnalysis>& analysis);
+    std::optional<TDDAnalysis> Known(const TBoardKey& key) const;
+    bool Pending(const TBoardKey& key) const;
 
     TSolver solver_;
     std::uint64_t generation_ = 0;
-    std::optional<TDealKey> requested_, prefetched_;
-    std::vector<TDealKey> pending_;                       // started and not yet delivered
-    std::vector<std::pair<TDealKey, TDDAnalysis>> known_; // the latest few, newest last
+    std::optional<TBoardKey> requested_, prefetched_;
+    std::vector<TBoardKey> pending_;                       // started and not yet delivered
+    std::vector<std::pair<TBoardKey, TDDAnalysis>> known_; // the latest few, newest last
 
     std::mutex wantedLock_; // guards wanted_, read by the worker
-    std::vector<TDealKey> wanted_;
+    std::vector<TBoardKey> wanted_;
     QThreadPool pool_;
 };
 

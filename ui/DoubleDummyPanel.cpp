@@ -3,6 +3,7 @@
 #include "DoubleDummyText.h"
 #include "HandPanel.h"
 
+#include <QFont>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -10,6 +11,8 @@ namespace kv {
 namespace {
 
 constexpr int kNumbersCardHeight = 112;
+// Each label's font at zoom 1, kept to scale from.
+const char* const kBaseFontProperty = "BaseFont";
 const QColor kCardColour(0xfb, 0xfb, 0xf4);
 const QColor kRed(0xc8, 0x10, 0x2e);
 const QColor kMuted(0x50, 0x50, 0x50);
@@ -38,9 +41,25 @@ TDoubleDummyPanel::TDoubleDummyPanel(QWidget* parent)
     label_->setObjectName(QStringLiteral("DoubleDummyLabel"));
     setFixedSize(kHandsClientWidth, kDoubleDummyPanelHeight);
     StyleTablePanel(*this, *label_);
-    QFrame* card = BuildCard();
-    card->setGeometry(kHandImageLeft, kHandImageTop, kHandImageWidth, kNumbersCardHeight);
+    card_ = BuildCard();
+    card_->setGeometry(kHandImageLeft, kHandImageTop, kHandImageWidth, kNumbersCardHeight);
+    for (QLabel* label : card_->findChildren<QLabel*>())
+        label->setProperty(kBaseFontProperty, label->font());
     ShowNothing();
+}
+
+void TDoubleDummyPanel::SetScale(double zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    setFixedSize(Zoomed(kHandsClientWidth, zoom), Zoomed(kDoubleDummyPanelHeight, zoom));
+    StyleTablePanel(*this, *label_, zoom);
+    card_->setGeometry(Zoomed(kHandImageLeft, zoom), Zoomed(kHandImageTop, zoom),
+                       Zoomed(kHandImageWidth, zoom), Zoomed(kNumbersCardHeight, zoom));
+    for (QLabel* label : card_->findChildren<QLabel*>()) {
+        QFont font = label->property(kBaseFontProperty).value<QFont>();
+        if (font.pointSizeF() > 0) font.setPointSizeF(font.pointSizeF() * zoom);
+        label->setFont(font);
+    }
 }
 
 // Headings along the top and the left, a cell for every strain and
@@ -81,6 +100,11 @@ QFrame* TDoubleDummyPanel::BuildCard() {
 void TDoubleDummyPanel::ShowNothing() {
     SetCells(nullptr);
     par_->clear();
+}
+
+void TDoubleDummyPanel::ShowIncomplete() {
+    SetCells(nullptr);
+    par_->setText(QStringLiteral("All four hands are needed."));
 }
 
 void TDoubleDummyPanel::ShowAnalysing() {

@@ -27,6 +27,10 @@ class TDoubleDummyPanel : public QFrame {
     void ShowAnalysing();
     // The tricks and the par, or the solver's complaint.
     void ShowAnalysis(const TDDAnalysis& analysis);
+    // A board that leaves hands out: empty cells and why.
+    void ShowIncomplete();
+    // Sizes the panel, its table and its text for zoom `zoom`.
+    void SetScale(double zoom);
 
     // Strain and declarer in table order (NT, S, H, D, C; N, S, E, W).
     QString CellText(int strain, int declarer) const;
@@ -37,6 +41,8 @@ class TDoubleDummyPanel : public QFrame {
     void SetCells(const TDDTable* table);
 
     QLabel* label_;
+    QFrame* card_ = nullptr;
+    double zoom_ = 1.0;
     std::array<std::array<QLabel*, kDeclarers>, kStrains> cells_{};
     QLabel* par_ = nullptr;
 };

@@ -59,7 +59,9 @@ void Configure(QFileDialog& dialog, const TFileDialogRequest& request) {
     }
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    // Copying adds to an existing file; its own question replaces "replace it?".
+    // Copying adds to an existing file, and a file written whole is replaced
+    // only after its writer asked: the dialog's own "replace it?" would be a
+    // second question, or the wrong one.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
 }
 
@@ -69,7 +71,7 @@ std::optional<QString> AskUser(QWidget* parent, const TFileDialogRequest& reques
     while (dialog.exec() == QDialog::Accepted) {
         const QString path = dialog.selectedFiles().value(0);
         if (path.isEmpty()) continue;
-        if (request.Kind == TFileDialogKind::Open || SaveTargetAccepted(&dialog, path)) return path;
+        if (request.Kind != TFileDialogKind::Save || SaveTargetAccepted(&dialog, path)) return path;
     }
     return std::nullopt;
 }

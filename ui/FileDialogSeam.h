@@ -13,7 +13,9 @@ class QWidget;
 
 namespace kv {
 
-enum class TFileDialogKind { Open, Save };
+// Open: an existing file. Save: a file to add to (see Ask). SaveAs: a file
+// to write whole; the dialog asks nothing, the caller asks before replacing.
+enum class TFileDialogKind { Open, Save, SaveAs };
 
 // A file dialog as the program asks for it. Filter holds "Description|pattern"
 // pairs separated by "|" ("Saved parameter files|*.SAV|All files|*.*").
@@ -28,8 +30,9 @@ class TFileDialogSeam {
   public:
     // Open: an existing file. Save: a file in an existing folder; a new file is
     // created only after the user agreed, a read-only file is refused, an
-    // existing one is taken as it is (the caller adds to it). Neither changes the
-    // current directory. The chosen path, or nothing when the user cancelled.
+    // existing one is taken as it is (the caller adds to it). SaveAs: any
+    // name in an existing folder. None changes the current directory. The
+    // chosen path, or nothing when the user cancelled.
     static std::optional<QString> Ask(QWidget* parent, const TFileDialogRequest& request);
 
     // Test hooks.

@@ -1,19 +1,28 @@
-// The hands window's work: the opening sequence, "&Next Hand", drawing the
-// shown deal, its double-dummy table, and the View menu's choices.
-#include "CardRow.h"
-#include "DoubleDummyAnalyser.h"
-#include "DoubleDummyPanel.h"
+// The hands window's work: the opening sequences, "&Next Hand" and
+// "&Previous Hand" over the session, the board's caption, and the File
+// menu's printing and saving of the session.
 #include "GraphicDisplayForm.h"
-#include "HandPanel.h"
+#include "HandsTable.h"
 #include "QtEngineHost.h"
+#include "SessionPbnSave.h"
 #include "UserInputBlock.h"
 
 #include <QAction>
-#include <QLayout>
 #include <QPushButton>
 #include <QScopeGuard>
 
 namespace kv {
+namespace {
+
+// "None", "N-S", "E-W" or "Both", as players say it.
+QString VulnerabilityCaption(const std::string& vulnerable) {
+    if (vulnerable == "NS") return QStringLiteral("N-S");
+    if (vulnerable == "EW") return QStringLiteral("E-W");
+    if (vulnerable == "All") return QStringLiteral("Both");
+    return QStringLiteral("None");
+}
+
+} // namespace
 
 bool TGraphicDisplayForm::ShowDeals(TTypeList& types) {
     if (!PrepareDeals(types)) return false;
@@ -22,27 +31,50 @@ bool TGraphicDisplayForm::ShowDeals(TTypeList& types) {
     return true;
 }
 
+// The session starts from the seed before its first deal, so that the
+// command-line program given that seed makes the same deals in the same order.
 bool TGraphicDisplayForm::PrepareDeals(TTypeList& types) {
     if (generating_ || host_.Generating()) return false;
     types_ = &types;
     const TUserInputBlock block; // the main window waits while the two deals are made
-    if (!Generate()) return false;
-    engine_.ShownDeal.North.Assign(engine_.NorthHand);
-    engine_.ShownDeal.South.Assign(engine_.SouthHand);
-    shownEastWest_ = {engine_.EastHand, engine_.WestHand};
-    dealShown_ = true;
+    session_.StartDealt(engine_.Random.RandomSeed);
     nextDealt_ = false;
-    ShowHands();
-    AnalyseShownDeal();
+    if (!Generate()) return false;
+    session_.Append(EngineDeal());
+    ShowBoard();
     if (!Generate()) return false;
     KeepAsNextDeal();
     return true;
 }
 
+bool TGraphicDisplayForm::ShowImported(std::vector<TBoardDeal> boards, const QString& source) {
+    if (!PrepareImported(std::move(boards), source)) return false;
+    CentreOnScreen();
+    exec();
+    return true;
+}
+
+bool TGraphicDisplayForm::PrepareImported(std::vector<TBoardDeal> boards, const QString& source) {
+    if (generating_ || host_.Generating() || boards.empty()) return false;
+    types_ = nullptr;
+    nextDealt_ = false;
+    session_.StartImported(std::move(boards), source.toStdString());
+    ShowBoard();
+    return true;
+}
+
 bool TGraphicDisplayForm::Generate() {
     generating_ = true;
-    const auto done = qScopeGuard([this] { generating_ = false; });
+    UpdateButtons();
+    const auto done = qScopeGuard([this] {
+        generating_ = false;
+        UpdateButtons();
+    });
     return host_.Generate(engine_, *types_);
+}
+
+TFullDeal TGraphicDisplayForm::EngineDeal() const {
+    return TFullDeal{{engine_.NorthHand, engine_.EastHand, engine_.SouthHand, engine_.WestHand}};
 }
 
 void TGraphicDisplayForm::KeepAsNextDeal() {
@@ -63,122 +95,88 @@ TFullDeal TGraphicDisplayForm::NextFullDeal() const {
         {engine_.NextDeal.North, nextEastWest_.East, engine_.NextDeal.South, nextEastWest_.West}};
 }
 
+// Forward over the deals already shown without dealing; at the end of a
+// dealt session, the deal made in advance.
+void TGraphicDisplayForm::NextHandBtnClick() {
+    if (generating_) return;
+    if (session_.Forward()) {
+        ShowBoard();
+        return;
+    }
+    if (session_.Dealt() && types_ != nullptr) DealNextHand();
+}
+
+// Back over the deals already shown: never deals, never draws a random number.
+void TGraphicDisplayForm::PreviousHandBtnClick() {
+    if (session_.Back()) ShowBoard();
+}
+
 // Shows the deal made in advance at once, then deals the following one. On
 // failure the generator has said why (and may have closed this window);
-// ShownDeal and NextDeal then hold the same deal.
-void TGraphicDisplayForm::NextHandBtnClick() {
-    if (generating_ || types_ == nullptr) return;
-    engine_.ShownDeal.North.Assign(engine_.NextDeal.North);
-    engine_.ShownDeal.South.Assign(engine_.NextDeal.South);
-    shownEastWest_ = nextEastWest_;
-    ShowHands();
-    AnalyseShownDeal();
+// ShownDeal and NextDeal then hold the same deal, and the next press deals
+// anew instead of showing that deal a second time.
+void TGraphicDisplayForm::DealNextHand() {
     nextHandBtn_->setText(QStringLiteral("Calculating..."));
-    nextHandBtn_->setEnabled(false);
+    const auto restore = qScopeGuard([this] {
+        nextHandBtn_->setText(QStringLiteral("&Next Hand"));
+        UpdateButtons();
+        if (isVisible()) nextHandBtn_->setFocus();
+        if (closeWaiting_) {
+            closeWaiting_ = false;
+            QDialog::reject();
+        }
+    });
+    if (!nextDealt_) {
+        if (!Generate()) return;
+        KeepAsNextDeal();
+    }
+    session_.Append(NextFullDeal());
+    nextDealt_ = false;
+    ShowBoard();
     if (Generate()) KeepAsNextDeal();
-    nextHandBtn_->setText(QStringLiteral("&Next Hand"));
-    nextHandBtn_->setEnabled(true);
-    if (isVisible()) nextHandBtn_->setFocus();
-    if (closeWaiting_) {
-        closeWaiting_ = false;
-        QDialog::reject();
-    }
 }
 
-void TGraphicDisplayForm::ShowHands() {
-    const std::vector<int> south = CardRow(engine_.ShownDeal.South, options_.SortSuitsByRank);
-    const std::vector<int> north = CardRow(engine_.ShownDeal.North, options_.SortSuitsByRank);
-    southPanel_->View()->Clear();
-    northPanel_->View()->Clear();
-    southPanel_->View()->DrawRow(south, images_);
-    northPanel_->View()->DrawRow(north, images_);
-}
-
-void TGraphicDisplayForm::ApplyHandView() {
-    const bool south = !north1_->isChecked();
-    const bool north = !south1_->isChecked();
-    southPanel_->setHidden(!south);
-    northPanel_->setHidden(!north);
-    doubleDummyPanel_->setHidden(!options_.DoubleDummy);
-    client_->setFixedHeight(kControlPanelHeight + (south && north ? 2 : 1) * kHandPanelHeight +
-                            (options_.DoubleDummy ? kDoubleDummyPanelHeight : 0));
-    layout()->activate();
-}
-
-void TGraphicDisplayForm::TickHandItem() {
-    switch (options_.HandToView) {
-    case THandToView::North:
-        north1_->setChecked(true);
-        break;
-    case THandToView::South:
-        south1_->setChecked(true);
-        break;
-    case THandToView::Both:
-        both1_->setChecked(true);
-        break;
-    }
-}
-
-void TGraphicDisplayForm::HandItemClick(QAction* item) {
-    ApplyHandView();
-    options_.HandToView = item == north1_   ? THandToView::North
-                          : item == south1_ ? THandToView::South
-                                            : THandToView::Both;
-    emit ViewOptionsChanged(options_);
-}
-
-void TGraphicDisplayForm::SortOrderItemClick(QAction* item) {
-    options_.SortSuitsByRank = item == suitRank1_;
+void TGraphicDisplayForm::ShowBoard() {
+    const TBoardDeal& board = session_.Current();
+    engine_.ShownDeal.North.Assign(board.Deal.Hands[0]);
+    engine_.ShownDeal.South.Assign(board.Deal.Hands[2]);
+    shownEastWest_ = {board.Deal.Hands[1], board.Deal.Hands[3]};
+    dealShown_ = true;
     ShowHands();
-    emit ViewOptionsChanged(options_);
-}
-
-void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
-    options_ = options;
-    (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
-    doubleDummy1_->setChecked(options_.DoubleDummy);
-    TickHandItem();
-    ApplyHandView();
-    ShowHands();
-    if (!options_.DoubleDummy) analyser_->Cancel();
-    if (!isVisible()) return;
+    ShowBoardCaption();
+    UpdateButtons();
     AnalyseShownDeal();
     AnalyseNextDeal();
 }
 
-void TGraphicDisplayForm::DoubleDummyItemClick(bool checked) {
-    options_.DoubleDummy = checked;
-    ApplyHandView();
-    if (checked) {
-        AnalyseShownDeal();
-        AnalyseNextDeal();
-    } else {
-        analyser_->Cancel();
-    }
-    emit ViewOptionsChanged(options_);
-}
-
-void TGraphicDisplayForm::AnalyseShownDeal() {
-    if (!options_.DoubleDummy) return;
-    if (!dealShown_) {
-        doubleDummyPanel_->ShowNothing();
+void TGraphicDisplayForm::ShowBoardCaption() {
+    if (session_.Empty()) {
+        table_->SetCaption({}, {});
         return;
     }
-    const std::optional<TDDAnalysis> known = analyser_->Request(ShownFullDeal());
-    awaited_ = analyser_->Generation();
-    if (known)
-        doubleDummyPanel_->ShowAnalysis(*known);
-    else
-        doubleDummyPanel_->ShowAnalysing();
+    const TBoardDeal& board = session_.Current();
+    table_->SetCaption(QStringLiteral("Board %1").arg(board.Board),
+                       QStringLiteral("Dealer %1, Vul %2")
+                           .arg(QChar::fromLatin1(SeatLetter(board.Dealer)))
+                           .arg(VulnerabilityCaption(board.Vulnerable)));
 }
 
-void TGraphicDisplayForm::AnalyseNextDeal() {
-    if (options_.DoubleDummy && nextDealt_) analyser_->Prefetch(NextFullDeal());
+void TGraphicDisplayForm::UpdateButtons() {
+    previousHandBtn_->setEnabled(!session_.AtFirst());
+    const bool canDeal = session_.Dealt() && types_ != nullptr;
+    nextHandBtn_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
+    printHands1_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
+    saveAsPbn1_->setEnabled(!session_.Empty());
 }
 
-// Only the answer to the latest request for the shown deal is shown.
-void TGraphicDisplayForm::AnalysisReady(quint64 generation, const TDDAnalysis& analysis) {
-    if (generation == awaited_ && options_.DoubleDummy) doubleDummyPanel_->ShowAnalysis(analysis);
+void TGraphicDisplayForm::PrintHandsClick() {
+    if (session_.Empty() || !links_.PrintSession || generating_) return;
+    links_.PrintSession(this, session_);
+}
+
+void TGraphicDisplayForm::SaveAsPbnClick() {
+    if (session_.Empty() || generating_) return;
+    SaveSessionAsPbn(this, session_, options_.DoubleDummy);
 }
 
 } // namespace kv

@@ -1,11 +1,11 @@
-// The hands window's construction: the menu, the table with its two hand
-// panels, the double-dummy table and the button panel, and its behaviour as a
-// window.
+// The hands window's construction: the menus, the table with its hand panels
+// and double-dummy table, the button panel with the board's caption, and its
+// behaviour as a window.
 #include "GraphicDisplayForm.h"
 
 #include "DoubleDummyAnalyser.h"
-#include "DoubleDummyPanel.h"
 #include "HandPanel.h"
+#include "HandsTable.h"
 #include "QtEngineHost.h"
 
 #include <QActionGroup>
@@ -15,14 +15,19 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kv {
 namespace {
 
 constexpr int kHelpContext = 7;
 const char* const kHelpContextProperty = "HelpContext";
+// Room for the window's title bar and frame, which the screen must hold too.
+constexpr int kFrameAllowance = 48;
 
 QAction* AddRadioItem(QMenu* menu, QActionGroup* group, const QString& caption, const char* name) {
     QAction* item = menu->addAction(caption);
@@ -39,6 +44,13 @@ QMenu* AddMenu(QMenu* parent, QMenuBar* bar, const QString& caption, const char*
     return menu;
 }
 
+QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setProperty(kHelpContextProperty, kHelpContext);
+    return button;
+}
+
 } // namespace
 
 TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& host,
@@ -48,7 +60,7 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     setWindowTitle(QStringLiteral("Hands"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     setProperty(kHelpContextProperty, kHelpContext);
     analyser_ = new TDoubleDummyAnalyser(this);
     connect(analyser_, &TDoubleDummyAnalyser::Ready, this, &TGraphicDisplayForm::AnalysisReady);
@@ -56,8 +68,8 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
     auto* bar = new QMenuBar(this);
+    BuildFileMenu(bar);
     BuildMenu(bar);
     outer->setMenuBar(bar);
     client_ = BuildClient();
@@ -68,11 +80,29 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     images_.BuildCardImages(engine_.Random);
     TickHandItem();
     ApplyHandView();
+    UpdateButtons();
     host_.SetCloseHandsWindow([this] { CloseFromEngine(); });
 }
 
 TGraphicDisplayForm::~TGraphicDisplayForm() {
     host_.SetCloseHandsWindow({});
+}
+
+void TGraphicDisplayForm::SetLinks(THandsWindowLinks links) {
+    links_ = std::move(links);
+    UpdateButtons();
+}
+
+void TGraphicDisplayForm::BuildFileMenu(QMenuBar* bar) {
+    QMenu* file = AddMenu(nullptr, bar, QStringLiteral("&File"), "HandsFile1");
+    printHands1_ = file->addAction(QStringLiteral("&Print These Hands..."));
+    printHands1_->setObjectName(QStringLiteral("PrintTheseHands1"));
+    printHands1_->setShortcut(QKeySequence::Print);
+    saveAsPbn1_ = file->addAction(QStringLiteral("&Save as PBN..."));
+    saveAsPbn1_->setObjectName(QStringLiteral("SaveAsPbn1"));
+    saveAsPbn1_->setShortcut(QKeySequence::Save);
+    connect(printHands1_, &QAction::triggered, this, &TGraphicDisplayForm::PrintHandsClick);
+    connect(saveAsPbn1_, &QAction::triggered, this, &TGraphicDisplayForm::SaveAsPbnClick);
 }
 
 void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
@@ -82,6 +112,7 @@ void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
     north1_ = AddRadioItem(hand, hands, QStringLiteral("&North"), "North1");
     south1_ = AddRadioItem(hand, hands, QStringLiteral("&South"), "South1");
     both1_ = AddRadioItem(hand, hands, QStringLiteral("&Both"), "Both1");
+    all1_ = AddRadioItem(hand, hands, QStringLiteral("&All four hands"), "All1");
     view->addSeparator();
     QMenu* sort = AddMenu(view, bar, QStringLiteral("&Sort order"), "Sortorder1");
     auto* orders = new QActionGroup(this);
@@ -100,33 +131,46 @@ void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
 QWidget* TGraphicDisplayForm::BuildClient() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedWidth(kHandsClientWidth);
-    northPanel_ = new THandPanel(QStringLiteral("North"), client);
-    southPanel_ = new THandPanel(QStringLiteral("South"), client);
-    doubleDummyPanel_ = new TDoubleDummyPanel(client);
-
-    auto* control = new QFrame(client);
-    control->setObjectName(QStringLiteral("ControlPanel"));
-    control->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    control->setFixedHeight(kControlPanelHeight);
-    nextHandBtn_ = new QPushButton(QStringLiteral("&Next Hand"), control);
-    nextHandBtn_->setObjectName(QStringLiteral("NextHandBtn"));
-    nextHandBtn_->setDefault(true);
-    nextHandBtn_->setProperty(kHelpContextProperty, kHelpContext);
-    connect(nextHandBtn_, &QPushButton::clicked, this, &TGraphicDisplayForm::NextHandBtnClick);
-    auto* row = new QHBoxLayout(control);
-    row->setContentsMargins(8, 0, 8, 0);
-    row->addStretch();
-    row->addWidget(nextHandBtn_);
-
+    table_ = new THandsTable(client, images_, faces_);
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(northPanel_);
-    column->addWidget(southPanel_);
-    column->addWidget(doubleDummyPanel_);
-    column->addWidget(control);
+    column->addWidget(table_, 1);
+    controlPanel_ = BuildControlPanel(client);
+    column->addWidget(controlPanel_);
     return client;
+}
+
+// The two buttons on the right.
+QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
+    auto* control = new QFrame(parent);
+    control->setObjectName(QStringLiteral("ControlPanel"));
+    control->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    control->setFixedHeight(kControlPanelHeight);
+    previousHandBtn_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
+    previousHandBtn_->setAutoDefault(false);
+    nextHandBtn_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
+    nextHandBtn_->setDefault(true);
+    // Page Up and Page Down browse as well, beside the buttons' Alt keys.
+    for (const auto& [key, button] :
+         {std::pair{Qt::Key_PageUp, previousHandBtn_}, std::pair{Qt::Key_PageDown, nextHandBtn_}}) {
+        auto* browse = new QAction(this);
+        browse->setShortcut(QKeySequence(key));
+        connect(browse, &QAction::triggered, button, [button] {
+            if (button->isEnabled()) button->click();
+        });
+        addAction(browse);
+    }
+    connect(previousHandBtn_, &QPushButton::clicked, this,
+            &TGraphicDisplayForm::PreviousHandBtnClick);
+    connect(nextHandBtn_, &QPushButton::clicked, this, &TGraphicDisplayForm::NextHandBtnClick);
+    auto* row = new QHBoxLayout(control);
+    row->setContentsMargins(6, 0, 6, 0);
+    row->setSpacing(4);
+    row->addStretch();
+    row->addWidget(previousHandBtn_);
+    row->addWidget(nextHandBtn_);
+    return control;
 }
 
 void TGraphicDisplayForm::showEvent(QShowEvent* event) {
@@ -141,6 +185,43 @@ void TGraphicDisplayForm::showEvent(QShowEvent* event) {
 void TGraphicDisplayForm::hideEvent(QHideEvent* event) {
     QDialog::hideEvent(event);
     if (!event->spontaneous()) analyser_->Cancel();
+}
+
+// The size the user gives the window sets the zoom kept for the next view:
+// the zoom at which the table fills the client area, worked out from the
+// window's own size (its panels may not be placed yet).
+void TGraphicDisplayForm::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    if (fitting_ || !isVisible()) return;
+    const QSize natural = table_->NaturalSize();
+    const QSize size = event->size();
+    const int tableHeight = size.height() - MenuBarHeight(size.width()) - kControlPanelHeight;
+    zoom_ = std::clamp(
+        std::min(double(size.width()) / natural.width(), double(tableHeight) / natural.height()),
+        THandsTable::kMinZoom, THandsTable::kMaxZoom);
+}
+
+double TGraphicDisplayForm::Zoom() const {
+    return table_->Zoom();
+}
+
+int TGraphicDisplayForm::MenuBarHeight(int width) const {
+    const QWidget* bar = layout()->menuBar();
+    if (bar == nullptr) return 0;
+    const int height = bar->heightForWidth(width);
+    return height >= 0 ? height : bar->sizeHint().height();
+}
+
+double TGraphicDisplayForm::FittingZoom(double zoom) const {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) return zoom;
+    const QRect available = screen->availableGeometry();
+    const QSize natural = table_->NaturalSize();
+    const int fixed = kControlPanelHeight + MenuBarHeight(natural.width()) + kFrameAllowance;
+    const double byHeight = double(available.height() - fixed) / natural.height();
+    const double byWidth = double(available.width() - kFrameAllowance) / natural.width();
+    return std::clamp(std::min({zoom, byHeight, byWidth}), THandsTable::kMinZoom,
+                      THandsTable::kMaxZoom);
 }
 
 void TGraphicDisplayForm::CentreOnScreen() {

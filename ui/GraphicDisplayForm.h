@@ -1,18 +1,27 @@
 #pragma once
-// The hands window: South and North of one deal as fanned rows of card faces
-// on a green table, one deal always dealt in advance, "&Next Hand" to move on,
-// and on request the deal's double-dummy table, worked out on another thread.
+// The hands window: the deals of one session on a green table, as fanned
+// rows of card faces, one deal always dealt in advance, "&Next Hand" to move
+// on and "&Previous Hand" to go back over the deals already shown, the board
+// number, dealer and vulnerability of the deal shown, and on request the
+// deal's double-dummy table, worked out on another thread. The window is
+// resizable and draws its cards at the size it is given.
+//
 // Created hidden once at start-up and kept for the whole run; shown modally by
-// the main window's "Generate Hands to Screen" through ShowDeals().
+// the main window's "Generate Hands to Screen" through ShowDeals(), or over
+// the boards of a file through ShowImported().
 
+#include "CardFaceCache.h"
 #include "CardFaces.h"
 #include "DealEngine.h"
+#include "DealSession.h"
 #include "DoubleDummy.h"
 #include "HandsViewOptions.h"
 
-#include <cstdint>
-
 #include <QDialog>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
 
 class QAction;
 class QMenuBar;
@@ -23,8 +32,15 @@ namespace kv {
 class TDoubleDummyAnalyser;
 class TDoubleDummyPanel;
 class THandPanel;
+class THandsTable;
 class TQtEngineHost;
 struct TDDAnalysis;
+
+// What the hands window asks of the program without owning it.
+struct THandsWindowLinks {
+    // Opens the print dialog over the session's boards, modally over `parent`.
+    std::function<void(QWidget* parent, const TDealSession& session)> PrintSession;
+};
 
 class TGraphicDisplayForm : public QDialog {
     Q_OBJECT
@@ -36,29 +52,41 @@ class TGraphicDisplayForm : public QDialog {
                         QWidget* parent = nullptr);
     ~TGraphicDisplayForm() override;
 
-    // The opening sequence of "Generate Hands to Screen": deals the deal to
-    // show and the one after it, then shows the window modally. Returns false,
-    // with the window unshown, when the generator gives up (it has said why)
-    // or when a generation is already running.
+    void SetLinks(THandsWindowLinks links);
+
+    // The opening sequence of "Generate Hands to Screen": starts a new session,
+    // deals the deal to show and the one after it, then shows the window
+    // modally. Returns false, with the window unshown, when the generator
+    // gives up (it has said why) or when a generation is already running.
     bool ShowDeals(TTypeList& types);
     // The opening sequence without showing the window: true when both deals
     // were made. While it runs, the windows already open take no input.
     bool PrepareDeals(TTypeList& types);
+    // A session of the given boards (read from `source`), at its first board,
+    // shown modally; false, with nothing shown, while a generation runs or
+    // when there is no board.
+    bool ShowImported(std::vector<TBoardDeal> boards, const QString& source);
+    // The same without showing the window.
+    bool PrepareImported(std::vector<TBoardDeal> boards, const QString& source);
 
     THandsViewOptions ViewOptions() const { return options_; }
     void SetViewOptions(const THandsViewOptions& options);
     bool Generating() const { return generating_; }
     const TCardImages& CardImages() const { return images_; }
+    const TDealSession& Session() const { return session_; }
     // All four hands of the deal shown and of the deal made in advance:
     // ShownDeal and NextDeal with the East and West hands kept beside them.
     TFullDeal ShownFullDeal() const;
     TFullDeal NextFullDeal() const;
     TDoubleDummyAnalyser& DoubleDummyAnalyser() const { return *analyser_; }
+    // The zoom at which the table draws: 1 at the window's default size.
+    double Zoom() const;
 
-    // Draws ShownDeal: both rows are built and drawn whichever are visible.
+    // Draws the shown deal: every row is built and drawn whichever are visible.
     void ShowHands();
-    // Shows the panels of the ticked hand item and sets the client height
-    // (185 for one hand, 329 for both, 144 more with the double-dummy table).
+    // Shows the panels of the ticked hand item and sizes the window for them
+    // at the present zoom: a client height of 185 for one hand, 329 for both,
+    // 473 for all four, 144 more with the double-dummy table.
     void ApplyHandView();
     // Closes the window if it is showing; the generator's too-narrow outcome.
     void CloseFromEngine();
@@ -75,6 +103,7 @@ class TGraphicDisplayForm : public QDialog {
     // Closing drops the analyses not yet made.
     void hideEvent(QHideEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   public slots:
     // Closing while the next deal is being made waits for it.
@@ -82,29 +111,50 @@ class TGraphicDisplayForm : public QDialog {
 
   private:
     void BuildMenu(QMenuBar* bar);
+    void BuildFileMenu(QMenuBar* bar);
     QWidget* BuildClient();
+    QWidget* BuildControlPanel(QWidget* parent);
     void NextHandBtnClick();
+    void PreviousHandBtnClick();
+    // At the end of a dealt session: shows the deal made in advance (or, when
+    // the last deal failed, a new one) and deals the next.
+    void DealNextHand();
     void HandItemClick(QAction* item);
     void SortOrderItemClick(QAction* item);
     void DoubleDummyItemClick(bool checked);
+    void PrintHandsClick();
+    void SaveAsPbnClick();
+    // Shows the session's current board: its hands, its number, dealer and
+    // vulnerability, and its analysis.
+    void ShowBoard();
+    void ShowBoardCaption();
+    void UpdateButtons();
     // With the table in view: asks for the shown deal's analysis, showing it
     // at once when known, and for the next deal's ahead of time.
     void AnalyseShownDeal();
     void AnalyseNextDeal();
     void AnalysisReady(quint64 generation, const TDDAnalysis& analysis);
     void TickHandItem();
+    THandToView TickedView() const;
     void CentreOnScreen();
+    // The zoom at most `zoom` at which the view fits the screen.
+    double FittingZoom(double zoom) const;
+    int MenuBarHeight(int width) const;
     bool Generate();
     void KeepAsNextDeal();
+    TFullDeal EngineDeal() const;
 
     TDealEngine& engine_;
     TQtEngineHost& host_;
     THandsViewOptions options_;
+    THandsWindowLinks links_;
     TCardImages images_;
+    TCardFaceCache faces_;
     TTypeList* types_ = nullptr;
     bool generating_ = false;
     bool closeWaiting_ = false;
 
+    TDealSession session_;
     // East and West of ShownDeal and NextDeal, copied along with them.
     struct TEastWest {
         tHand East, West;
@@ -113,18 +163,23 @@ class TGraphicDisplayForm : public QDialog {
     bool dealShown_ = false, nextDealt_ = false;
     TDoubleDummyAnalyser* analyser_ = nullptr;
     std::uint64_t awaited_ = 0; // the analyser's generation for the shown deal
+    double zoom_ = 1.0;         // the zoom the user sized the window to
+    bool fitting_ = false;      // the window is sizing itself
 
     QWidget* client_ = nullptr;
-    THandPanel* northPanel_ = nullptr;
-    THandPanel* southPanel_ = nullptr;
-    TDoubleDummyPanel* doubleDummyPanel_ = nullptr;
+    THandsTable* table_ = nullptr;
+    QWidget* controlPanel_ = nullptr;
+    QPushButton* previousHandBtn_ = nullptr;
     QPushButton* nextHandBtn_ = nullptr;
     QAction* north1_ = nullptr;
     QAction* south1_ = nullptr;
     QAction* both1_ = nullptr;
+    QAction* all1_ = nullptr;
     QAction* alternateColors1_ = nullptr;
     QAction* suitRank1_ = nullptr;
     QAction* doubleDummy1_ = nullptr;
+    QAction* printHands1_ = nullptr;
+    QAction* saveAsPbn1_ = nullptr;
 };
 
 } // namespace kv

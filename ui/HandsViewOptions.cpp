@@ -7,6 +7,7 @@ namespace kv {
 THandToView HandToViewFromText(const QString& text) {
     if (text == QLatin1String("South")) return THandToView::South;
     if (text == QLatin1String("North")) return THandToView::North;
+    if (text == QLatin1String("All")) return THandToView::All;
     return THandToView::Both;
 }
 
@@ -16,6 +17,8 @@ QString HandToViewText(THandToView view) {
         return QStringLiteral("North");
     case THandToView::South:
         return QStringLiteral("South");
+    case THandToView::All:
+        return QStringLiteral("All");
     case THandToView::Both:
         break;
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The options of the hands window: which hands it shows, in which order it
-// lays out the suits, and whether it shows the double-dummy table. The main window keeps them,
-// reads them from the settings store at start-up and writes them back at exit.
+// lays out the suits, and whether it shows the double-dummy table. The main
+// window keeps them, reads them from the settings store at start-up and writes
+// them back at exit.
 
 #include <QString>
 
@@ -9,8 +10,8 @@ namespace kv {
 
 class TSettingsStore;
 
-// HandToViewSetting: 0 North, 1 South, 2 Both.
-enum class THandToView { North = 0, South = 1, Both = 2 };
+// HandToViewSetting: 0 North, 1 South, 2 Both, 3 all four hands.
+enum class THandToView { North = 0, South = 1, Both = 2, All = 3 };
 
 struct THandsViewOptions {
     THandToView HandToView = THandToView::Both;
@@ -20,10 +21,10 @@ struct THandsViewOptions {
     friend bool operator==(const THandsViewOptions&, const THandsViewOptions&) = default;
 };
 
-// Exactly "South" gives South, exactly "North" gives North, any other text
-// (a different case included) gives Both.
+// Exactly "South" gives South, exactly "North" gives North, exactly "All"
+// gives all four hands, any other text (a different case included) gives Both.
 THandToView HandToViewFromText(const QString& text);
-// "North", "South" or "Both".
+// "North", "South", "Both" or "All".
 QString HandToViewText(THandToView view);
 
 // The values HandToView, SortSuitsByRank and DoubleDummy of the settings

@@ -1,5 +1,6 @@
 // The main window's actions that reach beyond it: generating hands to the
-// screen and the printer, synchronising the seed, and parameter sets.
+// screen and the printer, opening deals from a file, synchronising the seed,
+// and parameter sets.
 #include "DefinitionForm.h"
 
 #include "ErrorReport.h"
@@ -39,6 +40,10 @@ void TDefinitionForm::AnalyseHandsActionExecute() {
 void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
     if (typeList_.empty()) typeList_ = before;
     if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
+}
+
+void TDefinitionForm::OpenDealsClick() {
+    if (links_.OpenDeals) links_.OpenDeals(*this);
 }
 
 void TDefinitionForm::Synchronize1Click() {

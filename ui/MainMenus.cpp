@@ -98,6 +98,9 @@ void TDefinitionForm::BuildFileMenu() {
     copyFrom_ =
         Item(copy, "CopyFromFile1", QStringLiteral("&To your database from another file"), sets);
     file->addSeparator();
+    openDeals_ =
+        Item(file, "OpenDeals1", QStringLiteral("&Open Deals (PBN)..."), help::HandsDisplay);
+    file->addSeparator();
     QAction* sync =
         Item(file, "Synchronize1", QStringLiteral("S&ynchronize..."), help::Synchronize);
     file->addSeparator();
@@ -105,6 +108,8 @@ void TDefinitionForm::BuildFileMenu() {
     readParams_->setShortcut(QKeySequence::Open);
     saveParams_->setShortcut(QKeySequence::Save);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // Quit is empty on some platforms
+    openDeals_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    connect(openDeals_, &QAction::triggered, this, &TDefinitionForm::OpenDealsClick);
     connect(readParams_, &QAction::triggered, this, &TDefinitionForm::ReadParamsClick);
     connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::SaveParamsClick);
     connect(copyTo_, &QAction::triggered, this,
@@ -213,6 +218,7 @@ void TDefinitionForm::UpdateActions() {
     saveParams_->setEnabled(static_cast<bool>(links_.SaveParameters));
     copyTo_->setEnabled(static_cast<bool>(links_.CopyToOtherFile));
     copyFrom_->setEnabled(static_cast<bool>(links_.CopyFromOtherFile));
+    openDeals_->setEnabled(static_cast<bool>(links_.OpenDeals));
 }
 
 } // namespace kv

@@ -22,7 +22,7 @@ struct TMainOptions {
 
 // Reads the five values key by key (root, ViewOptions, PrintOptions), each
 // only when it exists; a TenSymbol longer than two characters is cut to two,
-// and any HandToView other than exactly "North" or "South" means Both.
+// and any HandToView other than exactly "North", "South" or "All" means Both.
 TMainOptions ReadMainOptions(const TSettingsStore& store);
 
 // Writes all five values, in the same order.

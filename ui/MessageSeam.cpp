@@ -3,6 +3,9 @@
 #include "WindowPlacement.h"
 
 #include <QApplication>
+#include <QPushButton>
+
+#include <algorithm>
 
 namespace kv {
 namespace {
@@ -11,6 +14,7 @@ struct TSeamState {
     bool Recording = false;
     std::vector<TShownMessage> Shown;
     std::deque<bool> Answers;
+    std::deque<int> Choices;
     int Beeps = 0;
 };
 
@@ -74,6 +78,30 @@ bool TMessageSeam::Confirm(QWidget* parent, const QString& title, const QString&
                ->exec() == QMessageBox::Yes;
 }
 
+int TMessageSeam::Choose(QWidget* parent, TMessageKind kind, const QString& title,
+                         const QString& text, const QStringList& buttons) {
+    const int last = static_cast<int>(buttons.size()) - 1;
+    if (State().Recording) {
+        State().Shown.push_back({kind, title, text});
+        if (State().Choices.empty()) return last;
+        const int choice = State().Choices.front();
+        State().Choices.pop_front();
+        return choice;
+    }
+    std::unique_ptr<QMessageBox> box = Build(parent, kind, title, text, QMessageBox::NoButton);
+    std::vector<QAbstractButton*> pressed;
+    for (int i = 0; i <= last; ++i)
+        pressed.push_back(box->addButton(buttons[i], i == last ? QMessageBox::RejectRole
+                                                               : QMessageBox::AcceptRole));
+    if (!pressed.empty()) {
+        box->setDefaultButton(qobject_cast<QPushButton*>(pressed.front()));
+        box->setEscapeButton(pressed.back());
+    }
+    box->exec();
+    const auto chosen = std::find(pressed.begin(), pressed.end(), box->clickedButton());
+    return chosen == pressed.end() ? last : static_cast<int>(chosen - pressed.begin());
+}
+
 void TMessageSeam::Beep() {
     ++State().Beeps;
     if (!State().Recording) QApplication::beep();
@@ -98,6 +126,9 @@ void TMessageSeam::ClearShown() {
 }
 void TMessageSeam::SetNextAnswers(std::deque<bool> yesAnswers) {
     State().Answers = std::move(yesAnswers);
+}
+void TMessageSeam::SetNextChoices(std::deque<int> choices) {
+    State().Choices = std::move(choices);
 }
 int TMessageSeam::Beeps() {
     return State().Beeps;

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 
 #include <deque>
 #include <memory>
@@ -28,6 +29,10 @@ class TMessageSeam {
     static void Show(QWidget* parent, TMessageKind kind, const QString& title, const QString& text);
     // A Yes/No question; true for Yes.
     static bool Confirm(QWidget* parent, const QString& title, const QString& text);
+    // A box with a button for each caption (the first is the default, the
+    // last also answers Escape); the number of the one pressed, from 0.
+    static int Choose(QWidget* parent, TMessageKind kind, const QString& title, const QString& text,
+                      const QStringList& buttons);
     // The system beep.
     static void Beep();
 
@@ -47,6 +52,8 @@ class TMessageSeam {
     static const std::vector<TShownMessage>& Shown();
     static void ClearShown();
     static void SetNextAnswers(std::deque<bool> yesAnswers);
+    // What Choose answers while recording; the last button when none is left.
+    static void SetNextChoices(std::deque<int> choices);
     static int Beeps();
 };
 

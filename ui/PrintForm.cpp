@@ -1,11 +1,14 @@
 #include "PrintForm.h"
 
+#include "AnalysisProgress.h"
 #include "CountBox.h"
+#include "DesktopSeam.h"
 #include "MessageSeam.h"
 #include "PrinterSetup.h"
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -50,6 +53,10 @@ void TPrintForm::ShowCounts(const TPrintCounts& c) {
                                     c.East,  c.All};
     for (std::size_t i = 0; i < counts_.size(); ++i)
         counts_[i]->setValue(values[i]);
+    if (SessionMode()) {
+        fromBox_->setValue(1);
+        toBox_->setValue(static_cast<int>(context_.Boards.size()));
+    }
     checkBox1_->setChecked(c.DealerAndVul);
     doubleDummyBox_->setChecked(c.DoubleDummy);
     doubleDummyBox_->setEnabled(context_.Run.Library.HasDoubleDummy());
@@ -66,9 +73,27 @@ TPrintCounts TPrintForm::CountsShown() const {
     c.All = counts_[6]->value();
     c.DealerAndVul = checkBox1_->isChecked();
     c.DoubleDummy = doubleDummyBox_->isChecked();
+    if (SessionMode()) c.Deals = toBox_->value() - fromBox_->value() + 1;
     return c;
 }
 
+std::vector<TBoardDeal> TPrintForm::ChosenBoards() const {
+    const auto first = context_.Boards.begin() + (fromBox_->value() - 1);
+    return {first, context_.Boards.begin() + toBox_->value()};
+}
+
+bool TPrintForm::OutputMayBeWritten() {
+    const TPrinterChoice* printer = context_.Run.Printer;
+    if (printer == nullptr || printer->OutputFile.isEmpty()) return true;
+    const QFileInfo file(printer->OutputFile);
+    if (!file.exists()) return true;
+    return TMessageSeam::Confirm(
+        this, QStringLiteral("Confirm"),
+        QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(file.fileName()));
+}
+
+// The progress window appears with the first news of the analysis and goes
+// with the run.
 void TPrintForm::PrintBtnClick() {
     if (run_.Running()) return;
     const TPrintCounts counts = CountsShown();
@@ -77,10 +102,28 @@ void TPrintForm::PrintBtnClick() {
                            QStringLiteral("Nothing to print!"));
         return;
     }
+    if (!OutputMayBeWritten()) return;
     SetRunning(true);
-    const TPrintOutcome outcome = run_.Run(counts);
+    std::unique_ptr<TAnalysisProgress> progress;
+    run_.SetAnalysisProgress([this, &progress](int done, int total) {
+        if (!progress) progress = std::make_unique<TAnalysisProgress>(this, total);
+        return progress->Update(done);
+    });
+    const TPrintOutcome outcome =
+        SessionMode() ? run_.RunBoards(counts, ChosenBoards()) : run_.Run(counts);
+    run_.SetAnalysisProgress({});
+    progress.reset();
     SetRunning(false);
     Finish(outcome);
+}
+
+void OfferToOpenPdf(QWidget* parent, const QString& file) {
+    const int choice = TMessageSeam::Choose(
+        parent, TMessageKind::Information, QStringLiteral("Print"),
+        QStringLiteral("The hand records were saved as\n%1").arg(QDir::toNativeSeparators(file)),
+        {QStringLiteral("&Open"), QStringLiteral("Open &Folder"), QStringLiteral("&Close")});
+    if (choice == 0) TDesktopSeam::Open(file);
+    if (choice == 1) TDesktopSeam::Open(QFileInfo(file).absolutePath());
 }
 
 void TPrintForm::Finish(TPrintOutcome outcome) {
@@ -89,9 +132,12 @@ void TPrintForm::Finish(TPrintOutcome outcome) {
         if (!file.isEmpty() && context_.ShowStatus)
             context_.ShowStatus(QStringLiteral("Hand records saved as ") +
                                 QDir::toNativeSeparators(file));
+        if (!file.isEmpty()) OfferToOpenPdf(this, file);
         accept();
         return;
     }
+    if (outcome == TPrintOutcome::Cancelled)
+        statusBar1_->showMessage(QStringLiteral("Cancelled: nothing was printed."));
     if (outcome == TPrintOutcome::PrintFailed)
         TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
                            QStringLiteral("The hands could not be printed."));

@@ -1,9 +1,13 @@
 #pragma once
-// The print dialog: how many deals to generate and how many copies of them to
-// print in each of six layouts, whether to show dealer and vulnerability and
-// the double-dummy results. "Print" runs the print job (TPrintRun) and
-// closes the dialog when it has printed; a run that fails leaves it open.
-// The dialog is made for one use, shown modally and then destroyed.
+// The print dialog: how many deals to generate (or, over the boards of the
+// hands window's session, which of them) and how many copies of them to print
+// in each of six layouts, whether to show dealer and vulnerability and the
+// double-dummy results. "Print" runs the print job (TPrintRun), with a
+// progress window that can stop the double-dummy analysis, and closes the
+// dialog when it has printed, offering to open a PDF file it wrote; a run
+// that fails or is stopped leaves it open. An output file that exists is
+// replaced only after the user agreed. The dialog is made for one use, shown
+// modally and then destroyed.
 
 #include "PrintRun.h"
 
@@ -11,9 +15,12 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 class QCheckBox;
+class QLayout;
 class QPushButton;
+class QSpinBox;
 class QStatusBar;
 
 namespace kv {
@@ -28,7 +35,13 @@ struct TPrintFormContext {
     // The main window's status bar, told where a PDF went once the dialog has
     // closed.
     std::function<void(const QString&)> ShowStatus = {};
+    // The boards to print; empty to generate new deals.
+    std::vector<TBoardDeal> Boards = {};
 };
+
+// The offer made once a PDF file is written, and what it does: open the
+// file, or its folder, with the desktop's program, or nothing.
+void OfferToOpenPdf(QWidget* parent, const QString& file);
 
 class TPrintForm : public QDialog {
     Q_OBJECT
@@ -36,6 +49,8 @@ class TPrintForm : public QDialog {
     explicit TPrintForm(TPrintFormContext context, QWidget* parent = nullptr);
 
     bool Running() const { return run_.Running(); }
+    // Printing the boards of a session rather than new deals.
+    bool SessionMode() const { return !context_.Boards.empty(); }
 
   public slots:
     void reject() override;
@@ -49,7 +64,14 @@ class TPrintForm : public QDialog {
 
   private:
     void BuildControls();
+    void BuildBoardRange();
     void BuildLayout();
+    QLayout* TopRow();
+    // The boards from the first to the last chosen.
+    std::vector<TBoardDeal> ChosenBoards() const;
+    // False when the output is a file that exists and the user would not
+    // have it replaced.
+    bool OutputMayBeWritten();
     void SetFocusOrder();
     void ShowCounts(const TPrintCounts& counts);
     TPrintCounts CountsShown() const;
@@ -59,6 +81,8 @@ class TPrintForm : public QDialog {
     TPrintFormContext context_;
     TPrintRun run_;
     std::array<TCountBox*, 7> counts_{}; // UpDown1 .. UpDown7
+    QSpinBox* fromBox_ = nullptr;        // the range of boards in session mode
+    QSpinBox* toBox_ = nullptr;
     QCheckBox* checkBox1_ = nullptr;
     QCheckBox* doubleDummyBox_ = nullptr; // disabled when the library cannot print the results
     QPushButton* printerSetupBtn_ = nullptr;

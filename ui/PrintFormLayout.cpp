@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -63,6 +64,7 @@ void TPrintForm::BuildControls() {
     printBtn_ = Button("PrintBtn", "&Print", kHelpContext, this);
     cancelBtn_ = Button("CancelBtn", "&Cancel", kHelpContext, this);
     printBtn_->setDefault(true);
+    if (SessionMode()) BuildBoardRange();
     statusBar1_ = new QStatusBar(this);
     statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
     statusBar1_->setSizeGripEnabled(false);
@@ -71,12 +73,52 @@ void TPrintForm::BuildControls() {
     connect(printerSetupBtn_, &QPushButton::clicked, this, &TPrintForm::PrinterSetupBtnClick);
 }
 
+// The boards of the session, all of them at first: from 1 to the last, the
+// first never after the last.
+void TPrintForm::BuildBoardRange() {
+    const int last = static_cast<int>(context_.Boards.size());
+    fromBox_ = new QSpinBox(this);
+    toBox_ = new QSpinBox(this);
+    fromBox_->setObjectName(QStringLiteral("FromBoardBox"));
+    toBox_->setObjectName(QStringLiteral("ToBoardBox"));
+    for (QSpinBox* box : {fromBox_, toBox_}) {
+        box->setRange(1, last);
+        box->setProperty("HelpContext", kHelpContext);
+        box->setMinimumWidth(60);
+    }
+    fromBox_->setValue(1);
+    toBox_->setValue(last);
+    connect(fromBox_, &QSpinBox::valueChanged, toBox_, &QSpinBox::setMinimum);
+    connect(toBox_, &QSpinBox::valueChanged, fromBox_, &QSpinBox::setMaximum);
+    counts_[3]->hide();
+}
+
+// Either the number of hands to generate, or the range of boards to print.
+QLayout* TPrintForm::TopRow() {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(8);
+    if (!SessionMode()) {
+        row->addWidget(Caption(3, counts_[3], this));
+        row->addWidget(counts_[3]);
+        row->addStretch();
+        return row;
+    }
+    auto* from = new QLabel(QStringLiteral("Boards &from:"), this);
+    from->setBuddy(fromBox_);
+    auto* to = new QLabel(QStringLiteral("&to:"), this);
+    to->setBuddy(toBox_);
+    auto* of = new QLabel(QStringLiteral("of %1").arg(context_.Boards.size()), this);
+    of->setObjectName(QStringLiteral("BoardCountLabel"));
+    for (QWidget* w :
+         {static_cast<QWidget*>(from), static_cast<QWidget*>(fromBox_), static_cast<QWidget*>(to),
+          static_cast<QWidget*>(toBox_), static_cast<QWidget*>(of)})
+        row->addWidget(w);
+    row->addStretch();
+    return row;
+}
+
 void TPrintForm::BuildLayout() {
-    auto* hands = new QHBoxLayout;
-    hands->setSpacing(8);
-    hands->addWidget(Caption(3, counts_[3], this));
-    hands->addWidget(counts_[3]);
-    hands->addStretch();
+    QLayout* hands = TopRow();
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -121,12 +163,17 @@ void TPrintForm::BuildLayout() {
 }
 
 void TPrintForm::SetFocusOrder() {
-    const std::array<QWidget*, 12> order{counts_[3],      counts_[0],       counts_[1], counts_[2],
-                                         counts_[4],      counts_[5],       counts_[6], checkBox1_,
-                                         doubleDummyBox_, printerSetupBtn_, printBtn_,  cancelBtn_};
+    std::vector<QWidget*> order{counts_[3]};
+    if (SessionMode()) order = {fromBox_, toBox_};
+    for (QWidget* w : {counts_[0], counts_[1], counts_[2], counts_[4], counts_[5], counts_[6]})
+        order.push_back(w);
+    for (QWidget* w : {static_cast<QWidget*>(checkBox1_), static_cast<QWidget*>(doubleDummyBox_),
+                       static_cast<QWidget*>(printerSetupBtn_), static_cast<QWidget*>(printBtn_),
+                       static_cast<QWidget*>(cancelBtn_)})
+        order.push_back(w);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
-    counts_[3]->setFocus();
+    order.front()->setFocus();
 }
 
 } // namespace kv

@@ -3,8 +3,10 @@
 #include <QCoreApplication>
 #include <QThread>
 
+#include <atomic>
 #include <chrono>
 #include <future>
+#include <span>
 
 namespace kv::printlib {
 namespace {
@@ -19,30 +21,44 @@ bool OnApplicationThread() {
     return app != nullptr && QThread::currentThread() == app->thread();
 }
 
-// Runs `work` on its own thread and waits for it, painting meanwhile. Pending
-// events run at least once however soon the work ends, so that what the host
-// posted before the call sees the analysis in progress every time.
-template <typename F> auto WaitPainting(F work) {
+// Told how many deals are done, and asked whether to go on.
+struct TAnalysisRun {
+    std::atomic<int> Done{0};
+    std::atomic<bool> Stop{false};
+};
+
+// Runs the analysis on its own thread and waits for it, telling `progress`
+// or painting meanwhile. Pending events run at least once however soon the
+// work ends, so that what the host posted before the call sees the analysis
+// in progress every time.
+template <typename F>
+auto WaitForAnalysis(F work, TAnalysisRun& run, int total, const TAnalysisProgress& progress) {
     auto result = std::async(std::launch::async, std::move(work));
-    const bool paint = OnApplicationThread();
+    const bool paint = !progress && OnApplicationThread();
     do {
+        if (progress && !run.Stop && !progress(run.Done, total)) run.Stop = true;
         if (paint) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 25);
     } while (result.wait_for(std::chrono::milliseconds(25)) != std::future_status::ready);
+    if (progress && !run.Stop && !progress(run.Done, total)) run.Stop = true;
     return result.get();
 }
 
-std::vector<TBoardAnalysis> Analyse(const std::vector<THeldDeal>& deals) {
-    std::vector<TFullDeal> full;
-    full.reserve(deals.size());
-    for (const THeldDeal& deal : deals)
-        full.push_back(FullDealOf(deal));
-    const std::vector<TDDTable> tables = SolveTables(full);
+TBoardAnalysis AnalyseOne(const THeldDeal& deal) {
+    if (!deal.Complete()) return {};
+    const TFullDeal full = FullDealOf(deal);
+    const TDDTable table = SolveTables(std::span<const TFullDeal>(&full, 1)).at(0);
+    const TParResult par =
+        ParOf(table, static_cast<int>(deal.Dealer), PbnVulnerability(deal.Vulnerability));
+    return {true, table, par};
+}
+
+std::vector<TBoardAnalysis> Analyse(const std::vector<THeldDeal>& deals, TAnalysisRun& run) {
     std::vector<TBoardAnalysis> analyses;
-    for (std::size_t k = 0; k < tables.size(); ++k) {
-        const int board = static_cast<int>(k + 1);
-        const int dealer = static_cast<int>(DealerOf(board));
-        const TParResult par = ParOf(tables[k], dealer, PbnVulnerability(VulnerabilityOf(board)));
-        analyses.push_back({true, tables[k], par});
+    analyses.reserve(deals.size());
+    for (const THeldDeal& deal : deals) {
+        if (run.Stop) break;
+        analyses.push_back(AnalyseOne(deal));
+        ++run.Done;
     }
     return analyses;
 }
@@ -65,12 +81,19 @@ const char* PbnVulnerability(TVulnerability vulnerability) {
     return kNames[static_cast<std::size_t>(vulnerability)];
 }
 
-std::vector<TBoardAnalysis> AnalyseBoards(const std::vector<THeldDeal>& deals) {
+std::optional<std::vector<TBoardAnalysis>> AnalyseBoards(const std::vector<THeldDeal>& deals,
+                                                         const TAnalysisProgress& progress) {
+    TAnalysisRun run;
+    std::vector<TBoardAnalysis> analyses;
     try {
-        return WaitPainting([&deals] { return Analyse(deals); });
+        analyses = WaitForAnalysis([&deals, &run] { return Analyse(deals, run); }, run,
+                                   static_cast<int>(deals.size()), progress);
     } catch (...) {
+        if (run.Stop) return std::nullopt;
         return std::vector<TBoardAnalysis>(deals.size());
     }
+    if (run.Stop) return std::nullopt;
+    return analyses;
 }
 
 } // namespace kv::printlib

@@ -9,6 +9,8 @@
 #include "DoubleDummy.h"
 #include "HeldDeal.h"
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 namespace kv::printlib {
@@ -24,10 +26,19 @@ TFullDeal FullDealOf(const THeldDeal& deal);
 // The PBN Vulnerable value of a board: "None", "NS", "EW" or "All".
 const char* PbnVulnerability(TVulnerability vulnerability);
 
-// Analyses deal k as board k + 1, in the solver's batches. The solver works on
-// another thread; meanwhile a calling thread that runs the application's
-// event loop keeps its windows painted (user input waits). Throws nothing:
-// when the solver fails, every board comes back unsolved.
-std::vector<TBoardAnalysis> AnalyseBoards(const std::vector<THeldDeal>& deals);
+// Told on the calling thread how many of the deals are analysed; answers
+// false to stop the analysis.
+using TAnalysisProgress = std::function<bool(int done, int total)>;
+
+// Analyses every deal that gives all four hands, one at a time, each with the
+// par for its own dealer and vulnerability; a deal that leaves hands out
+// comes back unsolved. The solver works on another thread; meanwhile the
+// calling thread tells `progress` how far it is, about every 25 ms and once
+// more at the end, or without `progress`, if it runs the application's event
+// loop, keeps its windows painted (user input waits). Nothing comes back when
+// `progress` stopped it (the deal being solved then is finished first).
+// Throws nothing: when the solver fails, every board comes back unsolved.
+std::optional<std::vector<TBoardAnalysis>> AnalyseBoards(const std::vector<THeldDeal>& deals,
+                                                         const TAnalysisProgress& progress = {});
 
 } // namespace kv::printlib

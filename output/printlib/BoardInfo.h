@@ -7,8 +7,6 @@
 
 namespace kv::printlib {
 
-enum class TVulnerability { None, NorthSouth, EastWest, Both };
-
 // Board numbers count from 1.
 TSeat DealerOf(int board);
 TVulnerability VulnerabilityOf(int board);

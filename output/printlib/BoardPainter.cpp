@@ -34,8 +34,8 @@ QSizeF TBoardPainter::MinimumCell(TDiagram diagram) const {
     return {units_(150), 5.3 * line_ + pad};
 }
 
-void TBoardPainter::Draw(const TLayout& layout, const THeldDeal& deal, int board,
-                         const QRectF& cell, const TBoardAnalysis* analysis) {
+void TBoardPainter::Draw(const TLayout& layout, const THeldDeal& deal, const QRectF& cell,
+                         const TBoardAnalysis* analysis) {
     painter_.save();
     painter_.setPen(QPen(style::RuleColour(), units_(0.6)));
     painter_.setBrush(Qt::NoBrush);
@@ -43,15 +43,15 @@ void TBoardPainter::Draw(const TLayout& layout, const THeldDeal& deal, int board
     const qreal pad = units_(kPadding);
     const QRectF inner = cell.adjusted(pad, pad, -pad, -pad);
     if (layout.Diagram == TDiagram::Compass && style_.ShowDoubleDummy)
-        DrawCompassWithResults(deal, board, inner, analysis);
+        DrawCompassWithResults(deal, inner, analysis);
     else if (layout.Diagram == TDiagram::Compass)
-        DrawCompass(deal, board, inner);
+        DrawCompass(deal, inner);
     else
-        DrawStacked(layout, deal, board, inner);
+        DrawStacked(layout, deal, inner);
     painter_.restore();
 }
 
-void TBoardPainter::DrawCompass(const THeldDeal& deal, int board, const QRectF& inner) {
+void TBoardPainter::DrawCompass(const THeldDeal& deal, const QRectF& inner) {
     const qreal block = 4 * line_;
     const qreal rowGap = 0.45 * line_;
     const qreal top = inner.top() + qMax<qreal>(0, (inner.height() - 3 * block - 2 * rowGap) / 2);
@@ -60,82 +60,82 @@ void TBoardPainter::DrawCompass(const THeldDeal& deal, int board, const QRectF& 
     const qreal gap = units_(kGap);
     const qreal middle = top + block + rowGap;
 
-    DrawCaptionBlock(board, QRectF(inner.left(), inner.top(), left - inner.left() - gap, block));
-    DrawBoardSquare(board, QRectF(left, middle + (block - side) / 2, side, side));
+    DrawCaptionBlock(deal, QRectF(inner.left(), inner.top(), left - inner.left() - gap, block));
+    DrawBoardSquare(deal, QRectF(left, middle + (block - side) / 2, side, side));
     const qreal eastLeft = left + side + gap;
-    DrawHand(deal.Hand(TSeat::North), QRectF(left, top, inner.right() - left, block));
-    DrawHand(deal.Hand(TSeat::East), QRectF(eastLeft, middle, inner.right() - eastLeft, block));
-    DrawHand(deal.Hand(TSeat::South),
+    DrawHand(deal, TSeat::North, QRectF(left, top, inner.right() - left, block));
+    DrawHand(deal, TSeat::East, QRectF(eastLeft, middle, inner.right() - eastLeft, block));
+    DrawHand(deal, TSeat::South,
              QRectF(left, middle + block + rowGap, inner.right() - left, block));
-    DrawHand(deal.Hand(TSeat::West),
-             QRectF(inner.left(), middle, left - gap - inner.left(), block));
+    DrawHand(deal, TSeat::West, QRectF(inner.left(), middle, left - gap - inner.left(), block));
 }
 
 qreal TBoardPainter::ResultsSpace() const {
     return analysis_.Height() + 0.5 * line_;
 }
 
-void TBoardPainter::DrawCompassWithResults(const THeldDeal& deal, int board, const QRectF& inner,
+void TBoardPainter::DrawCompassWithResults(const THeldDeal& deal, const QRectF& inner,
                                            const TBoardAnalysis* analysis) {
     const qreal space = ResultsSpace();
-    DrawCompass(deal, board, inner.adjusted(0, 0, 0, -space));
+    DrawCompass(deal, inner.adjusted(0, 0, 0, -space));
     const qreal height = analysis_.Height();
     analysis_.Draw(analysis, QRectF(inner.left(), inner.bottom() - height, inner.width(), height));
 }
 
-void TBoardPainter::DrawStacked(const TLayout& layout, const THeldDeal& deal, int board,
-                                const QRectF& inner) {
+void TBoardPainter::DrawStacked(const TLayout& layout, const THeldDeal& deal, const QRectF& inner) {
     const bool pair = layout.Diagram == TDiagram::NorthSouth;
     const qreal block = 4 * line_;
     const qreal height = 1.3 * line_ + block + (pair ? 0.6 * line_ + block : 0);
     const qreal top = inner.top() + qMax<qreal>(0, (inner.height() - height) / 2);
-    DrawCaptionLine(board, QRectF(inner.left(), top, inner.width(), line_));
+    DrawCaptionLine(deal, QRectF(inner.left(), top, inner.width(), line_));
 
     const qreal gutter = units_(kGutter);
     const QRectF first(inner.left() + gutter, top + 1.3 * line_, inner.width() - gutter, block);
     const TSeat seat = pair ? TSeat::North : layout.Seat;
-    DrawHand(deal.Hand(seat), first);
-    if (pair) DrawHand(deal.Hand(TSeat::South), first.translated(0, block + 0.6 * line_));
+    DrawHand(deal, seat, first);
+    if (pair) DrawHand(deal, TSeat::South, first.translated(0, block + 0.6 * line_));
     DrawSeatLetter(seat, QRectF(inner.left(), first.top(), gutter, line_));
     if (pair)
         DrawSeatLetter(TSeat::South,
                        QRectF(inner.left(), first.top() + block + 0.6 * line_, gutter, line_));
 }
 
-QString TBoardPainter::DealerText(int board) const {
-    return QStringLiteral("Dealer ") + QString::fromLatin1(SeatName(DealerOf(board)));
+QString TBoardPainter::DealerText(const THeldDeal& deal) const {
+    return QStringLiteral("Dealer ") + QString::fromLatin1(SeatName(deal.Dealer));
 }
 
-void TBoardPainter::DrawCaptionBlock(int board, const QRectF& area) {
+QString TBoardPainter::VulnerabilityText(const THeldDeal& deal) const {
+    return QStringLiteral("Vul ") + VulnerabilityName(deal.Vulnerability);
+}
+
+void TBoardPainter::DrawCaptionBlock(const THeldDeal& deal, const QRectF& area) {
     painter_.setPen(Qt::black);
     painter_.setFont(caption_);
     const QFontMetricsF big(caption_, painter_.device());
-    DrawFitted(QStringLiteral("Board %1").arg(board), {area.left(), area.top() + big.ascent()},
+    DrawFitted(QStringLiteral("Board %1").arg(deal.Board), {area.left(), area.top() + big.ascent()},
                area.width());
     painter_.setFont(small_);
     painter_.setPen(style::MutedText());
     const QFontMetricsF fm(small_, painter_.device());
     qreal y = area.top() + big.lineSpacing() + fm.ascent();
     if (style_.ShowDealer) {
-        DrawFitted(DealerText(board), {area.left(), y}, area.width());
+        DrawFitted(DealerText(deal), {area.left(), y}, area.width());
         y += fm.lineSpacing();
     }
     if (style_.ShowVulnerability)
-        DrawFitted(QStringLiteral("Vul ") + VulnerabilityName(VulnerabilityOf(board)),
-                   {area.left(), y}, area.width());
+        DrawFitted(VulnerabilityText(deal), {area.left(), y}, area.width());
 }
 
-void TBoardPainter::DrawCaptionLine(int board, const QRectF& line) {
+void TBoardPainter::DrawCaptionLine(const THeldDeal& deal, const QRectF& line) {
     painter_.setPen(Qt::black);
     painter_.setFont(caption_);
-    const QString number = QStringLiteral("Board %1").arg(board);
+    const QString number = QStringLiteral("Board %1").arg(deal.Board);
     const qreal baseline = line.top() + QFontMetricsF(caption_, painter_.device()).ascent();
     DrawFitted(number, {line.left(), baseline}, line.width());
 
     QStringList parts;
-    if (style_.ShowDealer) parts << DealerText(board);
-    if (style_.ShowVulnerability)
-        parts << QStringLiteral("Vul ") + VulnerabilityName(VulnerabilityOf(board));
+    if (style_.ShowDealer) parts << DealerText(deal);
+    if (style_.ShowVulnerability) parts << VulnerabilityText(deal);
     if (parts.isEmpty()) return;
     const QString info = parts.join(QStringLiteral("  \u00b7  "));
     const qreal used = QFontMetricsF(caption_, painter_.device()).horizontalAdvance(number + u' ');
@@ -146,19 +146,18 @@ void TBoardPainter::DrawCaptionLine(int board, const QRectF& line) {
     DrawFitted(info, {line.right() - width, baseline}, width);
 }
 
-void TBoardPainter::DrawBoardSquare(int board, const QRectF& square) {
+void TBoardPainter::DrawBoardSquare(const THeldDeal& deal, const QRectF& square) {
     painter_.setPen(QPen(style::RuleColour(), units_(0.6)));
     painter_.setBrush(QColor(0xf3, 0xf3, 0xf3));
     painter_.drawRect(square);
-    const TVulnerability vul = VulnerabilityOf(board);
     for (const TSeat seat : kClockwise) {
-        const bool vulnerable = style_.ShowVulnerability && IsVulnerable(vul, seat);
-        DrawSquareLetter(seat, square, vulnerable, style_.ShowDealer && DealerOf(board) == seat);
+        const bool vulnerable = style_.ShowVulnerability && IsVulnerable(deal.Vulnerability, seat);
+        DrawSquareLetter(seat, square, vulnerable, style_.ShowDealer && deal.Dealer == seat);
     }
     painter_.setBrush(Qt::NoBrush);
     painter_.setPen(Qt::black);
     painter_.setFont(caption_);
-    painter_.drawText(square, Qt::AlignCenter, QString::number(board));
+    painter_.drawText(square, Qt::AlignCenter, QString::number(deal.Board));
 }
 
 void TBoardPainter::DrawSquareLetter(TSeat seat, const QRectF& square, bool vulnerable,
@@ -188,9 +187,17 @@ void TBoardPainter::DrawSquareLetter(TSeat seat, const QRectF& square, bool vuln
     painter_.drawText(edge, Qt::AlignCenter, QString::fromLatin1(SeatLetter(seat)));
 }
 
-void TBoardPainter::DrawHand(const THeldHand& hand, const QRectF& block) {
+void TBoardPainter::DrawHand(const THeldDeal& deal, TSeat seat, const QRectF& block) {
     painter_.setFont(hand_);
     const QFontMetricsF fm(hand_, painter_.device());
+    if (!deal.IsKnown(seat)) {
+        painter_.setFont(small_);
+        painter_.setPen(style::MutedText());
+        DrawFitted(QStringLiteral("Hand not given"), {block.left(), block.top() + fm.ascent()},
+                   block.width());
+        return;
+    }
+    const THeldHand& hand = deal.Hand(seat);
     const qreal symbolWidth =
         fm.horizontalAdvance(style::SuitSymbol(0)) + fm.horizontalAdvance(u' ');
     for (int suit = 0; suit < 4; ++suit) {

@@ -1,7 +1,8 @@
 #pragma once
 // Draws one board of a hand record into a cell of the page: the board number,
-// its dealer and vulnerability when asked for, the hands of the layout, and
-// under a compass diagram its double-dummy results when asked for.
+// its dealer and vulnerability when asked for, the hands of the layout (a
+// hand the board does not give as a note saying so), and under a compass
+// diagram its double-dummy results when asked for.
 // Text is drawn in a fixed order (caption, board square, then the hands
 // clockwise from North, each spades to clubs), so that text extracted from
 // the document reads board by board.
@@ -22,24 +23,26 @@ class TBoardPainter {
 
     // The smallest cell, in device units, that holds a diagram.
     QSizeF MinimumCell(TDiagram diagram) const;
-    void Draw(const TLayout& layout, const THeldDeal& deal, int board, const QRectF& cell,
+    // The board's number, dealer and vulnerability are the deal's own.
+    void Draw(const TLayout& layout, const THeldDeal& deal, const QRectF& cell,
               const TBoardAnalysis* analysis = nullptr);
 
   private:
-    void DrawCompass(const THeldDeal& deal, int board, const QRectF& inner);
+    void DrawCompass(const THeldDeal& deal, const QRectF& inner);
     // The diagram above the results, the results at the bottom of `inner`.
-    void DrawCompassWithResults(const THeldDeal& deal, int board, const QRectF& inner,
+    void DrawCompassWithResults(const THeldDeal& deal, const QRectF& inner,
                                 const TBoardAnalysis* analysis);
-    void DrawStacked(const TLayout& layout, const THeldDeal& deal, int board, const QRectF& inner);
-    void DrawCaptionBlock(int board, const QRectF& area);
-    void DrawCaptionLine(int board, const QRectF& line);
-    void DrawBoardSquare(int board, const QRectF& square);
+    void DrawStacked(const TLayout& layout, const THeldDeal& deal, const QRectF& inner);
+    void DrawCaptionBlock(const THeldDeal& deal, const QRectF& area);
+    void DrawCaptionLine(const THeldDeal& deal, const QRectF& line);
+    void DrawBoardSquare(const THeldDeal& deal, const QRectF& square);
     void DrawSquareLetter(TSeat seat, const QRectF& square, bool vulnerable, bool dealer);
-    void DrawHand(const THeldHand& hand, const QRectF& block);
+    void DrawHand(const THeldDeal& deal, TSeat seat, const QRectF& block);
     void DrawSeatLetter(TSeat seat, const QRectF& gutter);
     // Text on a baseline, squeezed sideways when it is wider than `width`.
     void DrawFitted(const QString& text, QPointF baseline, qreal width);
-    QString DealerText(int board) const;
+    QString DealerText(const THeldDeal& deal) const;
+    QString VulnerabilityText(const THeldDeal& deal) const;
     // The height of the double-dummy results with the gap above them.
     qreal ResultsSpace() const;
 

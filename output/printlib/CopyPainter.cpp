@@ -28,8 +28,7 @@ void TCopyPainter::Print(const std::vector<TNumberedDeal>& boards) {
         for (int cell = 0; cell < perPage; ++cell) {
             const std::size_t k = static_cast<std::size_t>(page * perPage + cell);
             if (k >= boards.size()) break;
-            boards_.Draw(request_.Layout, *boards[k].Deal, boards[k].Board, grid.Cell(cell),
-                         boards[k].Analysis);
+            boards_.Draw(request_.Layout, *boards[k].Deal, grid.Cell(cell), boards[k].Analysis);
         }
     }
 }

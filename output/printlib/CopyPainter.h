@@ -20,7 +20,7 @@ struct TCopyRequest {
 };
 
 struct TNumberedDeal {
-    int Board; // from 1
+    std::size_t Held; // its place among the held deals, from 0
     const THeldDeal* Deal;
     const TBoardAnalysis* Analysis = nullptr; // when the copy shows double-dummy results
 };

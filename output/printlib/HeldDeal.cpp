@@ -34,7 +34,7 @@ std::optional<THeldHand> ParseHand(std::string_view text, std::bitset<52>& seen)
 
 } // namespace
 
-std::optional<THeldDeal> ParseDealText(std::string_view text) {
+std::optional<THeldDeal> ParseDealText(std::string_view text, bool allowUnknown) {
     constexpr std::string_view kOpening = "[Deal \"";
     constexpr std::string_view kClosing = "\"]";
     if (text.size() < kOpening.size() + 2 + kClosing.size() || !text.starts_with(kOpening) ||
@@ -51,9 +51,15 @@ std::optional<THeldDeal> ParseDealText(std::string_view text) {
     for (std::size_t k = 0; k < 4; ++k) {
         const std::size_t end = k < 3 ? text.find(' ') : text.size();
         if (end == std::string_view::npos) return std::nullopt;
+        const std::size_t seat = (first + k) % 4;
+        if (allowUnknown && text.substr(0, end) == "-") {
+            deal.Known[seat] = false;
+            text.remove_prefix(k < 3 ? end + 1 : end);
+            continue;
+        }
         const std::optional<THeldHand> hand = ParseHand(text.substr(0, end), seen);
         if (!hand) return std::nullopt;
-        deal.Hands[(first + k) % 4] = *hand;
+        deal.Hands[seat] = *hand;
         text.remove_prefix(k < 3 ? end + 1 : end);
     }
     return deal;

@@ -1,5 +1,6 @@
 #include "LibraryState.h"
 
+#include "BoardInfo.h"
 #include "ZuzirorApi.h"
 
 #include <QGuiApplication>
@@ -46,13 +47,47 @@ TLibraryState::~TLibraryState() {
     static_cast<void>(job_.release());
 }
 
+// A deal added without its board is the next board of the rotation.
 int TLibraryState::AddDeal(const char* text) {
     if (analysing_) return KV_ZUZIROR_BUSY;
     if (text == nullptr) return KV_ZUZIROR_BAD_ARGUMENT;
     std::optional<THeldDeal> deal = ParseDealText(text);
+    if (deal) {
+        deal->Board = static_cast<int>(deals_.size()) + 1;
+        deal->Dealer = DealerOf(deal->Board);
+        deal->Vulnerability = VulnerabilityOf(deal->Board);
+    }
+    return Hold(std::move(deal));
+}
+
+int TLibraryState::AddBoard(const char* text, int board, int dealer, int vulnerability) {
+    if (analysing_) return KV_ZUZIROR_BUSY;
+    if (text == nullptr || board < 1 || dealer < 0 || dealer > 3 || vulnerability < 0 ||
+        vulnerability > 3)
+        return KV_ZUZIROR_BAD_ARGUMENT;
+    std::optional<THeldDeal> deal = ParseDealText(text, true);
+    if (deal) {
+        deal->Board = board;
+        deal->Dealer = static_cast<TSeat>(dealer);
+        deal->Vulnerability = static_cast<TVulnerability>(vulnerability);
+    }
+    return Hold(std::move(deal));
+}
+
+int TLibraryState::Hold(std::optional<THeldDeal> deal) {
     if (!deal) return KV_ZUZIROR_BAD_ARGUMENT;
-    deals_.push_back(*deal);
+    deals_.push_back(std::move(*deal));
     analyses_.clear();
+    return KV_ZUZIROR_OK;
+}
+
+int TLibraryState::AnalyseDeals(const TAnalysisProgress& progress) {
+    if (analysing_) return KV_ZUZIROR_BUSY;
+    if (!doubleDummy_ || analyses_.size() == deals_.size()) return KV_ZUZIROR_OK;
+    const TBusy busy(analysing_);
+    std::optional<std::vector<TBoardAnalysis>> analyses = AnalyseBoards(deals_, progress);
+    if (!analyses) return KV_ZUZIROR_CANCELLED;
+    analyses_ = std::move(*analyses);
     return KV_ZUZIROR_OK;
 }
 
@@ -78,7 +113,10 @@ int TLibraryState::ClearDeals() {
     deals_.clear();
     analyses_.clear();
     doubleDummy_ = false;
-    if (!job_) return KV_ZUZIROR_OK;
+    if (!job_) {
+        lastOutput_.clear(); // a run that printed nothing wrote no file
+        return KV_ZUZIROR_OK;
+    }
     const bool finished = job_->Finish();
     lastOutput_ = job_->PdfFile();
     job_.reset();
@@ -88,21 +126,22 @@ int TLibraryState::ClearDeals() {
 bool TLibraryState::Select(int selector, std::vector<TNumberedDeal>& boards) const {
     if (selector == -1) {
         for (std::size_t k = 0; k < deals_.size(); ++k)
-            boards.push_back({static_cast<int>(k + 1), &deals_[k]});
+            boards.push_back({k, &deals_[k]});
         return true;
     }
     if (selector < 1 || static_cast<std::size_t>(selector) > deals_.size()) return false;
-    boards.push_back({selector, &deals_[static_cast<std::size_t>(selector - 1)]});
+    const auto held = static_cast<std::size_t>(selector - 1);
+    boards.push_back({held, &deals_[held]});
     return true;
 }
 
 void TLibraryState::AttachAnalyses(std::vector<TNumberedDeal>& boards) {
     if (analyses_.size() != deals_.size()) {
         const TBusy busy(analysing_);
-        analyses_ = AnalyseBoards(deals_);
+        analyses_ = AnalyseBoards(deals_).value_or(std::vector<TBoardAnalysis>(deals_.size()));
     }
     for (TNumberedDeal& board : boards)
-        board.Analysis = &analyses_[static_cast<std::size_t>(board.Board - 1)];
+        board.Analysis = &analyses_[board.Held];
 }
 
 } // namespace kv::printlib

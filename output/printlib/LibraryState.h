@@ -34,6 +34,13 @@ class TLibraryState {
 
     // The return values are the codes of the C interface.
     int AddDeal(const char* text);
+    // A deal with its own board number (1 and up), dealer (0..3 = N, E, S, W)
+    // and vulnerability (0..3 = none, N-S, E-W, both); hands may be "-".
+    int AddBoard(const char* text, int board, int dealer, int vulnerability);
+    // Makes the double-dummy analysis of the held deals now, when this run
+    // shows it and it is not made yet, telling `progress` how far it is;
+    // KV_ZUZIROR_CANCELLED when `progress` stopped it.
+    int AnalyseDeals(const TAnalysisProgress& progress);
     int PrintMulti(const TPrintRequest& request);
     int ClearDeals();
     void SetOutput(const TOutputChoice& choice) { output_ = choice; }
@@ -48,6 +55,8 @@ class TLibraryState {
     bool Select(int selector, std::vector<TNumberedDeal>& boards) const;
     // Analyses the held deals unless done already, and points each board at its results.
     void AttachAnalyses(std::vector<TNumberedDeal>& boards);
+    // Holds a parsed deal, or refuses what did not parse.
+    int Hold(std::optional<THeldDeal> deal);
 
     std::vector<THeldDeal> deals_;
     bool doubleDummy_ = false;

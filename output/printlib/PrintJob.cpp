@@ -7,6 +7,14 @@
 #include <QPageLayout>
 #include <QPrinterInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
+
+#if defined(Q_OS_UNIX)
+#include <unistd.h>
+#endif
 
 namespace kv::printlib {
 namespace {
@@ -15,6 +23,32 @@ constexpr qreal kMarginMm = 12;
 
 QString FromUtf8(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A new empty file beside `file` under a hidden temporary name; "" when the
+// folder takes no new file.
+QString TemporaryBeside(const QString& file) {
+    const QFileInfo info(file);
+    QTemporaryFile temp(info.absoluteDir().filePath(QStringLiteral(".") + info.fileName() +
+                                                    QStringLiteral(".XXXXXX")));
+    temp.setAutoRemove(false);
+    if (!temp.open()) return {};
+    // Readable by others as a newly made file is, not private as temporary files are.
+    temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    return temp.fileName();
+}
+
+// Flushes a written file to the disk, so that the rename that follows never
+// puts an empty or partial file in place after a crash.
+bool SyncToDisk(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return false;
+#if defined(Q_OS_UNIX)
+    return ::fsync(file.handle()) == 0;
+#else
+    return file.flush();
+#endif
 }
 
 QPrinterInfo ChosenPrinter(const std::string& name) {
@@ -38,13 +72,15 @@ std::string FallbackPdfFile() {
 std::unique_ptr<TPrintJob> TPrintJob::Open(const TOutputChoice& choice) {
     std::unique_ptr<TPrintJob> job(new TPrintJob());
     if (choice.PdfFile.empty() && job->BeginPrinter(choice)) return job;
-    const std::string file = choice.PdfFile.empty() ? FallbackPdfFile() : choice.PdfFile;
-    if (job->BeginPdf(file, choice)) return job;
+    const bool chosen = !choice.PdfFile.empty();
+    const std::string file = chosen ? choice.PdfFile : FallbackPdfFile();
+    if (job->BeginPdf(file, chosen, choice)) return job;
     return nullptr;
 }
 
 TPrintJob::~TPrintJob() {
     if (painter_.isActive()) painter_.end();
+    if (!tempFile_.empty()) QFile::remove(FromUtf8(tempFile_));
 }
 
 bool TPrintJob::BeginPrinter(const TOutputChoice& choice) {
@@ -57,12 +93,35 @@ bool TPrintJob::BeginPrinter(const TOutputChoice& choice) {
     return painter_.begin(&printer_);
 }
 
-bool TPrintJob::BeginPdf(const std::string& file, const TOutputChoice& choice) {
+bool TPrintJob::BeginPdf(const std::string& file, bool chosen, const TOutputChoice& choice) {
+    const QString temp = TemporaryBeside(FromUtf8(file));
+    if (temp.isEmpty()) return false;
+    tempFile_ = temp.toStdString();
     printer_.setOutputFormat(QPrinter::PdfFormat);
-    printer_.setOutputFileName(FromUtf8(file));
+    printer_.setOutputFileName(temp);
     SetPaper(choice);
     if (!painter_.begin(&printer_)) return false;
     pdfFile_ = file;
+    chosenFile_ = chosen;
+    return true;
+}
+
+bool TPrintJob::PlacePdf() {
+    const QString temp = FromUtf8(tempFile_);
+    if (!SyncToDisk(temp)) return false;
+    if (chosenFile_) {
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(temp).toStdString(),
+                                QFile::encodeName(FromUtf8(pdfFile_)).toStdString(), error);
+        if (error) return false;
+    } else {
+        // QFile::rename never replaces a file: another run may have taken the name.
+        while (!QFile::rename(temp, FromUtf8(pdfFile_))) {
+            if (!QFileInfo::exists(FromUtf8(pdfFile_))) return false;
+            pdfFile_ = FallbackPdfFile();
+        }
+    }
+    tempFile_.clear();
     return true;
 }
 
@@ -94,7 +153,8 @@ void TPrintJob::NewPage() {
 
 bool TPrintJob::Finish() {
     if (!painter_.isActive()) return false;
-    return painter_.end();
+    if (!painter_.end()) return false;
+    return tempFile_.empty() || PlacePdf();
 }
 
 } // namespace kv::printlib

@@ -1,7 +1,10 @@
 #pragma once
 // One document of the library: the copies of one print run, on a printer or
 // in a PDF file. The document opens at the first page of the run and is
-// handed to the printer (or closed as a file) by Finish.
+// handed to the printer (or closed as a file) by Finish. A PDF file is
+// written beside its place under a temporary name and renamed into place
+// only when it is whole, so that a run that fails or is abandoned leaves no
+// half-written file, and an earlier file is never clobbered by a new name.
 
 #include <QPainter>
 #include <QPrinter>
@@ -36,7 +39,9 @@ class TPrintJob {
     QRectF PageArea() const;
     // Moves to a fresh page, unless nothing has been drawn yet.
     void NewPage();
-    // Ends the document; false when the output failed.
+    // Ends the document; false when the output failed. A PDF file goes to
+    // its place: the chosen file is replaced (the host asked the user first);
+    // a name the library chose is never reused, the next free one is taken.
     bool Finish();
     // The PDF file written, or "" for a printer.
     const std::string& PdfFile() const { return pdfFile_; }
@@ -44,12 +49,16 @@ class TPrintJob {
   private:
     TPrintJob() : printer_(QPrinter::HighResolution) {}
     bool BeginPrinter(const TOutputChoice& choice);
-    bool BeginPdf(const std::string& file, const TOutputChoice& choice);
+    bool BeginPdf(const std::string& file, bool chosen, const TOutputChoice& choice);
     void SetPaper(const TOutputChoice& choice);
+    // Moves the finished temporary file to its place; false when it cannot.
+    bool PlacePdf();
 
     QPrinter printer_;
     QPainter painter_;
     std::string pdfFile_;
+    std::string tempFile_; // the PDF being written, until it is in place
+    bool chosenFile_ = false;
     bool blank_ = true;
 };
 

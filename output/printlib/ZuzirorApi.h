@@ -43,7 +43,8 @@ enum {
     KV_ZUZIROR_NO_APPLICATION = -2, /* no QGuiApplication in the host */
     KV_ZUZIROR_OUTPUT_FAILED = -3,  /* neither the printer nor a PDF file could be opened */
     KV_ZUZIROR_INTERNAL = -4,       /* anything else; the held deals are unchanged */
-    KV_ZUZIROR_BUSY = -5            /* called from an event handled while the deals are analysed */
+    KV_ZUZIROR_BUSY = -5,           /* called from an event handled while the deals are analysed */
+    KV_ZUZIROR_CANCELLED = -6       /* the host's progress function stopped the analysis */
 };
 
 /* Holds a copy of one deal text ([Deal "N:<n> <e> <s> <w>"]), after the
@@ -60,6 +61,13 @@ KV_ZUZIROR_API int PrintMulti(int layout, int selector, const char* title, const
                               const char* banner, char tenCharacter, bool colour, bool flagA,
                               bool flagB);
 
+/* Optional: holds a deal like AddDeal, printed as board number `board` (1 and
+ * up) with its own dealer (0..3 = North, East, South, West) and vulnerability
+ * (0..3 = none, North-South, East-West, both) in place of the rotation's. The
+ * deal text may give "-" for a hand it leaves out: that hand is printed as
+ * not given, and the board gets no double-dummy results. */
+KV_ZUZIROR_API int AddBoard(const char* dealText, int board, int dealer, int vulnerability);
+
 /* Forgets every held deal and finishes the document of the run, if any. */
 KV_ZUZIROR_API int ClearDeals(void);
 
@@ -71,9 +79,9 @@ KV_ZUZIROR_API int ClearDeals(void);
 KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int pageWidth,
                              int pageHeight, bool landscape);
 
-/* Optional: the PDF file written by the last finished document, as UTF-8,
- * zero-terminated and cut to `size` bytes; the empty string when it went to
- * a printer. Returns the full length of the name. */
+/* Optional: the PDF file written by the last run (up to its ClearDeals), as
+ * UTF-8, zero-terminated and cut to `size` bytes; the empty string when it
+ * went to a printer or printed nothing. Returns the full length of the name. */
 KV_ZUZIROR_API int LastOutputFile(char* buffer, int size);
 
 /* Optional: on non-zero asks for the double-dummy results of the held deals
@@ -83,6 +91,18 @@ KV_ZUZIROR_API int LastOutputFile(char* buffer, int size);
  * that shows them. ClearDeals switches it off again. */
 KV_ZUZIROR_API int SetDoubleDummy(int on);
 
+/* Told how many of the held deals are analysed; a non-zero answer stops the
+ * analysis. `context` is the host's own pointer, passed through. */
+typedef int (*KvProgressFn)(int done, int total, void* context);
+
+/* Optional: after SetDoubleDummy, makes the analysis of the held deals now
+ * rather than at the first copy that shows it, one deal at a time, calling
+ * `progress` (when not null) on the calling thread about every 25 ms and
+ * once more at the end. KV_ZUZIROR_CANCELLED when `progress` stopped it:
+ * nothing is kept, and a later copy analyses again. Without SetDoubleDummy,
+ * or when the analysis is made already, it does nothing. */
+KV_ZUZIROR_API int AnalyseDeals(KvProgressFn progress, void* context);
+
 typedef int (*KvAddDealFn)(const char*);
 typedef int (*KvPrintMultiFn)(int, int, const char*, const char*, const char*, char, bool, bool,
                               bool);
@@ -90,6 +110,8 @@ typedef int (*KvClearDealsFn)(void);
 typedef int (*KvSetOutputFn)(const char*, const char*, int, int, bool);
 typedef int (*KvLastOutputFileFn)(char*, int);
 typedef int (*KvSetDoubleDummyFn)(int);
+typedef int (*KvAddBoardFn)(const char*, int, int, int);
+typedef int (*KvAnalyseDealsFn)(KvProgressFn, void*);
 
 #ifdef __cplusplus
 }

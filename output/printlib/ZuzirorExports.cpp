@@ -42,6 +42,21 @@ int PrintMulti(int layout, int selector, const char* title, const char* subtitle
     });
 }
 
+int AddBoard(const char* dealText, int board, int dealer, int vulnerability) {
+    return Guarded([&] { return State().AddBoard(dealText, board, dealer, vulnerability); });
+}
+
+int AnalyseDeals(KvProgressFn progress, void* context) {
+    return Guarded([&] {
+        kv::printlib::TAnalysisProgress told;
+        if (progress != nullptr)
+            told = [progress, context](int done, int total) {
+                return progress(done, total, context) == 0;
+            };
+        return State().AnalyseDeals(told);
+    });
+}
+
 int ClearDeals(void) {
     return Guarded([] { return State().ClearDeals(); });
 }

@@ -3,6 +3,7 @@
 // database listed (and created) in the current folder, the options written at
 // exit, and the windows wired to the main window's actions.
 #include "Program.h"
+#include "FileDialogSeam.h"
 #include "GraphicDisplayForm.h"
 #include "HelpSystem.h"
 #include "MessageSeam.h"
@@ -12,10 +13,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -119,4 +122,44 @@ TEST_F(ProgramFixture, TheStatusNoteChangesNeitherTheWindowNorItsClientArea) {
     EXPECT_EQ(form.height(), height);
     EXPECT_EQ(form.centralWidget()->size(), client);
     EXPECT_EQ(form.findChild<QLabel*>("StatusLabel")->text(), "Hand records saved as /tmp/x.pdf");
+}
+
+// "&Open Deals (PBN)..." opens the file's boards in the hands window, and
+// "&Print These Hands..." there opens the print dialog over those boards.
+TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
+    QFile file(dir.filePath("tonight.pbn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+               "432.432.432.5432\"]\n");
+    file.close();
+    auto program = Start();
+    TScriptedFileDialogs dialogs({file.fileName()});
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    std::size_t boards = 0;
+    bool printOffered = false, printDialogOver = false;
+    // Waits for the hands window, then asks it to print; closes the print
+    // dialog and the hands window once the dialog is up.
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!hands.isVisible()) return;
+        watch.stop();
+        boards = hands.Session().Count();
+        QAction* print = hands.findChild<QAction*>("PrintTheseHands1");
+        printOffered = print->isEnabled();
+        QTimer::singleShot(5, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            printDialogOver = dialog != nullptr && dialog->objectName() == "TPrintForm" &&
+                              dialog->parentWidget() == &hands;
+            if (dialog != nullptr) dialog->close();
+            hands.reject();
+        });
+        print->trigger();
+    });
+    watch.start(5);
+    program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    EXPECT_EQ(boards, 1u);
+    EXPECT_TRUE(printOffered);
+    EXPECT_TRUE(printDialogOver);
+    EXPECT_EQ(hands.Session().Current().Board, 9);
+    EXPECT_TRUE(messages.Shown().empty());
 }

@@ -162,14 +162,15 @@ TEST_F(PrintRunFixture, GivenGeneratorIsUsed) {
               Concat(ExpectedAddDeals(3), {PrintLine(4, "South Hands"), "ClearDeals"}));
 }
 
-// Double-dummy results: asked for after the deals are added and before the
-// first copy, only when copies of all four hands are printed.
+// Double-dummy results: asked for and made after the deals are added and
+// before the first copy, only when copies of all four hands are printed.
 TEST_F(PrintRunFixture, DoubleDummyIsAskedForBeforeTheCopies) {
     TPrintRun run = MakeRun();
     ASSERT_EQ(run.Run(Counts(2, 1, 0, 0, 0, 0, 2, true, true)), TPrintOutcome::Printed);
-    EXPECT_EQ(calls.Take(), Concat(ExpectedAddDeals(2),
-                                   {"SetDoubleDummy 1", PrintLine(4, "South Hands"),
-                                    PrintLine(1, "Hands"), PrintLine(1, "Hands"), "ClearDeals"}));
+    EXPECT_EQ(calls.Take(),
+              Concat(ExpectedAddDeals(2),
+                     {"SetDoubleDummy 1", "AnalyseDeals 2", PrintLine(4, "South Hands"),
+                      PrintLine(1, "Hands"), PrintLine(1, "Hands"), "ClearDeals"}));
     EXPECT_EQ(statuses.back(), "Analysing the hands double dummy");
     store->Sync();
     EXPECT_TRUE(store->ReadBool(setting::PrintDoubleDummy));

@@ -3,6 +3,7 @@
 // user-interface thread so that dealing never waits for it, never the table of
 // a deal no longer shown, the same deals with the view on or off, and a
 // window that closes and goes away while an analysis runs.
+#include "BoardRotation.h"
 #include "DoubleDummyText.h"
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
@@ -26,8 +27,10 @@ bool SameCards(const TFullDeal& a, const TFullDeal& b) {
     return KeyOf(a) == KeyOf(b);
 }
 
-QString ExpectedPar(const TDDTable& table) {
-    const TParResult par = ParOf(table, 0, "None");
+// The par of board `board` of the session: its dealer and vulnerability by the rotation.
+QString ExpectedPar(const TDDTable& table, int board) {
+    const TParResult par =
+        ParOf(table, static_cast<int>(BoardDealer(board)), BoardVulnerability(board));
     return QStringLiteral("Par: ") + QString::fromUtf8(ParText(par));
 }
 
@@ -116,7 +119,7 @@ TEST(DoubleDummyView, TableIsTheSolversTableOfTheShownDeal) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !PanelIsEmpty(*panel); }, 60000));
     const TDDTable table = SolveTable(expected[0]);
     EXPECT_EQ(PanelTable(*panel), table);
-    EXPECT_EQ(panel->ParText(), ExpectedPar(table));
+    EXPECT_EQ(panel->ParText(), ExpectedPar(table, 1));
 }
 
 TEST_F(GatedWindow, NextHandShowsTheNextTableAndNeverAStaleOne) {
@@ -141,7 +144,7 @@ TEST_F(GatedWindow, NextHandShowsTheNextTableAndNeverAStaleOne) {
     ASSERT_TRUE(WaitForOutstanding(0));
     const TDDTable second = SolveTable(expected[1]);
     EXPECT_EQ(PanelTable(Panel()), second);
-    EXPECT_EQ(Panel().ParText(), ExpectedPar(second));
+    EXPECT_EQ(Panel().ParText(), ExpectedPar(second, 2)); // East deals, N-S vulnerable
 
     // The deal after it was analysed ahead: its table is there before the
     // following deal is even dealt, and nothing was solved for it again.

@@ -17,12 +17,24 @@ TEST(HandsViewOptions, TextReadsExactNamesAndAnythingElseAsBoth) {
     EXPECT_EQ(HandToViewFromText("North"), THandToView::North);
     EXPECT_EQ(HandToViewFromText("South"), THandToView::South);
     EXPECT_EQ(HandToViewFromText("Both"), THandToView::Both);
+    EXPECT_EQ(HandToViewFromText("All"), THandToView::All);
+    EXPECT_EQ(HandToViewFromText("all"), THandToView::Both);
     EXPECT_EQ(HandToViewFromText("south"), THandToView::Both);
     EXPECT_EQ(HandToViewFromText("north"), THandToView::Both);
     EXPECT_EQ(HandToViewFromText(""), THandToView::Both);
     EXPECT_EQ(HandToViewText(THandToView::North), "North");
     EXPECT_EQ(HandToViewText(THandToView::South), "South");
     EXPECT_EQ(HandToViewText(THandToView::Both), "Both");
+    EXPECT_EQ(HandToViewText(THandToView::All), "All");
+    EXPECT_EQ(int(THandToView::All), 3);
+}
+
+TEST(HandsViewOptions, AllFourHandsIsStoredAsAllAndReadBack) {
+    QTemporaryDir dir;
+    auto store = TSettingsStore::OpenFile(dir.filePath(QStringLiteral("store.ini")));
+    WriteHandsViewOptions(*store, {THandToView::All, false, true});
+    EXPECT_EQ(store->ReadString(setting::HandToView), "All");
+    EXPECT_EQ(ReadHandsViewOptions(*store), (THandsViewOptions{THandToView::All, false, true}));
 }
 
 TEST(HandsViewOptions, StoreDefaultsAndRoundTrip) {

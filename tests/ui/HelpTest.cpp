@@ -155,6 +155,25 @@ const TPhrase kPhrases[] = {
     {"hands.html", "Printer Setup"},
     {"hands.html", "Print to file"},
     {"hands.html", "Documents folder"},
+    {"hands.html", "Previous Hand"},
+    {"hands.html", "never deals anything"},
+    {"hands.html", "All four hands shows every hand"},
+    {"hands.html", "the cards grow with it"},
+    {"hands.html", "the board's own dealer and vulnerability"},
+    {"hands.html", "File > Print These Hands (Ctrl+P)"},
+    {"hands.html", "Boards from and to"},
+    {"hands.html", "File > Save as PBN (Ctrl+S)"},
+    {"hands.html", "DoubleDummyTricks"},
+    {"hands.html", "asks before replacing it"},
+    {"hands.html", "File > Open Deals (PBN) (Ctrl+Shift+O)"},
+    {"hands.html", "Hand not given"},
+    {"hands.html", "names the file and the line"},
+    {"hands.html", "Analysing board k of n"},
+    {"hands.html", "stops the run before anything is printed"},
+    {"hands.html", "no earlier file is ever overwritten"},
+    {"hands.html", "Open Folder"},
+    {"hands.html", "Page Up"},
+    {"mainwindow.html", "Ctrl+Shift+O"},
     {"mainwindow.html", "Ctrl+T"},
     {"mainwindow.html", "Ctrl+Del"},
     {"mainwindow.html", "Space presses the Min or Max button"},
@@ -181,11 +200,11 @@ TEST(HelpPages, EveryKeywordAnchorIsOnItsPage) {
 }
 
 TEST_F(Help, TheIndexFindsTheNewTopics) {
-    const std::pair<const char*, const char*> words[] = {{"Par", "hands.html"},
-                                                         {"PDF", "hands.html"},
-                                                         {"Double dummy", "hands.html"},
-                                                         {"View menu", "hands.html"},
-                                                         {"Keyboard", "mainwindow.html"}};
+    const std::pair<const char*, const char*> words[] = {
+        {"Par", "hands.html"},           {"PDF", "hands.html"},
+        {"Double dummy", "hands.html"},  {"View menu", "hands.html"},
+        {"Previous Hand", "hands.html"}, {"Save as PBN", "hands.html"},
+        {"Open Deals", "hands.html"},    {"Keyboard", "mainwindow.html"}};
     for (const auto& [word, page] : words) {
         THelpSystem::ShowIndex();
         QTest::keyClicks(Window().SearchField(), QString::fromLatin1(word));

@@ -1,6 +1,7 @@
 // The message-box seam: every box it shows takes its text as plain text, so
 // that a set name holding markup is shown as the characters it is, is wide
-// enough for its whole title, and opens over a shown window or mid-screen.
+// enough for its whole title, and opens over a shown window or mid-screen;
+// and the box of several buttons answers with the one pressed.
 #include "MessageSeam.h"
 #include "WindowPlacement.h"
 
@@ -123,4 +124,39 @@ TEST(SeamBox, RecordingKeepsTheTextAsGiven) {
     TMessageSeam::Show(nullptr, TMessageKind::Warning, QStringLiteral("Warning"), kMarkupName);
     ASSERT_EQ(messages.Shown().size(), 1u);
     EXPECT_EQ(messages.Shown()[0].Text, kMarkupName);
+}
+
+TEST(SeamChoice, RecordingAnswersAsScriptedThenWithTheLastButton) {
+    TRecordedMessages messages;
+    const QStringList buttons{QStringLiteral("&Open"), QStringLiteral("Open &Folder"),
+                              QStringLiteral("&Close")};
+    TMessageSeam::SetNextChoices({1, 0});
+    EXPECT_EQ(TMessageSeam::Choose(nullptr, TMessageKind::Information, "Print", "a", buttons), 1);
+    EXPECT_EQ(TMessageSeam::Choose(nullptr, TMessageKind::Information, "Print", "b", buttons), 0);
+    EXPECT_EQ(TMessageSeam::Choose(nullptr, TMessageKind::Information, "Print", "c", buttons), 2);
+    ASSERT_EQ(messages.Shown().size(), 3u);
+    EXPECT_EQ(messages.Shown()[2].Kind, TMessageKind::Information);
+    EXPECT_EQ(messages.Shown()[2].Title, "Print");
+    EXPECT_EQ(messages.Shown()[2].Text, "c");
+}
+
+TEST(SeamChoice, TheBoxHasTheButtonsInOrderAndEscapeIsTheLast) {
+    QWidget parent;
+    parent.show();
+    int chosen = -2;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        QStringList captions;
+        for (QAbstractButton* button : box->buttons())
+            captions << button->text();
+        EXPECT_TRUE(captions.contains("Open &Folder"));
+        EXPECT_EQ(box->escapeButton()->text(), "&Close");
+        EXPECT_EQ(box->defaultButton()->text(), "&Open");
+        for (QAbstractButton* button : box->buttons())
+            if (button->text() == "Open &Folder") button->click();
+    });
+    chosen = TMessageSeam::Choose(&parent, TMessageKind::Information, "Print", "saved",
+                                  {"&Open", "Open &Folder", "&Close"});
+    EXPECT_EQ(chosen, 1);
 }

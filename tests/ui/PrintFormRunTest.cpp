@@ -1,5 +1,6 @@
 // The print run as the dialog shows it: it closes after printing, stays open
 // after a generator failure, refuses a second run and defers Cancel.
+#include "DesktopSeam.h"
 #include "EngineMessages.h"
 #include "PrintFormFixture.h"
 
@@ -38,8 +39,9 @@ TEST_F(PrintFormFixture, DoubleDummyBoxAsksTheLibraryForResults) {
     SetCounts(2, 0, 0, 0, 0, 0, 1);
     Find<QCheckBox>("DoubleDummyBox")->setChecked(true);
     PressPrint();
-    EXPECT_EQ(calls.Take(), Concat(ExpectedAddDeals(2), {kDefaultOutput, "SetDoubleDummy 1",
-                                                         PrintLine(1, "Hands"), "ClearDeals"}));
+    EXPECT_EQ(calls.Take(),
+              Concat(ExpectedAddDeals(2), {kDefaultOutput, "SetDoubleDummy 1", "AnalyseDeals 2",
+                                           PrintLine(1, "Hands"), "ClearDeals"}));
     EXPECT_FALSE(form->isVisible());
 }
 
@@ -132,7 +134,19 @@ TEST_F(PrintFormFixture, LibraryFailureIsReported) {
     EXPECT_TRUE(form->isVisible());
 }
 
-TEST(PrintFormPdf, MainWindowIsToldWhereThePdfWent) {
+// After a PDF is written: the main window's status line says where it went,
+// and the message offers to open it, or its folder, with the desktop's viewer.
+struct TOfferRow {
+    const char* Name;
+    int Choice; // 0 Open, 1 Open Folder, 2 Close
+};
+
+class PrintFormPdf : public ::testing::TestWithParam<TOfferRow> {};
+
+TEST_P(PrintFormPdf, MainWindowIsToldWhereThePdfWentAndTheFileIsOffered) {
+    TRecordedMessages messages;
+    TRecordedDesktop desktop;
+    TMessageSeam::SetNextChoices({GetParam().Choice});
     QTemporaryDir dir;
     auto store = TSettingsStore::OpenFile(dir.filePath("s.ini"));
     TPrintLibrary library{QStringLiteral(KV_REAL_PRINT_LIB)};
@@ -148,8 +162,20 @@ TEST(PrintFormPdf, MainWindowIsToldWhereThePdfWent) {
                      [&](const QString& s) { status << s; }});
     form.show();
     form.findChild<QPushButton*>("PrintBtn")->click();
-    EXPECT_EQ(status,
-              QStringList{"Hand records saved as " + QDir::toNativeSeparators(printer.OutputFile)});
+    const QString shown = QDir::toNativeSeparators(printer.OutputFile);
+    EXPECT_EQ(status, QStringList{"Hand records saved as " + shown});
     EXPECT_TRUE(QFile::exists(printer.OutputFile));
     EXPECT_FALSE(form.isVisible());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Title, "Print");
+    EXPECT_EQ(messages.Shown()[0].Text, "The hand records were saved as\n" + shown);
+    const QStringList expected[] = {{printer.OutputFile}, {dir.path()}, {}};
+    EXPECT_EQ(desktop.Opened(), expected[GetParam().Choice]);
 }
+
+INSTANTIATE_TEST_SUITE_P(Offer, PrintFormPdf,
+                         ::testing::Values(TOfferRow{"Open", 0}, TOfferRow{"OpenFolder", 1},
+                                           TOfferRow{"Close", 2}),
+                         [](const ::testing::TestParamInfo<TOfferRow>& info) {
+                             return info.param.Name;
+                         });

@@ -215,7 +215,8 @@ TEST_F(Startup, MenusHoldTheirItemsInOrder) {
         file.push_back(item->text());
     EXPECT_EQ(file,
               (std::vector<QString>{"&Read saved parameters...", "&Save current parameters...", "",
-                                    "&Copy parameters", "", "S&ynchronize...", "", "E&xit"}));
+                                    "&Copy parameters", "", "&Open Deals (PBN)...", "",
+                                    "S&ynchronize...", "", "E&xit"}));
     EXPECT_EQ(Action("ShowHandsAction")->text(), "Generate Hands to &Screen");
     EXPECT_EQ(Action("ShowHandsAction")->toolTip(), "View Hands");
     EXPECT_EQ(Action("PrintHandsAction")->toolTip(), "Print Hands");

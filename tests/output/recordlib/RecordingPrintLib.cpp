@@ -2,19 +2,23 @@
 // every call, one line per call, for tests to read back through its own
 // entry points. Built a second time without ClearDeals (KV_RECORD_NO_CLEARDEALS)
 // to stand for a library that lacks an entry point, and a third time without
-// the optional SetDoubleDummy (KV_RECORD_NO_DOUBLEDUMMY).
+// the optional SetDoubleDummy, AddBoard and AnalyseDeals
+// (KV_RECORD_NO_DOUBLEDUMMY), as an older library.
 
 #include "ZuzirorApi.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
 
 namespace {
 
 struct TRecord {
     std::string Calls;
     int PrintResult = 0;
+    int Held = 0; // deals added since the last ClearDeals
 };
 
 TRecord& Record() {
@@ -39,6 +43,7 @@ extern "C" {
 
 KV_ZUZIROR_API int AddDeal(const char* dealText) {
     Add("AddDeal " + Text(dealText));
+    ++Record().Held;
     return 0;
 }
 
@@ -54,6 +59,7 @@ KV_ZUZIROR_API int PrintMulti(int layout, int selector, const char* title, const
 #ifndef KV_RECORD_NO_CLEARDEALS
 KV_ZUZIROR_API int ClearDeals(void) {
     Add("ClearDeals");
+    Record().Held = 0;
     return 0;
 }
 #endif
@@ -68,6 +74,28 @@ KV_ZUZIROR_API int SetOutput(const char* printerName, const char* pdfFile, int p
 #ifndef KV_RECORD_NO_DOUBLEDUMMY
 KV_ZUZIROR_API int SetDoubleDummy(int on) {
     Add("SetDoubleDummy " + std::to_string(on));
+    return 0;
+}
+
+KV_ZUZIROR_API int AddBoard(const char* dealText, int board, int dealer, int vulnerability) {
+    Add("AddBoard " + Text(dealText) + "|" + std::to_string(board) + "|" + std::to_string(dealer) +
+        "|" + std::to_string(vulnerability));
+    ++Record().Held;
+    return 0;
+}
+
+// Tells the host each count of deals from 0 to all held, pausing a moment
+// between, and records where the host stopped it, if it did.
+KV_ZUZIROR_API int AnalyseDeals(KvProgressFn progress, void* context) {
+    const int total = Record().Held;
+    for (int done = 0; done <= total; ++done) {
+        if (progress != nullptr && progress(done, total, context) != 0) {
+            Add("AnalyseDeals stopped at " + std::to_string(done) + " of " + std::to_string(total));
+            return KV_ZUZIROR_CANCELLED;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    Add("AnalyseDeals " + std::to_string(total));
     return 0;
 }
 #endif

@@ -1,0 +1,120 @@
+// The hands window's session of boards: numbering and the rotation of dealt
+// boards, browsing to both ends and not beyond, and imported boards that keep
+// their own numbers, dealers and vulnerabilities and take no dealt deals.
+#include "DealSession.h"
+
+#include <gtest/gtest.h>
+
+using namespace kv;
+
+namespace {
+
+// A deal told apart from others by the number of spades North holds.
+TFullDeal DealMarked(int spades) {
+    TFullDeal deal;
+    for (int i = 0; i < spades; ++i)
+        deal.Hands[0].Spades.Cards[deal.Hands[0].Spades.Count++] = static_cast<std::uint8_t>(2 + i);
+    return deal;
+}
+
+int MarkOf(const TBoardDeal& board) {
+    return board.Deal.Hands[0].Spades.Count;
+}
+
+TDealSession DealtSession(int boards) {
+    TDealSession session;
+    session.StartDealt(0x1234);
+    for (int i = 1; i <= boards; ++i)
+        session.Append(DealMarked(i));
+    return session;
+}
+
+} // namespace
+
+TEST(DealSession, StartsEmptyAtItsOnlyEnd) {
+    TDealSession session;
+    session.StartDealt(7);
+    EXPECT_TRUE(session.Empty());
+    EXPECT_TRUE(session.AtFirst());
+    EXPECT_TRUE(session.AtLast());
+    EXPECT_FALSE(session.Back());
+    EXPECT_FALSE(session.Forward());
+    EXPECT_TRUE(session.Dealt());
+    EXPECT_EQ(session.Seed(), 7);
+}
+
+TEST(DealSession, DealtBoardsAreNumberedInOrderWithTheRotation) {
+    const TDealSession session = DealtSession(17);
+    ASSERT_EQ(session.Count(), 17u);
+    for (std::size_t i = 0; i < session.Count(); ++i) {
+        const TBoardDeal& board = session.Boards()[i];
+        const int number = static_cast<int>(i) + 1;
+        EXPECT_EQ(board.Board, number);
+        EXPECT_EQ(board.Dealer, BoardDealer(number));
+        EXPECT_EQ(board.Vulnerable, BoardVulnerability(number));
+        EXPECT_EQ(MarkOf(board), number);
+        EXPECT_TRUE(board.Complete());
+    }
+    // The board added last is the one shown.
+    EXPECT_EQ(session.CurrentIndex(), 16u);
+    EXPECT_EQ(MarkOf(session.Current()), 17);
+}
+
+TEST(DealSession, BrowsingStopsAtBothEnds) {
+    TDealSession session = DealtSession(3);
+    EXPECT_TRUE(session.AtLast());
+    EXPECT_FALSE(session.Forward()); // at the last board
+    EXPECT_TRUE(session.Back());
+    EXPECT_FALSE(session.AtLast()); // one before the last
+    EXPECT_FALSE(session.AtFirst());
+    EXPECT_TRUE(session.Back());
+    EXPECT_TRUE(session.AtFirst());
+    EXPECT_EQ(MarkOf(session.Current()), 1);
+    EXPECT_FALSE(session.Back()); // at the first board
+    EXPECT_EQ(session.CurrentIndex(), 0u);
+    EXPECT_TRUE(session.Forward());
+    EXPECT_TRUE(session.Forward());
+    EXPECT_TRUE(session.AtLast());
+    EXPECT_EQ(MarkOf(session.Current()), 3);
+}
+
+TEST(DealSession, AppendingWhileBrowsedBackAddsAfterTheLastAndShowsIt) {
+    TDealSession session = DealtSession(3);
+    session.Back();
+    session.Back();
+    session.Append(DealMarked(4));
+    ASSERT_EQ(session.Count(), 4u);
+    EXPECT_EQ(session.Boards()[3].Board, 4);
+    EXPECT_EQ(MarkOf(session.Current()), 4);
+}
+
+TEST(DealSession, ImportedBoardsKeepTheirOwnDataAndTakeNoDeals) {
+    TBoardDeal first = RotationBoard(DealMarked(5), 9);
+    first.Dealer = TSeat::South;
+    first.Vulnerable = "All";
+    TBoardDeal second = RotationBoard(DealMarked(6), 9);
+    second.Known = {true, false, true, false};
+    TDealSession session = DealtSession(2);
+    session.StartImported({first, second}, "tonight.pbn");
+    EXPECT_FALSE(session.Dealt());
+    EXPECT_FALSE(session.Seed().has_value());
+    EXPECT_EQ(session.Source(), "tonight.pbn");
+    ASSERT_EQ(session.Count(), 2u);
+    EXPECT_TRUE(session.AtFirst()); // an imported session opens at its first board
+    EXPECT_EQ(session.Current().Board, 9);
+    EXPECT_EQ(session.Current().Dealer, TSeat::South);
+    EXPECT_EQ(session.Current().Vulnerable, "All");
+    session.Append(DealMarked(7));
+    EXPECT_EQ(session.Count(), 2u);
+    EXPECT_TRUE(session.Forward());
+    EXPECT_FALSE(session.Current().Complete());
+}
+
+TEST(DealSession, StartingAgainForgetsEveryBoard) {
+    TDealSession session = DealtSession(4);
+    session.StartDealt(99);
+    EXPECT_TRUE(session.Empty());
+    EXPECT_EQ(session.Seed(), 99);
+    session.Append(DealMarked(1));
+    EXPECT_EQ(session.Current().Board, 1);
+}
