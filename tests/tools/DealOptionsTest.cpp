@@ -105,6 +105,14 @@ TEST(DealOptions, AnalysisAndMergeCombinations) {
         {"AnalyseAsPbn", {"--analyse", "--format", "pbn"}, "--format: an analysis is written as text, json or csv"},
         {"DealsAsJson", {"--format", "json"}, "--format: text, json and csv are for --analyse and --merge"},
         {"FileWithoutMerge", {"a.json"}, "a.json: unknown argument"},
+        {"InputWithDdAndPbn", {"--input", "a.pbn", "--dd", "--format", "pbn", "--output", "b"}, ""},
+        {"InputWithACount",
+         {"--input", "a.pbn", "--count", "3"},
+         "--input: the deals come from the file; it takes no --seed, --count, --type, --set or "
+         "--record"},
+        {"InputAnalysed",
+         {"--input", "a.pbn", "--analyse"},
+         "--input: writes the file's deals; it takes no --list, --analyse or --merge"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(Parse(row.Args).Error, row.Error) << row.Name;

@@ -64,6 +64,8 @@ class TParser {
             TakeFormat();
         else if (arg == "--output")
             TakeOutput();
+        else if (arg == "--input")
+            TakeInput();
         else if (arg == "--analyse")
             options_.Analyse = true;
         else if (arg == "--shape")
@@ -152,6 +154,12 @@ class TParser {
             Fail("--format: '" + *text + "' is not deal, pbn, text, json or csv");
     }
 
+    void TakeInput() {
+        const auto text = Value("--input");
+        if (text && text->empty()) return Fail("--input: the file name is empty");
+        if (text) options_.Input = *text;
+    }
+
     void TakeOutput() {
         const auto text = Value("--output");
         if (text && text->empty()) return Fail("--output: the file name is empty");
@@ -191,8 +199,21 @@ class TParser {
             options_.Format = TFormat::Text;
     }
 
+    // Deals read from a file are not dealt: nothing that chooses deals goes with them.
+    void CheckInput() {
+        if (!options_.Input) return;
+        const bool chooses = options_.Seed || options_.CountGiven || !options_.TypeTexts.empty() ||
+                             options_.SetName || options_.Record;
+        if (chooses)
+            Fail("--input: the deals come from the file; it takes no --seed, --count, --type, "
+                 "--set or --record");
+        else if (options_.List || options_.Analyse || options_.Merge)
+            Fail("--input: writes the file's deals; it takes no --list, --analyse or --merge");
+    }
+
     void CheckCombinations() {
         CheckAnalysis();
+        if (error_.empty()) CheckInput();
         if (!error_.empty()) return;
         const int sources = !options_.TypeTexts.empty() + options_.SetName.has_value() +
                             options_.Record.has_value();

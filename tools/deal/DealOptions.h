@@ -20,6 +20,8 @@ struct TDealOptions {
     std::optional<long> Record;
     TFormat Format = TFormat::Deal;
     std::optional<std::string> Output;
+    // --input FILE: the deals of a PBN file instead of dealt ones.
+    std::optional<std::string> Input;
     bool List = false;
     bool DoubleDummy = false;
     // --analyse: the tricks (or with --shape, shape and points only) of
@@ -46,7 +48,8 @@ struct TParseResult {
 
 inline constexpr const char* kUsage =
     "usage: kestrovanhalme-deal [--seed HEX] [--count N] [--type TYPETEXT]... [--file FILE] "
-    "[--set NAME | --record N] [--format deal|pbn] [--output FILE] [--list] [--dd] "
+    "[--set NAME | --record N] [--input PBNFILE] [--format deal|pbn] [--output FILE] [--list] "
+    "[--dd] "
     "[--analyse [--shape] [--declarer N|S|NS] [--strains NT,S,...] [--shard K/N] "
     "[--format text|json|csv]] [--merge FILE...] [--help] [--version]";
 

@@ -24,25 +24,36 @@ TFullDeal DealOf(const TDealEngine& e) {
 
 class TRun {
   public:
-    TRun(const TDealOptions& options, const TProgress& progress, std::int32_t seed,
+    // `generator` is the PBN Generator tag's value; empty for boards read
+    // from a file, which were not dealt here.
+    TRun(const TDealOptions& options, const TProgress& progress, std::string generator,
          const std::string& date, TRunOutput& out)
-        : options_(options), progress_(progress), seed_(seed), date_(date), out_(out) {}
+        : options_(options), progress_(progress), generator_(std::move(generator)), date_(date),
+          out_(out) {}
 
     void Add(const TDealEngine& engine, long made) {
         if (progress_.Made) progress_.Made(made);
         if (!options_.DoubleDummy && options_.Format == TFormat::Deal) return WriteLine(engine);
-        if (!options_.DoubleDummy) return Write(DealOf(engine), std::nullopt);
-        batch_.push_back(DealOf(engine));
+        Add(RotationBoard(DealOf(engine), static_cast<int>(written_ + batch_.size() + 1)));
+    }
+
+    void Add(const TBoardDeal& board) {
+        if (!options_.DoubleDummy) return Write(board, nullptr);
+        batch_.push_back(board);
         if (batch_.size() == kBatch) WriteBatch();
     }
 
-    // Analyses and writes the deals gathered since the last batch.
+    // Analyses and writes the boards gathered since the last batch.
     void WriteBatch() {
         if (batch_.empty()) return;
+        std::vector<TFullDeal> deals;
+        deals.reserve(batch_.size());
+        for (const TBoardDeal& board : batch_)
+            deals.push_back(board.Deal);
         const std::vector<TDDTable> tables =
-            SolveTables(batch_, [&](std::size_t n) { Analysed(n); });
+            SolveTables(deals, [&](std::size_t n) { Analysed(n); });
         for (std::size_t i = 0; i < batch_.size(); ++i)
-            Write(batch_[i], tables[i]);
+            Write(batch_[i], &tables[i]);
         analysedBefore_ = written_;
         batch_.clear();
     }
@@ -56,32 +67,21 @@ class TRun {
         out_.Write(line_);
     }
 
-    void Write(const TFullDeal& d, const std::optional<TDDTable>& table) {
+    void Write(const TBoardDeal& board, const TDDTable* table) {
         ++written_;
-        if (options_.Format == TFormat::Pbn) return WritePbnGame(d, table);
-        line_ = DealText(d.Hands[0], d.Hands[1], d.Hands[2], d.Hands[3]);
-        if (table) line_.append(" ").append(table->TagValue());
+        if (options_.Format == TFormat::Pbn) return WritePbnGame(board, table);
+        const auto& h = board.Deal.Hands;
+        line_ = DealText(h[0], h[1], h[2], h[3]);
+        if (table != nullptr) line_.append(" ").append(table->TagValue());
         line_ += '\n';
         out_.Write(line_);
     }
 
-    void WritePbnGame(const TFullDeal& d, const std::optional<TDDTable>& table) {
-        TPbnGame game;
-        game.Board = static_cast<int>(written_);
-        game.North = d.Hands[0], game.East = d.Hands[1], game.South = d.Hands[2],
-        game.West = d.Hands[3];
-        game.ExtraTags.emplace_back("Generator", GeneratorValue(seed_));
-        if (table) {
-            const TParResult par = ParOf(*table, static_cast<int>(BoardDealer(game.Board)),
-                                         BoardVulnerability(game.Board));
-            game.ExtraTags.emplace_back("DoubleDummyTricks", table->TagValue());
-            game.ExtraTags.emplace_back("OptimumScore", par.OptimumScore());
-            game.ExtraTags.emplace_back("ParContract", par.ParContract());
-        }
+    void WritePbnGame(const TBoardDeal& board, const TDDTable* table) {
         // The file's header comes with its first game: a run that makes no
         // deal writes nothing.
-        out_.Write(written_ > 1 ? "\r\n" : PbnHeader());
-        out_.Write(PbnGame(game, date_));
+        out_.Write(written_ > 1 ? kPbnGameSeparator : PbnHeader());
+        out_.Write(PbnBoardGame(board, date_, generator_, table));
     }
 
     void Analysed(std::size_t inBatch) {
@@ -90,10 +90,10 @@ class TRun {
 
     const TDealOptions& options_;
     const TProgress& progress_;
-    std::int32_t seed_;
+    std::string generator_;
     std::string date_;
     TRunOutput& out_;
-    std::vector<TFullDeal> batch_;
+    std::vector<TBoardDeal> batch_;
     std::string line_;
     long written_ = 0;
     long analysedBefore_ = 0;
@@ -107,7 +107,7 @@ std::string GeneratorValue(std::int32_t seed) {
 
 bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,
               const std::string& date, const TProgress& progress, TRunOutput& out) {
-    TRun run(options, progress, engine.Random.RandomSeed, date, out);
+    TRun run(options, progress, GeneratorValue(engine.Random.RandomSeed), date, out);
     for (long made = 1; made <= options.Count; ++made) {
         if (!engine.GenerateDeal(types, host)) {
             run.WriteBatch();
@@ -117,6 +117,17 @@ bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options
     }
     run.WriteBatch();
     return true;
+}
+
+void RunBoards(const std::vector<TBoardDeal>& boards, const TDealOptions& options,
+               const std::string& date, const TProgress& progress, TRunOutput& out) {
+    TRun run(options, progress, "", date, out);
+    long made = 0;
+    for (const TBoardDeal& board : boards) {
+        if (progress.Made) progress.Made(++made);
+        run.Add(board);
+    }
+    run.WriteBatch();
 }
 
 } // namespace kv::cli

@@ -2,6 +2,7 @@
 // Making the deals of one run and writing their text, deal lines or a PBN
 // file, as they are made, with double-dummy results when asked for.
 
+#include "BoardDeal.h"
 #include "DealEngine.h"
 #include "DealOptions.h"
 
@@ -28,6 +29,12 @@ struct TProgress {
 // when out cannot be written.
 bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,
               const std::string& date, const TProgress& progress, TRunOutput& out);
+
+// Writes boards read from a file, in their order, with their own numbers,
+// dealers and vulnerabilities, analysed as the options ask (the caller has
+// checked that an analysed or deal-line board gives all four hands).
+void RunBoards(const std::vector<TBoardDeal>& boards, const TDealOptions& options,
+               const std::string& date, const TProgress& progress, TRunOutput& out);
 
 // The PBN Generator tag's value: program, version and the run's first seed.
 std::string GeneratorValue(std::int32_t seed);

@@ -5,6 +5,7 @@
 #include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "PbnImport.h"
 #include "PlatformIo.h"
 #include "RunOutput.h"
 #include "SeedText.h"
@@ -96,8 +97,45 @@ int Deal(const TDealOptions& options) {
     return 0;
 }
 
+// The boards of the --input file; false after a message naming the file and
+// line. A board that leaves hands out can be written only as PBN, unanalysed.
+bool ReadInput(const TDealOptions& options, std::vector<TBoardDeal>& boards) {
+    const TPbnImport read = ReadPbnFile(*options.Input);
+    if (!read.Ok()) {
+        std::cerr << read.Error->Message() << '\n';
+        return false;
+    }
+    const bool needsAllHands = options.DoubleDummy || options.Format == TFormat::Deal;
+    for (const TPbnBoard& b : read.Boards) {
+        if (needsAllHands && !b.Complete()) {
+            const TPbnError error{*options.Input, b.Line,
+                                  "board " + std::to_string(b.Board) +
+                                      " leaves hands out; it can be written only as PBN, "
+                                      "without --dd"};
+            std::cerr << error.Message() << '\n';
+            return false;
+        }
+        boards.push_back(TBoardDeal{b.Board, b.Dealer, b.Vulnerable, b.Deal, b.Known});
+    }
+    return true;
+}
+
+int InputDeals(const TDealOptions& options) {
+    std::vector<TBoardDeal> boards;
+    if (!ReadInput(options, boards)) return 1;
+    const std::unique_ptr<TRunOutput> out = OutputOf(options);
+    const long count = static_cast<long>(boards.size());
+    RunBoards(boards, options, Today(),
+              {TerminalCounter(count, "deals read"),
+               options.DoubleDummy ? TerminalCounter(count, "deals analysed") : nullptr},
+              *out);
+    out->Finish();
+    return 0;
+}
+
 int Run(const TDealOptions& options) {
     if (options.List) return ListSets(options);
+    if (options.Input) return InputDeals(options);
     if (!options.Analyse && !options.Merge) return Deal(options);
 #ifdef KV_WITH_ANALYSIS
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
