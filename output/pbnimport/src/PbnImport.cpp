@@ -16,6 +16,14 @@
 namespace kv {
 namespace {
 
+#ifdef _WIN32
+// Windows reads bytes as they are only in binary mode, and keeps a descriptor
+// from child programs with _O_NOINHERIT.
+constexpr int kOpenFlags = O_RDONLY | _O_BINARY | _O_NOINHERIT;
+#else
+constexpr int kOpenFlags = O_RDONLY | O_CLOEXEC;
+#endif
+
 class TStreamSource : public pbn::IByteSource {
   public:
     explicit TStreamSource(std::istream& in) : in_(in) {}
@@ -33,7 +41,7 @@ class TStreamSource : public pbn::IByteSource {
 class TFileSource : public pbn::IByteSource {
   public:
     explicit TFileSource(const std::string& path)
-        : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {}
+        : fd_(::open(path.c_str(), kOpenFlags)) {}
     ~TFileSource() override {
         if (fd_ >= 0) ::close(fd_);
     }
