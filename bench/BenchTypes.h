@@ -9,15 +9,15 @@
 
 namespace kv::bench {
 
-inline std::vector<std::pair<std::string, THandParam>> BenchTypes()
-{
+inline std::vector<std::pair<std::string, THandParam>> BenchTypes() {
     std::vector<std::pair<std::string, THandParam>> out;
     THandParam t;
     out.emplace_back("Unconstrained", t);
 
     t = THandParam{};
     t.SHCPMin = 20, t.SHCPMax = 21;
-    for (TRange r : kSuitRanges) t.Min(TSide::South, r) = 2, t.Max(TSide::South, r) = 5;
+    for (TRange r : kSuitRanges)
+        t.Min(TSide::South, r) = 2, t.Max(TSide::South, r) = 5;
     out.emplace_back("South20to21Balanced", t);
 
     t = THandParam{};

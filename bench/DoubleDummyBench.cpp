@@ -1,8 +1,8 @@
 // Boards per second of full double-dummy tables: one table at a time against
 // batches of the solver's maximum on every core.
 #include "DealEngine.h"
-#include "QuietHost.h"
 #include "DoubleDummy.h"
+#include "QuietHost.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,8 +10,7 @@ namespace {
 
 using kv::bench::TQuietHost;
 
-std::vector<kv::TFullDeal> Deals(int n)
-{
+std::vector<kv::TFullDeal> Deals(int n) {
     kv::TDealEngine engine;
     engine.Random.RandomSeed = 2026;
     kv::TTypeList types{kv::THandParam{}};
@@ -26,19 +25,21 @@ std::vector<kv::TFullDeal> Deals(int n)
 
 constexpr int kBoards = 80;
 
-void OneTableAtATime(benchmark::State& state)
-{
+void OneTableAtATime(benchmark::State& state) {
     const auto deals = Deals(kBoards);
     for (auto _ : state)
-        for (const auto& d : deals) benchmark::DoNotOptimize(kv::SolveTable(d));
-    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()), benchmark::Counter::kIsRate);
+        for (const auto& d : deals)
+            benchmark::DoNotOptimize(kv::SolveTable(d));
+    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()),
+                                                    benchmark::Counter::kIsRate);
 }
 
-void Batched(benchmark::State& state)
-{
+void Batched(benchmark::State& state) {
     const auto deals = Deals(kBoards);
-    for (auto _ : state) benchmark::DoNotOptimize(kv::SolveTables(deals));
-    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()), benchmark::Counter::kIsRate);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(kv::SolveTables(deals));
+    state.counters["boards/s"] = benchmark::Counter(double(kBoards) * double(state.iterations()),
+                                                    benchmark::Counter::kIsRate);
 }
 
 BENCHMARK(OneTableAtATime)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(2);

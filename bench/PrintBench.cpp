@@ -1,10 +1,10 @@
 // How long the print library takes to lay out a whole run into a PDF: the
 // deals added, one copy in each of the six layouts, the document finished.
 #include "DealEngine.h"
-#include "QuietHost.h"
 #include "DealText.h"
 #include "PrintCounts.h"
 #include "PrintLibrary.h"
+#include "QuietHost.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

@@ -8,7 +8,7 @@
 namespace kv::bench {
 
 class TQuietHost : public IEngineHost {
-public:
+  public:
     void ProcessMessages() override {}
     void ShowWarning(const std::string&) override { ++Warnings; }
     void CloseHandsWindow() override {}

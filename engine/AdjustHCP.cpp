@@ -9,10 +9,11 @@ namespace {
 
 constexpr int kMaxTries = 30;
 
-int PositionToRaise(const tSuit& s) { return s.Cards[0] == kAce ? 1 : 0; }
+int PositionToRaise(const tSuit& s) {
+    return s.Cards[0] == kAce ? 1 : 0;
+}
 
-int FirstHonour(const tSuit& s)
-{
+int FirstHonour(const tSuit& s) {
     for (int i = 0; i < s.Count; ++i)
         if (s.Cards[static_cast<std::size_t>(i)] >= kJack) return i;
     return -1;
@@ -20,8 +21,7 @@ int FirstHonour(const tSuit& s)
 
 } // namespace
 
-bool TDealEngine::AdjustHCP(tHand& hand, int min, int max)
-{
+bool TDealEngine::AdjustHCP(tHand& hand, int min, int max) {
     int tries = 0;
     while (hand.HCP() < min) {
         if (++tries > kMaxTries) return false;
@@ -36,8 +36,7 @@ bool TDealEngine::AdjustHCP(tHand& hand, int min, int max)
 
 // One try of the raise phase: swap a card of a random suit for the first
 // higher honour of the pack suit that keeps the hand at most max.
-void TDealEngine::RaisePoints(tHand& hand, int max)
-{
+void TDealEngine::RaisePoints(tHand& hand, int max) {
     tSuit* s = nullptr;
     do {
         hand.PickSuit(Random);
@@ -59,8 +58,7 @@ void TDealEngine::RaisePoints(tHand& hand, int max)
 
 // One try of the lower phase: swap the first honour of a random suit for the
 // first lower card of the pack suit that keeps the hand at least min.
-void TDealEngine::LowerPoints(tHand& hand, int min)
-{
+void TDealEngine::LowerPoints(tHand& hand, int min) {
     tSuit* s = nullptr;
     int i = -1;
     do {

@@ -12,12 +12,14 @@ namespace kv {
 
 inline constexpr std::uint8_t kJack = 11, kQueen = 12, kKing = 13, kAce = 14;
 
-constexpr int CardPoints(std::uint8_t rank) { return rank >= kJack ? rank - 10 : 0; }
+constexpr int CardPoints(std::uint8_t rank) {
+    return rank >= kJack ? rank - 10 : 0;
+}
 
 // The cards of one suit in dealing order (never sorted). Positions above Count
 // keep whatever they last held; nothing reads them as cards.
 class tSuit {
-public:
+  public:
     std::uint8_t Count = 0;
     std::array<std::uint8_t, 13> Cards{}; // position p (1..13) is Cards[p - 1]
 
@@ -34,13 +36,14 @@ public:
 };
 
 class tHand {
-public:
+  public:
     tSuit Spades, Hearts, Diamonds, Clubs;
 
     tHand() = default;
-    tHand(const tHand& other) : Spades(other.Spades), Hearts(other.Hearts), Diamonds(other.Diamonds), Clubs(other.Clubs) {}
-    tHand& operator=(const tHand& other)
-    {
+    tHand(const tHand& other)
+        : Spades(other.Spades), Hearts(other.Hearts), Diamonds(other.Diamonds), Clubs(other.Clubs) {
+    }
+    tHand& operator=(const tHand& other) {
         Assign(other);
         return *this;
     }
@@ -59,12 +62,12 @@ public:
     // Copies the four suits (all positions); the picked suit is not copied.
     void Assign(const tHand& source);
 
-    friend bool operator==(const tHand& a, const tHand& b)
-    {
-        return a.Spades == b.Spades && a.Hearts == b.Hearts && a.Diamonds == b.Diamonds && a.Clubs == b.Clubs;
+    friend bool operator==(const tHand& a, const tHand& b) {
+        return a.Spades == b.Spades && a.Hearts == b.Hearts && a.Diamonds == b.Diamonds &&
+               a.Clubs == b.Clubs;
     }
 
-private:
+  private:
     int picked_ = -1;
 };
 

@@ -4,8 +4,7 @@
 
 namespace kv {
 
-bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host)
-{
+bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host) {
     const std::size_t starting = types.size();
     int notices = 0;
     for (int attempts = 1;; ++attempts) {
@@ -23,7 +22,8 @@ bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host)
         const THandParam type = types[static_cast<std::size_t>(ChosenType)];
         if (!DrawPatterns(type)) {
             if (starting > 1)
-                host.ShowWarning(notices++ == 0 ? msg::kFirstUnsatisfiable : msg::kAnotherUnsatisfiable);
+                host.ShowWarning(notices++ == 0 ? msg::kFirstUnsatisfiable
+                                                : msg::kAnotherUnsatisfiable);
             types.erase(types.begin() + ChosenType);
             continue;
         }
@@ -39,10 +39,10 @@ bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host)
 
 // Frequencies are added in wrapping 32-bit arithmetic: a file may hold any
 // frequency, and a sum past the 32-bit range must not be undefined behaviour.
-void TDealEngine::ChooseType(const TTypeList& types)
-{
+void TDealEngine::ChooseType(const TTypeList& types) {
     std::uint32_t sum = 0;
-    for (const THandParam& t : types) sum += static_cast<std::uint32_t>(t.Frequency);
+    for (const THandParam& t : types)
+        sum += static_cast<std::uint32_t>(t.Frequency);
     const std::int32_t r = Random.RandomBelow(static_cast<std::int32_t>(sum));
     ChosenType = 0;
     std::uint32_t running = 0;
@@ -55,27 +55,28 @@ void TDealEngine::ChooseType(const TTypeList& types)
     }
 }
 
-void TDealEngine::ResetPack()
-{
-    for (int i = 0; i < 4; ++i) Pack.Suit(i).Fill();
-    for (int i = 0; i < 4; ++i) Pack.Suit(i).Shuffle(Random);
+void TDealEngine::ResetPack() {
+    for (int i = 0; i < 4; ++i)
+        Pack.Suit(i).Fill();
+    for (int i = 0; i < 4; ++i)
+        Pack.Suit(i).Shuffle(Random);
 }
 
-void TDealEngine::DealPattern(tHand& hand, std::uint16_t pattern)
-{
+void TDealEngine::DealPattern(tHand& hand, std::uint16_t pattern) {
     for (int i = 0; i < 4; ++i) {
         const auto n = static_cast<std::uint8_t>(SuitCount(pattern, i));
         tSuit& from = Pack.Suit(i);
         tSuit& to = hand.Suit(i);
         to.Count = n;
-        for (std::size_t p = 0; p < n; ++p) to.Cards[p] = from.Cards[p];
+        for (std::size_t p = 0; p < n; ++p)
+            to.Cards[p] = from.Cards[p];
         from.RemoveFirst(n);
     }
 }
 
-void TDealEngine::DealEastWest()
-{
-    for (int i = 0; i < 4; ++i) EastHand.Suit(i).Count = 0;
+void TDealEngine::DealEastWest() {
+    for (int i = 0; i < 4; ++i)
+        EastHand.Suit(i).Count = 0;
     for (int k = 0; k < 13; ++k) {
         Pack.PickSuit(Random);
         tSuit& from = *Pack.PickedSuit();
@@ -83,7 +84,8 @@ void TDealEngine::DealEastWest()
         to.Cards[to.Count++] = from.Cards[0];
         from.RemoveFirst(1);
     }
-    for (int i = 0; i < 4; ++i) WestHand.Suit(i).Assign(Pack.Suit(i));
+    for (int i = 0; i < 4; ++i)
+        WestHand.Suit(i).Assign(Pack.Suit(i));
 }
 
 } // namespace kv

@@ -25,7 +25,7 @@ struct TDealPair {
 };
 
 class TDealEngine {
-public:
+  public:
     // Cached reuses the pattern lists of a type across attempts and calls;
     // Literal rebuilds them in every attempt. Both draw the same numbers and
     // make the same deals.
@@ -53,7 +53,7 @@ public:
     bool AdjustHCP(tHand& hand, int min, int max);
     void DealEastWest();
 
-private:
+  private:
     // Draws South's and North's patterns; false when no South pattern is left.
     bool DrawPatterns(const THandParam& type);
     bool DrawPatternsLiterally(const THandParam& type);

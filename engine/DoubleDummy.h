@@ -40,11 +40,11 @@ bool TableFromTag(const std::string& value, TDDTable& table);
 
 // One par contract with its double-dummy result.
 struct TParContract {
-    int Seats = 0;       // 0..5 = N, E, S, W, NS, EW
-    int Level = 1;       // 1..7
-    int Strain = 0;      // table order: notrump, spades, hearts, diamonds, clubs
+    int Seats = 0;  // 0..5 = N, E, S, W, NS, EW
+    int Level = 1;  // 1..7
+    int Strain = 0; // table order: notrump, spades, hearts, diamonds, clubs
     bool Doubled = false;
-    int Result = 0;      // overtricks when positive, undertricks when negative
+    int Result = 0; // overtricks when positive, undertricks when negative
     friend bool operator==(const TParContract&, const TParContract&) = default;
 };
 

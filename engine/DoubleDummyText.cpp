@@ -36,7 +36,8 @@ std::string MakeableText(int tricks) {
 std::string ParContractText(const TParResult& par) {
     if (par.Contracts.empty()) return "Passed out";
     std::string text;
-    for (const TParContract& c : par.Contracts) text += (text.empty() ? "" : "; ") + ContractText(c);
+    for (const TParContract& c : par.Contracts)
+        text += (text.empty() ? "" : "; ") + ContractText(c);
     return text;
 }
 

@@ -7,7 +7,7 @@
 namespace kv {
 
 class IEngineHost {
-public:
+  public:
     virtual ~IEngineHost() = default;
     // Let pending window events run (once per attempt of a long search).
     virtual void ProcessMessages() = 0;

@@ -6,18 +6,17 @@
 
 namespace kv {
 
-bool TDealEngine::DrawPatterns(const THandParam& type)
-{
+bool TDealEngine::DrawPatterns(const THandParam& type) {
     return path_ == TPatternPath::Literal ? DrawPatternsLiterally(type) : DrawPatternsCached(type);
 }
 
-bool TDealEngine::DrawPatternsLiterally(const THandParam& type)
-{
+bool TDealEngine::DrawPatternsLiterally(const THandParam& type) {
     BuildSouthPatterns(type, SouthPatterns);
     for (;;) {
         if (SouthPatterns.empty()) return false;
         ChosenSouth = ChoosePattern(SouthPatterns, Random);
-        BuildNorthPatterns(type, SouthPatterns[static_cast<std::size_t>(ChosenSouth)], NorthPatterns);
+        BuildNorthPatterns(type, SouthPatterns[static_cast<std::size_t>(ChosenSouth)],
+                           NorthPatterns);
         if (!NorthPatterns.empty()) break;
         SouthPatterns.erase(SouthPatterns.begin() + ChosenSouth);
     }
@@ -27,8 +26,7 @@ bool TDealEngine::DrawPatternsLiterally(const THandParam& type)
     return true;
 }
 
-bool TDealEngine::DrawPatternsCached(const THandParam& type)
-{
+bool TDealEngine::DrawPatternsCached(const THandParam& type) {
     TTypePatterns& patterns = cache_.For(type);
     const TWeightedPatterns& south = patterns.South();
     if (south.Empty()) return false;
@@ -43,8 +41,7 @@ bool TDealEngine::DrawPatternsCached(const THandParam& type)
 
 // The rare path: once an entry is gone the list's sum changes, so the South
 // draws go back to the literal list; North's lists are still the cached ones.
-bool TDealEngine::DrawAfterRemoval(TTypePatterns& patterns, int removed)
-{
+bool TDealEngine::DrawAfterRemoval(TTypePatterns& patterns, int removed) {
     SouthPatterns.clear();
     SouthPatterns.reserve(kPatternCount);
     patterns.South().AppendTo(SouthPatterns);

@@ -5,8 +5,7 @@
 namespace kv {
 namespace {
 
-int HexValue(char c)
-{
+int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -15,15 +14,14 @@ int HexValue(char c)
 
 } // namespace
 
-std::string SeedToText(std::int32_t seed)
-{
+std::string SeedToText(std::int32_t seed) {
     char text[9];
-    std::snprintf(text, sizeof text, "%08X", static_cast<unsigned>(static_cast<std::uint32_t>(seed)));
+    std::snprintf(text, sizeof text, "%08X",
+                  static_cast<unsigned>(static_cast<std::uint32_t>(seed)));
     return text;
 }
 
-std::optional<std::int32_t> SeedFromText(const std::string& text)
-{
+std::optional<std::int32_t> SeedFromText(const std::string& text) {
     if (text.empty()) return std::nullopt;
     std::uint32_t value = 0;
     int significant = 0;
@@ -37,8 +35,7 @@ std::optional<std::int32_t> SeedFromText(const std::string& text)
     return static_cast<std::int32_t>(value);
 }
 
-std::string InvalidSeedMessage(const std::string& text)
-{
+std::string InvalidSeedMessage(const std::string& text) {
     return "'$" + text + "' is not a valid integer value";
 }
 

@@ -9,13 +9,13 @@
 namespace kv {
 namespace {
 
-constexpr std::array<char, 15> kSymbols{' ', ' ', '2', '3', '4', '5', '6', '7', '8', '9', 'T', 'J', 'Q', 'K', 'A'};
+constexpr std::array<char, 15> kSymbols{' ', ' ', '2', '3', '4', '5', '6', '7',
+                                        '8', '9', 'T', 'J', 'Q', 'K', 'A'};
 constexpr std::uint32_t kTen = 1u << 10;
 
 // The ranks of a suit as a mask, bit r for rank r. All 13 places are looked at,
 // held or not, so that the loop has no exit to mispredict.
-std::uint32_t HeldMask(const tSuit& suit)
-{
+std::uint32_t HeldMask(const tSuit& suit) {
     std::uint32_t held = 0;
     for (std::size_t i = 0; i < suit.Cards.size(); ++i)
         held |= std::uint32_t{i < suit.Count} << (suit.Cards[i] & 31u);
@@ -23,13 +23,14 @@ std::uint32_t HeldMask(const tSuit& suit)
 }
 
 // Writes the ranks of a mask at p, highest first, one at a time; returns the end.
-char* WriteEachRank(char* p, std::uint32_t held, const std::string& tenSymbol)
-{
+char* WriteEachRank(char* p, std::uint32_t held, const std::string& tenSymbol) {
     while (held != 0) {
         const int rank = std::bit_width(held) - 1; // the highest rank left
         held &= ~(1u << rank);
-        if ((1u << rank) == kTen) p = std::copy(tenSymbol.begin(), tenSymbol.end(), p);
-        else *p++ = kSymbols[static_cast<std::size_t>(rank)];
+        if ((1u << rank) == kTen)
+            p = std::copy(tenSymbol.begin(), tenSymbol.end(), p);
+        else
+            *p++ = kSymbols[static_cast<std::size_t>(rank)];
     }
     return p;
 }
@@ -42,12 +43,12 @@ struct TRankRun {
     std::uint8_t Length = 0;
 };
 
-template <int Low, int Count> constexpr std::array<TRankRun, 1u << Count> RankRuns()
-{
+template <int Low, int Count> constexpr std::array<TRankRun, 1u << Count> RankRuns() {
     std::array<TRankRun, 1u << Count> runs{};
     for (std::uint32_t bits = 0; bits < runs.size(); ++bits)
         for (int rank = Low + Count - 1; rank >= Low; --rank)
-            if (bits & (1u << (rank - Low))) runs[bits].Text[runs[bits].Length++] = kSymbols[static_cast<std::size_t>(rank)];
+            if (bits & (1u << (rank - Low)))
+                runs[bits].Text[runs[bits].Length++] = kSymbols[static_cast<std::size_t>(rank)];
     return runs;
 }
 
@@ -58,24 +59,21 @@ constexpr auto kLowRuns = RankRuns<2, 6>();  // 7 6 5 4 3 2
 // bytes of room beyond the text.
 constexpr std::size_t kSlack = 8;
 
-char* CopyRun(char* p, const TRankRun& run)
-{
+char* CopyRun(char* p, const TRankRun& run) {
     std::memcpy(p, run.Text.data(), run.Text.size());
     return p + run.Length;
 }
 
 // Writes the held ranks at p, highest first; returns the end. A suit holds at
 // most 13 distinct ranks, so the room needed is 12 + the ten symbol's length.
-char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol)
-{
+char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol) {
     const std::uint32_t held = HeldMask(suit);
     if (tenSymbol != "T") return WriteEachRank(p, held, tenSymbol);
     p = CopyRun(p, kHighRuns[(held >> 8) & 0x7F]);
     return CopyRun(p, kLowRuns[(held >> 2) & 0x3F]);
 }
 
-char* WriteHand(char* p, const tHand& hand, const std::string& tenSymbol)
-{
+char* WriteHand(char* p, const tHand& hand, const std::string& tenSymbol) {
     for (int suit = 0; suit < 4; ++suit) {
         if (suit > 0) *p++ = '.';
         p = WriteHolding(p, hand.Suit(suit), tenSymbol);
@@ -83,27 +81,26 @@ char* WriteHand(char* p, const tHand& hand, const std::string& tenSymbol)
     return p;
 }
 
-constexpr std::size_t HandRoom(const std::string& tenSymbol) { return 4 * (12 + tenSymbol.size()) + 3 + kSlack; }
+constexpr std::size_t HandRoom(const std::string& tenSymbol) {
+    return 4 * (12 + tenSymbol.size()) + 3 + kSlack;
+}
 
 } // namespace
 
-std::string HoldingText(const tSuit& suit, const std::string& tenSymbol)
-{
+std::string HoldingText(const tSuit& suit, const std::string& tenSymbol) {
     std::string text(12 + tenSymbol.size() + kSlack, '\0');
     text.resize(static_cast<std::size_t>(WriteHolding(text.data(), suit, tenSymbol) - text.data()));
     return text;
 }
 
-std::string HandText(const tHand& hand, const std::string& tenSymbol)
-{
+std::string HandText(const tHand& hand, const std::string& tenSymbol) {
     std::string text(HandRoom(tenSymbol), '\0');
     text.resize(static_cast<std::size_t>(WriteHand(text.data(), hand, tenSymbol) - text.data()));
     return text;
 }
 
 std::string DealText(const tHand& north, const tHand& east, const tHand& south, const tHand& west,
-                     const std::string& tenSymbol)
-{
+                     const std::string& tenSymbol) {
     static constexpr std::string_view kOpening = "[Deal \"N:";
     std::string text(kOpening.size() + 4 * HandRoom(tenSymbol) + 5, '\0');
     char* p = std::copy(kOpening.begin(), kOpening.end(), text.data());

@@ -35,20 +35,35 @@ constexpr TRowFields kRows[2][5] = {
       &THandParam::SClubMaxReq}},
 };
 
-const TRowFields& Row(TSide side, TRange range)
-{
+const TRowFields& Row(TSide side, TRange range) {
     return kRows[side == TSide::South ? 1 : 0][static_cast<std::size_t>(range)];
 }
 
 } // namespace
 
-std::uint8_t& THandParam::Min(TSide s, TRange r) { return this->*Row(s, r).Min; }
-std::uint8_t& THandParam::Max(TSide s, TRange r) { return this->*Row(s, r).Max; }
-std::int8_t& THandParam::MinReq(TSide s, TRange r) { return this->*Row(s, r).MinReq; }
-std::int8_t& THandParam::MaxReq(TSide s, TRange r) { return this->*Row(s, r).MaxReq; }
-std::uint8_t THandParam::Min(TSide s, TRange r) const { return this->*Row(s, r).Min; }
-std::uint8_t THandParam::Max(TSide s, TRange r) const { return this->*Row(s, r).Max; }
-std::int8_t THandParam::MinReq(TSide s, TRange r) const { return this->*Row(s, r).MinReq; }
-std::int8_t THandParam::MaxReq(TSide s, TRange r) const { return this->*Row(s, r).MaxReq; }
+std::uint8_t& THandParam::Min(TSide s, TRange r) {
+    return this->*Row(s, r).Min;
+}
+std::uint8_t& THandParam::Max(TSide s, TRange r) {
+    return this->*Row(s, r).Max;
+}
+std::int8_t& THandParam::MinReq(TSide s, TRange r) {
+    return this->*Row(s, r).MinReq;
+}
+std::int8_t& THandParam::MaxReq(TSide s, TRange r) {
+    return this->*Row(s, r).MaxReq;
+}
+std::uint8_t THandParam::Min(TSide s, TRange r) const {
+    return this->*Row(s, r).Min;
+}
+std::uint8_t THandParam::Max(TSide s, TRange r) const {
+    return this->*Row(s, r).Max;
+}
+std::int8_t THandParam::MinReq(TSide s, TRange r) const {
+    return this->*Row(s, r).MinReq;
+}
+std::int8_t THandParam::MaxReq(TSide s, TRange r) const {
+    return this->*Row(s, r).MaxReq;
+}
 
 } // namespace kv

@@ -28,11 +28,15 @@ inline constexpr int kNoMinRequest = -1;
 inline constexpr int kNoSuitMaxRequest = 14;
 inline constexpr int kNoHCPMaxRequest = 38;
 
-constexpr int RangeTop(TRange r) { return r == TRange::HCP ? kMaxHCP : kMaxLength; }
-constexpr int NoMaxRequest(TRange r) { return r == TRange::HCP ? kNoHCPMaxRequest : kNoSuitMaxRequest; }
+constexpr int RangeTop(TRange r) {
+    return r == TRange::HCP ? kMaxHCP : kMaxLength;
+}
+constexpr int NoMaxRequest(TRange r) {
+    return r == TRange::HCP ? kNoHCPMaxRequest : kNoSuitMaxRequest;
+}
 
 class THandParam {
-public:
+  public:
     std::uint8_t NHCPMin = 0, NHCPMax = kMaxHCP;
     std::uint8_t NSpadeMin = 0, NSpadeMax = kMaxLength;
     std::uint8_t NHeartMin = 0, NHeartMax = kMaxLength;

@@ -7,17 +7,16 @@ namespace {
 
 constexpr const char* kSuitPlural[4] = {"Spades", "Hearts", "Diamonds", "Clubs"};
 
-int MinimumsOf(const THandParam& t, TSide side)
-{
+int MinimumsOf(const THandParam& t, TSide side) {
     int sum = 0;
-    for (TRange r : kSuitRanges) sum += t.Min(side, r);
+    for (TRange r : kSuitRanges)
+        sum += t.Min(side, r);
     return sum;
 }
 
 } // namespace
 
-std::optional<std::string> ValidateType(const THandParam& t)
-{
+std::optional<std::string> ValidateType(const THandParam& t) {
     if (t.SHCPMin + t.NHCPMin > 40) return "The minimum HCP in the two hands exceeds 40.";
     for (int i = 0; i < 4; ++i) {
         const TRange r = kSuitRanges[static_cast<std::size_t>(i)];
@@ -32,18 +31,18 @@ std::optional<std::string> ValidateType(const THandParam& t)
     return std::nullopt;
 }
 
-std::string ImpossibleText(const std::string& message)
-{
+std::string ImpossibleText(const std::string& message) {
     return "Impossible Hand Parameters:\r\r" + message;
 }
 
-void AdjustSuitMaxima(THandParam& t)
-{
+void AdjustSuitMaxima(THandParam& t) {
     for (TRange r : kSuitRanges) {
         const int southCap = kMaxLength - t.Min(TSide::North, r);
         const int northCap = kMaxLength - t.Min(TSide::South, r);
-        t.Max(TSide::South, r) = static_cast<std::uint8_t>(std::min<int>(t.Max(TSide::South, r), southCap));
-        t.Max(TSide::North, r) = static_cast<std::uint8_t>(std::min<int>(t.Max(TSide::North, r), northCap));
+        t.Max(TSide::South, r) =
+            static_cast<std::uint8_t>(std::min<int>(t.Max(TSide::South, r), southCap));
+        t.Max(TSide::North, r) =
+            static_cast<std::uint8_t>(std::min<int>(t.Max(TSide::North, r), northCap));
     }
 }
 

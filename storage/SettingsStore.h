@@ -14,7 +14,7 @@
 namespace kv {
 
 class TSettingsStore {
-public:
+  public:
     // The user's own store: organisation "Morvatten", application
     // "Kestrovanhalme", all values under the group "2.1".
     static std::unique_ptr<TSettingsStore> OpenUserStore();
@@ -34,7 +34,7 @@ public:
     void WriteString(const TSettingDef& def, const QString& value);
     void Sync();
 
-private:
+  private:
     QString PathOf(const TSettingDef& def) const;
     std::unique_ptr<QSettings> settings_;
 };

@@ -22,14 +22,17 @@ using T = TSettingKind;
 inline constexpr TSettingDef WarnOnNewTypes{K::Root, "WarnOnNewTypes", T::Boolean, 1, nullptr};
 inline constexpr TSettingDef TenSymbol{K::Root, "TenSymbol", T::String, 0, "T"};
 inline constexpr TSettingDef HandToView{K::ViewOptions, "HandToView", T::String, 0, "Both"};
-inline constexpr TSettingDef SortSuitsByRank{K::ViewOptions, "SortSuitsByRank", T::Boolean, 0, nullptr};
+inline constexpr TSettingDef SortSuitsByRank{K::ViewOptions, "SortSuitsByRank", T::Boolean, 0,
+                                             nullptr};
 // The hands window's double-dummy table: shown or not.
 inline constexpr TSettingDef ViewDoubleDummy{K::ViewOptions, "DoubleDummy", T::Boolean, 0, nullptr};
-inline constexpr TSettingDef ColorPrinting{K::PrintOptions, "ColorPrinting", T::Boolean, 1, nullptr};
+inline constexpr TSettingDef ColorPrinting{K::PrintOptions, "ColorPrinting", T::Boolean, 1,
+                                           nullptr};
 inline constexpr TSettingDef Deals{K::PrintOptions, "Deals", T::Integer, 10, nullptr};
 inline constexpr TSettingDef South{K::PrintOptions, "South", T::Integer, 1, nullptr};
 inline constexpr TSettingDef North{K::PrintOptions, "North", T::Integer, 1, nullptr};
-inline constexpr TSettingDef NorthAndSouth{K::PrintOptions, "NorthAndSouth", T::Integer, 1, nullptr};
+inline constexpr TSettingDef NorthAndSouth{K::PrintOptions, "NorthAndSouth", T::Integer, 1,
+                                           nullptr};
 // Stored under the opposite compass names: `East` holds the West-only count
 // and `West` the East-only count, for reading and writing alike.
 inline constexpr TSettingDef East{K::PrintOptions, "East", T::Integer, 0, nullptr};
@@ -38,16 +41,37 @@ inline constexpr TSettingDef All{K::PrintOptions, "All", T::Integer, 0, nullptr}
 inline constexpr TSettingDef DealerAndVul{K::PrintOptions, "DealerAndVul", T::Boolean, 1, nullptr};
 // "Show &double-dummy results": the grid and par under each board of the
 // all-four-hands layout.
-inline constexpr TSettingDef PrintDoubleDummy{K::PrintOptions, "DoubleDummy", T::Boolean, 0, nullptr};
-inline constexpr TSettingDef ReadFileFormWidth{K::Dimensions, "ReadFileFormWidth", T::Integer, 341, nullptr};
-inline constexpr TSettingDef ReadFileFormHeight{K::Dimensions, "ReadFileFormHeight", T::Integer, 206, nullptr};
-inline constexpr TSettingDef CopyFormWidth{K::Dimensions, "CopyFormWidth", T::Integer, 442, nullptr};
-inline constexpr TSettingDef CopyFormHeight{K::Dimensions, "CopyFormHeight", T::Integer, 309, nullptr};
+inline constexpr TSettingDef PrintDoubleDummy{K::PrintOptions, "DoubleDummy", T::Boolean, 0,
+                                              nullptr};
+inline constexpr TSettingDef ReadFileFormWidth{K::Dimensions, "ReadFileFormWidth", T::Integer, 341,
+                                               nullptr};
+inline constexpr TSettingDef ReadFileFormHeight{K::Dimensions, "ReadFileFormHeight", T::Integer,
+                                                206, nullptr};
+inline constexpr TSettingDef CopyFormWidth{K::Dimensions, "CopyFormWidth", T::Integer, 442,
+                                           nullptr};
+inline constexpr TSettingDef CopyFormHeight{K::Dimensions, "CopyFormHeight", T::Integer, 309,
+                                            nullptr};
 
 inline constexpr const TSettingDef* kAll[] = {
-    &WarnOnNewTypes, &TenSymbol, &HandToView, &SortSuitsByRank, &ViewDoubleDummy, &ColorPrinting,
-    &Deals, &South, &North, &NorthAndSouth, &East, &West, &All, &DealerAndVul, &PrintDoubleDummy,
-    &ReadFileFormWidth, &ReadFileFormHeight, &CopyFormWidth, &CopyFormHeight,
+    &WarnOnNewTypes,
+    &TenSymbol,
+    &HandToView,
+    &SortSuitsByRank,
+    &ViewDoubleDummy,
+    &ColorPrinting,
+    &Deals,
+    &South,
+    &North,
+    &NorthAndSouth,
+    &East,
+    &West,
+    &All,
+    &DealerAndVul,
+    &PrintDoubleDummy,
+    &ReadFileFormWidth,
+    &ReadFileFormHeight,
+    &CopyFormWidth,
+    &CopyFormHeight,
 };
 
 } // namespace setting

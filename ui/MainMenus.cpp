@@ -59,8 +59,7 @@ void TDefinitionForm::BuildActions() {
     deleteType_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     connect(showHands_, &QAction::triggered, this, &TDefinitionForm::ShowHandsActionExecute);
     connect(printHands_, &QAction::triggered, this, &TDefinitionForm::PrintHandsActionExecute);
-    connect(analyseHands_, &QAction::triggered, this,
-            &TDefinitionForm::AnalyseHandsActionExecute);
+    connect(analyseHands_, &QAction::triggered, this, &TDefinitionForm::AnalyseHandsActionExecute);
     connect(clearOne_, &QAction::triggered, this, &TDefinitionForm::ClearOneActionExecute);
     connect(clearAll_, &QAction::triggered, this, &TDefinitionForm::ClearAllActionExecute);
     connect(addType_, &QAction::triggered, this, &TDefinitionForm::AddTypeActionExecute);
@@ -161,14 +160,10 @@ void TDefinitionForm::BuildToolBar() {
     toolBar_->toggleViewAction()->setEnabled(false);
     setContextMenuPolicy(Qt::NoContextMenu);
     const std::pair<QAction*, const char*> buttons[] = {
-        {showHands_, "ViewToolBtn"},
-        {printHands_, "PrintToolBtn"},
-        {analyseHands_, "AnalyseToolBtn"},
-        {clearOne_, "ClearToolBtn"},
-        {clearAll_, "ClearAllToolBtn"},
-        {nullptr, nullptr},
-        {addType_, "AddTypeToolBtn"},
-        {deleteType_, "DeleteTypeToolBtn"},
+        {showHands_, "ViewToolBtn"},       {printHands_, "PrintToolBtn"},
+        {analyseHands_, "AnalyseToolBtn"}, {clearOne_, "ClearToolBtn"},
+        {clearAll_, "ClearAllToolBtn"},    {nullptr, nullptr},
+        {addType_, "AddTypeToolBtn"},      {deleteType_, "DeleteTypeToolBtn"},
     };
     for (const auto& [action, name] : buttons) {
         if (action == nullptr) {

@@ -9,23 +9,22 @@
 using namespace kv;
 
 namespace {
-std::vector<int> Ranks(const tSuit& s)
-{
+std::vector<int> Ranks(const tSuit& s) {
     std::vector<int> out;
-    for (int i = 1; i <= s.Count; ++i) out.push_back(s.Card(i));
+    for (int i = 1; i <= s.Count; ++i)
+        out.push_back(s.Card(i));
     return out;
 }
 
-tSuit SuitOf(std::initializer_list<std::uint8_t> ranks)
-{
+tSuit SuitOf(std::initializer_list<std::uint8_t> ranks) {
     tSuit s;
-    for (std::uint8_t r : ranks) s.Cards[s.Count++] = r;
+    for (std::uint8_t r : ranks)
+        s.Cards[s.Count++] = r;
     return s;
 }
 } // namespace
 
-TEST(Suit, FillHoldsTwoToAceWithTenPoints)
-{
+TEST(Suit, FillHoldsTwoToAceWithTenPoints) {
     tSuit s;
     s.Fill();
     EXPECT_EQ(s.Count, 13);
@@ -33,8 +32,7 @@ TEST(Suit, FillHoldsTwoToAceWithTenPoints)
     EXPECT_EQ(s.HCP(), 10);
 }
 
-TEST(Suit, RemoveFirst)
-{
+TEST(Suit, RemoveFirst) {
     tSuit full;
     full.Fill();
     tSuit s = full;
@@ -53,8 +51,7 @@ TEST(Suit, RemoveFirst)
     EXPECT_EQ(four.Card(3), 9) << "positions above Count keep what they held";
 }
 
-TEST(Suit, ShuffleDrawsOnePerCard)
-{
+TEST(Suit, ShuffleDrawsOnePerCard) {
     TRandomSource r;
     tSuit empty;
     empty.Shuffle(r);
@@ -65,8 +62,7 @@ TEST(Suit, ShuffleDrawsOnePerCard)
     EXPECT_EQ(Ranks(one), (std::vector<int>{12}));
 }
 
-TEST(Hand, PickSuitFollowsLengths)
-{
+TEST(Hand, PickSuitFollowsLengths) {
     TRandomSource r;
     tHand spades;
     spades.Spades.Fill();
@@ -81,8 +77,7 @@ TEST(Hand, PickSuitFollowsLengths)
     EXPECT_EQ(r.Draws(), 100u);
 }
 
-TEST(Hand, AllTopHonoursAreThirtySevenPoints)
-{
+TEST(Hand, AllTopHonoursAreThirtySevenPoints) {
     tHand h;
     h.Spades = SuitOf({14, 13, 12, 11});
     h.Hearts = SuitOf({14, 13, 12});
@@ -91,8 +86,7 @@ TEST(Hand, AllTopHonoursAreThirtySevenPoints)
     EXPECT_EQ(h.HCP(), 37);
 }
 
-TEST(Hand, AssignCopiesEveryPositionButNotThePick)
-{
+TEST(Hand, AssignCopiesEveryPositionButNotThePick) {
     TRandomSource r;
     tHand a;
     a.Spades.Fill();
@@ -105,14 +99,14 @@ TEST(Hand, AssignCopiesEveryPositionButNotThePick)
     EXPECT_EQ(b.PickedSuit(), nullptr);
 }
 
-TEST(Pack, ResetFromSeedZero)
-{
+TEST(Pack, ResetFromSeedZero) {
     TDealEngine e;
     e.Random.RandomSeed = 0;
     e.ResetPack();
     EXPECT_EQ(Ranks(e.Pack.Spades), (std::vector<int>{14, 12, 9, 6, 7, 11, 4, 5, 8, 10, 2, 13, 3}));
     EXPECT_EQ(Ranks(e.Pack.Hearts), (std::vector<int>{3, 12, 4, 10, 14, 2, 6, 11, 7, 9, 13, 5, 8}));
-    EXPECT_EQ(Ranks(e.Pack.Diamonds), (std::vector<int>{8, 7, 12, 9, 2, 5, 10, 3, 4, 14, 11, 6, 13}));
+    EXPECT_EQ(Ranks(e.Pack.Diamonds),
+              (std::vector<int>{8, 7, 12, 9, 2, 5, 10, 3, 4, 14, 11, 6, 13}));
     EXPECT_EQ(Ranks(e.Pack.Clubs), (std::vector<int>{5, 4, 14, 8, 2, 9, 6, 13, 10, 11, 7, 12, 3}));
     EXPECT_EQ(static_cast<std::uint32_t>(e.Random.RandomSeed), 0x34BE636Cu);
     EXPECT_EQ(e.Random.Draws(), 52u);

@@ -6,16 +6,15 @@
 using namespace kv;
 
 namespace {
-tSuit SuitOf(std::initializer_list<std::uint8_t> ranks)
-{
+tSuit SuitOf(std::initializer_list<std::uint8_t> ranks) {
     tSuit s;
-    for (std::uint8_t r : ranks) s.Cards[s.Count++] = r;
+    for (std::uint8_t r : ranks)
+        s.Cards[s.Count++] = r;
     return s;
 }
 } // namespace
 
-TEST(DealText, VoidsAndOrder)
-{
+TEST(DealText, VoidsAndOrder) {
     tHand noClubs;
     noClubs.Spades = SuitOf({10, 14, 11, 13, 12});
     noClubs.Hearts = SuitOf({5, 9, 6, 8, 7});
@@ -30,11 +29,12 @@ TEST(DealText, VoidsAndOrder)
     EXPECT_EQ(HandText(noHearts), "A..765432.KQJT98");
 }
 
-TEST(DealText, AlwaysSeventyEightCharacters)
-{
+TEST(DealText, AlwaysSeventyEightCharacters) {
     tHand n, e, s, w;
-    for (int suit = 0; suit < 4; ++suit) n.Suit(suit).Fill(); // an impossible hand, but every card
+    for (int suit = 0; suit < 4; ++suit)
+        n.Suit(suit).Fill(); // an impossible hand, but every card
     const std::string text = DealText(n, e, s, w);
-    EXPECT_EQ(text, "[Deal \"N:AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432 ... ... ...\"]");
+    EXPECT_EQ(text,
+              "[Deal \"N:AKQJT98765432.AKQJT98765432.AKQJT98765432.AKQJT98765432 ... ... ...\"]");
     EXPECT_EQ(text.size(), 78u);
 }

@@ -10,16 +10,15 @@ using namespace kv;
 
 namespace {
 
-tSuit SuitOf(const std::string& ranks)
-{
+tSuit SuitOf(const std::string& ranks) {
     tSuit s;
-    for (char c : ranks) s.Cards[s.Count++] = static_cast<std::uint8_t>(std::string("23456789TJQKA").find(c) + 2);
+    for (char c : ranks)
+        s.Cards[s.Count++] = static_cast<std::uint8_t>(std::string("23456789TJQKA").find(c) + 2);
     return s;
 }
 
 // "AKQJ.AKQ.AKQ.AKQ" -> a hand.
-tHand HandOf(const std::string& text)
-{
+tHand HandOf(const std::string& text) {
     tHand hand;
     std::size_t start = 0;
     for (int suit = 0; suit < 4; ++suit) {
@@ -30,8 +29,8 @@ tHand HandOf(const std::string& text)
     return hand;
 }
 
-TFullDeal DealOf(const std::string& n, const std::string& e, const std::string& s, const std::string& w)
-{
+TFullDeal DealOf(const std::string& n, const std::string& e, const std::string& s,
+                 const std::string& w) {
     return TFullDeal{{HandOf(n), HandOf(e), HandOf(s), HandOf(w)}};
 }
 
@@ -39,9 +38,9 @@ const std::string kAll = "AKQJT98765432";
 
 } // namespace
 
-TEST(DoubleDummy, OneSideHoldsEveryTopCard)
-{
-    const TFullDeal deal = DealOf("AKQJ.AKQ.AKQ.AKQ", "765.8765.8765.76", "T98.JT9.JT9.JT98", "432.432.432.5432");
+TEST(DoubleDummy, OneSideHoldsEveryTopCard) {
+    const TFullDeal deal =
+        DealOf("AKQJ.AKQ.AKQ.AKQ", "765.8765.8765.76", "T98.JT9.JT9.JT98", "432.432.432.5432");
     const TDDTable table = SolveTable(deal);
     // Every North-South card beats every East-West card of its suit, so North
     // and South take all 13 in notrump, spades and clubs (trumps drawn in three
@@ -56,16 +55,14 @@ TEST(DoubleDummy, OneSideHoldsEveryTopCard)
 }
 
 // Tables with every entry set by hand: par from the solver's par search.
-TDDTable TableOf(std::array<int, kStrains> ns, std::array<int, kStrains> ew)
-{
+TDDTable TableOf(std::array<int, kStrains> ns, std::array<int, kStrains> ew) {
     TDDTable table;
     for (std::size_t s = 0; s < kStrains; ++s)
         table.Tricks[s] = {ns[s], ns[s], ew[s], ew[s]};
     return table;
 }
 
-TEST(DoubleDummy, ParKeepsTheResultOfEachContract)
-{
+TEST(DoubleDummy, ParKeepsTheResultOfEachContract) {
     struct Row {
         const char* Name;
         TDDTable Table;
@@ -80,7 +77,8 @@ TEST(DoubleDummy, ParKeepsTheResultOfEachContract)
         {"ExactlyMade", TableOf({7, 10, 6, 6, 5}, {6, 3, 7, 7, 8}), "None", "NS 4S=", "NS 420"},
         {"EastWestDeclares", TableOf({4, 5, 5, 6, 6}, {9, 8, 8, 7, 7}), "None", "EW 3N=", "EW 400"},
         // North-South make 4♠; East-West's 5♦ doubled goes one down for less.
-        {"Sacrifice", TableOf({6, 10, 6, 3, 3}, {6, 3, 7, 10, 10}), "NS", "EW 5DX-1; EW 5CX-1", "EW -100"},
+        {"Sacrifice", TableOf({6, 10, 6, 3, 3}, {6, 3, 7, 10, 10}), "NS", "EW 5DX-1; EW 5CX-1",
+         "EW -100"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
@@ -90,22 +88,22 @@ TEST(DoubleDummy, ParKeepsTheResultOfEachContract)
     }
 }
 
-TEST(DoubleDummy, EachPlayerHoldsAThirteenCardSuit)
-{
+TEST(DoubleDummy, EachPlayerHoldsAThirteenCardSuit) {
     const TFullDeal deal = DealOf(kAll + "...", "." + kAll + "..", ".." + kAll + ".", "..." + kAll);
     // Declarer North: his own spades and partner's diamonds make all 13; in
     // notrump or an opponent's suit the opening leader runs his suit.
     EXPECT_EQ(SolveTable(deal).TagValue(), "0D0D00D0D000D0D00D0D");
 }
 
-TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime)
-{
+TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime) {
     std::vector<TFullDeal> deals;
-    const std::string hands[4] = {"AKQJ.AKQ.AKQ.AKQ", "765.8765.8765.76", "T98.JT9.JT9.JT98", "432.432.432.5432"};
+    const std::string hands[4] = {"AKQJ.AKQ.AKQ.AKQ", "765.8765.8765.76", "T98.JT9.JT9.JT98",
+                                  "432.432.432.5432"};
     for (int i = 0; i < 45; ++i) {
         // Rotate the hands around the table: 45 deals, more than one batch.
         TFullDeal d;
-        for (int seat = 0; seat < 4; ++seat) d.Hands[static_cast<std::size_t>(seat)] = HandOf(hands[(seat + i) % 4]);
+        for (int seat = 0; seat < 4; ++seat)
+            d.Hands[static_cast<std::size_t>(seat)] = HandOf(hands[(seat + i) % 4]);
         deals.push_back(d);
     }
     std::size_t reported = 0;
@@ -113,12 +111,13 @@ TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime)
     ASSERT_EQ(tables.size(), 45u);
     EXPECT_EQ(reported, 45u);
     EXPECT_EQ(tables[0].TagValue(), "DDCCDDDCCD0011000110");
-    EXPECT_EQ(tables[1].TagValue(), "0011000110DDCCDDDCCD") << "the top cards now lie with East and West";
-    for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(tables[i], SolveTable(deals[i]));
+    EXPECT_EQ(tables[1].TagValue(), "0011000110DDCCDDDCCD")
+        << "the top cards now lie with East and West";
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(tables[i], SolveTable(deals[i]));
 }
 
-TEST(DoubleDummyTag, ParsesBack)
-{
+TEST(DoubleDummyTag, ParsesBack) {
     TDDTable table;
     ASSERT_TRUE(TableFromTag("0D0D00D0D000D0D00D0D", table));
     EXPECT_EQ(table.Tricks[1][0], 13) << "North in spades";

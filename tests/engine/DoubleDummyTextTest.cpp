@@ -29,8 +29,8 @@ struct TParTextRow {
     TParResult Par;
     const char* Contracts; // on screen and paper
     const char* Score;
-    const char* Pbn;       // ParContract tag
-    const char* Optimum;   // OptimumScore tag
+    const char* Pbn;     // ParContract tag
+    const char* Optimum; // OptimumScore tag
 };
 
 const TParTextRow kParTexts[] = {
@@ -39,10 +39,18 @@ const TParTextRow kParTexts[] = {
     {"OneSeatNotrump", {430, {{0, 3, 0, false, 1}}}, "N 3NT+1", "+430", "N 3N+1", "NS 430"},
     {"EastWestMakes", {-400, {{5, 3, 0, false, 0}}}, "EW 3NT=", "+400", "EW 3N=", "EW 400"},
     {"Sacrifice", {-100, {{4, 5, 3, true, -1}}}, "NS 5\u2666x-1", "-100", "NS 5DX-1", "NS -100"},
-    {"EastWestSacrifice", {300, {{5, 6, 4, true, -2}}}, "EW 6\u2663x-2", "-300", "EW 6CX-2", "EW -300"},
+    {"EastWestSacrifice",
+     {300, {{5, 6, 4, true, -2}}},
+     "EW 6\u2663x-2",
+     "-300",
+     "EW 6CX-2",
+     "EW -300"},
     {"SeveralContracts",
      {-110, {{5, 2, 2, false, 0}, {1, 1, 4, false, 1}}},
-     "EW 2\u2665=; E 1\u2663+1", "+110", "EW 2H=; E 1C+1", "EW 110"},
+     "EW 2\u2665=; E 1\u2663+1",
+     "+110",
+     "EW 2H=; E 1C+1",
+     "EW 110"},
     {"SouthIsASeatNotASuit", {420, {{2, 4, 2, false, 0}}}, "S 4\u2665=", "+420", "S 4H=", "NS 420"},
     {"PassedOut", {0, {}}, "Passed out", "0", "", "NS 0"},
 };

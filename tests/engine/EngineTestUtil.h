@@ -8,20 +8,17 @@
 
 namespace kv::test {
 
-inline std::string LastDealText(const TDealEngine& e)
-{
+inline std::string LastDealText(const TDealEngine& e) {
     return DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand);
 }
 
 // The deal text without its fixed opening and closing: "N:... ... ... ...".
-inline std::string LastDeal(const TDealEngine& e)
-{
+inline std::string LastDeal(const TDealEngine& e) {
     const std::string text = LastDealText(e);
     return text.substr(7, text.size() - 9);
 }
 
-inline THandParam HcpType(int sMin, int sMax, int nMin, int nMax)
-{
+inline THandParam HcpType(int sMin, int sMax, int nMin, int nMax) {
     THandParam t;
     t.SHCPMin = static_cast<std::uint8_t>(sMin), t.SHCPMax = static_cast<std::uint8_t>(sMax);
     t.NHCPMin = static_cast<std::uint8_t>(nMin), t.NHCPMax = static_cast<std::uint8_t>(nMax);

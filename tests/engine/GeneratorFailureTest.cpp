@@ -11,8 +11,7 @@ using Warnings = std::vector<std::string>;
 namespace {
 
 // South maxima add up to 12: no South pattern at all.
-THandParam Unsatisfiable(int frequency)
-{
+THandParam Unsatisfiable(int frequency) {
     THandParam t;
     t.SSpadeMax = 3, t.SHeartMax = 3, t.SDiamondMax = 3, t.SClubMax = 3;
     t.Frequency = frequency;
@@ -21,8 +20,7 @@ THandParam Unsatisfiable(int frequency)
 
 } // namespace
 
-TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently)
-{
+TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently) {
     TDealEngine e;
     test::TRecordingHost host;
     TTypeList types{Unsatisfiable(100)};
@@ -38,8 +36,7 @@ TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently)
     EXPECT_EQ(host.Yields, yields + 1) << "the further call stops in its first attempt";
 }
 
-TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced)
-{
+TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced) {
     TDealEngine e;
     test::TRecordingHost host;
     THandParam good;
@@ -58,8 +55,7 @@ TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced)
     EXPECT_EQ(host.Warnings, Warnings{msg::kFirstUnsatisfiable});
 }
 
-TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow)
-{
+TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow) {
     // Thirteen spades hold exactly 10 points; at least 11 can never be reached.
     THandParam t;
     t.SSpadeMin = 13;
@@ -74,8 +70,7 @@ TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow)
     EXPECT_EQ(types.size(), 1u);
 }
 
-TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw)
-{
+TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw) {
     // South: 7-2-2-2 or 8-1-2-2. North: exactly 6-7-0-0, which fits only
     // beside South's seven spades.
     THandParam t;
@@ -105,14 +100,14 @@ TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw)
 // The point adjustment gives up after 30 tries. Both seeds deal South a 4-3-3-3
 // hand of fewer than 30 points from a fresh pack; the first reaches 30 on its
 // 30th try, the second would need a 31st.
-TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries)
-{
+TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries) {
     struct Row {
         const char* Name;
         std::int32_t Seed;
         bool Adjusted;
     };
-    const Row rows[] = {{"ThirtiethTrySucceeds", 1625, true}, {"ThirtyFirstTryIsNotMade", 3, false}};
+    const Row rows[] = {{"ThirtiethTrySucceeds", 1625, true},
+                        {"ThirtyFirstTryIsNotMade", 3, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         TDealEngine e;

@@ -11,12 +11,12 @@ using namespace kv;
 
 namespace {
 
-TTypeList VariedTypes()
-{
+TTypeList VariedTypes() {
     TTypeList list;
     list.push_back(THandParam{});
     list.push_back(test::HcpType(20, 21, 0, 37));
-    for (TRange r : kSuitRanges) list.back().Min(TSide::South, r) = 2, list.back().Max(TSide::South, r) = 5;
+    for (TRange r : kSuitRanges)
+        list.back().Min(TSide::South, r) = 2, list.back().Max(TSide::South, r) = 5;
     list.push_back(test::HcpType(11, 15, 10, 12));
     list.back().SSpadeMin = 5, list.back().NSpadeMin = 4;
     list.push_back(test::HcpType(20, 22, 12, 15));
@@ -30,17 +30,18 @@ TTypeList VariedTypes()
     return list;
 }
 
-void ExpectValidDeal(const TDealEngine& e, const THandParam& t)
-{
+void ExpectValidDeal(const TDealEngine& e, const THandParam& t) {
     std::set<int> cards;
     const tHand* hands[] = {&e.NorthHand, &e.EastHand, &e.SouthHand, &e.WestHand};
     for (const tHand* h : hands) {
         ASSERT_EQ(h->CardCount(), 13);
         for (int s = 0; s < 4; ++s)
-            for (int p = 1; p <= h->Suit(s).Count; ++p) cards.insert(s * 100 + h->Suit(s).Card(p));
+            for (int p = 1; p <= h->Suit(s).Count; ++p)
+                cards.insert(s * 100 + h->Suit(s).Card(p));
     }
     EXPECT_EQ(cards.size(), 52u);
-    const std::pair<TSide, const tHand*> sides[] = {{TSide::South, &e.SouthHand}, {TSide::North, &e.NorthHand}};
+    const std::pair<TSide, const tHand*> sides[] = {{TSide::South, &e.SouthHand},
+                                                    {TSide::North, &e.NorthHand}};
     for (auto [side, hand] : sides) {
         EXPECT_GE(hand->HCP(), t.Min(side, TRange::HCP));
         EXPECT_LE(hand->HCP(), t.Max(side, TRange::HCP));
@@ -53,8 +54,7 @@ void ExpectValidDeal(const TDealEngine& e, const THandParam& t)
 
 } // namespace
 
-TEST(GeneratorProperty, EveryDealIsCompleteAndWithinItsType)
-{
+TEST(GeneratorProperty, EveryDealIsCompleteAndWithinItsType) {
     const TTypeList varied = VariedTypes();
     for (std::size_t k = 0; k < varied.size(); ++k) {
         TDealEngine e;
@@ -68,8 +68,7 @@ TEST(GeneratorProperty, EveryDealIsCompleteAndWithinItsType)
     }
 }
 
-TEST(GeneratorProperty, CachedAndLiteralPathsMakeTheSameDeals)
-{
+TEST(GeneratorProperty, CachedAndLiteralPathsMakeTheSameDeals) {
     TTypeList varied = VariedTypes();
     varied.push_back(varied[6]);
     varied.back().SHCPMin = 30; // also fails in AdjustHCP now and then
@@ -92,8 +91,7 @@ TEST(GeneratorProperty, CachedAndLiteralPathsMakeTheSameDeals)
     }
 }
 
-TEST(GeneratorProperty, RemovalsHappenInTheEquivalenceTypes)
-{
+TEST(GeneratorProperty, RemovalsHappenInTheEquivalenceTypes) {
     const THandParam t = VariedTypes()[6];
     TDistList built;
     BuildSouthPatterns(t, built);
@@ -108,8 +106,7 @@ TEST(GeneratorProperty, RemovalsHappenInTheEquivalenceTypes)
     EXPECT_GT(removals, 10);
 }
 
-TEST(GeneratorProperty, TypesAreChosenByFrequency)
-{
+TEST(GeneratorProperty, TypesAreChosenByFrequency) {
     THandParam rare, common;
     rare.Frequency = 1, common.Frequency = 3;
     rare.SSpadeMax = 6; // tell the types apart without changing how often they succeed much

@@ -69,8 +69,7 @@ TEST(RandomSource, ClockSeedIsMillisecondsOfTheDay) {
 
 // The clock seed is the milliseconds of the day at the call: it lies between
 // the times read just before and just after it (retried across midnight).
-TEST(RandomSource, ClockSeedIsTheTimeOfTheCall)
-{
+TEST(RandomSource, ClockSeedIsTheTimeOfTheCall) {
     using namespace std::chrono;
     const auto msOfDay = [] {
         return static_cast<std::int32_t>(

@@ -5,8 +5,7 @@
 
 using namespace kv;
 
-TEST(HandParam, DefaultsAndIndexedAccess)
-{
+TEST(HandParam, DefaultsAndIndexedAccess) {
     const THandParam t;
     EXPECT_EQ(t.Frequency, 100);
     for (TSide side : kSidesInRecordOrder)
@@ -24,19 +23,18 @@ TEST(HandParam, DefaultsAndIndexedAccess)
     EXPECT_FALSE(ValidateType(THandParam{}).has_value());
 }
 
-TEST(Validation, HcpMinimumsUpToForty)
-{
+TEST(Validation, HcpMinimumsUpToForty) {
     THandParam t;
     t.SHCPMin = 20, t.NHCPMin = 20;
     EXPECT_FALSE(ValidateType(t).has_value());
     t.SHCPMin = 21;
     EXPECT_EQ(ValidateType(t), "The minimum HCP in the two hands exceeds 40.");
     t.SSpadeMin = 7, t.NSpadeMin = 7;
-    EXPECT_EQ(ValidateType(t), "The minimum HCP in the two hands exceeds 40.") << "HCP test comes first";
+    EXPECT_EQ(ValidateType(t), "The minimum HCP in the two hands exceeds 40.")
+        << "HCP test comes first";
 }
 
-TEST(Validation, SuitMinimumsAcrossHands)
-{
+TEST(Validation, SuitMinimumsAcrossHands) {
     THandParam t;
     t.SSpadeMin = 7, t.NSpadeMin = 6;
     EXPECT_FALSE(ValidateType(t).has_value());
@@ -53,8 +51,7 @@ TEST(Validation, SuitMinimumsAcrossHands)
     EXPECT_EQ(ValidateType(c), "The minimum number of Clubs in the hands exceeds 13.");
 }
 
-TEST(Validation, MinimumsWithinOneHand)
-{
+TEST(Validation, MinimumsWithinOneHand) {
     THandParam t;
     t.SSpadeMin = 4, t.SHeartMin = 4, t.SDiamondMin = 3, t.SClubMin = 2;
     EXPECT_FALSE(ValidateType(t).has_value());
@@ -66,8 +63,7 @@ TEST(Validation, MinimumsWithinOneHand)
     EXPECT_EQ(ImpossibleText("x"), "Impossible Hand Parameters:\r\rx");
 }
 
-TEST(Validation, StoredMaximaLeaveRoomForTheOtherHand)
-{
+TEST(Validation, StoredMaximaLeaveRoomForTheOtherHand) {
     THandParam t;
     t.NSpadeMin = 5;
     t.SHeartMin = 9;
@@ -81,8 +77,7 @@ TEST(Validation, StoredMaximaLeaveRoomForTheOtherHand)
 
 // Both hands' minimums count, in either hand: a sum of exactly 40 passes and
 // 41 is refused, however the points are split.
-TEST(Validation, HcpMinimumSumEdgeInEitherHand)
-{
+TEST(Validation, HcpMinimumSumEdgeInEitherHand) {
     struct Row {
         int South, North;
         bool Refused;

@@ -89,6 +89,7 @@ TEST(HeldDeal, FiftyTwoDistinctCardsSplitUnevenlyAreRejected) {
         {"LastHandFourteen",
          "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.987 432.432.432.65432\"]"},
     };
-    for (const auto& row : rows) EXPECT_TRUE(Rejected(row.Text)) << row.Name;
+    for (const auto& row : rows)
+        EXPECT_TRUE(Rejected(row.Text)) << row.Name;
     EXPECT_FALSE(Rejected(kExample)) << "the same cards 13 to a hand";
 }

@@ -63,10 +63,11 @@ TEST(PrintLibraryBind, ProgramLooksBesideItselfFirst) {
 TEST(PrintLibraryBind, InstalledProgramFindsItsLibraryFolder) {
     QTemporaryDir root;
     const QDir bin(root.filePath(QStringLiteral("usr/bin")));
-    const QString installed =
-        QDir::cleanPath(bin.filePath(TPrintLibrary::InstalledFolder() + '/' + TPrintLibrary::FileName()));
+    const QString installed = QDir::cleanPath(
+        bin.filePath(TPrintLibrary::InstalledFolder() + '/' + TPrintLibrary::FileName()));
     ASSERT_TRUE(QDir().mkpath(bin.path()) && QDir().mkpath(QFileInfo(installed).path()));
-    EXPECT_EQ(TPrintLibrary::Locate(bin.path()), TPrintLibrary::FileName()) << "nothing installed yet";
+    EXPECT_EQ(TPrintLibrary::Locate(bin.path()), TPrintLibrary::FileName())
+        << "nothing installed yet";
     ASSERT_TRUE(QFile::copy(QStringLiteral(KV_RECORD_LIB), installed));
     EXPECT_EQ(TPrintLibrary::Locate(bin.path()), installed);
     EXPECT_TRUE(installed.startsWith(root.path() + QStringLiteral("/usr/lib")));

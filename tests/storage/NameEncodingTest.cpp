@@ -158,8 +158,17 @@ TEST(NameCase, OnlyAsciiLettersFold) {
         const char* In;
         const char* Out;
     } rows[] = {
-        {"a", "A"}, {"z", "Z"}, {"A", "A"}, {"Z", "Z"},      {"`", "`"},
-        {"{", "{"}, {"@", "@"}, {"[", "["}, {"\xC3\xA9", "\xC3\xA9"}, {"azAZ 09", "AZAZ 09"},
+        {"a", "A"},
+        {"z", "Z"},
+        {"A", "A"},
+        {"Z", "Z"},
+        {"`", "`"},
+        {"{", "{"},
+        {"@", "@"},
+        {"[", "["},
+        {"\xC3\xA9", "\xC3\xA9"},
+        {"azAZ 09", "AZAZ 09"},
     };
-    for (const auto& row : rows) EXPECT_EQ(kv::AsciiUpper(row.In), row.Out) << row.In;
+    for (const auto& row : rows)
+        EXPECT_EQ(kv::AsciiUpper(row.In), row.Out) << row.In;
 }

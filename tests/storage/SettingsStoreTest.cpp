@@ -14,8 +14,7 @@ struct StoreFixture : ::testing::Test {
 };
 } // namespace
 
-TEST_F(StoreFixture, EmptyStoreGivesEveryDefault)
-{
+TEST_F(StoreFixture, EmptyStoreGivesEveryDefault) {
     auto store = TSettingsStore::OpenFile(path());
     EXPECT_TRUE(store->ReadBool(setting::WarnOnNewTypes));
     EXPECT_EQ(store->ReadString(setting::TenSymbol), "T");
@@ -24,19 +23,20 @@ TEST_F(StoreFixture, EmptyStoreGivesEveryDefault)
     EXPECT_TRUE(store->ReadBool(setting::ColorPrinting));
     const int counts[] = {store->ReadInt(setting::Deals), store->ReadInt(setting::South),
                           store->ReadInt(setting::North), store->ReadInt(setting::NorthAndSouth),
-                          store->ReadInt(setting::East), store->ReadInt(setting::West),
+                          store->ReadInt(setting::East),  store->ReadInt(setting::West),
                           store->ReadInt(setting::All)};
-    EXPECT_EQ(std::vector<int>(std::begin(counts), std::end(counts)), (std::vector<int>{10, 1, 1, 1, 0, 0, 0}));
+    EXPECT_EQ(std::vector<int>(std::begin(counts), std::end(counts)),
+              (std::vector<int>{10, 1, 1, 1, 0, 0, 0}));
     EXPECT_TRUE(store->ReadBool(setting::DealerAndVul));
     EXPECT_EQ(store->ReadInt(setting::ReadFileFormWidth), 341);
     EXPECT_EQ(store->ReadInt(setting::ReadFileFormHeight), 206);
     EXPECT_EQ(store->ReadInt(setting::CopyFormWidth), 442);
     EXPECT_EQ(store->ReadInt(setting::CopyFormHeight), 309);
-    for (const TSettingDef* def : setting::kAll) EXPECT_FALSE(store->Exists(*def)) << def->Name;
+    for (const TSettingDef* def : setting::kAll)
+        EXPECT_FALSE(store->Exists(*def)) << def->Name;
 }
 
-TEST_F(StoreFixture, ValuesLandUnderTheirKeysAndBooleansAreIntegers)
-{
+TEST_F(StoreFixture, ValuesLandUnderTheirKeysAndBooleansAreIntegers) {
     {
         auto store = TSettingsStore::OpenFile(path());
         store->WriteBool(setting::WarnOnNewTypes, false);
@@ -51,8 +51,7 @@ TEST_F(StoreFixture, ValuesLandUnderTheirKeysAndBooleansAreIntegers)
     EXPECT_EQ(raw.value("2.1/Dimensions/CopyFormWidth").toInt(), 500);
 }
 
-TEST_F(StoreFixture, AnyNonZeroReadsAsTrue)
-{
+TEST_F(StoreFixture, AnyNonZeroReadsAsTrue) {
     {
         QSettings raw(path(), QSettings::IniFormat);
         raw.setValue("2.1/ViewOptions/SortSuitsByRank", 7);

@@ -20,7 +20,8 @@ inline TBytes ReadBytes(const std::filesystem::path& file) {
 
 inline void WriteBytes(const std::filesystem::path& file, const TBytes& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 

@@ -9,7 +9,7 @@
 namespace kv::test {
 
 class TRecordingHost : public IEngineHost {
-public:
+  public:
     void ProcessMessages() override { ++Yields; }
     void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
     void CloseHandsWindow() override { ++Closes; }

@@ -94,16 +94,24 @@ TEST(DealOptions, AnalysisAndMergeCombinations) {
         {"MergeAsCsv",
          {"--merge", "a.json", "--format", "csv"},
          "--format: merged summaries are written as text or json"},
-        {"AnalyseAndMerge", {"--analyse", "--merge", "a.json"}, "--analyse and --merge: give only one of them"},
+        {"AnalyseAndMerge",
+         {"--analyse", "--merge", "a.json"},
+         "--analyse and --merge: give only one of them"},
         {"DeclarerWithoutAnalyse",
          {"--declarer", "N"},
          "--shape, --declarer, --strains and --shard: only with --analyse"},
         {"ShardWithoutAnalyse",
          {"--shard", "1/2"},
          "--shape, --declarer, --strains and --shard: only with --analyse"},
-        {"AnalyseWithDd", {"--analyse", "--dd"}, "--analyse: analyses the deals itself; it takes no --dd or --list"},
-        {"AnalyseAsPbn", {"--analyse", "--format", "pbn"}, "--format: an analysis is written as text, json or csv"},
-        {"DealsAsJson", {"--format", "json"}, "--format: text, json and csv are for --analyse and --merge"},
+        {"AnalyseWithDd",
+         {"--analyse", "--dd"},
+         "--analyse: analyses the deals itself; it takes no --dd or --list"},
+        {"AnalyseAsPbn",
+         {"--analyse", "--format", "pbn"},
+         "--format: an analysis is written as text, json or csv"},
+        {"DealsAsJson",
+         {"--format", "json"},
+         "--format: text, json and csv are for --analyse and --merge"},
         {"FileWithoutMerge", {"a.json"}, "a.json: unknown argument"},
         {"InputWithDdAndPbn", {"--input", "a.pbn", "--dd", "--format", "pbn", "--output", "b"}, ""},
         {"InputWithACount",
@@ -118,5 +126,6 @@ TEST(DealOptions, AnalysisAndMergeCombinations) {
         EXPECT_EQ(Parse(row.Args).Error, row.Error) << row.Name;
     EXPECT_EQ(Parse({"--analyse"}).Options.Format, TFormat::Text) << "text unless asked";
     EXPECT_FALSE(Parse({"--analyse"}).Options.CountGiven);
-    EXPECT_EQ(Parse({"--merge", "a", "b"}).Options.MergeFiles, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(Parse({"--merge", "a", "b"}).Options.MergeFiles,
+              (std::vector<std::string>{"a", "b"}));
 }

@@ -78,7 +78,8 @@ TEST(DealToolAnalyse, AFailedAnalysisLeavesTheOutputAsItWas) {
     EXPECT_EQ(ReadWhole(dir.Path("keep.txt")), before);
     const auto bad = dir.Run("--analyse --strains NT,X --output keep.txt");
     EXPECT_EQ(bad.Status, 2);
-    EXPECT_EQ(bad.Err,
-              "kestrovanhalme-deal: --strains: A denomination must be NT, S, H, D or C, not 'X'.\n");
+    EXPECT_EQ(
+        bad.Err,
+        "kestrovanhalme-deal: --strains: A denomination must be NT, S, H, D or C, not 'X'.\n");
     EXPECT_EQ(ReadWhole(dir.Path("keep.txt")), before);
 }

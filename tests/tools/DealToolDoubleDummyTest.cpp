@@ -35,9 +35,10 @@ TEST(DealToolDoubleDummy, PbnCarriesTricksAndPar) {
     TToolFolder dir;
     const auto run = dir.Run("--seed 0 --count 4 --dd --format pbn");
     ASSERT_EQ(run.Status, 0);
-    const std::regex tags(R"re(\[Generator "[^"]*"\]\r\n\[DoubleDummyTricks "([0-9A-D]{20})"\]\r\n)re"
-                          R"re(\[OptimumScore "(NS|EW) (-?\d+)"\]\r\n)re"
-                          R"re(\[ParContract "(NS|EW|N|E|S|W) [1-7][NSHDC]X?(=|\+\d|-\d+)(; (NS|EW|N|E|S|W) [1-7][NSHDC]X?(=|\+\d|-\d+))*"\]\r\n)re");
+    const std::regex tags(
+        R"re(\[Generator "[^"]*"\]\r\n\[DoubleDummyTricks "([0-9A-D]{20})"\]\r\n)re"
+        R"re(\[OptimumScore "(NS|EW) (-?\d+)"\]\r\n)re"
+        R"re(\[ParContract "(NS|EW|N|E|S|W) [1-7][NSHDC]X?(=|\+\d|-\d+)(; (NS|EW|N|E|S|W) [1-7][NSHDC]X?(=|\+\d|-\d+))*"\]\r\n)re");
     const auto begin = std::sregex_iterator(run.Out.begin(), run.Out.end(), tags);
     EXPECT_EQ(std::distance(begin, std::sregex_iterator()), 4);
     EXPECT_NE(run.Out.find("[DoubleDummyTricks \"45864458648855988559\"]"), std::string::npos);

@@ -79,7 +79,8 @@ TEST(DealToolInput, RefusedFilesWriteNothing) {
         {"PartialAnalysed", "--input part.pbn --format pbn --dd", 1, partLine},
         {"PartialAsPbn", "--input part.pbn --format pbn", 0, ""},
         {"CardTwice", "--input twice.pbn", 1, ""},
-        {"Missing", "--input none.pbn", 1, "none.pbn: cannot open the file: No such file or directory\n"},
+        {"Missing", "--input none.pbn", 1,
+         "none.pbn: cannot open the file: No such file or directory\n"},
         {"WithASeed", "--input part.pbn --seed 1", 2, ""},
     };
     for (const auto& row : rows) {

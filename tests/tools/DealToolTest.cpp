@@ -167,13 +167,13 @@ TEST(DealTool, HelpAndVersion) {
     TToolFolder dir;
     const auto version = dir.Run("--version");
     EXPECT_EQ(version.Status, 0);
-    EXPECT_EQ(version.Out,
-              std::string("kestrovanhalme-deal ") + kv::kProgramVersion + "\nLicense: GPL-3.0-or-later\n");
+    EXPECT_EQ(version.Out, std::string("kestrovanhalme-deal ") + kv::kProgramVersion +
+                               "\nLicense: GPL-3.0-or-later\n");
     const auto help = dir.Run("--help");
     EXPECT_EQ(help.Status, 0);
     EXPECT_EQ(help.Out.rfind(kv::cli::kUsage, 0), 0u) << "the usage line first";
-    for (const char* option : {"--seed", "--count", "--type", "--file", "--set", "--record", "--list",
-                               "--format", "--output", "--dd", "--help", "--version"})
+    for (const char* option : {"--seed", "--count", "--type", "--file", "--set", "--record",
+                               "--list", "--format", "--output", "--dd", "--help", "--version"})
         EXPECT_NE(help.Out.find(std::string("\n  ") + option + " "), std::string::npos) << option;
     EXPECT_TRUE(help.Err.empty() && version.Err.empty());
     EXPECT_FALSE(std::filesystem::exists(dir.Path("PARAMS.SAV"))) << "nothing dealt or created";

@@ -8,8 +8,8 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QTextDocumentFragment>
 #include <QTest>
+#include <QTextDocumentFragment>
 
 namespace kv::test {
 namespace {

@@ -108,7 +108,8 @@ int AnalyseDeals(const TDealOptions& options, TRunOutput& out) {
 int MergeSummaries(const TDealOptions& options, TRunOutput& out) {
     TRunOutputBuffer buffer(out);
     std::ostream stream(&buffer);
-    const int status = MergeCommand(options.MergeFiles, FormatOf(options.Format), stream, std::cerr);
+    const int status =
+        MergeCommand(options.MergeFiles, FormatOf(options.Format), stream, std::cerr);
     if (status != 0) {
         out.EndFailedRun();
         return status;

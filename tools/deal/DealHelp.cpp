@@ -37,8 +37,8 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-    return std::string("kestrovanhalme-deal ") + kProgramVersion + "\nLicense: " +
-           kProgramLicense + "\n";
+    return std::string("kestrovanhalme-deal ") + kProgramVersion + "\nLicense: " + kProgramLicense +
+           "\n";
 }
 
 } // namespace kv::cli
