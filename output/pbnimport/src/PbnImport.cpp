@@ -40,8 +40,7 @@ class TStreamSource : public pbn::IByteSource {
 // A file read through its descriptor, so that a failure has the system's words.
 class TFileSource : public pbn::IByteSource {
   public:
-    explicit TFileSource(const std::string& path)
-        : fd_(::open(path.c_str(), kOpenFlags)) {}
+    explicit TFileSource(const std::string& path) : fd_(::open(path.c_str(), kOpenFlags)) {}
     ~TFileSource() override {
         if (fd_ >= 0) ::close(fd_);
     }
