@@ -3,6 +3,8 @@
 // behaviour as a window.
 #include "GraphicDisplayForm.h"
 
+#include "HelpContext.h"
+
 #include "DoubleDummyAnalyser.h"
 #include "HandPanel.h"
 #include "HandsTable.h"
@@ -24,8 +26,7 @@
 namespace kv {
 namespace {
 
-constexpr int kHelpContext = 7;
-const char* const kHelpContextProperty = "HelpContext";
+constexpr int kHelpContext = help::HandsDisplay;
 // Room for the window's title bar and frame, which the screen must hold too.
 constexpr int kFrameAllowance = 48;
 
@@ -40,14 +41,14 @@ QAction* AddRadioItem(QMenu* menu, QActionGroup* group, const QString& caption, 
 QMenu* AddMenu(QMenu* parent, QMenuBar* bar, const QString& caption, const char* name) {
     QMenu* menu = parent != nullptr ? parent->addMenu(caption) : bar->addMenu(caption);
     menu->setObjectName(QLatin1String(name));
-    menu->setProperty(kHelpContextProperty, kHelpContext);
+    SetHelpContext(menu, kHelpContext);
     return menu;
 }
 
 QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
-    button->setProperty(kHelpContextProperty, kHelpContext);
+    SetHelpContext(button, kHelpContext);
     return button;
 }
 
@@ -61,7 +62,7 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
-    setProperty(kHelpContextProperty, kHelpContext);
+    SetHelpContext(this, kHelpContext);
     analyser_ = new TDoubleDummyAnalyser(this);
     connect(analyser_, &TDoubleDummyAnalyser::Ready, this, &TGraphicDisplayForm::AnalysisReady);
 
@@ -252,15 +253,7 @@ void TGraphicDisplayForm::keyReleaseEvent(QKeyEvent* event) {
         QDialog::keyReleaseEvent(event);
         return;
     }
-    int context = kHelpContext;
-    for (const QWidget* w = focusWidget(); w != nullptr; w = w->parentWidget()) {
-        const QVariant property = w->property(kHelpContextProperty);
-        if (property.isValid()) {
-            context = property.toInt();
-            break;
-        }
-    }
-    emit HelpRequested(context);
+    emit HelpRequested(HelpContextOf(focusWidget() != nullptr ? focusWidget() : this));
 }
 
 } // namespace kv

@@ -2,6 +2,7 @@
 // What reading, saving and copying parameter sets need from the main window.
 
 #include "HandParam.h"
+#include "HelpContext.h"
 
 #include <exception>
 #include <vector>
@@ -33,7 +34,7 @@ class IParamSetHost {
 };
 
 // The help context of the parameter-set dialogs' controls.
-inline constexpr int kParamSetsHelpContext = 5;
+inline constexpr int kParamSetsHelpContext = help::ParameterSets;
 
 // Gives a control its help context: the widget property the help system reads
 // when F1 is released over the focused control.

@@ -18,7 +18,7 @@ void ShowSetWarning(QWidget* parent, const QString& text) {
 }
 
 void SetParamSetsHelp(QWidget* widget) {
-    widget->setProperty("HelpContext", kParamSetsHelpContext);
+    SetHelpContext(widget, kParamSetsHelpContext);
 }
 
 } // namespace kv
