@@ -1,5 +1,6 @@
 #include "Cards.h"
 
+#include <cassert>
 #include <utility>
 
 namespace kv {
@@ -42,6 +43,7 @@ tSuit& tHand::Suit(int i) {
 }
 
 const tSuit& tHand::Suit(int i) const {
+    assert(i >= 0 && i < 4 && "suits are numbered 0 (spades) to 3 (clubs)");
     switch (i) {
     case 0:
         return Spades;
