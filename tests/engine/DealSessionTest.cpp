@@ -9,16 +9,21 @@ using namespace kv;
 
 namespace {
 
-// A deal told apart from others by the number of spades North holds.
-TFullDeal DealMarked(int spades) {
+// A deal told apart from others by how many spades and hearts North holds:
+// mark 1 to 13 in spades, then 13 more for each heart (a suit holds 13 cards).
+TFullDeal DealMarked(int mark) {
     TFullDeal deal;
-    for (int i = 0; i < spades; ++i)
-        deal.Hands[0].Spades.Cards[deal.Hands[0].Spades.Count++] = static_cast<std::uint8_t>(2 + i);
+    tSuit& spades = deal.Hands[0].Spades;
+    tSuit& hearts = deal.Hands[0].Hearts;
+    for (int i = 0; i < (mark - 1) % 13 + 1; ++i)
+        spades.Cards[spades.Count++] = static_cast<std::uint8_t>(2 + i);
+    for (int i = 0; i < (mark - 1) / 13; ++i)
+        hearts.Cards[hearts.Count++] = static_cast<std::uint8_t>(2 + i);
     return deal;
 }
 
 int MarkOf(const TBoardDeal& board) {
-    return board.Deal.Hands[0].Spades.Count;
+    return board.Deal.Hands[0].Spades.Count + 13 * board.Deal.Hands[0].Hearts.Count;
 }
 
 TDealSession DealtSession(int boards) {
