@@ -1,13 +1,10 @@
 #include "TrickSolver.h"
 
-#include "AnalysisMessages.h"
-
 #include <dds/dll.h>
 
 #include <algorithm>
 #include <memory>
 #include <mutex>
-#include <stdexcept>
 
 namespace kv::analysis {
 namespace {
@@ -18,18 +15,6 @@ constexpr int kSolverStrain[kStrains] = {4, 0, 1, 2, 3};
 // denominations up to MAXNOOFTABLES * DDS_STRAINS.
 constexpr int kMaxBoards = MAXNOOFBOARDS;
 static_assert(MAXNOOFTABLES * DDS_STRAINS == MAXNOOFBOARDS);
-
-void InitSolver() {
-    static std::once_flag once;
-    std::call_once(once, [] { SetMaxThreads(0); });
-}
-
-void Check(int code) {
-    if (code == RETURN_NO_FAULT) return;
-    char text[80] = {};
-    ErrorMessage(code, text);
-    throw std::runtime_error(std::string(msg::kSolverFailed) + text);
-}
 
 void CopyCards(const TDealResult& deal, unsigned int (&cards)[DDS_HANDS][DDS_SUITS]) {
     for (std::size_t seat = 0; seat < 4; ++seat)
@@ -65,9 +50,8 @@ void SolveBoards(std::span<TDealResult> deals, const TSolveOrder& order) {
             }
     batch->noOfBoards = n;
     {
-        const auto lock = HoldSolver();
-        InitSolver();
-        Check(SolveAllChunksBin(batch.get(), solved.get(), 1));
+        const auto lock = HoldReadySolver();
+        CheckSolver(SolveAllChunksBin(batch.get(), solved.get(), 1));
     }
     n = 0;
     for (TDealResult& deal : deals)
@@ -87,9 +71,8 @@ void SolveTables(std::span<TDealResult> deals, const TSolveOrder& order) {
     for (std::size_t i = 0; i < deals.size(); ++i)
         CopyCards(deals[i], batch->deals[i].cards);
     {
-        const auto lock = HoldSolver();
-        InitSolver();
-        Check(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
+        const auto lock = HoldReadySolver();
+        CheckSolver(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
     }
     for (std::size_t i = 0; i < deals.size(); ++i)
         for (int strain : order.Strains) {

@@ -21,13 +21,6 @@ void InitSolver() {
     std::call_once(once, [] { SetMaxThreads(0); });
 }
 
-void Check(int code) {
-    if (code == RETURN_NO_FAULT) return;
-    char text[80] = {};
-    ErrorMessage(code, text);
-    throw std::runtime_error(std::string("double-dummy analysis failed: ") + text);
-}
-
 ddTableDeal ToSolver(const TFullDeal& deal) {
     ddTableDeal out{};
     for (int seat = 0; seat < 4; ++seat)
@@ -81,13 +74,25 @@ std::unique_lock<std::mutex> HoldSolver() {
     return std::unique_lock<std::mutex>(SolverLock());
 }
 
+std::unique_lock<std::mutex> HoldReadySolver() {
+    std::unique_lock<std::mutex> lock(SolverLock());
+    InitSolver();
+    return lock;
+}
+
+void CheckSolver(int code) {
+    if (code == RETURN_NO_FAULT) return;
+    char text[80] = {};
+    ErrorMessage(code, text);
+    throw std::runtime_error(std::string("double-dummy analysis failed: ") + text);
+}
+
 TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerability) {
     ddTableResults r = ToSolver(table);
     parResultsMaster master{};
     {
-        const std::lock_guard<std::mutex> guard(SolverLock());
-        InitSolver();
-        Check(DealerParBin(&r, &master, dealer, SolverVulnerability(vulnerability)));
+        const auto solver = HoldReadySolver();
+        CheckSolver(DealerParBin(&r, &master, dealer, SolverVulnerability(vulnerability)));
     }
     TParResult par;
     par.ScoreNS = master.score;
@@ -98,9 +103,8 @@ TParResult ParOf(const TDDTable& table, int dealer, const std::string& vulnerabi
 
 TDDTable SolveTable(const TFullDeal& deal) {
     ddTableResults r{};
-    const std::lock_guard<std::mutex> guard(SolverLock());
-    InitSolver();
-    Check(CalcDDtable(ToSolver(deal), &r));
+    const auto solver = HoldReadySolver();
+    CheckSolver(CalcDDtable(ToSolver(deal), &r));
     return FromSolver(r);
 }
 
@@ -111,14 +115,13 @@ std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
     auto batch = std::make_unique<ddTableDeals>();
     auto results = std::make_unique<ddTablesRes>();
     int filter[DDS_STRAINS] = {0, 0, 0, 0, 0};
-    const std::lock_guard<std::mutex> guard(SolverLock());
-    InitSolver();
+    const auto solver = HoldReadySolver();
     for (std::size_t start = 0; start < deals.size(); start += MAXNOOFTABLES) {
         const std::size_t n = std::min<std::size_t>(MAXNOOFTABLES, deals.size() - start);
         batch->noOfTables = static_cast<int>(n);
         for (std::size_t i = 0; i < n; ++i)
             batch->deals[i] = ToSolver(deals[start + i]);
-        Check(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
+        CheckSolver(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
         for (std::size_t i = 0; i < n; ++i)
             tables.push_back(FromSolver(results->results[i]));
         if (progress) progress(tables.size());

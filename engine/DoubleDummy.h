@@ -81,4 +81,11 @@ std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
 // two never use the solver at once.
 std::unique_lock<std::mutex> HoldSolver();
 
+// For callers of the solver's other entries (the analysis of many deals), in
+// builds with the solver: its lock with the solver set up for every core, and
+// the check of a return code, which throws std::runtime_error with the
+// solver's message ("double-dummy analysis failed: ...").
+std::unique_lock<std::mutex> HoldReadySolver();
+void CheckSolver(int code);
+
 } // namespace kv

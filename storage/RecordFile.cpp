@@ -15,8 +15,6 @@
 namespace kv::detail {
 namespace {
 
-constexpr const char* kReadBeyondEnd = "Read beyond end of file";
-
 [[noreturn]] void Fail(const std::string& fileName, int code) {
     throw EInOutError(fileName, code, std::strerror(code));
 }
@@ -61,16 +59,6 @@ void TOpenFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) const
         into = into.subspan(static_cast<std::size_t>(n));
         offset += static_cast<std::uint64_t>(n);
     }
-}
-
-std::vector<std::uint8_t> TOpenFile::ReadAll() const {
-    std::vector<std::uint8_t> bytes(Size());
-    ReadAt(0, bytes);
-    return bytes;
-}
-
-void ThrowReadBeyondEnd(const std::string& fileName) {
-    throw EInOutError(fileName, 0, kReadBeyondEnd);
 }
 
 bool PathExists(const std::filesystem::path& path) {

@@ -18,7 +18,6 @@
 namespace kv::detail {
 namespace {
 
-constexpr const char* kReadBeyondEnd = "Read beyond end of file";
 [[noreturn]] void Fail(const std::string& fileName, DWORD code) {
     throw win32::InOutError(fileName, code);
 }
@@ -83,16 +82,6 @@ void TOpenFile::ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) const
         into = into.subspan(n);
         offset += n;
     }
-}
-
-std::vector<std::uint8_t> TOpenFile::ReadAll() const {
-    std::vector<std::uint8_t> bytes(Size());
-    ReadAt(0, bytes);
-    return bytes;
-}
-
-void ThrowReadBeyondEnd(const std::string& fileName) {
-    throw EInOutError(fileName, 0, kReadBeyondEnd);
 }
 
 bool PathExists(const std::filesystem::path& path) {
