@@ -2,6 +2,7 @@
 
 #include "AnalysisMessages.h"
 #include "EngineMessages.h"
+#include "GenerateDeal.h"
 
 #include <algorithm>
 
@@ -16,29 +17,14 @@ namespace {
 constexpr std::size_t kShapeBatch = 4096;
 
 // The generator's host during a run. It shows nothing: warnings are kept for
-// the caller. The generator lets events run at the start of every attempt; a
-// type it removed in the attempt before is the one it had chosen, which keeps
-// each remaining type's place in the caller's list known.
+// the caller.
 class TRunHost : public IEngineHost {
   public:
-    TRunHost(const TDealEngine& engine, const TTypeList& types) : engine_(engine), types_(types) {
-        Originals.resize(types.size());
-        std::iota(Originals.begin(), Originals.end(), 0);
-    }
-
-    void ProcessMessages() override {
-        if (types_.size() < Originals.size())
-            Originals.erase(Originals.begin() + engine_.ChosenType);
-    }
+    void ProcessMessages() override {}
     void ShowWarning(const std::string& text) override { Warnings.push_back(text); }
     void CloseHandsWindow() override {}
 
-    std::vector<int> Originals; // the caller's index of each type still in the list
     std::vector<std::string> Warnings;
-
-  private:
-    const TDealEngine& engine_;
-    const TTypeList& types_;
 };
 
 class TRun {
@@ -54,9 +40,12 @@ class TRun {
 
     TAnalysisOutcome Run(const std::atomic<bool>& cancel) {
         auto engine = std::make_unique<TDealEngine>();
-        engine->Random.RandomSeed = request_.Seed;
+        engine->Random().RandomSeed = request_.Seed;
         TTypeList types = request_.Types;
-        TRunHost host(*engine, types);
+        // The caller's index of each type still in the list.
+        std::vector<int> originals(types.size());
+        std::iota(originals.begin(), originals.end(), 0);
+        TRunHost host;
         const std::int64_t last =
             request_.Shard.K +
             (DealsInShard(request_.Count, request_.Shard) - 1) * request_.Shard.N;
@@ -65,16 +54,16 @@ class TRun {
                 outcome_.Cancelled = true;
                 break;
             }
-            if (!engine->GenerateDeal(types, host)) {
+            const TDealOutcome dealt = GenerateDeal(*engine, types, host);
+            const int type = dealt.Dealt() ? originals[dealt.Type] : 0;
+            EraseRemoved(originals, dealt);
+            if (!dealt.Dealt()) {
                 outcome_.Error = host.Warnings.empty() ? kv::msg::kTooNarrow : host.Warnings.back();
                 if (!host.Warnings.empty()) host.Warnings.pop_back();
                 break;
             }
             if (!InShard(number, request_.Shard)) continue;
-            const TFullDeal deal{
-                {engine->NorthHand, engine->EastHand, engine->SouthHand, engine->WestHand}};
-            batch_.push_back(ResultOf(
-                deal, number, host.Originals[static_cast<std::size_t>(engine->ChosenType)]));
+            batch_.push_back(ResultOf(dealt.Deal, number, type));
             if (batch_.size() == batchSize_ && !Flush()) break;
         }
         if (outcome_.Error.empty() && !outcome_.Cancelled) Flush();

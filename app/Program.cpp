@@ -17,6 +17,10 @@ TProgram::TProgram(std::unique_ptr<TSettingsStore> store, const QString& printLi
     : store_(std::move(store)), printLibrary_(printLibraryFile) {
     mainWindow_ = std::make_unique<TDefinitionForm>(engine_, *store_, Links());
     CreateHandsWindow();
+    // The main window seeded the random source from the clock when it was
+    // made; once the hands window has built its card images it is seeded a
+    // second time, so the first deal's seed is the later clock reading.
+    engine_.Random().SeedFromClock();
     CreateParamSets();
 }
 
@@ -47,7 +51,7 @@ TDefinitionLinks TProgram::Links() {
         if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
     };
     links.AnalyseHands = [this](TDefinitionForm& form) {
-        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random.RandomSeed);
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed);
     };
     return links;
 }
@@ -94,8 +98,7 @@ void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
     if (parent != nullptr && parent->isVisible()) parent->activateWindow();
 }
 
-// Created hidden and kept; building the card images seeds the random source
-// from the clock a second time.
+// Created hidden and kept; it builds its card images at once.
 void TProgram::CreateHandsWindow() {
     TDefinitionForm& form = *mainWindow_;
     handsWindow_ = new TGraphicDisplayForm(engine_, host_, form.Options().View, &form);

@@ -6,6 +6,7 @@
 // needs no solver.
 #include "AnalysisRun.h"
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "QuietHost.h"
 #include "TrickSolver.h"
 
@@ -21,14 +22,12 @@ using namespace kv::analysis;
 
 std::vector<TDealResult> Deals(int n) {
     TDealEngine engine;
-    engine.Random.RandomSeed = 2026;
+    engine.Random().RandomSeed = 2026;
     TTypeList types{THandParam{}};
     bench::TQuietHost host;
     std::vector<TDealResult> deals;
     for (int i = 1; i <= n; ++i) {
-        engine.GenerateDeal(types, host);
-        deals.push_back(ResultOf(
-            {{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}}, i, 0));
+        deals.push_back(ResultOf(GenerateDeal(engine, types, host).Deal, i, 0));
     }
     return deals;
 }

@@ -2,7 +2,6 @@
 // out and drawing one hand's row, which every "Next Hand" does twice.
 #include "CardFaces.h"
 #include "CardRow.h"
-#include "RandomSource.h"
 
 #include <benchmark/benchmark.h>
 
@@ -10,18 +9,16 @@ namespace {
 
 void BM_BuildCardImages(benchmark::State& state) {
     for (auto _ : state) {
-        kv::TRandomSource random;
         kv::TCardImages images;
-        images.BuildCardImages(random);
+        images.BuildCardImages();
         benchmark::DoNotOptimize(images.Image(52).constBits());
     }
 }
 BENCHMARK(BM_BuildCardImages)->Unit(benchmark::kMillisecond);
 
 void BM_DrawOneRow(benchmark::State& state) {
-    kv::TRandomSource random;
     kv::TCardImages images;
-    images.BuildCardImages(random);
+    images.BuildCardImages();
     kv::tHand hand;
     for (int s = 0; s < 4; ++s) {
         kv::tSuit& suit = hand.Suit(s);

@@ -24,7 +24,7 @@ void RunToDevNull(benchmark::State& state) {
     options.Count = state.range(0);
     kv::bench::TQuietHost host;
     kv::TDealEngine engine;
-    engine.Random.RandomSeed = 1;
+    engine.Random().RandomSeed = 1;
     kv::TTypeList types(1);
     const double peakBefore = PeakResidentKb();
     for (auto _ : state) {

@@ -2,6 +2,7 @@
 // batches of the solver's maximum on every core.
 #include "DealEngine.h"
 #include "DoubleDummy.h"
+#include "GenerateDeal.h"
 #include "QuietHost.h"
 
 #include <benchmark/benchmark.h>
@@ -12,13 +13,12 @@ using kv::bench::TQuietHost;
 
 std::vector<kv::TFullDeal> Deals(int n) {
     kv::TDealEngine engine;
-    engine.Random.RandomSeed = 2026;
+    engine.Random().RandomSeed = 2026;
     kv::TTypeList types{kv::THandParam{}};
     TQuietHost host;
     std::vector<kv::TFullDeal> deals;
     for (int i = 0; i < n; ++i) {
-        engine.GenerateDeal(types, host);
-        deals.push_back({{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+        deals.push_back(kv::GenerateDeal(engine, types, host).Deal);
     }
     return deals;
 }

@@ -1,25 +1,21 @@
-// Deals per second of GenerateDeal for each benchmark type, on the cached
+// Deals per second of the deal generator for each benchmark type, on the cached
 // pattern path that the program uses and on the literal path for comparison,
 // and the time to fill a type's pattern cache.
 #include "BenchTypes.h"
 #include "DealEngine.h"
-#include "QuietHost.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-using kv::bench::TQuietHost;
-
 void GenerateDeals(benchmark::State& state, kv::THandParam type,
                    kv::TDealEngine::TPatternPath path) {
     kv::TDealEngine engine(path);
-    engine.Random.RandomSeed = 12345;
+    engine.Random().RandomSeed = 12345;
     kv::TTypeList types{type};
-    TQuietHost host;
     std::int64_t failures = 0;
     for (auto _ : state)
-        failures += !engine.GenerateDeal(types, host);
+        failures += !engine.Deal(types).Dealt();
     state.SetItemsProcessed(state.iterations());
     state.counters["deals/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);

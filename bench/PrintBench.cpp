@@ -2,6 +2,7 @@
 // deals added, one copy in each of the six layouts, the document finished.
 #include "DealEngine.h"
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "PrintCounts.h"
 #include "PrintLibrary.h"
 #include "QuietHost.h"
@@ -16,14 +17,13 @@ using kv::bench::TQuietHost;
 
 std::vector<std::string> Deals(int n) {
     kv::TDealEngine engine;
-    engine.Random.RandomSeed = 99;
+    engine.Random().RandomSeed = 99;
     kv::TTypeList types{kv::THandParam{}};
     TQuietHost host;
     std::vector<std::string> deals;
     for (int k = 0; k < n; ++k) {
-        engine.GenerateDeal(types, host);
-        deals.push_back(
-            kv::DealText(engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand));
+        const kv::TFullDeal deal = kv::GenerateDeal(engine, types, host).Deal;
+        deals.push_back(kv::DealText(deal.North(), deal.East(), deal.South(), deal.West()));
     }
     return deals;
 }

@@ -2,90 +2,77 @@
 
 #include "EngineMessages.h"
 
+#include <numeric>
+
 namespace kv {
 
-bool TDealEngine::GenerateDeal(TTypeList& types, IEngineHost& host) {
-    const std::size_t starting = types.size();
-    int notices = 0;
+std::string_view TDealOutcome::Message() const {
+    switch (Failure) {
+    case TDealFailure::TooNarrow:
+        return msg::kTooNarrow;
+    case TDealFailure::NoTypes:
+        return msg::kNoHands;
+    case TDealFailure::None:
+        break;
+    }
+    return {};
+}
+
+// The types still in play are kept as indices into the list given, in list
+// order, so that choosing among them draws exactly as choosing from the list
+// with the others erased.
+TDealOutcome TDealEngine::Deal(const TTypeList& types, const std::function<void()>& eachAttempt) {
+    TDealOutcome outcome;
+    std::vector<std::size_t> alive(types.size());
+    std::iota(alive.begin(), alive.end(), std::size_t{0});
     for (int attempts = 1;; ++attempts) {
-        host.ProcessMessages();
+        if (eachAttempt) eachAttempt();
         if (attempts == 60) {
-            host.ShowWarning(msg::kTooNarrow);
-            host.CloseHandsWindow();
-            return false;
+            outcome.Failure = TDealFailure::TooNarrow;
+            return outcome;
         }
-        if (types.empty()) {
-            host.ShowWarning(msg::kNoHands);
-            return false;
+        if (alive.empty()) {
+            outcome.Failure = TDealFailure::NoTypes;
+            return outcome;
         }
-        ChooseType(types);
-        const THandParam type = types[static_cast<std::size_t>(ChosenType)];
+        const std::size_t chosen = ChooseType(types, alive);
+        const THandParam& type = types[alive[chosen]];
         if (!DrawPatterns(type)) {
-            if (starting > 1)
-                host.ShowWarning(notices++ == 0 ? msg::kFirstUnsatisfiable
-                                                : msg::kAnotherUnsatisfiable);
-            types.erase(types.begin() + ChosenType);
+            outcome.Removed.push_back(alive[chosen]);
+            alive.erase(alive.begin() + static_cast<std::ptrdiff_t>(chosen));
             continue;
         }
-        ResetPack();
-        DealPattern(SouthHand, southCode_);
-        if (!AdjustHCP(SouthHand, type.SHCPMin, type.SHCPMax)) continue;
-        DealPattern(NorthHand, northCode_);
-        if (!AdjustHCP(NorthHand, type.NHCPMin, type.NHCPMax)) continue;
-        DealEastWest();
-        return true;
+        if (!DealHands(type, outcome.Deal)) continue;
+        outcome.Type = alive[chosen];
+        return outcome;
     }
+}
+
+bool TDealEngine::DealHands(const THandParam& type, TFullDeal& deal) {
+    dealer_.ResetPack();
+    tHand& south = deal.Hands[kSouthSeat];
+    tHand& north = deal.Hands[kNorthSeat];
+    dealer_.DealPattern(south, southCode_);
+    if (!dealer_.AdjustHCP(south, type.SHCPMin, type.SHCPMax)) return false;
+    dealer_.DealPattern(north, northCode_);
+    if (!dealer_.AdjustHCP(north, type.NHCPMin, type.NHCPMax)) return false;
+    dealer_.DealEastWest(deal.Hands[kEastSeat], deal.Hands[kWestSeat]);
+    return true;
 }
 
 // Frequencies are added in wrapping 32-bit arithmetic: a file may hold any
 // frequency, and a sum past the 32-bit range must not be undefined behaviour.
-void TDealEngine::ChooseType(const TTypeList& types) {
+std::size_t TDealEngine::ChooseType(const TTypeList& types, const std::vector<std::size_t>& alive) {
     std::uint32_t sum = 0;
-    for (const THandParam& t : types)
-        sum += static_cast<std::uint32_t>(t.Frequency);
-    const std::int32_t r = Random.RandomBelow(static_cast<std::int32_t>(sum));
-    ChosenType = 0;
+    for (const std::size_t k : alive)
+        sum += static_cast<std::uint32_t>(types[k].Frequency);
+    const std::int32_t r = random_.RandomBelow(static_cast<std::int32_t>(sum));
     std::uint32_t running = 0;
-    for (std::size_t k = 0; k < types.size(); ++k) {
-        running += static_cast<std::uint32_t>(types[k].Frequency);
-        if (static_cast<std::int32_t>(running) > r) {
-            ChosenType = static_cast<std::int32_t>(k);
-            return;
-        }
+    for (std::size_t k = 0; k < alive.size(); ++k) {
+        running += static_cast<std::uint32_t>(types[alive[k]].Frequency);
+        if (static_cast<std::int32_t>(running) > r) return k;
     }
-}
-
-void TDealEngine::ResetPack() {
-    for (int i = 0; i < 4; ++i)
-        Pack.Suit(i).Fill();
-    for (int i = 0; i < 4; ++i)
-        Pack.Suit(i).Shuffle(Random);
-}
-
-void TDealEngine::DealPattern(tHand& hand, std::uint16_t pattern) {
-    for (int i = 0; i < 4; ++i) {
-        const auto n = static_cast<std::uint8_t>(SuitCount(pattern, i));
-        tSuit& from = Pack.Suit(i);
-        tSuit& to = hand.Suit(i);
-        to.Count = n;
-        for (std::size_t p = 0; p < n; ++p)
-            to.Cards[p] = from.Cards[p];
-        from.RemoveFirst(n);
-    }
-}
-
-void TDealEngine::DealEastWest() {
-    for (int i = 0; i < 4; ++i)
-        EastHand.Suit(i).Count = 0;
-    for (int k = 0; k < 13; ++k) {
-        Pack.PickSuit(Random);
-        tSuit& from = *Pack.PickedSuit();
-        tSuit& to = EastHand.Suit(Pack.PickedIndex());
-        to.Cards[to.Count++] = from.Cards[0];
-        from.RemoveFirst(1);
-    }
-    for (int i = 0; i < 4; ++i)
-        WestHand.Suit(i).Assign(Pack.Suit(i));
+    return 0;
 }
 
 } // namespace kv

@@ -1,28 +1,25 @@
 #pragma once
 // The deal generator and the engine state it works on. One engine holds one
 // random source; the program has exactly one engine, tests and tools may have
-// several side by side.
+// several side by side. An engine is never copied: a copy would deal the same
+// numbers a second time.
 
 #include "Cards.h"
-#include "EngineHost.h"
+#include "DealOutcome.h"
 #include "HandParam.h"
+#include "PackDealer.h"
 #include "PatternCache.h"
 #include "Patterns.h"
 #include "RandomSource.h"
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace kv {
 
 // The main window's ordered list of hand types, one per tab.
 using TTypeList = std::vector<THandParam>;
-
-// North and South of one deal, as kept for the hands window.
-struct TDealPair {
-    tHand North;
-    tHand South;
-};
 
 class TDealEngine {
   public:
@@ -32,38 +29,37 @@ class TDealEngine {
     enum class TPatternPath { Cached, Literal };
 
     explicit TDealEngine(TPatternPath path = TPatternPath::Cached) : path_(path) {}
+    TDealEngine(const TDealEngine&) = delete;
+    TDealEngine& operator=(const TDealEngine&) = delete;
 
-    TRandomSource Random;
-    tHand Pack;
-    tHand SouthHand, NorthHand, EastHand, WestHand;
-    TDealPair ShownDeal, NextDeal;
-    TDistList SouthPatterns, NorthPatterns;
-    std::int32_t ChosenType = 0;
-    std::int32_t ChosenSouth = 0;
-    std::int32_t ChosenNorth = 0;
+    // One deal meeting one of the types, chosen by frequency, with the types
+    // whose South bounds admit no pattern left out as they are found. The
+    // list is not changed: the outcome names the types left out. Gives up
+    // after 59 attempts, or when every type has been left out.
+    // `eachAttempt` runs at the start of every attempt (the program lets its
+    // window events run there).
+    TDealOutcome Deal(const TTypeList& types, const std::function<void()>& eachAttempt = {});
 
-    // One deal meeting one of the types, chosen by frequency. Removes from
-    // `types` every type whose South bounds admit no pattern. Returns false,
-    // after a warning, when it gives up; the hands then hold no valid deal.
-    bool GenerateDeal(TTypeList& types, IEngineHost& host);
-
-    void ChooseType(const TTypeList& types);
-    void ResetPack();
-    void DealPattern(tHand& hand, std::uint16_t pattern);
-    bool AdjustHCP(tHand& hand, int min, int max);
-    void DealEastWest();
+    TRandomSource& Random() { return random_; }
+    const TRandomSource& Random() const { return random_; }
 
   private:
+    // Deals South, North, East and West for the patterns drawn; false when
+    // South's or North's points could not be brought within bounds.
+    bool DealHands(const THandParam& type, TFullDeal& deal);
+    // The index into `alive` of the type chosen by frequency: one draw.
+    std::size_t ChooseType(const TTypeList& types, const std::vector<std::size_t>& alive);
     // Draws South's and North's patterns; false when no South pattern is left.
     bool DrawPatterns(const THandParam& type);
     bool DrawPatternsLiterally(const THandParam& type);
     bool DrawPatternsCached(const THandParam& type);
     bool DrawAfterRemoval(TTypePatterns& patterns, int removed);
-    void RaisePoints(tHand& hand, int max);
-    void LowerPoints(tHand& hand, int min);
 
     TPatternPath path_;
+    TRandomSource random_;
+    TPackDealer dealer_{random_};
     TPatternCache cache_;
+    TDistList southPatterns_, northPatterns_;
     std::uint16_t southCode_ = 0;
     std::uint16_t northCode_ = 0;
 };

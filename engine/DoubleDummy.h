@@ -4,6 +4,7 @@
 // and the par result. Analysis never draws a random number.
 
 #include "Cards.h"
+#include "FullDeal.h"
 
 #include <array>
 #include <functional>
@@ -13,11 +14,6 @@
 #include <vector>
 
 namespace kv {
-
-// Hands in the order North, East, South, West.
-struct TFullDeal {
-    std::array<tHand, 4> Hands;
-};
 
 // Denominations in table order: notrump, spades, hearts, diamonds, clubs.
 inline constexpr int kStrains = 5;

@@ -5,24 +5,35 @@
 #include "DealEngine.h"
 
 namespace kv {
+namespace {
+
+std::uint16_t DrawnCode(const TDistList& list, int drawn) {
+    return list[static_cast<std::size_t>(drawn)].Pattern;
+}
+
+std::uint16_t DrawnCode(const TWeightedPatterns& list, int drawn) {
+    return list.Code(static_cast<std::size_t>(drawn));
+}
+
+} // namespace
 
 bool TDealEngine::DrawPatterns(const THandParam& type) {
     return path_ == TPatternPath::Literal ? DrawPatternsLiterally(type) : DrawPatternsCached(type);
 }
 
 bool TDealEngine::DrawPatternsLiterally(const THandParam& type) {
-    BuildSouthPatterns(type, SouthPatterns);
+    BuildSouthPatterns(type, southPatterns_);
+    int south = 0;
     for (;;) {
-        if (SouthPatterns.empty()) return false;
-        ChosenSouth = ChoosePattern(SouthPatterns, Random);
-        BuildNorthPatterns(type, SouthPatterns[static_cast<std::size_t>(ChosenSouth)],
-                           NorthPatterns);
-        if (!NorthPatterns.empty()) break;
-        SouthPatterns.erase(SouthPatterns.begin() + ChosenSouth);
+        if (southPatterns_.empty()) return false;
+        south = ChoosePattern(southPatterns_, random_);
+        BuildNorthPatterns(type, southPatterns_[static_cast<std::size_t>(south)], northPatterns_);
+        if (!northPatterns_.empty()) break;
+        southPatterns_.erase(southPatterns_.begin() + south);
     }
-    ChosenNorth = ChoosePattern(NorthPatterns, Random);
-    southCode_ = SouthPatterns[static_cast<std::size_t>(ChosenSouth)].Pattern;
-    northCode_ = NorthPatterns[static_cast<std::size_t>(ChosenNorth)].Pattern;
+    const int north = ChoosePattern(northPatterns_, random_);
+    southCode_ = DrawnCode(southPatterns_, south);
+    northCode_ = DrawnCode(northPatterns_, north);
     return true;
 }
 
@@ -30,33 +41,31 @@ bool TDealEngine::DrawPatternsCached(const THandParam& type) {
     TTypePatterns& patterns = cache_.For(type);
     const TWeightedPatterns& south = patterns.South();
     if (south.Empty()) return false;
-    ChosenSouth = south.Draw(Random);
-    southCode_ = south.Code(static_cast<std::size_t>(ChosenSouth));
+    const int drawn = south.Draw(random_);
+    southCode_ = DrawnCode(south, drawn);
     const TWeightedPatterns& north = patterns.NorthBeside(southCode_);
-    if (north.Empty()) return DrawAfterRemoval(patterns, ChosenSouth);
-    ChosenNorth = north.Draw(Random);
-    northCode_ = north.Code(static_cast<std::size_t>(ChosenNorth));
+    if (north.Empty()) return DrawAfterRemoval(patterns, drawn);
+    northCode_ = DrawnCode(north, north.Draw(random_));
     return true;
 }
 
 // The rare path: once an entry is gone the list's sum changes, so the South
 // draws go back to the literal list; North's lists are still the cached ones.
 bool TDealEngine::DrawAfterRemoval(TTypePatterns& patterns, int removed) {
-    SouthPatterns.clear();
-    SouthPatterns.reserve(kPatternCount);
-    patterns.South().AppendTo(SouthPatterns);
-    SouthPatterns.erase(SouthPatterns.begin() + removed);
+    southPatterns_.clear();
+    southPatterns_.reserve(kPatternCount);
+    patterns.South().AppendTo(southPatterns_);
+    southPatterns_.erase(southPatterns_.begin() + removed);
     for (;;) {
-        if (SouthPatterns.empty()) return false;
-        ChosenSouth = ChoosePattern(SouthPatterns, Random);
-        southCode_ = SouthPatterns[static_cast<std::size_t>(ChosenSouth)].Pattern;
+        if (southPatterns_.empty()) return false;
+        const int south = ChoosePattern(southPatterns_, random_);
+        southCode_ = DrawnCode(southPatterns_, south);
         const TWeightedPatterns& north = patterns.NorthBeside(southCode_);
         if (!north.Empty()) {
-            ChosenNorth = north.Draw(Random);
-            northCode_ = north.Code(static_cast<std::size_t>(ChosenNorth));
+            northCode_ = DrawnCode(north, north.Draw(random_));
             return true;
         }
-        SouthPatterns.erase(SouthPatterns.begin() + ChosenSouth);
+        southPatterns_.erase(southPatterns_.begin() + south);
     }
 }
 

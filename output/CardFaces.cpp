@@ -1,7 +1,6 @@
 #include "CardFaces.h"
 
 #include "CardFaceParts.h"
-#include "RandomSource.h"
 
 namespace kv {
 namespace {
@@ -53,11 +52,10 @@ void DrawTransparent(QImage& surface, const QImage& card, int x, int y) {
     }
 }
 
-void TCardImages::BuildCardImages(TRandomSource& random) {
+void TCardImages::BuildCardImages() {
     if (built_) return;
     for (int index = 1; index <= kCardCount; ++index)
         images_[static_cast<std::size_t>(index - 1)] = RenderCardImage(index);
-    random.SeedFromClock();
     built_ = true;
 }
 

@@ -17,8 +17,6 @@
 
 namespace kv {
 
-class TRandomSource;
-
 inline constexpr int kCardWidth = 71;
 inline constexpr int kCardHeight = 96;
 inline constexpr int kCardCount = 52;
@@ -63,9 +61,8 @@ void DrawTransparent(QImage& surface, const QImage& card, int x, int y);
 // The table of the 52 card images, owned by the hands window.
 class TCardImages {
   public:
-    // Builds the 52 images and then seeds `random` from the clock; does
-    // nothing at all when they are built already.
-    void BuildCardImages(TRandomSource& random);
+    // Builds the 52 images; does nothing when they are built already.
+    void BuildCardImages();
     bool Built() const { return built_; }
 
     // The image of a card; a null image for an index outside 1..52 or before

@@ -1,6 +1,7 @@
 #include "PrintRun.h"
 
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "PbnExport.h"
 
 namespace kv {
@@ -86,15 +87,21 @@ TPrintOutcome TPrintRun::PrintAdded(const TPrintCounts& counts) {
     return printed ? TPrintOutcome::Printed : TPrintOutcome::PrintFailed;
 }
 
+std::optional<TFullDeal> TPrintRun::MakeDeal() {
+    if (context_.Generate) return context_.Generate();
+    TDealOutcome outcome = GenerateDeal(context_.Engine, context_.Types, context_.Host);
+    if (!outcome.Dealt()) return std::nullopt;
+    return std::move(outcome.Deal);
+}
+
 bool TPrintRun::AddDeals(int count) {
     for (int n = 1; n <= count; ++n) {
         if (status_) status_(QStringLiteral("Generating hand %1").arg(n));
-        TDealEngine& e = context_.Engine;
-        const bool made =
-            context_.Generate ? context_.Generate() : e.GenerateDeal(context_.Types, context_.Host);
+        const std::optional<TFullDeal> made = MakeDeal();
         if (!made) return false;
         const std::string ten = context_.TenSymbol.toStdString();
-        context_.Library.AddDeal(DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand, ten));
+        context_.Library.AddDeal(
+            DealText(made->North(), made->East(), made->South(), made->West(), ten));
     }
     return true;
 }

@@ -7,6 +7,8 @@
 
 #include "BoardDeal.h"
 #include "DealEngine.h"
+#include "EngineHost.h"
+#include "FullDeal.h"
 #include "PrintCounts.h"
 #include "PrintLibrary.h"
 #include "SettingsStore.h"
@@ -14,6 +16,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace kv {
 
@@ -26,10 +29,10 @@ struct TPrintRunContext {
     QString& TenSymbol; // the user's "T" or "10"; "T" while deals are written
     bool ColorPrinting;
     const TPrinterChoice* Printer = nullptr; // nullptr: the library's own choice
-    // Makes one deal into the engine's hands; when empty, the run calls
-    // Engine.GenerateDeal(Types, Host). The program passes its host's guarded
-    // entry to the generator here.
-    std::function<bool()> Generate = {};
+    // Makes one deal, or nothing when the generator gave up; when empty, the
+    // run calls GenerateDeal(Engine, Types, Host). The program passes its
+    // host's guarded entry to the generator here.
+    std::function<std::optional<TFullDeal>()> Generate = {};
 };
 
 enum class TPrintOutcome {
@@ -64,6 +67,8 @@ class TPrintRun {
     const QString& OutputFile() const { return outputFile_; }
 
   private:
+    // One deal from Generate or the generator itself.
+    std::optional<TFullDeal> MakeDeal();
     // Generates and adds the deals; false when the generator gives up.
     bool AddDeals(int count);
     void AddBoards(const std::vector<TBoardDeal>& boards);

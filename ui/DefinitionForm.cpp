@@ -54,7 +54,7 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     typeList_.assign(1, THandParam{});
     AppendTab();
     model_.SetUpdating(false);
-    engine_.Random.SeedFromClock();
+    engine_.Random().SeedFromClock();
     model_.SetCreating(false);
 
     ShowFrequencyTotal();

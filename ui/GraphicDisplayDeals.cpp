@@ -37,13 +37,15 @@ bool TGraphicDisplayForm::PrepareDeals(TTypeList& types) {
     if (generating_ || host_.Generating()) return false;
     types_ = &types;
     const TUserInputBlock block; // the main window waits while the two deals are made
-    session_.StartDealt(engine_.Random.RandomSeed);
+    session_.StartDealt(engine_.Random().RandomSeed);
     nextDealt_ = false;
-    if (!Generate()) return false;
-    session_.Append(EngineDeal());
+    std::optional<TFullDeal> first = Generate();
+    if (!first) return false;
+    session_.Append(*first);
     ShowBoard();
-    if (!Generate()) return false;
-    KeepAsNextDeal();
+    std::optional<TFullDeal> next = Generate();
+    if (!next) return false;
+    KeepAsNextDeal(*next);
     return true;
 }
 
@@ -63,7 +65,7 @@ bool TGraphicDisplayForm::PrepareImported(std::vector<TBoardDeal> boards, const 
     return true;
 }
 
-bool TGraphicDisplayForm::Generate() {
+std::optional<TFullDeal> TGraphicDisplayForm::Generate() {
     generating_ = true;
     UpdateButtons();
     const auto done = qScopeGuard([this] {
@@ -73,26 +75,10 @@ bool TGraphicDisplayForm::Generate() {
     return host_.Generate(engine_, *types_);
 }
 
-TFullDeal TGraphicDisplayForm::EngineDeal() const {
-    return TFullDeal{{engine_.NorthHand, engine_.EastHand, engine_.SouthHand, engine_.WestHand}};
-}
-
-void TGraphicDisplayForm::KeepAsNextDeal() {
-    engine_.NextDeal.North.Assign(engine_.NorthHand);
-    engine_.NextDeal.South.Assign(engine_.SouthHand);
-    nextEastWest_ = {engine_.EastHand, engine_.WestHand};
+void TGraphicDisplayForm::KeepAsNextDeal(const TFullDeal& deal) {
+    nextDeal_ = deal;
     nextDealt_ = true;
     AnalyseNextDeal();
-}
-
-TFullDeal TGraphicDisplayForm::ShownFullDeal() const {
-    return TFullDeal{{engine_.ShownDeal.North, shownEastWest_.East, engine_.ShownDeal.South,
-                      shownEastWest_.West}};
-}
-
-TFullDeal TGraphicDisplayForm::NextFullDeal() const {
-    return TFullDeal{
-        {engine_.NextDeal.North, nextEastWest_.East, engine_.NextDeal.South, nextEastWest_.West}};
 }
 
 // Forward over the deals already shown without dealing; at the end of a
@@ -113,7 +99,7 @@ void TGraphicDisplayForm::PreviousHandBtnClick() {
 
 // Shows the deal made in advance at once, then deals the following one. On
 // failure the generator has said why (and may have closed this window);
-// ShownDeal and NextDeal then hold the same deal, and the next press deals
+// the shown deal and the next deal are then the same, and the next press deals
 // anew instead of showing that deal a second time.
 void TGraphicDisplayForm::DealNextHand() {
     nextHandBtn_->setText(QStringLiteral("Calculating..."));
@@ -127,20 +113,19 @@ void TGraphicDisplayForm::DealNextHand() {
         }
     });
     if (!nextDealt_) {
-        if (!Generate()) return;
-        KeepAsNextDeal();
+        const std::optional<TFullDeal> deal = Generate();
+        if (!deal) return;
+        KeepAsNextDeal(*deal);
     }
-    session_.Append(NextFullDeal());
+    session_.Append(nextDeal_);
     nextDealt_ = false;
     ShowBoard();
-    if (Generate()) KeepAsNextDeal();
+    if (const std::optional<TFullDeal> deal = Generate()) KeepAsNextDeal(*deal);
 }
 
 void TGraphicDisplayForm::ShowBoard() {
     const TBoardDeal& board = session_.Current();
-    engine_.ShownDeal.North.Assign(board.Deal.Hands[0]);
-    engine_.ShownDeal.South.Assign(board.Deal.Hands[2]);
-    shownEastWest_ = {board.Deal.Hands[1], board.Deal.Hands[3]};
+    shownDeal_ = board.Deal;
     dealShown_ = true;
     ShowHands();
     ShowBoardCaption();

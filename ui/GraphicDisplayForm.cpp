@@ -78,7 +78,7 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
 
     (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
     doubleDummy1_->setChecked(options_.DoubleDummy);
-    images_.BuildCardImages(engine_.Random);
+    images_.BuildCardImages();
     TickHandItem();
     ApplyHandView();
     UpdateButtons();

@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenuBar;
@@ -74,10 +75,9 @@ class TGraphicDisplayForm : public QDialog {
     bool Generating() const { return generating_; }
     const TCardImages& CardImages() const { return images_; }
     const TDealSession& Session() const { return session_; }
-    // All four hands of the deal shown and of the deal made in advance:
-    // ShownDeal and NextDeal with the East and West hands kept beside them.
-    TFullDeal ShownFullDeal() const;
-    TFullDeal NextFullDeal() const;
+    // The deal shown and the deal made in advance, all four hands of each.
+    const TFullDeal& ShownFullDeal() const { return shownDeal_; }
+    const TFullDeal& NextFullDeal() const { return nextDeal_; }
     TDoubleDummyAnalyser& DoubleDummyAnalyser() const { return *analyser_; }
     // The zoom at which the table draws: 1 at the window's default size.
     double Zoom() const;
@@ -140,9 +140,9 @@ class TGraphicDisplayForm : public QDialog {
     // The zoom at most `zoom` at which the view fits the screen.
     double FittingZoom(double zoom) const;
     int MenuBarHeight(int width) const;
-    bool Generate();
-    void KeepAsNextDeal();
-    TFullDeal EngineDeal() const;
+    // One deal from the generator through the host's guarded entry.
+    std::optional<TFullDeal> Generate();
+    void KeepAsNextDeal(const TFullDeal& deal);
 
     TDealEngine& engine_;
     TQtEngineHost& host_;
@@ -155,11 +155,7 @@ class TGraphicDisplayForm : public QDialog {
     bool closeWaiting_ = false;
 
     TDealSession session_;
-    // East and West of ShownDeal and NextDeal, copied along with them.
-    struct TEastWest {
-        tHand East, West;
-    };
-    TEastWest shownEastWest_, nextEastWest_;
+    TFullDeal shownDeal_, nextDeal_;
     bool dealShown_ = false, nextDealt_ = false;
     TDoubleDummyAnalyser* analyser_ = nullptr;
     std::uint64_t awaited_ = 0; // the analyser's generation for the shown deal

@@ -19,7 +19,7 @@ namespace kv {
 // Every row is drawn, the hidden ones too; a hand the board does not give is
 // shown as unknown.
 void TGraphicDisplayForm::ShowHands() {
-    const TFullDeal deal = ShownFullDeal();
+    const TFullDeal& deal = shownDeal_;
     const bool known = !session_.Empty() && dealShown_;
     for (int seat = 0; seat < 4; ++seat) {
         TCardRowView* view = table_->Panel(seat)->View();

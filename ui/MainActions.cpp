@@ -47,7 +47,7 @@ void TDefinitionForm::OpenDealsClick() {
 }
 
 void TDefinitionForm::Synchronize1Click() {
-    SynchronizeSeed(this, engine_.Random);
+    SynchronizeSeed(this, engine_.Random());
 }
 
 void TDefinitionForm::ReadParamsClick() {

@@ -1,5 +1,6 @@
 #include "QtEngineHost.h"
 
+#include "GenerateDeal.h"
 #include "MessageSeam.h"
 
 #include <QApplication>
@@ -21,14 +22,16 @@ void TQtEngineHost::CloseHandsWindow() {
     if (closeHands_) closeHands_();
 }
 
-bool TQtEngineHost::Generate(TDealEngine& engine, TTypeList& types) {
-    if (generating_) return false;
+std::optional<TFullDeal> TQtEngineHost::Generate(TDealEngine& engine, TTypeList& types) {
+    if (generating_) return std::nullopt;
     generating_ = true;
     struct TReset {
         bool& Flag;
         ~TReset() { Flag = false; }
     } reset{generating_};
-    return engine.GenerateDeal(types, *this);
+    TDealOutcome outcome = GenerateDeal(engine, types, *this);
+    if (!outcome.Dealt()) return std::nullopt;
+    return std::move(outcome.Deal);
 }
 
 } // namespace kv

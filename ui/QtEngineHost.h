@@ -7,11 +7,13 @@
 
 #include "DealEngine.h"
 #include "EngineHost.h"
+#include "FullDeal.h"
 
 #include <QPointer>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 namespace kv {
 
@@ -28,9 +30,11 @@ class TQtEngineHost : public IEngineHost {
     // Called by CloseHandsWindow; the hands window installs it.
     void SetCloseHandsWindow(std::function<void()> close) { closeHands_ = std::move(close); }
 
-    // Runs GenerateDeal unless a call is already running; a refused nested
-    // call returns false at once, drawing nothing and showing nothing.
-    bool Generate(TDealEngine& engine, TTypeList& types);
+    // Runs GenerateDeal unless a call is already running and gives the deal
+    // made; nothing when the generator gave up (after its warning) or when
+    // the call was refused as nested, at once, drawing nothing and showing
+    // nothing.
+    std::optional<TFullDeal> Generate(TDealEngine& engine, TTypeList& types);
     bool Generating() const { return generating_; }
 
   private:

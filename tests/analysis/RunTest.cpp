@@ -4,6 +4,7 @@
 #include "AnalysisRun.h"
 #include "AnalysisTestUtil.h"
 #include "EngineMessages.h"
+#include "GenerateDeal.h"
 #include "SummaryJson.h"
 #include "SummaryMerge.h"
 
@@ -30,14 +31,13 @@ class TNoEvents : public IEngineHost {
 // another on one engine from the seed.
 std::vector<TDealResult> ScreenDeals(std::int32_t seed, TTypeList types, int count) {
     TDealEngine engine;
-    engine.Random.RandomSeed = seed;
+    engine.Random().RandomSeed = seed;
     TNoEvents host;
     std::vector<TDealResult> deals;
     for (int n = 1; n <= count; ++n) {
-        EXPECT_TRUE(engine.GenerateDeal(types, host));
-        const TFullDeal deal{
-            {engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}};
-        deals.push_back(ResultOf(deal, n, engine.ChosenType));
+        const TDealOutcome dealt = GenerateDeal(engine, types, host);
+        EXPECT_TRUE(dealt.Dealt());
+        deals.push_back(ResultOf(dealt.Deal, n, static_cast<int>(dealt.Type)));
     }
     return deals;
 }

@@ -81,8 +81,8 @@ TEST_F(ProgramFixture, StartUpMakesEveryWindowAndTheDatabase) {
     EXPECT_FALSE(program->ParamSets().ReadFromFileForm()->isVisible());
     EXPECT_EQ(QFileInfo(dir.filePath("PARAMS.SAV")).size(), 841)
         << "the missing database is created";
-    EXPECT_GE(program->Engine().Random.RandomSeed, 0);
-    EXPECT_LT(program->Engine().Random.RandomSeed, 86400000) << "seeded from the clock";
+    EXPECT_GE(program->Engine().Random().RandomSeed, 0);
+    EXPECT_LT(program->Engine().Random().RandomSeed, 86400000) << "seeded from the clock";
 }
 
 TEST_F(ProgramFixture, TheOptionsAreWrittenWhenTheProgramEnds) {

@@ -3,6 +3,7 @@
 // cross-platform tests compare this output with the native build's and with
 // tests/data/seed-signature.txt.
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "SignatureTypes.h"
 
 #include <cstdio>
@@ -36,12 +37,13 @@ std::string Hex(std::int32_t seed) {
 // One deal as "<deal text> <seed after> <draws>", or the warning that ended it.
 std::string DealLine(TDealEngine& engine, TTypeList& types) {
     TSilentHost host;
-    const std::uint64_t before = engine.Random.Draws();
-    if (!engine.GenerateDeal(types, host)) return "no deal: " + host.Warning;
-    const std::string text =
-        DealText(engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand);
-    return text + " " + Hex(engine.Random.RandomSeed) + " " +
-           std::to_string(engine.Random.Draws() - before);
+    const std::uint64_t before = engine.Random().Draws();
+    const TDealOutcome dealt = GenerateDeal(engine, types, host);
+    if (!dealt.Dealt()) return "no deal: " + host.Warning;
+    const TFullDeal& d = dealt.Deal;
+    const std::string text = DealText(d.North(), d.East(), d.South(), d.West());
+    return text + " " + Hex(engine.Random().RandomSeed) + " " +
+           std::to_string(engine.Random().Draws() - before);
 }
 
 // The deals of one case and seed on the cached path; a line that the literal
@@ -50,7 +52,7 @@ void PrintCase(const cross::TSignatureCase& c, std::uint32_t seed) {
     std::printf("%s seed %08X\n", c.Name.c_str(), static_cast<unsigned>(seed));
     TDealEngine cached(TDealEngine::TPatternPath::Cached);
     TDealEngine literal(TDealEngine::TPatternPath::Literal);
-    cached.Random.RandomSeed = literal.Random.RandomSeed = static_cast<std::int32_t>(seed);
+    cached.Random().RandomSeed = literal.Random().RandomSeed = static_cast<std::int32_t>(seed);
     TTypeList cachedTypes = c.Types, literalTypes = c.Types;
     for (int i = 0; i < kDealsPerSeed; ++i) {
         const std::string line = DealLine(cached, cachedTypes);

@@ -1,6 +1,6 @@
 // Suits, hands and the pack: the primitives every deal is made of.
 #include "Cards.h"
-#include "DealEngine.h"
+#include "PackDealer.h"
 
 #include <gtest/gtest.h>
 
@@ -100,16 +100,17 @@ TEST(Hand, AssignCopiesEveryPositionButNotThePick) {
 }
 
 TEST(Pack, ResetFromSeedZero) {
-    TDealEngine e;
-    e.Random.RandomSeed = 0;
-    e.ResetPack();
-    EXPECT_EQ(Ranks(e.Pack.Spades), (std::vector<int>{14, 12, 9, 6, 7, 11, 4, 5, 8, 10, 2, 13, 3}));
-    EXPECT_EQ(Ranks(e.Pack.Hearts), (std::vector<int>{3, 12, 4, 10, 14, 2, 6, 11, 7, 9, 13, 5, 8}));
-    EXPECT_EQ(Ranks(e.Pack.Diamonds),
-              (std::vector<int>{8, 7, 12, 9, 2, 5, 10, 3, 4, 14, 11, 6, 13}));
-    EXPECT_EQ(Ranks(e.Pack.Clubs), (std::vector<int>{5, 4, 14, 8, 2, 9, 6, 13, 10, 11, 7, 12, 3}));
-    EXPECT_EQ(static_cast<std::uint32_t>(e.Random.RandomSeed), 0x34BE636Cu);
-    EXPECT_EQ(e.Random.Draws(), 52u);
-    EXPECT_EQ(e.Pack.HCP(), 40);
-    EXPECT_EQ(e.Pack.CardCount(), 52);
+    TRandomSource random;
+    random.RandomSeed = 0;
+    TPackDealer dealer(random);
+    dealer.ResetPack();
+    const tHand& pack = dealer.Pack();
+    EXPECT_EQ(Ranks(pack.Spades), (std::vector<int>{14, 12, 9, 6, 7, 11, 4, 5, 8, 10, 2, 13, 3}));
+    EXPECT_EQ(Ranks(pack.Hearts), (std::vector<int>{3, 12, 4, 10, 14, 2, 6, 11, 7, 9, 13, 5, 8}));
+    EXPECT_EQ(Ranks(pack.Diamonds), (std::vector<int>{8, 7, 12, 9, 2, 5, 10, 3, 4, 14, 11, 6, 13}));
+    EXPECT_EQ(Ranks(pack.Clubs), (std::vector<int>{5, 4, 14, 8, 2, 9, 6, 13, 10, 11, 7, 12, 3}));
+    EXPECT_EQ(static_cast<std::uint32_t>(random.RandomSeed), 0x34BE636Cu);
+    EXPECT_EQ(random.Draws(), 52u);
+    EXPECT_EQ(pack.HCP(), 40);
+    EXPECT_EQ(pack.CardCount(), 52);
 }

@@ -3,18 +3,19 @@
 
 #include "DealEngine.h"
 #include "DealText.h"
+#include "GenerateDeal.h"
 
 #include <string>
 
 namespace kv::test {
 
-inline std::string LastDealText(const TDealEngine& e) {
-    return DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand);
+inline std::string FullDealText(const TFullDeal& d) {
+    return DealText(d.North(), d.East(), d.South(), d.West());
 }
 
 // The deal text without its fixed opening and closing: "N:... ... ... ...".
-inline std::string LastDeal(const TDealEngine& e) {
-    const std::string text = LastDealText(e);
+inline std::string ShortDealText(const TFullDeal& d) {
+    const std::string text = FullDealText(d);
     return text.substr(7, text.size() - 9);
 }
 

@@ -24,14 +24,14 @@ TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently) {
     TDealEngine e;
     test::TRecordingHost host;
     TTypeList types{Unsatisfiable(100)};
-    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_FALSE(GenerateDeal(e, types, host).Dealt());
     EXPECT_TRUE(types.empty());
     EXPECT_EQ(host.Warnings, Warnings{msg::kNoHands});
     EXPECT_EQ(host.Closes, 0);
 
     host.Warnings.clear();
     const int yields = host.Yields;
-    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_FALSE(GenerateDeal(e, types, host).Dealt());
     EXPECT_EQ(host.Warnings, Warnings{msg::kNoHands});
     EXPECT_EQ(host.Yields, yields + 1) << "the further call stops in its first attempt";
 }
@@ -42,16 +42,18 @@ TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced) {
     THandParam good;
     good.Frequency = 1;
     TTypeList types{Unsatisfiable(1000), good, Unsatisfiable(1000)};
-    ASSERT_TRUE(e.GenerateDeal(types, host));
+    const TDealOutcome dealt = GenerateDeal(e, types, host);
+    ASSERT_TRUE(dealt.Dealt());
     EXPECT_EQ(host.Warnings, (Warnings{msg::kFirstUnsatisfiable, msg::kAnotherUnsatisfiable}));
+    EXPECT_EQ(dealt.Type, 1u) << "counted in the list as it was before the call";
+    EXPECT_EQ(dealt.Removed.size(), 2u);
     ASSERT_EQ(types.size(), 1u);
     EXPECT_EQ(types[0], good);
-    EXPECT_EQ(e.ChosenType, 0);
 
     // A later call counts its notices afresh.
     host.Warnings.clear();
     types.push_back(Unsatisfiable(100000));
-    ASSERT_TRUE(e.GenerateDeal(types, host));
+    ASSERT_TRUE(GenerateDeal(e, types, host).Dealt());
     EXPECT_EQ(host.Warnings, Warnings{msg::kFirstUnsatisfiable});
 }
 
@@ -63,7 +65,7 @@ TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow) {
     TTypeList types{t};
     TDealEngine e;
     test::TRecordingHost host;
-    EXPECT_FALSE(e.GenerateDeal(types, host));
+    EXPECT_FALSE(GenerateDeal(e, types, host).Dealt());
     EXPECT_EQ(host.Warnings, Warnings{msg::kTooNarrow});
     EXPECT_EQ(host.Closes, 1);
     EXPECT_EQ(host.Yields, 60) << "59 attempts, then the 60th gives up";
@@ -83,13 +85,14 @@ TEST(GeneratorFailure, SouthPatternWithoutNorthPartnerCostsOneDraw) {
         TTypeList types{t};
         int removals = 0;
         for (int i = 0; i < 200; ++i) {
-            const auto before = e.Random.Draws();
-            ASSERT_TRUE(e.GenerateDeal(types, host));
-            const auto drawn = e.Random.Draws() - before;
+            const auto before = e.Random().Draws();
+            const TDealOutcome dealt = GenerateDeal(e, types, host);
+            ASSERT_TRUE(dealt.Dealt());
+            const auto drawn = e.Random().Draws() - before;
             ASSERT_TRUE(drawn == 68 || drawn == 69) << drawn;
             removals += drawn == 69;
-            EXPECT_EQ(e.SouthHand.Spades.Count, 7);
-            EXPECT_EQ(e.NorthHand.Spades.Count, 6);
+            EXPECT_EQ(dealt.Deal.South().Spades.Count, 7);
+            EXPECT_EQ(dealt.Deal.North().Spades.Count, 6);
         }
         EXPECT_GT(removals, 0);
         EXPECT_LT(removals, 200);
@@ -110,13 +113,14 @@ TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries) {
                         {"ThirtyFirstTryIsNotMade", 3, false}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        TDealEngine e;
-        e.Random.RandomSeed = row.Seed;
-        e.ResetPack();
+        TRandomSource random;
+        random.RandomSeed = row.Seed;
+        TPackDealer dealer(random);
+        dealer.ResetPack();
         tHand hand;
-        e.DealPattern(hand, 0x4333);
+        dealer.DealPattern(hand, 0x4333);
         ASSERT_LT(hand.HCP(), 30);
-        EXPECT_EQ(e.AdjustHCP(hand, 30, 37), row.Adjusted);
+        EXPECT_EQ(dealer.AdjustHCP(hand, 30, 37), row.Adjusted);
         if (row.Adjusted) {
             EXPECT_GE(hand.HCP(), 30);
         }

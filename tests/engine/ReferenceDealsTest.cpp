@@ -8,7 +8,6 @@
 #include <cstdint>
 
 using namespace kv;
-using kv::test::LastDeal;
 
 namespace {
 
@@ -24,13 +23,14 @@ void ExpectCalls(TDealEngine::TPatternPath path, TTypeList types,
     test::TRecordingHost host;
     std::uint64_t before = 0;
     for (const TExpectedCall& c : calls) {
-        ASSERT_TRUE(e.GenerateDeal(types, host));
-        EXPECT_EQ(LastDeal(e), c.Deal);
-        EXPECT_EQ(e.Random.Draws() - before, c.Draws);
+        const TDealOutcome dealt = GenerateDeal(e, types, host);
+        ASSERT_TRUE(dealt.Dealt());
+        EXPECT_EQ(test::ShortDealText(dealt.Deal), c.Deal);
+        EXPECT_EQ(e.Random().Draws() - before, c.Draws);
         if (c.SeedAfter != 0) {
-            EXPECT_EQ(static_cast<std::uint32_t>(e.Random.RandomSeed), c.SeedAfter);
+            EXPECT_EQ(static_cast<std::uint32_t>(e.Random().RandomSeed), c.SeedAfter);
         }
-        before = e.Random.Draws();
+        before = e.Random().Draws();
     }
     EXPECT_TRUE(host.Warnings.empty());
 }
@@ -67,12 +67,13 @@ TEST(DeterminismSignature, FiveHundredDealsHashTheSame) {
     types[1].Frequency = 35;
     TDealEngine e;
     test::TRecordingHost host;
-    e.Random.RandomSeed = 0x1234ABCD;
+    e.Random().RandomSeed = 0x1234ABCD;
     std::uint64_t hash = 1469598103934665603ull;
     for (int i = 0; i < 500; ++i) {
-        ASSERT_TRUE(e.GenerateDeal(types, host));
-        for (char ch : test::LastDealText(e))
+        const TDealOutcome dealt = GenerateDeal(e, types, host);
+        ASSERT_TRUE(dealt.Dealt());
+        for (char ch : test::FullDealText(dealt.Deal))
             hash = (hash ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
     }
-    EXPECT_EQ(hash, 8327459800379533057ull) << std::hex << "seed after: " << e.Random.RandomSeed;
+    EXPECT_EQ(hash, 8327459800379533057ull) << std::hex << "seed after: " << e.Random().RandomSeed;
 }

@@ -1,9 +1,8 @@
 // The card images as a whole: size and format, the transparent corners and
 // the outline of all 52, the card index order, the suit colours, and building
-// the table once with its seeding of the random source.
+// the table once.
 #include "CardFaceParts.h"
 #include "CardFaces.h"
-#include "RandomSource.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +13,7 @@ namespace {
 const TCardImages& Built() {
     static TCardImages images = [] {
         TCardImages t;
-        TRandomSource random;
-        t.BuildCardImages(random);
+        t.BuildCardImages();
         return t;
     }();
     return images;
@@ -118,20 +116,14 @@ TEST(CardImages, RenderingIsAPureFunctionOfTheIndex) {
     EXPECT_TRUE(RenderCardImage(53).isNull());
 }
 
-TEST(CardImages, BuildSeedsFromTheClockOnceAtItsEnd) {
-    TRandomSource random;
-    random.RandomSeed = -1; // not a clock value (those are 0..86399999)
+TEST(CardImages, AreBuiltOnce) {
     TCardImages images;
     EXPECT_TRUE(images.Image(1).isNull());
-    images.BuildCardImages(random);
+    images.BuildCardImages();
     EXPECT_TRUE(images.Built());
-    EXPECT_GE(random.RandomSeed, 0);
-    EXPECT_LT(random.RandomSeed, 86400000);
-    EXPECT_EQ(random.Draws(), 0u); // seeding draws nothing
-
-    random.RandomSeed = 12345;
-    images.BuildCardImages(random); // built already: neither rebuilds nor seeds
-    EXPECT_EQ(random.RandomSeed, 12345);
+    const uchar* const first = images.Image(52).constBits();
+    images.BuildCardImages(); // built already: nothing is rebuilt
+    EXPECT_EQ(images.Image(52).constBits(), first);
     EXPECT_EQ(images.Image(52), RenderCardImage(52));
 }
 

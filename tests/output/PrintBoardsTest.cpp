@@ -3,6 +3,7 @@
 // number, dealer and vulnerability and nothing is generated; the analysis is
 // made before the first copy with the progress told board by board, and
 // stopping it prints nothing and leaves the library empty.
+#include "GenerateDeal.h"
 #include "PbnExport.h"
 #include "PrintRunFixture.h"
 
@@ -24,14 +25,12 @@ Lines Concat(Lines a, const Lines& b) {
 // second with East and West left out and its own dealer and vulnerability.
 std::vector<TBoardDeal> SessionBoards() {
     TDealEngine e;
-    e.Random.RandomSeed = kSeed;
+    e.Random().RandomSeed = kSeed;
     TTypeList types{THandParam{}};
     TRecordingHost host;
     std::vector<TBoardDeal> boards;
     for (int k = 0; k < 3; ++k) {
-        e.GenerateDeal(types, host);
-        boards.push_back(
-            RotationBoard(TFullDeal{{e.NorthHand, e.EastHand, e.SouthHand, e.WestHand}}, 5 + k));
+        boards.push_back(RotationBoard(GenerateDeal(e, types, host).Deal, 5 + k));
     }
     boards[1].Known = {true, false, true, false};
     boards[1].Deal.Hands[1] = boards[1].Deal.Hands[3] = tHand();
@@ -54,7 +53,7 @@ TEST_F(PrintRunFixture, BoardsReachTheLibraryWithTheirOwnNumbersAndNothingIsDeal
                PrintLine(1, "Hands"), "ClearDeals"}));
     EXPECT_EQ(BoardDealText(boards[1]).substr(0, 9), "[Deal \"N:");
     EXPECT_NE(BoardDealText(boards[1]).find(" - "), std::string::npos);
-    EXPECT_EQ(engine.Random.Draws(), 0u);
+    EXPECT_EQ(engine.Random().Draws(), 0u);
 }
 
 TEST_F(PrintRunFixture, BoardsKeepTheStoredNumberOfHandsToGenerate) {

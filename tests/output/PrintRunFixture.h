@@ -3,6 +3,7 @@
 // temporary folder and a seeded engine, with hooks into the run's progress.
 
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "PrintRun.h"
 #include "RecordingHost.h"
 #include "RecordingLibrary.h"
@@ -48,7 +49,7 @@ struct PrintRunFixture : ::testing::Test {
 
     void SetUp() override {
         ASSERT_EQ(library.Bind(), TBindResult::Bound) << library.ErrorString().toStdString();
-        engine.Random.RandomSeed = kSeed;
+        engine.Random().RandomSeed = kSeed;
         calls.Take();
     }
 
@@ -61,14 +62,13 @@ struct PrintRunFixture : ::testing::Test {
     // The deal texts the run should hand over: the same seed, the same types.
     static std::vector<std::string> ExpectedAddDeals(int n) {
         TDealEngine e;
-        e.Random.RandomSeed = kSeed;
+        e.Random().RandomSeed = kSeed;
         TTypeList types{THandParam{}};
         TRecordingHost host;
         std::vector<std::string> lines;
         for (int k = 0; k < n; ++k) {
-            e.GenerateDeal(types, host);
-            lines.push_back("AddDeal " +
-                            DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand));
+            const TFullDeal d = GenerateDeal(e, types, host).Deal;
+            lines.push_back("AddDeal " + DealText(d.North(), d.East(), d.South(), d.West()));
         }
         return lines;
     }

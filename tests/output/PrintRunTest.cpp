@@ -2,6 +2,7 @@
 // exact arguments, and what the run leaves behind: settings, ten symbol,
 // status texts.
 #include "EngineMessages.h"
+#include "GenerateDeal.h"
 #include "PrintRunFixture.h"
 
 #include <QSettings>
@@ -154,7 +155,8 @@ TEST_F(PrintRunFixture, GivenGeneratorIsUsed) {
     int generated = 0;
     TPrintRun run({engine, types, host, library, *store, tenSymbol, colour, nullptr, [&] {
                        ++generated;
-                       return engine.GenerateDeal(types, host);
+                       TDealOutcome dealt = GenerateDeal(engine, types, host);
+                       return dealt.Dealt() ? std::optional(dealt.Deal) : std::nullopt;
                    }});
     ASSERT_EQ(run.Run(Counts(3, 1, 0, 0, 0, 0, 0)), TPrintOutcome::Printed);
     EXPECT_EQ(generated, 3);

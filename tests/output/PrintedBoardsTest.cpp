@@ -6,6 +6,7 @@
 #include "DealEngine.h"
 #include "DealText.h"
 #include "DoubleDummyText.h"
+#include "GenerateDeal.h"
 #include "PbnExport.h"
 #include "PdfText.h"
 #include "PrintLibrary.h"
@@ -39,14 +40,12 @@ struct PrintedBoards : ::testing::Test {
 
     static std::vector<TFullDeal> Deals(int n, std::int32_t seed) {
         TDealEngine engine;
-        engine.Random.RandomSeed = seed;
+        engine.Random().RandomSeed = seed;
         TTypeList types{THandParam{}};
         TRecordingHost host;
         std::vector<TFullDeal> deals;
         for (int k = 0; k < n; ++k) {
-            engine.GenerateDeal(types, host);
-            deals.push_back(
-                {{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+            deals.push_back(GenerateDeal(engine, types, host).Deal);
         }
         return deals;
     }

@@ -6,6 +6,7 @@
 #include "DealEngine.h"
 #include "DealText.h"
 #include "DoubleDummyText.h"
+#include "GenerateDeal.h"
 #include "PdfText.h"
 #include "PrintLibrary.h"
 #include "RecordingHost.h"
@@ -92,15 +93,15 @@ struct PrintedPdf : ::testing::Test {
 
     void AddDeals(int n, std::int32_t seed = 0x1234abcd) {
         TDealEngine engine;
-        engine.Random.RandomSeed = seed;
+        engine.Random().RandomSeed = seed;
         TTypeList types{THandParam{}};
         TRecordingHost host;
         for (int k = 0; k < n; ++k) {
-            ASSERT_TRUE(engine.GenerateDeal(types, host));
-            deals.push_back(
-                DealText(engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand));
-            fullDeals.push_back(
-                {{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+            const TDealOutcome dealt = GenerateDeal(engine, types, host);
+            ASSERT_TRUE(dealt.Dealt());
+            const TFullDeal& d = dealt.Deal;
+            deals.push_back(DealText(d.North(), d.East(), d.South(), d.West()));
+            fullDeals.push_back(d);
             ASSERT_EQ(library.AddDeal(deals.back()), 0);
         }
     }

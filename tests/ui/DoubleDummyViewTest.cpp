@@ -109,7 +109,7 @@ TEST(DoubleDummyView, StoredChoiceIsTickedAndShown) {
 TEST(DoubleDummyView, TableIsTheSolversTableOfTheShownDeal) {
     THandsWindow w(kWithTable);
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = 0;
+    w.Engine.Random().RandomSeed = 0;
     const std::vector<TFullDeal> expected = FullDeals(0, types, 2);
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
@@ -123,7 +123,7 @@ TEST(DoubleDummyView, TableIsTheSolversTableOfTheShownDeal) {
 }
 
 TEST_F(GatedWindow, NextHandShowsTheNextTableAndNeverAStaleOne) {
-    w.Engine.Random.RandomSeed = 0;
+    w.Engine.Random().RandomSeed = 0;
     const std::vector<TFullDeal> expected = FullDeals(0, types, 3);
     ASSERT_TRUE(w.Form->PrepareDeals(types)); // returns with the first analysis held up
     w.Form->show();
@@ -206,7 +206,7 @@ TEST(DoubleDummyView, SameSeedSameDealsWithTheViewOnOrOff) {
     auto run = [](THandsViewOptions options) {
         THandsWindow w(options);
         TTypeList types(1);
-        w.Engine.Random.RandomSeed = 0x5eed;
+        w.Engine.Random().RandomSeed = 0x5eed;
         std::vector<TDealKey> shown;
         EXPECT_TRUE(w.Form->PrepareDeals(types));
         w.Form->show();
@@ -220,7 +220,7 @@ TEST(DoubleDummyView, SameSeedSameDealsWithTheViewOnOrOff) {
         }
         shown.push_back(KeyOf(w.Form->ShownFullDeal()));
         shown.push_back(KeyOf(w.Form->NextFullDeal()));
-        return std::tuple{shown, w.Engine.Random.RandomSeed, w.Engine.Random.Draws()};
+        return std::tuple{shown, w.Engine.Random().RandomSeed, w.Engine.Random().Draws()};
     };
     const auto off = run({});
     const auto on = run(kWithTable);

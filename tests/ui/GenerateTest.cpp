@@ -2,6 +2,7 @@
 // stored first, two deals are made (the shown one and the next), and types
 // the generator finds impossible leave the list together with their tabs.
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "MainWindowFixture.h"
 #include "RecordingHost.h"
 
@@ -26,17 +27,19 @@ struct Generate : MainWindowFixture {
     TRecordingHost host;
     int draws = 0;
     int shows = 0;
-    std::vector<TDealPair> shown;
+    std::vector<TFullDeal> shown;
+    TFullDeal next;
 
     // The hands window's opening sequence, recorded: the shown deal, the next
     // one dealt in advance, then the window shown.
     bool OpeningSequence(TTypeList& types) {
-        if (!engine.GenerateDeal(types, host)) return false;
-        engine.ShownDeal = {engine.NorthHand, engine.SouthHand};
+        const TDealOutcome first = GenerateDeal(engine, types, host);
+        if (!first.Dealt()) return false;
         ++draws;
-        shown.push_back(engine.ShownDeal);
-        if (!engine.GenerateDeal(types, host)) return false;
-        engine.NextDeal = {engine.NorthHand, engine.SouthHand};
+        shown.push_back(first.Deal);
+        const TDealOutcome second = GenerateDeal(engine, types, host);
+        if (!second.Dealt()) return false;
+        next = second.Deal;
         ++shows;
         return true;
     }
@@ -45,7 +48,7 @@ struct Generate : MainWindowFixture {
         TDefinitionLinks links;
         links.ShowDeals = [this](TTypeList& types) { return OpeningSequence(types); };
         CreateForm(links);
-        engine.Random.RandomSeed = 1234;
+        engine.Random().RandomSeed = 1234;
     }
 };
 
@@ -63,19 +66,17 @@ TEST_F(Generate, ShowsOneDealAndKeepsTheNextReady) {
     Trigger("ShowHandsAction");
     EXPECT_EQ(draws, 1);
     EXPECT_EQ(shows, 1);
-    EXPECT_EQ(Cards(engine.NextDeal.South), Cards(engine.SouthHand));
-    EXPECT_EQ(Cards(engine.NextDeal.North), Cards(engine.NorthHand));
-    EXPECT_NE(Cards(shown[0].South), Cards(engine.NextDeal.South));
+    EXPECT_NE(Cards(shown[0].South()), Cards(next.South()));
     EXPECT_TRUE(host.Warnings.empty());
 }
 
 TEST_F(Generate, TheSameSeedGivesTheSameDeals) {
     Trigger("ShowHandsAction");
-    const TDealPair first = shown.at(0);
-    engine.Random.RandomSeed = 1234;
+    const TFullDeal first = shown.at(0);
+    engine.Random().RandomSeed = 1234;
     Trigger("ShowHandsAction");
-    EXPECT_EQ(Cards(shown.at(1).South), Cards(first.South));
-    EXPECT_EQ(Cards(shown.at(1).North), Cards(first.North));
+    EXPECT_EQ(Cards(shown.at(1).South()), Cards(first.South()));
+    EXPECT_EQ(Cards(shown.at(1).North()), Cards(first.North()));
 }
 
 TEST_F(Generate, AnImpossibleSelectedTypeIsRefusedBeforeDealing) {
@@ -125,15 +126,15 @@ TEST_F(Generate, AnalyseHandsStoresTheTypeAndLeavesTheEngineAlone) {
     links.AnalyseHands = [&](TDefinitionForm& f) {
         ++analysed;
         EXPECT_EQ(&f, form.get());
-        EXPECT_EQ(f.Engine().Random.RandomSeed, 1234);
+        EXPECT_EQ(f.Engine().Random().RandomSeed, 1234);
     };
     CreateForm(links);
-    engine.Random.RandomSeed = 1234;
+    engine.Random().RandomSeed = 1234;
     ASSERT_TRUE(Action("AnalyseHandsAction")->isEnabled());
     EXPECT_TRUE(form->findChild<QWidget*>("AnalyseToolBtn")->isEnabled());
     Trigger("AnalyseHandsAction");
     EXPECT_EQ(analysed, 1);
-    EXPECT_EQ(engine.Random.RandomSeed, 1234) << "the analysis draws nothing from the engine";
+    EXPECT_EQ(engine.Random().RandomSeed, 1234) << "the analysis draws nothing from the engine";
     THandParam both7;
     both7.SDiamondMin = 7;
     both7.NDiamondMin = 7;

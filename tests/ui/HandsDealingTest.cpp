@@ -16,8 +16,8 @@ namespace {
 const QString kTooNarrow = QStringLiteral("You have defined parameters that are too narrow.");
 const QString kNoHands = QStringLiteral("There are no hands satisfying your parameters.");
 
-bool SameDeal(const TDealPair& a, const TDealPair& b) {
-    return a.North == b.North && a.South == b.South;
+bool SameDeal(const TFullDeal& a, const TFullDeal& b) {
+    return a == b;
 }
 
 QPushButton* NextButton(const THandsWindow& w) {
@@ -29,8 +29,8 @@ QPushButton* NextButton(const THandsWindow& w) {
 TEST(HandsDealing, OpeningShowsTheFirstDealModallyWithTheSecondInAdvance) {
     THandsWindow w;
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = 0;
-    const std::vector<TDealPair> expected = Deals(0, types, 2);
+    w.Engine.Random().RandomSeed = 0;
+    const std::vector<TFullDeal> expected = FullDeals(0, types, 2);
     bool wasModal = false;
     WhenShown(w.Form.get(), [&] {
         wasModal = w.Form->isModal() && QApplication::activeModalWidget() == w.Form.get();
@@ -38,8 +38,8 @@ TEST(HandsDealing, OpeningShowsTheFirstDealModallyWithTheSecondInAdvance) {
     });
     EXPECT_TRUE(w.Form->ShowDeals(types));
     EXPECT_TRUE(wasModal);
-    EXPECT_TRUE(SameDeal(w.Engine.ShownDeal, expected[0]));
-    EXPECT_TRUE(SameDeal(w.Engine.NextDeal, expected[1]));
+    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), expected[0]));
+    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), expected[1]));
     EXPECT_FALSE(w.Form->isVisible());
 }
 
@@ -65,7 +65,7 @@ TEST(HandsDealing, SecondCallFailingLeavesTheWindowUnshown) {
     TRecordedMessages messages;
     THandsWindow w;
     TTypeList types = NarrowTypes();
-    w.Engine.Random.RandomSeed = kDealsThenFails;
+    w.Engine.Random().RandomSeed = kDealsThenFails;
     bool shown = false;
     WhenShown(w.Form.get(), [&] {
         shown = true;
@@ -81,8 +81,8 @@ TEST(HandsDealing, SecondCallFailingLeavesTheWindowUnshown) {
 TEST(HandsDealing, NextHandShowsTheDealInAdvanceAndDealsTheFollowingOne) {
     THandsWindow w;
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = 0;
-    const std::vector<TDealPair> expected = Deals(0, types, 3);
+    w.Engine.Random().RandomSeed = 0;
+    const std::vector<TFullDeal> expected = FullDeals(0, types, 3);
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
     QString captionWhileDealing;
@@ -97,8 +97,8 @@ TEST(HandsDealing, NextHandShowsTheDealInAdvanceAndDealsTheFollowingOne) {
     EXPECT_FALSE(enabledWhileDealing);
     EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
     EXPECT_TRUE(NextButton(w)->isEnabled());
-    EXPECT_TRUE(SameDeal(w.Engine.ShownDeal, expected[1]));
-    EXPECT_TRUE(SameDeal(w.Engine.NextDeal, expected[2]));
+    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), expected[1]));
+    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), expected[2]));
 }
 
 TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
@@ -107,7 +107,7 @@ TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
     TTypeList types(1);
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
-    const TDealPair inAdvance = w.Engine.NextDeal;
+    const TFullDeal inAdvance = w.Form->NextFullDeal();
     types.clear(); // the generator now finds nothing to deal
     QTest::mouseClick(NextButton(w), Qt::LeftButton);
     ASSERT_EQ(messages.Shown().size(), 1u);
@@ -115,8 +115,8 @@ TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
     EXPECT_TRUE(w.Form->isVisible()); // only the too-narrow outcome closes it
     EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
     EXPECT_TRUE(NextButton(w)->isEnabled());
-    EXPECT_TRUE(SameDeal(w.Engine.ShownDeal, inAdvance));
-    EXPECT_TRUE(SameDeal(w.Engine.NextDeal, inAdvance));
+    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), inAdvance));
+    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), inAdvance));
 }
 
 TEST(HandsDealing, TooNarrowNextHandClosesTheWindowAndTheButtonIsNormalAtTheNextOpening) {
@@ -125,7 +125,7 @@ TEST(HandsDealing, TooNarrowNextHandClosesTheWindowAndTheButtonIsNormalAtTheNext
     TRecordedMessages messages;
     THandsWindow w;
     TTypeList types = NarrowTypes();
-    w.Engine.Random.RandomSeed = kDealsTwiceThenFails;
+    w.Engine.Random().RandomSeed = kDealsTwiceThenFails;
     WhenShown(w.Form.get(), [&] { QTest::mouseClick(NextButton(w), Qt::LeftButton); });
     EXPECT_TRUE(w.Form->ShowDeals(types)); // returns when the generator closes it
     EXPECT_FALSE(w.Form->isVisible());
@@ -152,11 +152,11 @@ TEST(HandsDealing, GeneratorIsNeverEnteredTwice) {
     bool reopened = true, nestedShow = true;
     std::uint64_t drawsBefore = 0, drawsAfter = 1;
     QTimer::singleShot(0, [&] {
-        drawsBefore = w.Engine.Random.Draws();
+        drawsBefore = w.Engine.Random().Draws();
         QTest::mouseClick(NextButton(w), Qt::LeftButton); // disabled: nothing
         reopened = w.Form->PrepareDeals(types);           // refused
         nestedShow = w.Form->ShowDeals(types);            // refused
-        drawsAfter = w.Engine.Random.Draws();
+        drawsAfter = w.Engine.Random().Draws();
     });
     QTest::mouseClick(NextButton(w), Qt::LeftButton);
     EXPECT_FALSE(reopened);

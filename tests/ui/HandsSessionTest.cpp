@@ -4,6 +4,7 @@
 // the board number, dealer and vulnerability shown with each; the buttons at
 // the ends of the session.
 #include "DealText.h"
+#include "GenerateDeal.h"
 #include "HandsTestSupport.h"
 #include "MessageSeam.h"
 #include "RunTool.h"
@@ -63,7 +64,7 @@ TEST_P(BrowsingKeepsTheDealsOfTheSeed, EveryDealShownIsTheToolsDealOfItsBoard) {
     const TBrowseRow& row = GetParam();
     THandsWindow w;
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = row.Seed;
+    w.Engine.Random().RandomSeed = row.Seed;
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
     // Where each move should lead: the board after, or before, the one shown.
@@ -90,12 +91,12 @@ TEST_P(BrowsingKeepsTheDealsOfTheSeed, EveryDealShownIsTheToolsDealOfItsBoard) {
     // The random source stands where the tool's would after its deals.
     TDealEngine reference;
     TRecordingHost host;
-    reference.Random.RandomSeed = row.Seed;
+    reference.Random().RandomSeed = row.Seed;
     TTypeList referenceTypes(1);
     for (int k = 0; k <= last; ++k)
-        ASSERT_TRUE(reference.GenerateDeal(referenceTypes, host));
-    EXPECT_EQ(w.Engine.Random.RandomSeed, reference.Random.RandomSeed);
-    EXPECT_EQ(w.Engine.Random.Draws(), reference.Random.Draws());
+        ASSERT_TRUE(GenerateDeal(reference, referenceTypes, host).Dealt());
+    EXPECT_EQ(w.Engine.Random().RandomSeed, reference.Random().RandomSeed);
+    EXPECT_EQ(w.Engine.Random().Draws(), reference.Random().Draws());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -114,15 +115,15 @@ TEST(HandsSession, BrowsingOverKeptDealsDrawsNoRandomNumber) {
     w.Form->show();
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
-    const std::uint64_t draws = w.Engine.Random.Draws();
+    const std::uint64_t draws = w.Engine.Random().Draws();
     QTest::mouseClick(Button(w, "PreviousHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "PreviousHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
-    EXPECT_EQ(w.Engine.Random.Draws(), draws);
+    EXPECT_EQ(w.Engine.Random().Draws(), draws);
     EXPECT_EQ(w.Form->Session().Current().Board, 3);
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton); // past the end: deals
-    EXPECT_GT(w.Engine.Random.Draws(), draws);
+    EXPECT_GT(w.Engine.Random().Draws(), draws);
     EXPECT_EQ(w.Form->Session().Current().Board, 4);
 }
 
@@ -171,10 +172,10 @@ TEST(HandsSession, PageKeysBrowseLikeTheButtons) {
 TEST(HandsSession, ANewOpeningStartsANewSessionFromTheSeedThen) {
     THandsWindow w;
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = 99;
+    w.Engine.Random().RandomSeed = 99;
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
-    const std::int32_t seedBefore = w.Engine.Random.RandomSeed;
+    const std::int32_t seedBefore = w.Engine.Random().RandomSeed;
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     EXPECT_EQ(w.Form->Session().Count(), 1u);
     EXPECT_EQ(w.Form->Session().Seed(), seedBefore);
@@ -187,7 +188,7 @@ TEST(HandsSession, AfterAFailedDealTheNextPressDealsANewBoard) {
     TRecordedMessages messages;
     THandsWindow w;
     TTypeList types(1);
-    w.Engine.Random.RandomSeed = 0x600D;
+    w.Engine.Random().RandomSeed = 0x600D;
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
     types.clear();
@@ -227,10 +228,10 @@ TEST(HandsSession, PrintTheseHandsHandsTheWholeSessionToThePrintDialog) {
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "NextHandBtn"), Qt::LeftButton);
     QTest::mouseClick(Button(w, "PreviousHandBtn"), Qt::LeftButton);
-    const std::uint64_t draws = w.Engine.Random.Draws();
+    const std::uint64_t draws = w.Engine.Random().Draws();
     ASSERT_TRUE(print->isEnabled());
     print->trigger();
     EXPECT_EQ(printed, (std::vector<std::vector<int>>{{1, 2, 3}}));
     EXPECT_EQ(parent, w.Form.get());
-    EXPECT_EQ(w.Engine.Random.Draws(), draws);
+    EXPECT_EQ(w.Engine.Random().Draws(), draws);
 }

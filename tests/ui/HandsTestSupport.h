@@ -2,6 +2,7 @@
 // Shared pieces of the hands-window tests: a window over its own engine and
 // host, seeds with known outcomes, and waiting for the modal window.
 
+#include "GenerateDeal.h"
 #include "GraphicDisplayForm.h"
 #include "QtEngineHost.h"
 #include "RecordingHost.h"
@@ -29,35 +30,23 @@ inline constexpr std::int32_t kDealsTwiceThenFails = 55;
 inline std::vector<bool> Outcomes(std::int32_t seed, TTypeList types, int calls) {
     TDealEngine engine;
     TRecordingHost host;
-    engine.Random.RandomSeed = seed;
+    engine.Random().RandomSeed = seed;
     std::vector<bool> results;
     for (int i = 0; i < calls; ++i)
-        results.push_back(engine.GenerateDeal(types, host));
+        results.push_back(GenerateDeal(engine, types, host).Dealt());
     return results;
-}
-
-// The North and South hands of successive deals from a seed.
-inline std::vector<TDealPair> Deals(std::int32_t seed, TTypeList types, int calls) {
-    TDealEngine engine;
-    TRecordingHost host;
-    engine.Random.RandomSeed = seed;
-    std::vector<TDealPair> deals;
-    for (int i = 0; i < calls; ++i) {
-        if (!engine.GenerateDeal(types, host)) break;
-        deals.push_back({engine.NorthHand, engine.SouthHand});
-    }
-    return deals;
 }
 
 // All four hands of successive deals from a seed.
 inline std::vector<TFullDeal> FullDeals(std::int32_t seed, TTypeList types, int calls) {
     TDealEngine engine;
     TRecordingHost host;
-    engine.Random.RandomSeed = seed;
+    engine.Random().RandomSeed = seed;
     std::vector<TFullDeal> deals;
     for (int i = 0; i < calls; ++i) {
-        if (!engine.GenerateDeal(types, host)) break;
-        deals.push_back({{engine.NorthHand, engine.EastHand, engine.SouthHand, engine.WestHand}});
+        TDealOutcome dealt = GenerateDeal(engine, types, host);
+        if (!dealt.Dealt()) break;
+        deals.push_back(std::move(dealt.Deal));
     }
     return deals;
 }

@@ -186,7 +186,7 @@ TEST(ImportedSession, BoardsKeepTheirOwnNumbersDealersAndVulnerabilities) {
     EXPECT_EQ(w.Find<QLabel>("DealerLabel")->text(), "Dealer W, Vul None");
     EXPECT_FALSE(next->isEnabled()) << "an imported session ends with its last board";
     EXPECT_TRUE(w.Find<QPushButton>("PreviousHandBtn")->isEnabled());
-    EXPECT_EQ(w.Engine.Random.Draws(), 0u);
+    EXPECT_EQ(w.Engine.Random().Draws(), 0u);
     // East and West are not in the file: no card is drawn for them.
     for (const int seat : {1, 3}) {
         const QImage& image = Panel(w, seat)->Image();

@@ -105,7 +105,7 @@ TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog) {
         Window().close();
         sync->reject();
     });
-    SynchronizeSeed(nullptr, local.Random);
+    SynchronizeSeed(nullptr, local.Random());
 }
 
 TEST_F(Help, MenuItemsCarryTheirContexts) {

@@ -104,7 +104,7 @@ TEST(OpenDeals, AFileFromDealerOpensBoardForBoard) {
         EXPECT_EQ(KeyOf(boards[k].Deal), KeyOf(import.Boards[k].Deal)) << k;
     }
     EXPECT_FALSE(w.Form->Session().Dealt());
-    EXPECT_EQ(w.Engine.Random.Draws(), 0u);
+    EXPECT_EQ(w.Engine.Random().Draws(), 0u);
 }
 
 TEST(OpenDeals, HandsTheFileLeavesOutAreUnknown) {

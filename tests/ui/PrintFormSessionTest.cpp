@@ -3,6 +3,7 @@
 // boards printed with their own numbers and nothing dealt; an existing
 // output file replaced only after the user agreed; and the progress window
 // of the double-dummy analysis, whose Cancel prints nothing.
+#include "GenerateDeal.h"
 #include "PbnExport.h"
 #include "PrintFormFixture.h"
 
@@ -21,14 +22,12 @@ namespace {
 
 std::vector<TBoardDeal> FourBoards() {
     TDealEngine e;
-    e.Random.RandomSeed = 0x0B0A;
+    e.Random().RandomSeed = 0x0B0A;
     TTypeList types{THandParam{}};
     TRecordingHost host;
     std::vector<TBoardDeal> boards;
     for (int k = 1; k <= 4; ++k) {
-        e.GenerateDeal(types, host);
-        boards.push_back(
-            RotationBoard(TFullDeal{{e.NorthHand, e.EastHand, e.SouthHand, e.WestHand}}, k));
+        boards.push_back(RotationBoard(GenerateDeal(e, types, host).Deal, k));
     }
     return boards;
 }
@@ -88,7 +87,7 @@ TEST_F(SessionPrintForm, ExactlyTheChosenBoardsArePrintedAndNothingIsDealt) {
     EXPECT_EQ(calls.Take(),
               (Lines{AddBoardLine(boards[1]), AddBoardLine(boards[2]), "SetOutput ||0|0|0",
                      PrintLine(4, "South Hands"), PrintLine(1, "Hands"), "ClearDeals"}));
-    EXPECT_EQ(engine.Random.Draws(), 0u);
+    EXPECT_EQ(engine.Random().Draws(), 0u);
     EXPECT_FALSE(form->isVisible());
 }
 

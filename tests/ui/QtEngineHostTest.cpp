@@ -54,9 +54,9 @@ TEST(QtEngineHost, NestedGenerateIsRefusedWithoutDrawing) {
     std::uint64_t drawsBefore = 0, drawsAfter = 0;
     // Runs inside the outer call's first ProcessMessages.
     QTimer::singleShot(0, [&] {
-        drawsBefore = engine.Random.Draws();
+        drawsBefore = engine.Random().Draws();
         nestedResult = host.Generate(engine, types) ? 1 : 0;
-        drawsAfter = engine.Random.Draws();
+        drawsAfter = engine.Random().Draws();
         EXPECT_TRUE(host.Generating());
     });
     EXPECT_TRUE(host.Generate(engine, types));

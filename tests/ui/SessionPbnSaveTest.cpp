@@ -34,7 +34,7 @@ struct SessionSave : ::testing::Test {
 
     // A dealt session of `boards` boards from seed 0x5EED, shown at board 2.
     void Deal(THandsWindow& w, int boards) {
-        w.Engine.Random.RandomSeed = 0x5EED;
+        w.Engine.Random().RandomSeed = 0x5EED;
         ASSERT_TRUE(w.Form->PrepareDeals(types));
         w.Form->show();
         for (int k = 1; k < boards; ++k)
@@ -91,7 +91,7 @@ TEST_F(SessionSave, TheFileHoldsExactlyTheBoardsOfTheSession) {
         EXPECT_EQ(*board.Tag("Generator"), "Kestrovanhalme 2.16, seed 00005EED");
         EXPECT_EQ(board.Tag("DoubleDummyTricks"), nullptr);
     }
-    EXPECT_EQ(w.Engine.Random.Draws(), w.Engine.Random.Draws()); // saving deals nothing
+    EXPECT_EQ(w.Engine.Random().Draws(), w.Engine.Random().Draws()); // saving deals nothing
     EXPECT_EQ(w.Form->Session().Current().Board, 2);
 }
 

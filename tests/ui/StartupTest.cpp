@@ -175,10 +175,10 @@ TEST_F(Startup, PrintingStoresTheTypeFirst) {
 }
 
 TEST_F(Startup, CreationSeedsTheRandomSourceFromTheClock) {
-    engine.Random.RandomSeed = -1; // no clock reading is negative
+    engine.Random().RandomSeed = -1; // no clock reading is negative
     CreateForm();
-    EXPECT_GE(engine.Random.RandomSeed, 0);
-    EXPECT_LT(engine.Random.RandomSeed, 86400000);
+    EXPECT_GE(engine.Random().RandomSeed, 0);
+    EXPECT_LT(engine.Random().RandomSeed, 86400000);
     EXPECT_FALSE(form->Editor().Creating());
     EXPECT_FALSE(form->Editor().Updating());
 }

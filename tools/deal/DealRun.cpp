@@ -3,6 +3,7 @@
 #include "BoardRotation.h"
 #include "DealText.h"
 #include "DoubleDummy.h"
+#include "GenerateDeal.h"
 #include "PbnExport.h"
 #include "ProgramVersion.h"
 #include "RunOutput.h"
@@ -18,10 +19,6 @@ namespace {
 // in parallel.
 constexpr std::size_t kBatch = 2000;
 
-TFullDeal DealOf(const TDealEngine& e) {
-    return TFullDeal{{e.NorthHand, e.EastHand, e.SouthHand, e.WestHand}};
-}
-
 class TRun {
   public:
     // `generator` is the PBN Generator tag's value; empty for boards read
@@ -31,10 +28,10 @@ class TRun {
         : options_(options), progress_(progress), generator_(std::move(generator)), date_(date),
           out_(out) {}
 
-    void Add(const TDealEngine& engine, long made) {
+    void Add(const TFullDeal& deal, long made) {
         if (progress_.Made) progress_.Made(made);
-        if (!options_.DoubleDummy && options_.Format == TFormat::Deal) return WriteLine(engine);
-        Add(RotationBoard(DealOf(engine), static_cast<int>(written_ + batch_.size() + 1)));
+        if (!options_.DoubleDummy && options_.Format == TFormat::Deal) return WriteLine(deal);
+        Add(RotationBoard(deal, static_cast<int>(written_ + batch_.size() + 1)));
     }
 
     void Add(const TBoardDeal& board) {
@@ -59,10 +56,10 @@ class TRun {
     }
 
   private:
-    // The common case, written straight from the engine's hands.
-    void WriteLine(const TDealEngine& e) {
+    // The common case, written straight from the deal.
+    void WriteLine(const TFullDeal& deal) {
         ++written_;
-        line_ = DealText(e.NorthHand, e.EastHand, e.SouthHand, e.WestHand);
+        line_ = DealText(deal.North(), deal.East(), deal.South(), deal.West());
         line_ += '\n';
         out_.Write(line_);
     }
@@ -107,13 +104,14 @@ std::string GeneratorValue(std::int32_t seed) {
 
 bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,
               const std::string& date, const TProgress& progress, TRunOutput& out) {
-    TRun run(options, progress, GeneratorValue(engine.Random.RandomSeed), date, out);
+    TRun run(options, progress, GeneratorValue(engine.Random().RandomSeed), date, out);
     for (long made = 1; made <= options.Count; ++made) {
-        if (!engine.GenerateDeal(types, host)) {
+        const TDealOutcome dealt = GenerateDeal(engine, types, host);
+        if (!dealt.Dealt()) {
             run.WriteBatch();
             return false;
         }
-        run.Add(engine, made);
+        run.Add(dealt.Deal, made);
     }
     run.WriteBatch();
     return true;

@@ -5,6 +5,7 @@
 #include "BoardDeal.h"
 #include "DealEngine.h"
 #include "DealOptions.h"
+#include "EngineHost.h"
 
 #include <functional>
 #include <string>

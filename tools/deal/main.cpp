@@ -82,10 +82,10 @@ int Deal(const TDealOptions& options) {
     if (!LoadTypes(options, types)) return 1;
     TDealEngine engine;
     if (options.Seed) {
-        engine.Random.RandomSeed = *options.Seed;
+        engine.Random().RandomSeed = *options.Seed;
     } else {
-        engine.Random.SeedFromClock();
-        std::cerr << SeedToText(engine.Random.RandomSeed) << '\n';
+        engine.Random().SeedFromClock();
+        std::cerr << SeedToText(engine.Random().RandomSeed) << '\n';
     }
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
     TStderrHost host;

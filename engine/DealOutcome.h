@@ -1,0 +1,43 @@
+#pragma once
+// What one call of the deal generator gives back: the deal and the type it
+// meets, or why there is none; and in either case the types found to admit
+// no deal at all.
+
+#include "FullDeal.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+enum class TDealFailure {
+    None,
+    TooNarrow, // 59 attempts made no deal
+    NoTypes    // no type is left to deal from
+};
+
+struct TDealOutcome {
+    TFullDeal Deal;       // North, East, South, West; meaningful only when dealt
+    std::size_t Type = 0; // the chosen type, as an index into the list given
+    std::vector<std::size_t>
+        Removed; // types left out, as indices into the list given, in the order found
+    TDealFailure Failure = TDealFailure::None;
+
+    bool Dealt() const { return Failure == TDealFailure::None; }
+    // The warning that tells the user why no deal was made; empty when dealt.
+    std::string_view Message() const;
+};
+
+// Takes out of a list indexed as the list given to the generator (the types,
+// or anything kept beside them) the entries the outcome left out.
+template <typename T> void EraseRemoved(std::vector<T>& list, const TDealOutcome& outcome) {
+    std::vector<std::size_t> removed = outcome.Removed;
+    std::sort(removed.begin(), removed.end(), std::greater<>());
+    for (const std::size_t k : removed)
+        list.erase(list.begin() + static_cast<std::ptrdiff_t>(k));
+}
+
+} // namespace kv
