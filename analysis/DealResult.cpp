@@ -1,5 +1,7 @@
 #include "DealResult.h"
 
+#include "CardCodes.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -10,7 +12,7 @@ namespace {
 int MaskPoints(std::uint16_t mask) {
     int points = 0;
     for (int rank = kJack; rank <= kAce; ++rank)
-        if (mask & (1u << rank)) points += rank - 10;
+        if (mask & RankBit(rank)) points += CardPoints(static_cast<std::uint8_t>(rank));
     return points;
 }
 
@@ -49,13 +51,9 @@ TDealResult ResultOf(const TFullDeal& deal, std::int64_t number, int type) {
     r.Number = number;
     r.Type = type;
     for (std::size_t seat = 0; seat < 4; ++seat)
-        for (int suit = 0; suit < 4; ++suit) {
-            const tSuit& s = deal.Hands[seat].Suit(suit);
-            std::uint16_t mask = 0;
-            for (int i = 1; i <= s.Count; ++i)
-                mask |= static_cast<std::uint16_t>(1u << s.Card(i));
-            r.Holdings[seat][static_cast<std::size_t>(suit)] = mask;
-        }
+        for (int suit = 0; suit < 4; ++suit)
+            r.Holdings[seat][static_cast<std::size_t>(suit)] =
+                RankMask(deal.Hands[seat].Suit(suit));
     r.NorthHCP = HandPoints(r.Holdings[kNorth]);
     r.SouthHCP = HandPoints(r.Holdings[kSouth]);
     r.LongestFit = LongestFitOf(r);
@@ -70,8 +68,8 @@ TFullDeal DealOf(const TDealResult& result) {
         for (int suit = 0; suit < 4; ++suit) {
             tSuit& s = deal.Hands[seat].Suit(suit);
             s.Count = 0;
-            for (int rank = kAce; rank >= 2; --rank)
-                if (result.Holdings[seat][static_cast<std::size_t>(suit)] & (1u << rank))
+            for (int rank = kAce; rank >= kLowestRank; --rank)
+                if (result.Holdings[seat][static_cast<std::size_t>(suit)] & RankBit(rank))
                     s.Cards[s.Count++] = static_cast<std::uint8_t>(rank);
         }
     return deal;

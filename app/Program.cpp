@@ -81,6 +81,7 @@ void TProgram::RunSessionPrintDialog(QWidget* parent, const TDealSession& sessio
 void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
                               std::vector<TBoardDeal> boards) {
     TMainOptions& options = form.Options();
+    // The ten symbol and colour option go in as TPrintOptions, by value.
     TPrintRunContext run{engine_,
                          form.TypeList(),
                          host_,

@@ -1,6 +1,8 @@
 // Double-dummy analysis through the dds solver.
 #include "DoubleDummy.h"
 
+#include "CardCodes.h"
+
 #include <dds/dll.h>
 
 #include <memory>
@@ -24,11 +26,8 @@ void InitSolver() {
 ddTableDeal ToSolver(const TFullDeal& deal) {
     ddTableDeal out{};
     for (int seat = 0; seat < 4; ++seat)
-        for (int suit = 0; suit < 4; ++suit) {
-            const tSuit& s = deal.Hands[static_cast<std::size_t>(seat)].Suit(suit);
-            for (int i = 1; i <= s.Count; ++i)
-                out.cards[seat][suit] |= 1u << s.Card(i);
-        }
+        for (int suit = 0; suit < 4; ++suit)
+            out.cards[seat][suit] = RankMask(deal.Hands[static_cast<std::size_t>(seat)].Suit(suit));
     return out;
 }
 

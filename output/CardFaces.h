@@ -1,15 +1,15 @@
 #pragma once
 // Card faces drawn by the program itself, pixel by pixel: 52 images of 71 x 96
 // pixels, built once when the hands window is created.
-//
-// Card index: 1..52, clubs 1..13, diamonds 14..26, hearts 27..39, spades
-// 40..52; in each block the ace first, then 2 up to the king.
+// Cards are named by their card index (CardIndex.h).
 //
 // The images are QImage::Format_RGB32 on purpose: every pixel is opaque and
 // holds its exact 8-bit red, green and blue, so the transparent colour is a key
 // compared as one 32-bit value (an alpha format would lose the key, and a
 // premultiplied one could change colours), pixels are read and written without
 // conversion, and tests can compare QImage::pixel() with the colours below.
+
+#include "CardIndex.h"
 
 #include <QImage>
 
@@ -19,7 +19,6 @@ namespace kv {
 
 inline constexpr int kCardWidth = 71;
 inline constexpr int kCardHeight = 96;
-inline constexpr int kCardCount = 52;
 
 // Pixels of this colour are left out when a card is drawn onto a surface.
 inline constexpr QRgb CardTransparentColor = qRgb(0x56, 0x34, 0x12);
@@ -28,20 +27,6 @@ inline constexpr QRgb kCardBlack = qRgb(0, 0, 0);
 inline constexpr QRgb kCardRed = qRgb(255, 0, 0);
 inline constexpr QRgb kCardYellow = qRgb(255, 255, 0);
 
-inline constexpr int kClubsBase = 0, kDiamondsBase = 13, kHeartsBase = 26, kSpadesBase = 39;
-inline constexpr int kAceRank = 1, kJackRank = 11, kQueenRank = 12, kKingRank = 13;
-
-constexpr bool IsCardIndex(int index) {
-    return index >= 1 && index <= kCardCount;
-}
-// 1 ace, 2..10, 11 jack, 12 queen, 13 king.
-constexpr int RankNumber(int index) {
-    return (index - 1) % 13 + 1;
-}
-// 0 clubs, 13 diamonds, 26 hearts, 39 spades.
-constexpr int SuitBaseOf(int index) {
-    return (index - 1) / 13 * 13;
-}
 constexpr QRgb SuitColour(int suitBase) {
     return suitBase == kDiamondsBase || suitBase == kHeartsBase ? kCardRed : kCardBlack;
 }

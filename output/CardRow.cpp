@@ -1,7 +1,5 @@
 #include "CardRow.h"
 
-#include "CardFaces.h"
-
 #include <algorithm>
 #include <functional>
 
@@ -12,12 +10,6 @@ std::vector<int> DisplaySuitOrder(const tHand& hand, bool sortSuitsByRank) {
     if (hand.Hearts.Count == 0) return {kSpadeSuit, kDiamondSuit, kClubSuit};
     if (hand.Clubs.Count == 0) return {kHeartSuit, kSpadeSuit, kDiamondSuit};
     return {kSpadeSuit, kHeartSuit, kClubSuit, kDiamondSuit};
-}
-
-int CardIndexOf(int suit, std::uint8_t rank) {
-    constexpr int kSuitBases[4] = {kSpadesBase, kHeartsBase, kDiamondsBase, kClubsBase};
-    const int rankNumber = rank == kAce ? kAceRank : rank;
-    return kSuitBases[suit & 3] + rankNumber;
 }
 
 std::vector<int> CardRow(const tHand& hand, bool sortSuitsByRank) {

@@ -43,7 +43,8 @@ constexpr void DrawUpperHalf(TPixels& p, const art::TCourtHalf& half) {
 }
 
 constexpr void DrawPip(TPixels& p, int suitBase) {
-    const std::uint8_t colour = (suitBase == 13 || suitBase == 26) ? kCourtRed : kCourtBlack;
+    const std::uint8_t colour =
+        (suitBase == kDiamondsBase || suitBase == kHeartsBase) ? kCourtRed : kCourtBlack;
     const TSmallSuitMask& mask = SmallSuitMask(suitBase);
     for (int r = 0; r < kSmallSuitSize; ++r)
         for (int c = 0; c < kSmallSuitSize; ++c)
@@ -80,10 +81,9 @@ constexpr TCourtBlock BuildBlock() {
         &art::kJackOfSpades,  &art::kJackOfHearts,  &art::kJackOfDiamonds,  &art::kJackOfClubs,
         &art::kQueenOfSpades, &art::kQueenOfHearts, &art::kQueenOfDiamonds, &art::kQueenOfClubs,
         &art::kKingOfSpades,  &art::kKingOfHearts,  &art::kKingOfDiamonds,  &art::kKingOfClubs};
-    constexpr int kSuitBases[4] = {39, 26, 13, 0};
     TCourtBlock block{};
     for (int n = 0; n < kCourtCount; ++n)
-        Pack(Compose(*halves[n], kSuitBases[n % 4]), block, n);
+        Pack(Compose(*halves[n], SuitBaseOfSuit(n % 4)), block, n);
     return block;
 }
 

@@ -4,6 +4,7 @@
 // the bytes run row by row from the top, 12 to a row; each byte holds four
 // pixels, its lowest bit pair the leftmost. Values: TCourtColour.
 
+#include "CardIndex.h"
 #include "CourtArtTypes.h"
 
 #include <cstdint>
@@ -14,11 +15,11 @@ using TCourtBlock = std::array<std::uint8_t, kCourtCount * kCourtBytes>;
 
 const TCourtBlock& CourtPictures();
 
-// Number 0..11 of the picture of a jack (rank 11), queen (12) or king (13)
-// of the suit with the given suit base.
+// Number 0..11 of the picture of a jack (rank number 11), queen (12) or king
+// (13) of the suit with the given suit base: the block holds each rank's
+// pictures in the order of the suit numbers, spades first.
 constexpr int CourtPictureNumber(int suitBase, int rank) {
-    const int suitOrder = suitBase == 39 ? 0 : suitBase == 26 ? 1 : suitBase == 13 ? 2 : 3;
-    return (rank - 11) * 4 + suitOrder;
+    return (rank - kJackRank) * 4 + SuitOfSuitBase(suitBase);
 }
 
 // Palette value of pixel (x, y) of a picture.

@@ -1,5 +1,7 @@
 #include "DealText.h"
 
+#include "CardCodes.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -9,28 +11,15 @@
 namespace kv {
 namespace {
 
-constexpr std::array<char, 15> kSymbols{' ', ' ', '2', '3', '4', '5', '6', '7',
-                                        '8', '9', 'T', 'J', 'Q', 'K', 'A'};
-constexpr std::uint32_t kTen = 1u << 10;
-
-// The ranks of a suit as a mask, bit r for rank r. All 13 places are looked at,
-// held or not, so that the loop has no exit to mispredict.
-std::uint32_t HeldMask(const tSuit& suit) {
-    std::uint32_t held = 0;
-    for (std::size_t i = 0; i < suit.Cards.size(); ++i)
-        held |= std::uint32_t{i < suit.Count} << (suit.Cards[i] & 31u);
-    return held;
-}
-
 // Writes the ranks of a mask at p, highest first, one at a time; returns the end.
 char* WriteEachRank(char* p, std::uint32_t held, const std::string& tenSymbol) {
     while (held != 0) {
         const int rank = std::bit_width(held) - 1; // the highest rank left
-        held &= ~(1u << rank);
-        if ((1u << rank) == kTen)
+        held &= ~std::uint32_t{RankBit(rank)};
+        if (rank == kTen)
             p = std::copy(tenSymbol.begin(), tenSymbol.end(), p);
         else
-            *p++ = kSymbols[static_cast<std::size_t>(rank)];
+            *p++ = RankLetter(rank);
     }
     return p;
 }
@@ -47,8 +36,8 @@ template <int Low, int Count> constexpr std::array<TRankRun, 1u << Count> RankRu
     std::array<TRankRun, 1u << Count> runs{};
     for (std::uint32_t bits = 0; bits < runs.size(); ++bits)
         for (int rank = Low + Count - 1; rank >= Low; --rank)
-            if (bits & (1u << (rank - Low)))
-                runs[bits].Text[runs[bits].Length++] = kSymbols[static_cast<std::size_t>(rank)];
+            if (bits & (RankBit(rank) >> Low))
+                runs[bits].Text[runs[bits].Length++] = RankLetter(rank);
     return runs;
 }
 
@@ -67,7 +56,7 @@ char* CopyRun(char* p, const TRankRun& run) {
 // Writes the held ranks at p, highest first; returns the end. A suit holds at
 // most 13 distinct ranks, so the room needed is 12 + the ten symbol's length.
 char* WriteHolding(char* p, const tSuit& suit, const std::string& tenSymbol) {
-    const std::uint32_t held = HeldMask(suit);
+    const std::uint32_t held = RankMask(suit);
     if (tenSymbol != "T") return WriteEachRank(p, held, tenSymbol);
     p = CopyRun(p, kHighRuns[(held >> 8) & 0x7F]);
     return CopyRun(p, kLowRuns[(held >> 2) & 0x3F]);

@@ -19,23 +19,6 @@ class TRunningFlag {
     bool& flag_;
 };
 
-// The ten is written "T" in every deal text: the user's symbol is set aside
-// while deals are written and put back when the guard is restored or leaves.
-class TTenSymbolAsT {
-  public:
-    explicit TTenSymbolAsT(QString& symbol) : symbol_(symbol), saved_(symbol) {
-        symbol_ = QStringLiteral("T");
-    }
-    ~TTenSymbolAsT() { Restore(); }
-    TTenSymbolAsT(const TTenSymbolAsT&) = delete;
-    TTenSymbolAsT& operator=(const TTenSymbolAsT&) = delete;
-    void Restore() { symbol_ = saved_; }
-
-  private:
-    QString& symbol_;
-    QString saved_;
-};
-
 // The first character of the user's ten symbol: 'T' for "T", '1' for "10".
 char TenCharacter(const QString& symbol) {
     return symbol.isEmpty() ? 'T' : symbol.at(0).toLatin1();
@@ -50,10 +33,7 @@ TPrintOutcome TPrintRun::Run(const TPrintCounts& counts) {
     outputFile_.clear();
     WritePrintCounts(context_.Settings, counts);
 
-    TTenSymbolAsT ten(context_.TenSymbol);
-    const bool added = AddDeals(counts.Deals);
-    ten.Restore();
-    if (!added) {
+    if (!AddDeals(counts.Deals)) {
         context_.Library.ClearDeals();
         return TPrintOutcome::GeneratorFailed;
     }
@@ -81,7 +61,7 @@ TPrintOutcome TPrintRun::PrintAdded(const TPrintCounts& counts) {
         context_.Library.ClearDeals();
         return TPrintOutcome::Cancelled;
     }
-    bool printed = PrintCopies(counts, TenCharacter(context_.TenSymbol));
+    bool printed = PrintCopies(counts, TenCharacter(context_.Options.TenSymbol));
     printed = context_.Library.ClearDeals() >= 0 && printed;
     outputFile_ = context_.Library.LastOutputFile();
     return printed ? TPrintOutcome::Printed : TPrintOutcome::PrintFailed;
@@ -99,9 +79,9 @@ bool TPrintRun::AddDeals(int count) {
         if (status_) status_(QStringLiteral("Generating hand %1").arg(n));
         const std::optional<TFullDeal> made = MakeDeal();
         if (!made) return false;
-        const std::string ten = context_.TenSymbol.toStdString();
+        // Every deal text writes the ten "T", whatever the user's ten symbol.
         context_.Library.AddDeal(
-            DealText(made->North(), made->East(), made->South(), made->West(), ten));
+            DealText(made->North(), made->East(), made->South(), made->West()));
     }
     return true;
 }
@@ -124,10 +104,15 @@ bool TPrintRun::PrintCopies(const TPrintCounts& counts, char tenCharacter) {
     bool ok = true;
     for (const TLayoutCopies& layout : CopiesInPrintOrder(counts)) {
         for (int copy = 0; copy < layout.Copies; ++copy) {
-            const TPrintMultiArgs args{
-                layout.Layout,      -1,           layout.Title,           "",
-                kPrintBanner,       tenCharacter, context_.ColorPrinting, counts.DealerAndVul,
-                counts.DealerAndVul};
+            const TPrintMultiArgs args{layout.Layout,
+                                       -1,
+                                       layout.Title,
+                                       "",
+                                       kPrintBanner,
+                                       tenCharacter,
+                                       context_.Options.ColorPrinting,
+                                       counts.DealerAndVul,
+                                       counts.DealerAndVul};
             ok = context_.Library.PrintMulti(args) >= 0 && ok;
         }
     }

@@ -20,14 +20,22 @@
 
 namespace kv {
 
+// The user's options that a print run reads, taken as values when the run is
+// set up: a run never writes into the options it was given them from.
+struct TPrintOptions {
+    // The user's "T" or "10": its first character tells the library how to
+    // print the ten. Deal texts always write the ten "T", whatever it is.
+    QString TenSymbol = QStringLiteral("T");
+    bool ColorPrinting = true;
+};
+
 struct TPrintRunContext {
     TDealEngine& Engine;
     TTypeList& Types;
     IEngineHost& Host;
     TPrintLibrary& Library;
     TSettingsStore& Settings;
-    QString& TenSymbol; // the user's "T" or "10"; "T" while deals are written
-    bool ColorPrinting;
+    TPrintOptions Options;
     const TPrinterChoice* Printer = nullptr; // nullptr: the library's own choice
     // Makes one deal, or nothing when the generator gave up; when empty, the
     // run calls GenerateDeal(Engine, Types, Host). The program passes its

@@ -1,5 +1,7 @@
 #include "DoubleDummyAnalyser.h"
 
+#include "CardCodes.h"
+
 #include <algorithm>
 #include <exception>
 
@@ -37,12 +39,8 @@ int ParVulnerabilityIndex(const std::string& vulnerable) {
 TDealKey KeyOf(const TFullDeal& deal) {
     TDealKey key{};
     for (std::size_t seat = 0; seat < 4; ++seat)
-        for (int suit = 0; suit < 4; ++suit) {
-            const tSuit& cards = deal.Hands[seat].Suit(suit);
-            for (int p = 1; p <= cards.Count; ++p)
-                key[seat * 4 + static_cast<std::size_t>(suit)] |=
-                    static_cast<std::uint16_t>(1u << cards.Card(p));
-        }
+        for (int suit = 0; suit < 4; ++suit)
+            key[seat * 4 + static_cast<std::size_t>(suit)] = RankMask(deal.Hands[seat].Suit(suit));
     return key;
 }
 

@@ -1,5 +1,7 @@
 #include "BoardAnalysis.h"
 
+#include "CardCodes.h"
+
 #include <QCoreApplication>
 #include <QThread>
 
@@ -11,9 +13,11 @@
 namespace kv::printlib {
 namespace {
 
-std::uint8_t RankOf(char letter) {
-    static constexpr std::string_view kRanks = "23456789TJQKA";
-    return static_cast<std::uint8_t>(kRanks.find(letter) + 2);
+// A rank letter of a held deal, which ParseDealText has checked.
+std::uint8_t RankOfHeldLetter(char letter) {
+    const int rank = RankOfLetter(letter);
+    assert(IsRank(rank));
+    return static_cast<std::uint8_t>(rank);
 }
 
 bool OnApplicationThread() {
@@ -71,7 +75,7 @@ TFullDeal FullDealOf(const THeldDeal& deal) {
         for (std::size_t suit = 0; suit < 4; ++suit) {
             tSuit& cards = full.Hands[seat].Suit(static_cast<int>(suit));
             for (const char letter : deal.Hands[seat][suit])
-                cards.Cards[cards.Count++] = RankOf(letter);
+                cards.Cards[cards.Count++] = RankOfHeldLetter(letter);
         }
     return full;
 }

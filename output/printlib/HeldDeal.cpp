@@ -1,17 +1,18 @@
 #include "HeldDeal.h"
 
+#include "CardCodes.h"
+
 #include <bitset>
 
 namespace kv::printlib {
 namespace {
 
-constexpr std::string_view kRanks = "AKQJT98765432"; // highest first
-constexpr std::string_view kSeats = "NESW";          // clockwise
+constexpr std::string_view kSeats = "NESW"; // clockwise
 
 std::optional<THeldHand> ParseHand(std::string_view text, std::bitset<52>& seen) {
     THeldHand hand;
     std::size_t suit = 0;
-    std::size_t lastRank = 0;
+    int lastRank = 0;
     int cards = 0;
     for (const char c : text) {
         if (c == '.') {
@@ -19,11 +20,12 @@ std::optional<THeldHand> ParseHand(std::string_view text, std::bitset<52>& seen)
             lastRank = 0;
             continue;
         }
-        const std::size_t rank = kRanks.find(c);
-        if (rank == std::string_view::npos) return std::nullopt;
-        if (!hand[suit].empty() && rank <= lastRank) return std::nullopt; // not highest first
-        if (seen.test(suit * 13 + rank)) return std::nullopt;
-        seen.set(suit * 13 + rank);
+        const int rank = RankOfLetter(c);
+        if (rank == 0) return std::nullopt;
+        if (!hand[suit].empty() && rank >= lastRank) return std::nullopt; // not highest first
+        const std::size_t card = suit * 13 + static_cast<std::size_t>(rank - kLowestRank);
+        if (seen.test(card)) return std::nullopt;
+        seen.set(card);
         hand[suit] += c;
         lastRank = rank;
         ++cards;

@@ -1,5 +1,7 @@
 #include "PrintStyle.h"
 
+#include "CardCodes.h"
+
 #include <array>
 
 namespace kv::printlib::style {
@@ -59,8 +61,8 @@ QString HoldingForPrint(const std::string& ranks, bool tenAsDigits) {
     QString text;
     for (const char rank : ranks) {
         if (!text.isEmpty()) text += u' ';
-        text +=
-            rank == 'T' && tenAsDigits ? QStringLiteral("10") : QString(QChar::fromLatin1(rank));
+        text += RankOfLetter(rank) == kTen && tenAsDigits ? QStringLiteral("10")
+                                                          : QString(QChar::fromLatin1(rank));
     }
     return text;
 }

@@ -11,20 +11,7 @@ using namespace kv;
 namespace {
 
 std::uint8_t RankOf(char c) {
-    switch (c) {
-    case 'A':
-        return 14;
-    case 'K':
-        return 13;
-    case 'Q':
-        return 12;
-    case 'J':
-        return 11;
-    case 'T':
-        return 10;
-    default:
-        return static_cast<std::uint8_t>(c - '0');
-    }
+    return static_cast<std::uint8_t>(RankOfLetter(c));
 }
 
 // Holdings in dealing order, spades first, as the engine leaves them.
@@ -87,15 +74,6 @@ TEST(CardRow, WholeHandRunsFromTheAceDownInEachSuit) {
               (std::vector<int>{49, 44, 27, 38, 35, 29, 24, 1, 13, 10, 6, 4, 2}));
     EXPECT_EQ(CardRow(hand, false),
               (std::vector<int>{49, 44, 27, 38, 35, 29, 1, 13, 10, 6, 4, 2, 24}));
-}
-
-TEST(CardRow, CardIndicesOfSomeCards) {
-    EXPECT_EQ(CardIndexOf(S, 14), 40);
-    EXPECT_EQ(CardIndexOf(S, 13), 52);
-    EXPECT_EQ(CardIndexOf(C, 2), 2);
-    EXPECT_EQ(CardIndexOf(C, 14), 1);
-    EXPECT_EQ(CardIndexOf(D, 13), 26);
-    EXPECT_EQ(CardIndexOf(H, 12), 38);
 }
 
 TEST(CardRow, PositionsAboveCountAreNotCards) {

@@ -119,8 +119,7 @@ TEST(PrintBoardsOlderLibrary, GetsTheDealsAloneAndMakesTheAnalysisAtTheCopy) {
     TDealEngine engine;
     TTypeList types{THandParam{}};
     THookedHost host;
-    QString ten = QStringLiteral("T");
-    TPrintRun run({engine, types, host, library, *store, ten, true});
+    TPrintRun run({engine, types, host, library, *store, TPrintOptions{}});
     bool told = false;
     run.SetAnalysisProgress([&told](int, int) { return told = true; });
     const std::vector<TBoardDeal> boards = SessionBoards();

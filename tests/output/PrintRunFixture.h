@@ -54,7 +54,7 @@ struct PrintRunFixture : ::testing::Test {
     }
 
     TPrintRun MakeRun(const TPrinterChoice* printer = nullptr) {
-        TPrintRun run({engine, types, host, library, *store, tenSymbol, colour, printer});
+        TPrintRun run({engine, types, host, library, *store, {tenSymbol, colour}, printer});
         run.SetStatusSink([this](const QString& s) { statuses.push_back(s); });
         return run;
     }

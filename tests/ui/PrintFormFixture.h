@@ -27,7 +27,7 @@ struct PrintFormFixture : PrintRunFixture {
     void OpenForm() {
         form.reset();
         form = std::make_unique<TPrintForm>(
-            TPrintFormContext{{engine, types, host, library, *store, tenSymbol, colour},
+            TPrintFormContext{{engine, types, host, library, *store, {tenSymbol, colour}},
                               &printer,
                               [this](const QString& s) { mainStatus.push_back(s); }});
         form->show();

@@ -1,5 +1,6 @@
 #include "PbnDeal.h"
 
+#include "CardCodes.h"
 #include "PbnFormatError.h"
 #include "PbnText.h"
 
@@ -20,13 +21,11 @@ std::string CardName(int suit, int rank) {
     return std::string("the ") + kRankNames[rank] + " of " + kSuitNames[suit];
 }
 
-// The rank a card symbol stands for, 0 for a symbol that is no card.
+// The rank a card symbol stands for, in either case; 0 for a symbol that is
+// no card.
 int RankOf(char symbol) {
-    static constexpr std::string_view kSymbols = "23456789TJQKA";
-    static constexpr std::string_view kLower = "23456789tjqka";
-    std::size_t at = kSymbols.find(symbol);
-    if (at == std::string_view::npos) at = kLower.find(symbol);
-    return at == std::string_view::npos ? 0 : static_cast<int>(at) + 2;
+    const bool lower = symbol >= 'a' && symbol <= 'z';
+    return RankOfLetter(lower ? static_cast<char>(symbol - 'a' + 'A') : symbol);
 }
 
 // The bytes of the UTF-8 character that starts at `at` (its lead byte and
@@ -121,7 +120,7 @@ void TDealReader::ReadSuit(int seat, int suit, std::string_view ranks) {
     for (std::size_t i = 0; i < ranks.size(); ++i) {
         int rank = RankOf(ranks[i]);
         if (ranks.substr(i, 2) == "10") {
-            rank = 10;
+            rank = kTen;
             ++i;
         }
         if (rank == 0)
