@@ -97,7 +97,7 @@ TFullDeal TGraphicDisplayForm::NextFullDeal() const {
 
 // Forward over the deals already shown without dealing; at the end of a
 // dealt session, the deal made in advance.
-void TGraphicDisplayForm::NextHandBtnClick() {
+void TGraphicDisplayForm::OnNextHand() {
     if (generating_) return;
     if (session_.Forward()) {
         ShowBoard();
@@ -107,7 +107,7 @@ void TGraphicDisplayForm::NextHandBtnClick() {
 }
 
 // Back over the deals already shown: never deals, never draws a random number.
-void TGraphicDisplayForm::PreviousHandBtnClick() {
+void TGraphicDisplayForm::OnPreviousHand() {
     if (session_.Back()) ShowBoard();
 }
 
@@ -116,11 +116,11 @@ void TGraphicDisplayForm::PreviousHandBtnClick() {
 // ShownDeal and NextDeal then hold the same deal, and the next press deals
 // anew instead of showing that deal a second time.
 void TGraphicDisplayForm::DealNextHand() {
-    nextHandBtn_->setText(QStringLiteral("Calculating..."));
+    nextHandButton_->setText(QStringLiteral("Calculating..."));
     const auto restore = qScopeGuard([this] {
-        nextHandBtn_->setText(QStringLiteral("&Next Hand"));
+        nextHandButton_->setText(QStringLiteral("&Next Hand"));
         UpdateButtons();
-        if (isVisible()) nextHandBtn_->setFocus();
+        if (isVisible()) nextHandButton_->setFocus();
         if (closeWaiting_) {
             closeWaiting_ = false;
             QDialog::reject();
@@ -162,19 +162,19 @@ void TGraphicDisplayForm::ShowBoardCaption() {
 }
 
 void TGraphicDisplayForm::UpdateButtons() {
-    previousHandBtn_->setEnabled(!session_.AtFirst());
+    previousHandButton_->setEnabled(!session_.AtFirst());
     const bool canDeal = session_.Dealt() && types_ != nullptr;
-    nextHandBtn_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
-    printHands1_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
-    saveAsPbn1_->setEnabled(!session_.Empty());
+    nextHandButton_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
+    printHandsItem_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
+    saveAsPbnItem_->setEnabled(!session_.Empty());
 }
 
-void TGraphicDisplayForm::PrintHandsClick() {
+void TGraphicDisplayForm::OnPrintHands() {
     if (session_.Empty() || !links_.PrintSession || generating_) return;
     links_.PrintSession(this, session_);
 }
 
-void TGraphicDisplayForm::SaveAsPbnClick() {
+void TGraphicDisplayForm::OnSaveAsPbn() {
     if (session_.Empty() || generating_) return;
     SaveSessionAsPbn(this, session_, options_.DoubleDummy);
 }

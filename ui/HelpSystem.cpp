@@ -60,8 +60,7 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) return false;
     // In an open menu, the highlighted item's context.
     if (const auto* menu = qobject_cast<QMenu*>(watched)) {
-        const QAction* item = menu->activeAction();
-        ShowContext(item != nullptr ? item->property("HelpContext").toInt() : help::Contents);
+        ShowContext(HelpContextOf(menu->activeAction()));
         return true;
     }
     const QWidget* target = QApplication::focusWidget();

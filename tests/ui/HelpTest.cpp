@@ -98,8 +98,8 @@ TEST_F(Help, F1InTheSynchronizeDialogOpensItsTopicOverTheModalDialog) {
         auto* sync = qobject_cast<TSyncForm*>(QApplication::activeModalWidget());
         ASSERT_NE(sync, nullptr);
         QApplication::setActiveWindow(sync);
-        sync->Edit()->setFocus();
-        QTest::keyRelease(sync->Edit(), Qt::Key_F1);
+        sync->SeedEdit()->setFocus();
+        QTest::keyRelease(sync->SeedEdit(), Qt::Key_F1);
         EXPECT_EQ(Page(), "synchronize.html");
         EXPECT_EQ(Window().windowModality(), Qt::ApplicationModal);
         Window().close();
