@@ -71,7 +71,8 @@ void TCopyParamsDlg::BuildControls() {
     includeAllButton_ = Button("IncAllBtn", QStringLiteral(">>"), this);
     excludeButton_ = Button("ExcludeBtn", QStringLiteral("<"), this);
     excludeAllButton_ = Button("ExAllBtn", QStringLiteral("<<"), this);
-    for (QPushButton* arrow : {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_})
+    for (QPushButton* arrow :
+         {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_})
         arrow->resize(25, 25);
     nextButton_ = Button("NextBtn", QString(), this);
     nextButton_->setDefault(true);
@@ -106,7 +107,7 @@ void TCopyParamsDlg::ShowSource() {
         // A tooltip takes markup when it looks like markup: the file name is
         // data, so it is escaped inside a plain paragraph.
         srcLabel_->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
-                             setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
+                              setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
         nextButton_->setText(QStringLiteral("Co&py"));
         srcList_->ListFile(FilePath(sourcePath_), parentWidget());
     }

@@ -60,7 +60,8 @@ void TCopyParamsDlg::Arrange() {
     dstLabel_->setGeometry(dstLeft, labelTop, listWidth, labelHeight);
     const int arrowLeft = (w - arrowWidth) / 2;
     int arrowTop = listTop + kGap;
-    for (QPushButton* arrow : {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_}) {
+    for (QPushButton* arrow :
+         {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_}) {
         arrow->move(arrowLeft, arrowTop);
         arrowTop += arrow->height() + kGap;
     }

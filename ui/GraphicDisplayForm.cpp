@@ -124,7 +124,8 @@ void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
     doubleDummyItem_ = view->addAction(QStringLiteral("&Double dummy"));
     doubleDummyItem_->setObjectName(QStringLiteral("DoubleDummy1"));
     doubleDummyItem_->setCheckable(true);
-    connect(doubleDummyItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnDoubleDummyToggled);
+    connect(doubleDummyItem_, &QAction::triggered, this,
+            &TGraphicDisplayForm::OnDoubleDummyToggled);
     connect(hands, &QActionGroup::triggered, this, &TGraphicDisplayForm::OnHandChosen);
     connect(orders, &QActionGroup::triggered, this, &TGraphicDisplayForm::OnSortOrderChosen);
 }
@@ -153,8 +154,8 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     nextHandButton_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
     nextHandButton_->setDefault(true);
     // Page Up and Page Down browse as well, beside the buttons' Alt keys.
-    for (const auto& [key, button] :
-         {std::pair{Qt::Key_PageUp, previousHandButton_}, std::pair{Qt::Key_PageDown, nextHandButton_}}) {
+    for (const auto& [key, button] : {std::pair{Qt::Key_PageUp, previousHandButton_},
+                                      std::pair{Qt::Key_PageDown, nextHandButton_}}) {
         auto* browse = new QAction(this);
         browse->setShortcut(QKeySequence(key));
         connect(browse, &QAction::triggered, button, [button] {
@@ -162,8 +163,7 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
         });
         addAction(browse);
     }
-    connect(previousHandButton_, &QPushButton::clicked, this,
-            &TGraphicDisplayForm::OnPreviousHand);
+    connect(previousHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnPreviousHand);
     connect(nextHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnNextHand);
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(6, 0, 6, 0);

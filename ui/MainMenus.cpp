@@ -16,7 +16,8 @@
 namespace kv {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpContext = help::Contents) {
+QAction* Item(QMenu* menu, const char* name, const QString& caption,
+              int helpContext = help::Contents) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
     if (helpContext != help::Contents) SetHelpContext(item, helpContext);

@@ -167,8 +167,8 @@ void TPrintForm::SetFocusOrder() {
     for (QWidget* w : {counts_[0], counts_[1], counts_[2], counts_[4], counts_[5], counts_[6]})
         order.push_back(w);
     for (QWidget* w : {static_cast<QWidget*>(dealerBox_), static_cast<QWidget*>(doubleDummyBox_),
-                       static_cast<QWidget*>(printerSetupButton_), static_cast<QWidget*>(printButton_),
-                       static_cast<QWidget*>(cancelButton_)})
+                       static_cast<QWidget*>(printerSetupButton_),
+                       static_cast<QWidget*>(printButton_), static_cast<QWidget*>(cancelButton_)})
         order.push_back(w);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);

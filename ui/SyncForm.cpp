@@ -48,8 +48,8 @@ TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    seedEdit_->setMinimumWidth(seedEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
-                            12);
+    seedEdit_->setMinimumWidth(
+        seedEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
 }
 
 QString TSyncForm::SeedText() const {

@@ -31,7 +31,9 @@ struct SyncDialog : ::testing::Test {
         });
         return SynchronizeSeed(nullptr, random);
     }
-    static void Type(TSyncForm& form, const QString& keys) { QTest::keyClicks(form.SeedEdit(), keys); }
+    static void Type(TSyncForm& form, const QString& keys) {
+        QTest::keyClicks(form.SeedEdit(), keys);
+    }
     static void ClickOK(TSyncForm& form) {
         form.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     }
