@@ -95,8 +95,7 @@ class TGraphicDisplayForm : public QDialog {
     // The user chose another hand, sort order or double-dummy view in the
     // View menu.
     void ViewOptionsChanged(const kv::THandsViewOptions& options);
-    // F1 was released; the help context of the focused control
-    // (help::HandsDisplay here).
+    // F1 was released; the help context of the focused control (help::HandsDisplay).
     void HelpRequested(int context);
 
   protected:

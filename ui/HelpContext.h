@@ -2,7 +2,8 @@
 // Help context numbers: each control, menu or menu item may carry one; a
 // control without its own takes the number of the nearest parent that has
 // one. F1 opens the help window at the number of the focused control, or, in
-// an open menu, at the number of the highlighted item.
+// an open menu, at the number of the highlighted item (the menu's own when the
+// item has none).
 
 class QAction;
 class QObject;
