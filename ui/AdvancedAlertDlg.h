@@ -17,9 +17,9 @@ class TAdvancedAlertDlg : public QDialog {
     // "Don't show me this warning again" is ticked.
     bool DontShowAgain() const;
 
-    QPushButton* ReadyBtn() const { return ready_; }
-    QPushButton* WaitBtn() const { return wait_; }
-    QPushButton* MoreBtn() const { return more_; }
+    QPushButton* ReadyButton() const { return ready_; }
+    QPushButton* WaitButton() const { return wait_; }
+    QPushButton* MoreButton() const { return more_; }
     QCheckBox* DontShowBox() const { return dontShow_; }
 
   protected:

@@ -56,72 +56,73 @@ TCopyParamsDlg::TCopyParamsDlg(bool toOtherFile, const QString& sourcePath,
 }
 
 void TCopyParamsDlg::BuildControls() {
-    Label1 = BoldLabel("Label1", QString(), this);
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    SrcLabel = BoldLabel("SrcLabel", QString(), this);
-    DstLabel = BoldLabel("DstLabel", QStringLiteral("Parameter sets to be copied:"), this);
-    for (QLabel* caption : {SrcLabel, DstLabel}) {
+    promptLabel_ = BoldLabel("Label1", QString(), this);
+    promptLabel_->setWordWrap(true);
+    promptLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    srcLabel_ = BoldLabel("SrcLabel", QString(), this);
+    dstLabel_ = BoldLabel("DstLabel", QStringLiteral("Parameter sets to be copied:"), this);
+    for (QLabel* caption : {srcLabel_, dstLabel_}) {
         caption->setWordWrap(true);
         caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     }
-    SrcList = SetList("SrcList", true, this);
-    DstList = SetList("DstList", false, this);
-    IncludeBtn = Button("IncludeBtn", QStringLiteral(">"), this);
-    IncAllBtn = Button("IncAllBtn", QStringLiteral(">>"), this);
-    ExcludeBtn = Button("ExcludeBtn", QStringLiteral("<"), this);
-    ExAllBtn = Button("ExAllBtn", QStringLiteral("<<"), this);
-    for (QPushButton* arrow : {IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn})
+    srcList_ = SetList("SrcList", true, this);
+    dstList_ = SetList("DstList", false, this);
+    includeButton_ = Button("IncludeBtn", QStringLiteral(">"), this);
+    includeAllButton_ = Button("IncAllBtn", QStringLiteral(">>"), this);
+    excludeButton_ = Button("ExcludeBtn", QStringLiteral("<"), this);
+    excludeAllButton_ = Button("ExAllBtn", QStringLiteral("<<"), this);
+    for (QPushButton* arrow :
+         {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_})
         arrow->resize(25, 25);
-    NextBtn = Button("NextBtn", QString(), this);
-    NextBtn->setDefault(true);
-    CancelBtn = Button("CancelBtn", QStringLiteral("&Cancel"), this);
-    HelpBtn = Button("HelpBtn", QStringLiteral("&Help"), this);
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    nextButton_ = Button("NextBtn", QString(), this);
+    nextButton_->setDefault(true);
+    cancelButton_ = Button("CancelBtn", QStringLiteral("&Cancel"), this);
+    helpButton_ = Button("HelpBtn", QStringLiteral("&Help"), this);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
 
-    connect(IncludeBtn, &QPushButton::clicked, this, &TCopyParamsDlg::IncludeBtnClick);
-    connect(IncAllBtn, &QPushButton::clicked, this, &TCopyParamsDlg::IncAllBtnClick);
-    connect(ExcludeBtn, &QPushButton::clicked, this, &TCopyParamsDlg::ExcludeBtnClick);
-    connect(ExAllBtn, &QPushButton::clicked, this, &TCopyParamsDlg::ExAllBtnClick);
-    connect(SrcList, &QListWidget::itemDoubleClicked, this, &TCopyParamsDlg::IncludeBtnClick);
-    connect(DstList, &QListWidget::itemDoubleClicked, this, &TCopyParamsDlg::ExcludeBtnClick);
-    connect(NextBtn, &QPushButton::clicked, this, &TCopyParamsDlg::NextBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(HelpBtn, &QPushButton::clicked, this,
+    connect(includeButton_, &QPushButton::clicked, this, &TCopyParamsDlg::OnInclude);
+    connect(includeAllButton_, &QPushButton::clicked, this, &TCopyParamsDlg::OnIncludeAll);
+    connect(excludeButton_, &QPushButton::clicked, this, &TCopyParamsDlg::OnExclude);
+    connect(excludeAllButton_, &QPushButton::clicked, this, &TCopyParamsDlg::OnExcludeAll);
+    connect(srcList_, &QListWidget::itemDoubleClicked, this, &TCopyParamsDlg::OnInclude);
+    connect(dstList_, &QListWidget::itemDoubleClicked, this, &TCopyParamsDlg::OnExclude);
+    connect(nextButton_, &QPushButton::clicked, this, &TCopyParamsDlg::OnNext);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton_, &QPushButton::clicked, this,
             [this] { host_.ShowHelp(kParamSetsHelpContext); });
 }
 
 // The captions and the source's sets; nothing chosen yet.
 void TCopyParamsDlg::ShowSource() {
     if (ToOtherFile) {
-        Label1->setText(setmsg::kToOtherFileLabel);
-        SrcLabel->setText(setmsg::kDatabaseSetsLabel);
-        NextBtn->setText(QStringLiteral("&Next"));
-        SrcList->SetEntries(setNameList_.Entries());
+        promptLabel_->setText(setmsg::kToOtherFileLabel);
+        srcLabel_->setText(setmsg::kDatabaseSetsLabel);
+        nextButton_->setText(QStringLiteral("&Next"));
+        srcList_->SetEntries(setNameList_.Entries());
     } else {
         const QString file = FileNameOf(sourcePath_);
-        Label1->setText(setmsg::ToDatabaseLabel(file));
-        SrcLabel->setText(setmsg::FileSetsLabel(file));
+        promptLabel_->setText(setmsg::ToDatabaseLabel(file));
+        srcLabel_->setText(setmsg::FileSetsLabel(file));
         // A tooltip takes markup when it looks like markup: the file name is
         // data, so it is escaped inside a plain paragraph.
-        SrcLabel->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
-                             setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
-        NextBtn->setText(QStringLiteral("Co&py"));
-        SrcList->ListFile(FilePath(sourcePath_), parentWidget());
+        srcLabel_->setToolTip(QStringLiteral("<p style='white-space:pre'>") +
+                              setmsg::FileSetsLabel(file).toHtmlEscaped() + QStringLiteral("</p>"));
+        nextButton_->setText(QStringLiteral("Co&py"));
+        srcList_->ListFile(FilePath(sourcePath_), parentWidget());
     }
-    DstList->clear();
+    dstList_->clear();
     SetButtons();
 }
 
 void TCopyParamsDlg::SetButtons() {
-    const bool source = SrcList->count() > 0;
-    const bool chosen = DstList->count() > 0;
-    IncludeBtn->setEnabled(source);
-    IncAllBtn->setEnabled(source);
-    ExcludeBtn->setEnabled(chosen);
-    ExAllBtn->setEnabled(chosen);
-    NextBtn->setEnabled(chosen);
+    const bool source = srcList_->count() > 0;
+    const bool chosen = dstList_->count() > 0;
+    includeButton_->setEnabled(source);
+    includeAllButton_->setEnabled(source);
+    excludeButton_->setEnabled(chosen);
+    excludeAllButton_->setEnabled(chosen);
+    nextButton_->setEnabled(chosen);
 }
 
 int TCopyParamsDlg::GetFirstSelection(const TSetListBox* list) {
@@ -139,36 +140,36 @@ void TCopyParamsDlg::SetItem(TSetListBox* list, int index) {
 
 // From the last source entry to the first, so several chosen at once arrive in
 // reverse order; a name already chosen (ignoring case) is not added again.
-void TCopyParamsDlg::IncludeBtnClick() {
-    for (int row = SrcList->count() - 1; row >= 0; --row) {
-        if (!SrcList->item(row)->isSelected()) continue;
-        const TSetEntry entry = SrcList->Entry(row);
-        if (!DstList->HoldsNameIgnoringCase(QString::fromStdString(entry.Name)))
-            DstList->AddEntry(entry);
+void TCopyParamsDlg::OnInclude() {
+    for (int row = srcList_->count() - 1; row >= 0; --row) {
+        if (!srcList_->item(row)->isSelected()) continue;
+        const TSetEntry entry = srcList_->Entry(row);
+        if (!dstList_->HoldsNameIgnoringCase(QString::fromStdString(entry.Name)))
+            dstList_->AddEntry(entry);
     }
     SetButtons();
 }
 
-void TCopyParamsDlg::IncAllBtnClick() {
-    DstList->SetEntries(SrcList->Entries());
+void TCopyParamsDlg::OnIncludeAll() {
+    dstList_->SetEntries(srcList_->Entries());
     SetButtons();
 }
 
-void TCopyParamsDlg::ExcludeBtnClick() {
-    const int first = GetFirstSelection(DstList);
-    for (int row = DstList->count() - 1; row >= 0; --row)
-        if (DstList->item(row)->isSelected()) delete DstList->takeItem(row);
-    SetItem(DstList, first);
+void TCopyParamsDlg::OnExclude() {
+    const int first = GetFirstSelection(dstList_);
+    for (int row = dstList_->count() - 1; row >= 0; --row)
+        if (dstList_->item(row)->isSelected()) delete dstList_->takeItem(row);
+    SetItem(dstList_, first);
 }
 
-void TCopyParamsDlg::ExAllBtnClick() {
-    DstList->clear();
-    SetItem(DstList, 0);
+void TCopyParamsDlg::OnExcludeAll() {
+    dstList_->clear();
+    SetItem(dstList_, 0);
 }
 
 // Into the database one copy closes the dialog, even a cancelled or failed one;
 // a copy that found its source changed copied nothing, and the user may choose again.
-void TCopyParamsDlg::NextBtnClick() {
+void TCopyParamsDlg::OnNext() {
     TCopyOutcome outcome;
     try {
         outcome = RunCopy();
@@ -180,8 +181,8 @@ void TCopyParamsDlg::NextBtnClick() {
 }
 
 TCopyOutcome TCopyParamsDlg::RunCopy() {
-    if (ToOtherFile) return CopyToOtherFile(DstList->Entries(), this);
-    return CopyToDatabase(sourcePath_, DstList->Entries(), setNameList_, this);
+    if (ToOtherFile) return CopyToOtherFile(dstList_->Entries(), this);
+    return CopyToDatabase(sourcePath_, dstList_->Entries(), setNameList_, this);
 }
 
 // The source is listed again (the database into SetNameList too), the choice

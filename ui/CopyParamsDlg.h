@@ -1,6 +1,6 @@
 #pragma once
-// "Copy parameters": the sets of the source on the left (SrcList), the sets
-// chosen for copying on the right (DstList), four arrow buttons between them.
+// "Copy parameters": the sets of the source on the left (srcList_), the sets
+// chosen for copying on the right (dstList_), four arrow buttons between them.
 // From the database to another file (ToOtherFile) the user may run several
 // copies ("&Next") before Cancel; into the database from another file one
 // copy ("Co&py") closes the dialog. The dialog is resizable, never below
@@ -34,21 +34,21 @@ class TCopyParamsDlg : public QDialog {
 
     const bool ToOtherFile;
 
-    // ">" and ">>" are enabled exactly when SrcList has entries; "<", "<<" and
-    // NextBtn exactly when DstList has.
+    // ">" and ">>" are enabled exactly when srcList_ has entries; "<", "<<" and
+    // nextButton_ exactly when dstList_ has.
     void SetButtons();
     // The first selected row of list, -1 when none.
     static int GetFirstSelection(const TSetListBox* list);
     // Focuses list and selects row index, brought into 0..last; then SetButtons.
     void SetItem(TSetListBox* list, int index);
 
-    void IncludeBtnClick();
-    void IncAllBtnClick();
-    void ExcludeBtnClick();
-    void ExAllBtnClick();
+    void OnInclude();
+    void OnIncludeAll();
+    void OnExclude();
+    void OnExcludeAll();
     // Runs the copy; an error that stops it goes to the host's error report.
     // A source that another program changed is listed again, with a message.
-    void NextBtnClick();
+    void OnNext();
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -65,19 +65,19 @@ class TCopyParamsDlg : public QDialog {
     TSetListBox& setNameList_;
     IParamSetHost& host_;
     TSettingsStore& store_;
-    QLabel* Label1 = nullptr;
-    QLabel* SrcLabel = nullptr;
-    QLabel* DstLabel = nullptr;
-    TSetListBox* SrcList = nullptr;
-    TSetListBox* DstList = nullptr;
-    QPushButton* IncludeBtn = nullptr;
-    QPushButton* IncAllBtn = nullptr;
-    QPushButton* ExcludeBtn = nullptr;
-    QPushButton* ExAllBtn = nullptr;
-    QPushButton* NextBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* HelpBtn = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLabel* srcLabel_ = nullptr;
+    QLabel* dstLabel_ = nullptr;
+    TSetListBox* srcList_ = nullptr;
+    TSetListBox* dstList_ = nullptr;
+    QPushButton* includeButton_ = nullptr;
+    QPushButton* includeAllButton_ = nullptr;
+    QPushButton* excludeButton_ = nullptr;
+    QPushButton* excludeAllButton_ = nullptr;
+    QPushButton* nextButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 } // namespace kv

@@ -14,7 +14,7 @@
 namespace kv {
 namespace {
 
-constexpr int kMargin = 8; // SrcList's left margin, and DstList's right margin
+constexpr int kMargin = 8; // srcList_'s left margin, and dstList_'s right margin
 constexpr int kGap = 6;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -34,38 +34,39 @@ void TCopyParamsDlg::resizeEvent(QResizeEvent* event) {
     Arrange();
 }
 
-// Each list is (client width - 3 x the arrow width) / 2 wide; DstList's right
-// margin equals SrcList's left one; the arrows are centred. The size is stored.
+// Each list is (client width - 3 x the arrow width) / 2 wide; dstList_'s right
+// margin equals srcList_'s left one; the arrows are centred. The size is stored.
 void TCopyParamsDlg::Arrange() {
     const int w = width();
     const int h = height();
     const int line = fontMetrics().height();
-    const int statusHeight = StatusBar1->sizeHint().height();
-    StatusBar1->setGeometry(0, h - statusHeight, w, statusHeight);
+    const int statusHeight = statusBar_->sizeHint().height();
+    statusBar_->setGeometry(0, h - statusHeight, w, statusHeight);
 
-    Label1->setGeometry(kMargin, kMargin, w - 2 * kMargin, 2 * line + 4);
+    promptLabel_->setGeometry(kMargin, kMargin, w - 2 * kMargin, 2 * line + 4);
     // The list captions may wrap onto a second line, ending just above their lists.
-    const int labelTop = Label1->geometry().bottom() + kGap;
+    const int labelTop = promptLabel_->geometry().bottom() + kGap;
     const int labelHeight = 2 * line + 2;
     const int listTop = labelTop + labelHeight + 2;
     const int buttonTop = h - statusHeight - kMargin - kButtonHeight;
     const int listHeight = std::max(buttonTop - kMargin - listTop, 0);
-    const int arrowWidth = IncludeBtn->width();
+    const int arrowWidth = includeButton_->width();
     const int listWidth = (w - 3 * arrowWidth) / 2;
     const int dstLeft = w - kMargin - listWidth;
 
-    SrcList->setGeometry(kMargin, listTop, listWidth, listHeight);
-    DstList->setGeometry(dstLeft, listTop, listWidth, listHeight);
-    SrcLabel->setGeometry(kMargin, labelTop, listWidth, labelHeight);
-    DstLabel->setGeometry(dstLeft, labelTop, listWidth, labelHeight);
+    srcList_->setGeometry(kMargin, listTop, listWidth, listHeight);
+    dstList_->setGeometry(dstLeft, listTop, listWidth, listHeight);
+    srcLabel_->setGeometry(kMargin, labelTop, listWidth, labelHeight);
+    dstLabel_->setGeometry(dstLeft, labelTop, listWidth, labelHeight);
     const int arrowLeft = (w - arrowWidth) / 2;
     int arrowTop = listTop + kGap;
-    for (QPushButton* arrow : {IncludeBtn, IncAllBtn, ExcludeBtn, ExAllBtn}) {
+    for (QPushButton* arrow :
+         {includeButton_, includeAllButton_, excludeButton_, excludeAllButton_}) {
         arrow->move(arrowLeft, arrowTop);
         arrowTop += arrow->height() + kGap;
     }
     int left = w - kMargin - kButtonWidth;
-    for (QPushButton* button : {HelpBtn, CancelBtn, NextBtn}) {
+    for (QPushButton* button : {helpButton_, cancelButton_, nextButton_}) {
         button->setGeometry(left, buttonTop, kButtonWidth, kButtonHeight);
         left -= kButtonWidth + kGap;
     }

@@ -101,10 +101,10 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void ClearAllActionExecute();
     void AddTypeActionExecute();
     void DeleteTypeActionExecute();
-    void Synchronize1Click();
-    void ReadParamsClick();
-    void SaveParamsClick();
-    void OpenDealsClick();
+    void OnSynchronize();
+    void OnReadParams();
+    void OnSaveParams();
+    void OnOpenDeals();
 
   private:
     // IEditorView
@@ -123,7 +123,7 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void LoadToolBarImages();
     void ApplyOptions();
     void BindPrintLibrary();
-    void TenSymbolClick(QAction* item);
+    void OnTenSymbolChosen(QAction* item);
     void TabChanged(int index);
     void FreqEditChange();
     void ShowTypeFrequency();

@@ -28,62 +28,62 @@ QLabel* Label(const char* name, const QString& text, QWidget* parent) {
 TDupeNameDlg::TDupeNameDlg(const QString& oldName, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("DupeNameDlg"));
     setWindowTitle(QStringLiteral("Duplicate Name for Parameters"));
-    Label1 =
+    messageLabel_ =
         Label("Label1",
               QStringLiteral("You are trying to copy a parameter set to a file that already has a "
                              "parameter set of that name.  You must give the set to be copied a "
                              "new name."),
               this);
-    Label1->setWordWrap(true);
-    Label1->setFixedWidth(340);
-    Label2 = Label("Label2", QStringLiteral("Old name:"), this);
-    Label3 = Label("Label3", oldName, this);
-    Label3->setTextFormat(Qt::PlainText);
-    Label4 = Label("Label4", QStringLiteral("New name:"), this);
-    Edit1 = new QLineEdit(oldName, this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Label4->setBuddy(Edit1);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    SetParamSetsHelp(OKBtn);
-    SetParamSetsHelp(CancelBtn);
+    messageLabel_->setWordWrap(true);
+    messageLabel_->setFixedWidth(340);
+    oldNameCaption_ = Label("Label2", QStringLiteral("Old name:"), this);
+    oldNameLabel_ = Label("Label3", oldName, this);
+    oldNameLabel_->setTextFormat(Qt::PlainText);
+    newNameCaption_ = Label("Label4", QStringLiteral("New name:"), this);
+    nameEdit_ = new QLineEdit(oldName, this);
+    nameEdit_->setObjectName(QStringLiteral("Edit1"));
+    newNameCaption_->setBuddy(nameEdit_);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("OKBtn"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelBtn"));
+    SetParamSetsHelp(okButton_);
+    SetParamSetsHelp(cancelButton_);
 
     auto* names = new QGridLayout;
-    names->addWidget(Label2, 0, 0);
-    names->addWidget(Label3, 0, 1);
-    names->addWidget(Label4, 1, 0);
-    names->addWidget(Edit1, 1, 1);
+    names->addWidget(oldNameCaption_, 0, 0);
+    names->addWidget(oldNameLabel_, 0, 1);
+    names->addWidget(newNameCaption_, 1, 0);
+    names->addWidget(nameEdit_, 1, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
+    layout->addWidget(messageLabel_);
     layout->addSpacing(6);
     layout->addLayout(names);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(OKBtn, &QPushButton::clicked, this, &TDupeNameDlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &TDupeNameDlg::reject);
+    connect(okButton_, &QPushButton::clicked, this, &TDupeNameDlg::OnOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &TDupeNameDlg::reject);
 }
 
 QString TDupeNameDlg::NewName() const {
-    return StoredName(Edit1->text());
+    return StoredName(nameEdit_->text());
 }
 
 void TDupeNameDlg::Refuse(const QString& message) {
     ShowSetWarning(this, message);
-    Edit1->setFocus();
-    Edit1->selectAll();
+    nameEdit_->setFocus();
+    nameEdit_->selectAll();
 }
 
-void TDupeNameDlg::OKBtnClick() {
-    const QString name = Edit1->text();
+void TDupeNameDlg::OnOk() {
+    const QString name = nameEdit_->text();
     if (name.isEmpty()) return Refuse(setmsg::kSupplyName);
     if (name == oldName_) return Refuse(setmsg::kSupplyNewName);
     if (const auto problem = NameEncodingProblem(name.toStdString()))
@@ -100,9 +100,9 @@ void TDupeNameDlg::reject() {
 void TDupeNameDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    oldName_ = Edit1->text();
-    Edit1->setFocus();
-    Edit1->selectAll();
+    oldName_ = nameEdit_->text();
+    nameEdit_->setFocus();
+    nameEdit_->selectAll();
 }
 
 } // namespace kv

@@ -18,9 +18,9 @@ class TDupeNameDlg : public QDialog {
     explicit TDupeNameDlg(const QString& oldName, QWidget* parent = nullptr);
 
     QString NewName() const;
-    QLineEdit* NameEdit() const { return Edit1; }
+    QLineEdit* NameEdit() const { return nameEdit_; }
 
-    void OKBtnClick();
+    void OnOk();
     // Cancel, Esc and the close box all come here.
     void reject() override;
 
@@ -31,13 +31,13 @@ class TDupeNameDlg : public QDialog {
     void Refuse(const QString& message);
 
     QString oldName_;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+    QLabel* messageLabel_ = nullptr;
+    QLabel* oldNameCaption_ = nullptr;
+    QLabel* oldNameLabel_ = nullptr;
+    QLabel* newNameCaption_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace kv

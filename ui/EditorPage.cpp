@@ -89,26 +89,26 @@ void TEditorPage::BuildHeadings(QGridLayout* grid) {
 void TEditorPage::BuildRow(QGridLayout* grid, TEditorRow row) {
     const QString prefix = QString::fromLatin1(RowPrefix(row).data(), RowPrefix(row).size());
     TRowControls& c = rows_[RowIndex(row)];
-    c.MinBtn = new TBoundButton(this);
+    c.MinButton = new TBoundButton(this);
     c.Track = new TTrackBar(this);
-    c.MaxBtn = new TBoundButton(this);
-    c.MinBtn->setObjectName(prefix + QStringLiteral("MinBtn"));
+    c.MaxButton = new TBoundButton(this);
+    c.MinButton->setObjectName(prefix + QStringLiteral("MinBtn"));
     c.Track->setObjectName(prefix + QStringLiteral("Track"));
-    c.MaxBtn->setObjectName(prefix + QStringLiteral("MaxBtn"));
+    c.MaxButton->setObjectName(prefix + QStringLiteral("MaxBtn"));
     c.Track->setRange(0, RowTop(row));
     c.Group = new QButtonGroup(this);
     c.Group->setExclusive(true);
-    c.Group->addButton(c.MinBtn);
-    c.Group->addButton(c.MaxBtn);
-    connect(c.MinBtn, &QToolButton::clicked, this, [this, row] { model_.MinBtnClick(row); });
-    connect(c.MaxBtn, &QToolButton::clicked, this, [this, row] { model_.MaxBtnClick(row); });
+    c.Group->addButton(c.MinButton);
+    c.Group->addButton(c.MaxButton);
+    connect(c.MinButton, &QToolButton::clicked, this, [this, row] { model_.MinBtnClick(row); });
+    connect(c.MaxButton, &QToolButton::clicked, this, [this, row] { model_.MaxBtnClick(row); });
     connect(c.Track, &QAbstractSlider::valueChanged, this,
             [this, row](int position) { TrackChange(row, position); });
     const int column = FirstColumn(row);
     const Qt::Alignment middle = Qt::AlignVCenter;
-    grid->addWidget(c.MinBtn, GridRow(row), column, Qt::AlignRight | middle);
+    grid->addWidget(c.MinButton, GridRow(row), column, Qt::AlignRight | middle);
     grid->addWidget(c.Track, GridRow(row), column + 1, middle);
-    grid->addWidget(c.MaxBtn, GridRow(row), column + 2, Qt::AlignLeft | middle);
+    grid->addWidget(c.MaxButton, GridRow(row), column + 2, Qt::AlignLeft | middle);
 }
 
 void TEditorPage::BuildRowLabels(QGridLayout* grid) {
@@ -143,9 +143,9 @@ void TEditorPage::ShowRow(TEditorRow row) {
     const QSignalBlocker blockTrack(c.Track);
     c.Track->SetSelection(state.SelStart, state.SelEnd);
     c.Track->setValue(state.Position);
-    c.MinBtn->Show(QString::fromStdString(state.MinCaption), state.MinTag, state.MinBold);
-    c.MaxBtn->Show(QString::fromStdString(state.MaxCaption), state.MaxTag, state.MaxBold);
-    (state.Pressed == TBound::Min ? c.MinBtn : c.MaxBtn)->setChecked(true);
+    c.MinButton->Show(QString::fromStdString(state.MinCaption), state.MinTag, state.MinBold);
+    c.MaxButton->Show(QString::fromStdString(state.MaxCaption), state.MaxTag, state.MaxBold);
+    (state.Pressed == TBound::Min ? c.MinButton : c.MaxButton)->setChecked(true);
 }
 
 void TEditorPage::ShowAll() {

@@ -30,16 +30,16 @@ class TEditorPage : public QWidget {
     void ShowAll();
 
     TTrackBar* Track(TEditorRow row) const { return Row(row).Track; }
-    TBoundButton* MinBtn(TEditorRow row) const { return Row(row).MinBtn; }
-    TBoundButton* MaxBtn(TEditorRow row) const { return Row(row).MaxBtn; }
+    TBoundButton* MinButton(TEditorRow row) const { return Row(row).MinButton; }
+    TBoundButton* MaxButton(TEditorRow row) const { return Row(row).MaxButton; }
     // The row labels HCP, spade, heart, diamond, club.
     QLabel* RowLabel(TRange range) const;
 
   private:
     struct TRowControls {
-        TBoundButton* MinBtn = nullptr;
+        TBoundButton* MinButton = nullptr;
         TTrackBar* Track = nullptr;
-        TBoundButton* MaxBtn = nullptr;
+        TBoundButton* MaxButton = nullptr;
         QButtonGroup* Group = nullptr;
     };
 

@@ -83,7 +83,7 @@ void TGraphicDisplayForm::KeepAsNextDeal(const TFullDeal& deal) {
 
 // Forward over the deals already shown without dealing; at the end of a
 // dealt session, the deal made in advance.
-void TGraphicDisplayForm::NextHandBtnClick() {
+void TGraphicDisplayForm::OnNextHand() {
     if (generating_) return;
     if (session_.Forward()) {
         ShowBoard();
@@ -93,7 +93,7 @@ void TGraphicDisplayForm::NextHandBtnClick() {
 }
 
 // Back over the deals already shown: never deals, never draws a random number.
-void TGraphicDisplayForm::PreviousHandBtnClick() {
+void TGraphicDisplayForm::OnPreviousHand() {
     if (session_.Back()) ShowBoard();
 }
 
@@ -102,11 +102,11 @@ void TGraphicDisplayForm::PreviousHandBtnClick() {
 // the shown deal and the next deal are then the same, and the next press deals
 // anew instead of showing that deal a second time.
 void TGraphicDisplayForm::DealNextHand() {
-    nextHandBtn_->setText(QStringLiteral("Calculating..."));
+    nextHandButton_->setText(QStringLiteral("Calculating..."));
     const auto restore = qScopeGuard([this] {
-        nextHandBtn_->setText(QStringLiteral("&Next Hand"));
+        nextHandButton_->setText(QStringLiteral("&Next Hand"));
         UpdateButtons();
-        if (isVisible()) nextHandBtn_->setFocus();
+        if (isVisible()) nextHandButton_->setFocus();
         if (closeWaiting_) {
             closeWaiting_ = false;
             QDialog::reject();
@@ -147,19 +147,19 @@ void TGraphicDisplayForm::ShowBoardCaption() {
 }
 
 void TGraphicDisplayForm::UpdateButtons() {
-    previousHandBtn_->setEnabled(!session_.AtFirst());
+    previousHandButton_->setEnabled(!session_.AtFirst());
     const bool canDeal = session_.Dealt() && types_ != nullptr;
-    nextHandBtn_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
-    printHands1_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
-    saveAsPbn1_->setEnabled(!session_.Empty());
+    nextHandButton_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
+    printHandsItem_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
+    saveAsPbnItem_->setEnabled(!session_.Empty());
 }
 
-void TGraphicDisplayForm::PrintHandsClick() {
+void TGraphicDisplayForm::OnPrintHands() {
     if (session_.Empty() || !links_.PrintSession || generating_) return;
     links_.PrintSession(this, session_);
 }
 
-void TGraphicDisplayForm::SaveAsPbnClick() {
+void TGraphicDisplayForm::OnSaveAsPbn() {
     if (session_.Empty() || generating_) return;
     SaveSessionAsPbn(this, session_, options_.DoubleDummy);
 }

@@ -76,8 +76,8 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     client_ = BuildClient();
     outer->addWidget(client_);
 
-    (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
-    doubleDummy1_->setChecked(options_.DoubleDummy);
+    (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
+    doubleDummyItem_->setChecked(options_.DoubleDummy);
     images_.BuildCardImages();
     TickHandItem();
     ApplyHandView();
@@ -96,37 +96,38 @@ void TGraphicDisplayForm::SetLinks(THandsWindowLinks links) {
 
 void TGraphicDisplayForm::BuildFileMenu(QMenuBar* bar) {
     QMenu* file = AddMenu(nullptr, bar, QStringLiteral("&File"), "HandsFile1");
-    printHands1_ = file->addAction(QStringLiteral("&Print These Hands..."));
-    printHands1_->setObjectName(QStringLiteral("PrintTheseHands1"));
-    printHands1_->setShortcut(QKeySequence::Print);
-    saveAsPbn1_ = file->addAction(QStringLiteral("&Save as PBN..."));
-    saveAsPbn1_->setObjectName(QStringLiteral("SaveAsPbn1"));
-    saveAsPbn1_->setShortcut(QKeySequence::Save);
-    connect(printHands1_, &QAction::triggered, this, &TGraphicDisplayForm::PrintHandsClick);
-    connect(saveAsPbn1_, &QAction::triggered, this, &TGraphicDisplayForm::SaveAsPbnClick);
+    printHandsItem_ = file->addAction(QStringLiteral("&Print These Hands..."));
+    printHandsItem_->setObjectName(QStringLiteral("PrintTheseHands1"));
+    printHandsItem_->setShortcut(QKeySequence::Print);
+    saveAsPbnItem_ = file->addAction(QStringLiteral("&Save as PBN..."));
+    saveAsPbnItem_->setObjectName(QStringLiteral("SaveAsPbn1"));
+    saveAsPbnItem_->setShortcut(QKeySequence::Save);
+    connect(printHandsItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnPrintHands);
+    connect(saveAsPbnItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnSaveAsPbn);
 }
 
 void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
     QMenu* view = AddMenu(nullptr, bar, QStringLiteral("&View"), "View1");
     QMenu* hand = AddMenu(view, bar, QStringLiteral("&Hand"), "Hand1");
     auto* hands = new QActionGroup(this);
-    north1_ = AddRadioItem(hand, hands, QStringLiteral("&North"), "North1");
-    south1_ = AddRadioItem(hand, hands, QStringLiteral("&South"), "South1");
-    both1_ = AddRadioItem(hand, hands, QStringLiteral("&Both"), "Both1");
-    all1_ = AddRadioItem(hand, hands, QStringLiteral("&All four hands"), "All1");
+    northItem_ = AddRadioItem(hand, hands, QStringLiteral("&North"), "North1");
+    southItem_ = AddRadioItem(hand, hands, QStringLiteral("&South"), "South1");
+    bothItem_ = AddRadioItem(hand, hands, QStringLiteral("&Both"), "Both1");
+    allItem_ = AddRadioItem(hand, hands, QStringLiteral("&All four hands"), "All1");
     view->addSeparator();
     QMenu* sort = AddMenu(view, bar, QStringLiteral("&Sort order"), "Sortorder1");
     auto* orders = new QActionGroup(this);
-    alternateColors1_ =
+    alternateColorsItem_ =
         AddRadioItem(sort, orders, QStringLiteral("&Alternate colors"), "Alternatecolors1");
-    suitRank1_ = AddRadioItem(sort, orders, QStringLiteral("Suit &rank"), "Suitrank1");
+    suitRankItem_ = AddRadioItem(sort, orders, QStringLiteral("Suit &rank"), "Suitrank1");
     view->addSeparator();
-    doubleDummy1_ = view->addAction(QStringLiteral("&Double dummy"));
-    doubleDummy1_->setObjectName(QStringLiteral("DoubleDummy1"));
-    doubleDummy1_->setCheckable(true);
-    connect(doubleDummy1_, &QAction::triggered, this, &TGraphicDisplayForm::DoubleDummyItemClick);
-    connect(hands, &QActionGroup::triggered, this, &TGraphicDisplayForm::HandItemClick);
-    connect(orders, &QActionGroup::triggered, this, &TGraphicDisplayForm::SortOrderItemClick);
+    doubleDummyItem_ = view->addAction(QStringLiteral("&Double dummy"));
+    doubleDummyItem_->setObjectName(QStringLiteral("DoubleDummy1"));
+    doubleDummyItem_->setCheckable(true);
+    connect(doubleDummyItem_, &QAction::triggered, this,
+            &TGraphicDisplayForm::OnDoubleDummyToggled);
+    connect(hands, &QActionGroup::triggered, this, &TGraphicDisplayForm::OnHandChosen);
+    connect(orders, &QActionGroup::triggered, this, &TGraphicDisplayForm::OnSortOrderChosen);
 }
 
 QWidget* TGraphicDisplayForm::BuildClient() {
@@ -148,13 +149,13 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     control->setObjectName(QStringLiteral("ControlPanel"));
     control->setFrameStyle(QFrame::Panel | QFrame::Raised);
     control->setFixedHeight(kControlPanelHeight);
-    previousHandBtn_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
-    previousHandBtn_->setAutoDefault(false);
-    nextHandBtn_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
-    nextHandBtn_->setDefault(true);
+    previousHandButton_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
+    previousHandButton_->setAutoDefault(false);
+    nextHandButton_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
+    nextHandButton_->setDefault(true);
     // Page Up and Page Down browse as well, beside the buttons' Alt keys.
-    for (const auto& [key, button] :
-         {std::pair{Qt::Key_PageUp, previousHandBtn_}, std::pair{Qt::Key_PageDown, nextHandBtn_}}) {
+    for (const auto& [key, button] : {std::pair{Qt::Key_PageUp, previousHandButton_},
+                                      std::pair{Qt::Key_PageDown, nextHandButton_}}) {
         auto* browse = new QAction(this);
         browse->setShortcut(QKeySequence(key));
         connect(browse, &QAction::triggered, button, [button] {
@@ -162,15 +163,14 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
         });
         addAction(browse);
     }
-    connect(previousHandBtn_, &QPushButton::clicked, this,
-            &TGraphicDisplayForm::PreviousHandBtnClick);
-    connect(nextHandBtn_, &QPushButton::clicked, this, &TGraphicDisplayForm::NextHandBtnClick);
+    connect(previousHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnPreviousHand);
+    connect(nextHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnNextHand);
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(6, 0, 6, 0);
     row->setSpacing(4);
     row->addStretch();
-    row->addWidget(previousHandBtn_);
-    row->addWidget(nextHandBtn_);
+    row->addWidget(previousHandButton_);
+    row->addWidget(nextHandButton_);
     return control;
 }
 

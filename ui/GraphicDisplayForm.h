@@ -95,7 +95,7 @@ class TGraphicDisplayForm : public QDialog {
     // The user chose another hand, sort order or double-dummy view in the
     // View menu.
     void ViewOptionsChanged(const kv::THandsViewOptions& options);
-    // F1 was released; the help context of the focused control (7 here).
+    // F1 was released; the help context of the focused control (help::HandsDisplay).
     void HelpRequested(int context);
 
   protected:
@@ -114,16 +114,16 @@ class TGraphicDisplayForm : public QDialog {
     void BuildFileMenu(QMenuBar* bar);
     QWidget* BuildClient();
     QWidget* BuildControlPanel(QWidget* parent);
-    void NextHandBtnClick();
-    void PreviousHandBtnClick();
+    void OnNextHand();
+    void OnPreviousHand();
     // At the end of a dealt session: shows the deal made in advance (or, when
     // the last deal failed, a new one) and deals the next.
     void DealNextHand();
-    void HandItemClick(QAction* item);
-    void SortOrderItemClick(QAction* item);
-    void DoubleDummyItemClick(bool checked);
-    void PrintHandsClick();
-    void SaveAsPbnClick();
+    void OnHandChosen(QAction* item);
+    void OnSortOrderChosen(QAction* item);
+    void OnDoubleDummyToggled(bool checked);
+    void OnPrintHands();
+    void OnSaveAsPbn();
     // Shows the session's current board: its hands, its number, dealer and
     // vulnerability, and its analysis.
     void ShowBoard();
@@ -165,17 +165,17 @@ class TGraphicDisplayForm : public QDialog {
     QWidget* client_ = nullptr;
     THandsTable* table_ = nullptr;
     QWidget* controlPanel_ = nullptr;
-    QPushButton* previousHandBtn_ = nullptr;
-    QPushButton* nextHandBtn_ = nullptr;
-    QAction* north1_ = nullptr;
-    QAction* south1_ = nullptr;
-    QAction* both1_ = nullptr;
-    QAction* all1_ = nullptr;
-    QAction* alternateColors1_ = nullptr;
-    QAction* suitRank1_ = nullptr;
-    QAction* doubleDummy1_ = nullptr;
-    QAction* printHands1_ = nullptr;
-    QAction* saveAsPbn1_ = nullptr;
+    QPushButton* previousHandButton_ = nullptr;
+    QPushButton* nextHandButton_ = nullptr;
+    QAction* northItem_ = nullptr;
+    QAction* southItem_ = nullptr;
+    QAction* bothItem_ = nullptr;
+    QAction* allItem_ = nullptr;
+    QAction* alternateColorsItem_ = nullptr;
+    QAction* suitRankItem_ = nullptr;
+    QAction* doubleDummyItem_ = nullptr;
+    QAction* printHandsItem_ = nullptr;
+    QAction* saveAsPbnItem_ = nullptr;
 };
 
 } // namespace kv

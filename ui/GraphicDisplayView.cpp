@@ -33,9 +33,9 @@ void TGraphicDisplayForm::ShowHands() {
 }
 
 THandToView TGraphicDisplayForm::TickedView() const {
-    if (north1_->isChecked()) return THandToView::North;
-    if (south1_->isChecked()) return THandToView::South;
-    if (all1_->isChecked()) return THandToView::All;
+    if (northItem_->isChecked()) return THandToView::North;
+    if (southItem_->isChecked()) return THandToView::South;
+    if (allItem_->isChecked()) return THandToView::All;
     return THandToView::Both;
 }
 
@@ -65,36 +65,36 @@ void TGraphicDisplayForm::ApplyHandView() {
 void TGraphicDisplayForm::TickHandItem() {
     switch (options_.HandToView) {
     case THandToView::North:
-        north1_->setChecked(true);
+        northItem_->setChecked(true);
         break;
     case THandToView::South:
-        south1_->setChecked(true);
+        southItem_->setChecked(true);
         break;
     case THandToView::Both:
-        both1_->setChecked(true);
+        bothItem_->setChecked(true);
         break;
     case THandToView::All:
-        all1_->setChecked(true);
+        allItem_->setChecked(true);
         break;
     }
 }
 
-void TGraphicDisplayForm::HandItemClick(QAction*) {
+void TGraphicDisplayForm::OnHandChosen(QAction*) {
     ApplyHandView();
     options_.HandToView = TickedView();
     emit ViewOptionsChanged(options_);
 }
 
-void TGraphicDisplayForm::SortOrderItemClick(QAction* item) {
-    options_.SortSuitsByRank = item == suitRank1_;
+void TGraphicDisplayForm::OnSortOrderChosen(QAction* item) {
+    options_.SortSuitsByRank = item == suitRankItem_;
     ShowHands();
     emit ViewOptionsChanged(options_);
 }
 
 void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
     options_ = options;
-    (options_.SortSuitsByRank ? suitRank1_ : alternateColors1_)->setChecked(true);
-    doubleDummy1_->setChecked(options_.DoubleDummy);
+    (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
+    doubleDummyItem_->setChecked(options_.DoubleDummy);
     TickHandItem();
     ApplyHandView();
     ShowHands();
@@ -104,7 +104,7 @@ void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
     AnalyseNextDeal();
 }
 
-void TGraphicDisplayForm::DoubleDummyItemClick(bool checked) {
+void TGraphicDisplayForm::OnDoubleDummyToggled(bool checked) {
     options_.DoubleDummy = checked;
     ApplyHandView();
     if (checked) {

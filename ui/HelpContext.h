@@ -1,8 +1,12 @@
 #pragma once
-// Help context numbers: each control may carry one; a control without its own
-// takes the number of the nearest parent that has one. F1 opens the help
-// window at the number of the focused control.
+// Help context numbers: each control, menu or menu item may carry one; a
+// control without its own takes the number of the nearest parent that has
+// one. F1 opens the help window at the number of the focused control, or, in
+// an open menu, at the number of the highlighted item (the menu's own when the
+// item has none).
 
+class QAction;
+class QObject;
 class QWidget;
 
 namespace kv {
@@ -20,9 +24,20 @@ inline constexpr int ConfusionAlert = 10;
 inline constexpr int Analysis = 11;
 } // namespace help
 
+// Gives the widget, or the menu item, its own context; 0 (help::Contents)
+// marks "none of its own", so that a widget then takes its parent's.
 void SetHelpContext(QWidget* widget, int context);
+void SetHelpContext(QAction* item, int context);
+
 // The context of the widget or of its nearest parent that has one; 0 (the
 // contents) when none has.
 int HelpContextOf(const QWidget* widget);
+// The context of a menu item; 0 (the contents) when it has none. A menu item
+// has no parent to take one from.
+int HelpContextOf(const QAction* item);
+
+// The context that the object itself carries, never its parent's; 0 when it
+// carries none.
+int OwnHelpContext(const QObject* object);
 
 } // namespace kv

@@ -58,10 +58,11 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) return false;
-    // In an open menu, the highlighted item's context.
+    // In an open menu, the highlighted item's context, or the menu's own when
+    // the item has none (the hands window's menus carry their context).
     if (const auto* menu = qobject_cast<QMenu*>(watched)) {
-        const QAction* item = menu->activeAction();
-        ShowContext(item != nullptr ? item->property("HelpContext").toInt() : help::Contents);
+        const int item = HelpContextOf(menu->activeAction());
+        ShowContext(item != help::Contents ? item : HelpContextOf(menu));
         return true;
     }
     const QWidget* target = QApplication::focusWidget();

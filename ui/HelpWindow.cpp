@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "HelpContext.h"
 #include "HelpTopics.h"
 #include "WindowPlacement.h"
 
@@ -106,7 +107,7 @@ void THelpWindow::showEvent(QShowEvent* event) {
 void THelpWindow::ShowContents() {
     tabs_->setCurrentIndex(0);
     topics_->setCurrentRow(0);
-    OpenPage(QString::fromLatin1(TopicOfContext(0).Page));
+    OpenPage(QString::fromLatin1(TopicOfContext(help::Contents).Page));
 }
 
 void THelpWindow::ShowIndex() {

@@ -42,19 +42,19 @@ void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
     if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
 }
 
-void TDefinitionForm::OpenDealsClick() {
+void TDefinitionForm::OnOpenDeals() {
     if (links_.OpenDeals) links_.OpenDeals(*this);
 }
 
-void TDefinitionForm::Synchronize1Click() {
+void TDefinitionForm::OnSynchronize() {
     SynchronizeSeed(this, engine_.Random());
 }
 
-void TDefinitionForm::ReadParamsClick() {
+void TDefinitionForm::OnReadParams() {
     RunParameterLink(links_.ReadParameters);
 }
 
-void TDefinitionForm::SaveParamsClick() {
+void TDefinitionForm::OnSaveParams() {
     if (!links_.SaveParameters || !StoreType()) return;
     RunParameterLink(links_.SaveParameters);
 }

@@ -16,10 +16,11 @@
 namespace kv {
 namespace {
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption, int helpContext = 0) {
+QAction* Item(QMenu* menu, const char* name, const QString& caption,
+              int helpContext = help::Contents) {
     QAction* item = menu->addAction(caption);
     item->setObjectName(QString::fromLatin1(name));
-    if (helpContext != 0) item->setProperty("HelpContext", helpContext);
+    if (helpContext != help::Contents) SetHelpContext(item, helpContext);
     return item;
 }
 
@@ -91,7 +92,7 @@ void TDefinitionForm::BuildFileMenu() {
     saveParams_ = Item(file, "SaveParams1", QStringLiteral("&Save current parameters..."), sets);
     file->addSeparator();
     QMenu* copy = AddMenu(file, "CopyParams1", QStringLiteral("&Copy parameters"));
-    copy->menuAction()->setProperty("HelpContext", sets);
+    SetHelpContext(copy->menuAction(), sets);
     copyTo_ =
         Item(copy, "CopyToFile1", QStringLiteral("&From your database to another file..."), sets);
     copyFrom_ =
@@ -108,21 +109,21 @@ void TDefinitionForm::BuildFileMenu() {
     saveParams_->setShortcut(QKeySequence::Save);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // Quit is empty on some platforms
     openDeals_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    connect(openDeals_, &QAction::triggered, this, &TDefinitionForm::OpenDealsClick);
-    connect(readParams_, &QAction::triggered, this, &TDefinitionForm::ReadParamsClick);
-    connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::SaveParamsClick);
+    connect(openDeals_, &QAction::triggered, this, &TDefinitionForm::OnOpenDeals);
+    connect(readParams_, &QAction::triggered, this, &TDefinitionForm::OnReadParams);
+    connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::OnSaveParams);
     connect(copyTo_, &QAction::triggered, this,
             [this] { RunParameterLink(links_.CopyToOtherFile); });
     connect(copyFrom_, &QAction::triggered, this,
             [this] { RunParameterLink(links_.CopyFromOtherFile); });
-    connect(sync, &QAction::triggered, this, &TDefinitionForm::Synchronize1Click);
+    connect(sync, &QAction::triggered, this, &TDefinitionForm::OnSynchronize);
     connect(exit, &QAction::triggered, this, &QWidget::close);
 }
 
 // The two Ten Symbol items are radio items; Color Printing is a check item.
 void TDefinitionForm::BuildOptionsMenu() {
     QMenu* options = AddMenu(nullptr, "Options1", QStringLiteral("&Options"));
-    options->menuAction()->setProperty("HelpContext", help::Options);
+    SetHelpContext(options->menuAction(), help::Options);
     QMenu* ten = AddMenu(options, "TenSymbol1", QStringLiteral("&Ten Symbol (Printing)"));
     tenT_ = Item(ten, "TenSymbolT1", QStringLiteral("Ten Symbol = '&T'"), help::Options);
     ten10_ = Item(ten, "TenSymbol101", QStringLiteral("Ten Symbol = '&10'"), help::Options);
@@ -131,7 +132,7 @@ void TDefinitionForm::BuildOptionsMenu() {
         item->setCheckable(true);
         tenGroup->addAction(item);
     }
-    connect(tenGroup, &QActionGroup::triggered, this, &TDefinitionForm::TenSymbolClick);
+    connect(tenGroup, &QActionGroup::triggered, this, &TDefinitionForm::OnTenSymbolChosen);
     colorPrinting_ =
         Item(options, "ColorPrinting1", QStringLiteral("&Color Printing"), help::Options);
     colorPrinting_->setCheckable(true);
@@ -194,7 +195,7 @@ void TDefinitionForm::ApplyOptions() {
     colorPrinting_->setChecked(options_.ColorPrinting);
 }
 
-void TDefinitionForm::TenSymbolClick(QAction* item) {
+void TDefinitionForm::OnTenSymbolChosen(QAction* item) {
     options_.TenSymbolSetting = item == ten10_ ? QStringLiteral("10") : QStringLiteral("T");
 }
 

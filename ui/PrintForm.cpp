@@ -3,6 +3,7 @@
 #include "AnalysisProgress.h"
 #include "CountBox.h"
 #include "DesktopSeam.h"
+#include "HelpContext.h"
 #include "MessageSeam.h"
 #include "PrinterSetup.h"
 
@@ -17,7 +18,6 @@
 namespace kv {
 namespace {
 
-constexpr int kHelpContext = 7;
 // The run prints to the printer chosen in this dialog.
 TPrintFormContext WithPrinter(TPrintFormContext context) {
     if (context.Printer != nullptr) context.Run.Printer = context.Printer;
@@ -33,8 +33,8 @@ TPrintForm::TPrintForm(TPrintFormContext context, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setProperty("HelpContext", kHelpContext);
-    run_.SetStatusSink([this](const QString& text) { statusBar1_->showMessage(text); });
+    SetHelpContext(this, help::HandsDisplay);
+    run_.SetStatusSink([this](const QString& text) { statusBar_->showMessage(text); });
     BuildControls();
     BuildLayout();
     SetFocusOrder();
@@ -43,7 +43,7 @@ TPrintForm::TPrintForm(TPrintFormContext context, QWidget* parent)
 void TPrintForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    statusBar1_->clearMessage();
+    statusBar_->clearMessage();
     ShowCounts(ReadPrintCounts(context_.Run.Settings));
     if (const QScreen* s = screen()) move(s->availableGeometry().center() - rect().center());
 }
@@ -57,7 +57,7 @@ void TPrintForm::ShowCounts(const TPrintCounts& c) {
         fromBox_->setValue(1);
         toBox_->setValue(static_cast<int>(context_.Boards.size()));
     }
-    checkBox1_->setChecked(c.DealerAndVul);
+    dealerBox_->setChecked(c.DealerAndVul);
     doubleDummyBox_->setChecked(c.DoubleDummy);
     doubleDummyBox_->setEnabled(context_.Run.Library.HasDoubleDummy());
 }
@@ -71,7 +71,7 @@ TPrintCounts TPrintForm::CountsShown() const {
     c.West = counts_[4]->value();
     c.East = counts_[5]->value();
     c.All = counts_[6]->value();
-    c.DealerAndVul = checkBox1_->isChecked();
+    c.DealerAndVul = dealerBox_->isChecked();
     c.DoubleDummy = doubleDummyBox_->isChecked();
     if (SessionMode()) c.Deals = toBox_->value() - fromBox_->value() + 1;
     return c;
@@ -94,7 +94,7 @@ bool TPrintForm::OutputMayBeWritten() {
 
 // The progress window appears with the first news of the analysis and goes
 // with the run.
-void TPrintForm::PrintBtnClick() {
+void TPrintForm::OnPrint() {
     if (run_.Running()) return;
     const TPrintCounts counts = CountsShown();
     if (counts.NothingToPrint()) {
@@ -137,7 +137,7 @@ void TPrintForm::Finish(TPrintOutcome outcome) {
         return;
     }
     if (outcome == TPrintOutcome::Cancelled)
-        statusBar1_->showMessage(QStringLiteral("Cancelled: nothing was printed."));
+        statusBar_->showMessage(QStringLiteral("Cancelled: nothing was printed."));
     if (outcome == TPrintOutcome::PrintFailed)
         TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"),
                            QStringLiteral("The hands could not be printed."));
@@ -145,8 +145,8 @@ void TPrintForm::Finish(TPrintOutcome outcome) {
 }
 
 void TPrintForm::SetRunning(bool running) {
-    printBtn_->setEnabled(!running);
-    printerSetupBtn_->setEnabled(!running);
+    printButton_->setEnabled(!running);
+    printerSetupButton_->setEnabled(!running);
     if (running) closeAfterRun_ = false;
 }
 
@@ -158,7 +158,7 @@ void TPrintForm::reject() {
     QDialog::reject();
 }
 
-void TPrintForm::PrinterSetupBtnClick() {
+void TPrintForm::OnPrinterSetup() {
     if (run_.Running() || context_.Printer == nullptr) return;
     RunPrinterSetup(this, *context_.Printer);
 }

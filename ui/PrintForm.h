@@ -59,8 +59,8 @@ class TPrintForm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private slots:
-    void PrintBtnClick();
-    void PrinterSetupBtnClick();
+    void OnPrint();
+    void OnPrinterSetup();
 
   private:
     void BuildControls();
@@ -80,15 +80,15 @@ class TPrintForm : public QDialog {
 
     TPrintFormContext context_;
     TPrintRun run_;
-    std::array<TCountBox*, 7> counts_{}; // UpDown1 .. UpDown7
+    std::array<TCountBox*, 7> counts_{}; // South, North, both, deals, West, East, All
     QSpinBox* fromBox_ = nullptr;        // the range of boards in session mode
     QSpinBox* toBox_ = nullptr;
-    QCheckBox* checkBox1_ = nullptr;
+    QCheckBox* dealerBox_ = nullptr;
     QCheckBox* doubleDummyBox_ = nullptr; // disabled when the library cannot print the results
-    QPushButton* printerSetupBtn_ = nullptr;
-    QPushButton* printBtn_ = nullptr;
-    QPushButton* cancelBtn_ = nullptr;
-    QStatusBar* statusBar1_ = nullptr;
+    QPushButton* printerSetupButton_ = nullptr;
+    QPushButton* printButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
     bool closeAfterRun_ = false;
 };
 

@@ -2,6 +2,7 @@
 // top, a rule, two columns of copies, the two check boxes, the buttons, and
 // the status bar under everything.
 #include "CountBox.h"
+#include "HelpContext.h"
 #include "PrintForm.h"
 
 #include <QCheckBox>
@@ -17,9 +18,7 @@
 namespace kv {
 namespace {
 
-constexpr int kHelpContext = 7;
-
-// The captions of UpDown1 .. UpDown7.
+// The captions of the count boxes: South, North, both, deals, West, East, All.
 constexpr std::array<const char*, 7> kCaptions{"Copies with &South hands only:",
                                                "Copies with &North hands only:",
                                                "Copies with &both South and North hands:",
@@ -31,7 +30,7 @@ constexpr std::array<const char*, 7> kCaptions{"Copies with &South hands only:",
 QPushButton* Button(const char* name, const char* caption, int help, QWidget* parent) {
     auto* button = new QPushButton(QString::fromLatin1(caption), parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setProperty("HelpContext", help);
+    SetHelpContext(button, help);
     return button;
 }
 
@@ -47,30 +46,30 @@ QLabel* Caption(int index, QWidget* buddy, QWidget* parent) {
 void TPrintForm::BuildControls() {
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = new TCountBox(static_cast<int>(i + 1), this);
-        counts_[i]->setProperty("HelpContext", kHelpContext);
+        SetHelpContext(counts_[i], help::HandsDisplay);
         counts_[i]->setMinimumWidth(60);
     }
-    checkBox1_ = new QCheckBox(QStringLiteral("Indicate &dealer and vul."), this);
-    checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
-    checkBox1_->setProperty("HelpContext", 0);
+    dealerBox_ = new QCheckBox(QStringLiteral("Indicate &dealer and vul."), this);
+    dealerBox_->setObjectName(QStringLiteral("CheckBox1"));
+    SetHelpContext(dealerBox_, help::Contents);
     // Alt+O: D is the dealer box's.
     doubleDummyBox_ = new QCheckBox(QStringLiteral("Sh&ow double-dummy results"), this);
     doubleDummyBox_->setObjectName(QStringLiteral("DoubleDummyBox"));
-    doubleDummyBox_->setProperty("HelpContext", kHelpContext);
+    SetHelpContext(doubleDummyBox_, help::HandsDisplay);
     doubleDummyBox_->setToolTip(
         QStringLiteral("Makeable contracts and par under each board of the copies "
                        "with all four hands"));
-    printerSetupBtn_ = Button("PrinterSetupBtn", "P&rinter Setup", 0, this);
-    printBtn_ = Button("PrintBtn", "&Print", kHelpContext, this);
-    cancelBtn_ = Button("CancelBtn", "&Cancel", kHelpContext, this);
-    printBtn_->setDefault(true);
+    printerSetupButton_ = Button("PrinterSetupBtn", "P&rinter Setup", help::Contents, this);
+    printButton_ = Button("PrintBtn", "&Print", help::HandsDisplay, this);
+    cancelButton_ = Button("CancelBtn", "&Cancel", help::HandsDisplay, this);
+    printButton_->setDefault(true);
     if (SessionMode()) BuildBoardRange();
-    statusBar1_ = new QStatusBar(this);
-    statusBar1_->setObjectName(QStringLiteral("StatusBar1"));
-    statusBar1_->setSizeGripEnabled(false);
-    connect(printBtn_, &QPushButton::clicked, this, &TPrintForm::PrintBtnClick);
-    connect(cancelBtn_, &QPushButton::clicked, this, &TPrintForm::reject);
-    connect(printerSetupBtn_, &QPushButton::clicked, this, &TPrintForm::PrinterSetupBtnClick);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar_->setSizeGripEnabled(false);
+    connect(printButton_, &QPushButton::clicked, this, &TPrintForm::OnPrint);
+    connect(cancelButton_, &QPushButton::clicked, this, &TPrintForm::reject);
+    connect(printerSetupButton_, &QPushButton::clicked, this, &TPrintForm::OnPrinterSetup);
 }
 
 // The boards of the session, all of them at first: from 1 to the last, the
@@ -83,7 +82,7 @@ void TPrintForm::BuildBoardRange() {
     toBox_->setObjectName(QStringLiteral("ToBoardBox"));
     for (QSpinBox* box : {fromBox_, toBox_}) {
         box->setRange(1, last);
-        box->setProperty("HelpContext", kHelpContext);
+        SetHelpContext(box, help::HandsDisplay);
         box->setMinimumWidth(60);
     }
     fromBox_->setValue(1);
@@ -137,11 +136,11 @@ void TPrintForm::BuildLayout() {
     }
 
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(printerSetupBtn_);
+    buttons->addWidget(printerSetupButton_);
     buttons->addStretch();
     buttons->setSpacing(8);
-    buttons->addWidget(printBtn_);
-    buttons->addWidget(cancelBtn_);
+    buttons->addWidget(printButton_);
+    buttons->addWidget(cancelButton_);
 
     auto* body = new QVBoxLayout;
     body->setContentsMargins(12, 12, 12, 6);
@@ -149,7 +148,7 @@ void TPrintForm::BuildLayout() {
     body->addLayout(hands);
     body->addWidget(rule);
     body->addLayout(copies);
-    body->addWidget(checkBox1_);
+    body->addWidget(dealerBox_);
     body->addWidget(doubleDummyBox_);
     body->addSpacing(6);
     body->addLayout(buttons);
@@ -158,7 +157,7 @@ void TPrintForm::BuildLayout() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->setSpacing(0);
     outer->addLayout(body);
-    outer->addWidget(statusBar1_);
+    outer->addWidget(statusBar_);
     outer->setSizeConstraint(QLayout::SetFixedSize);
 }
 
@@ -167,9 +166,9 @@ void TPrintForm::SetFocusOrder() {
     if (SessionMode()) order = {fromBox_, toBox_};
     for (QWidget* w : {counts_[0], counts_[1], counts_[2], counts_[4], counts_[5], counts_[6]})
         order.push_back(w);
-    for (QWidget* w : {static_cast<QWidget*>(checkBox1_), static_cast<QWidget*>(doubleDummyBox_),
-                       static_cast<QWidget*>(printerSetupBtn_), static_cast<QWidget*>(printBtn_),
-                       static_cast<QWidget*>(cancelBtn_)})
+    for (QWidget* w : {static_cast<QWidget*>(dealerBox_), static_cast<QWidget*>(doubleDummyBox_),
+                       static_cast<QWidget*>(printerSetupButton_),
+                       static_cast<QWidget*>(printButton_), static_cast<QWidget*>(cancelButton_)})
         order.push_back(w);
     for (std::size_t i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);

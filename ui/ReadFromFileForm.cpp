@@ -38,38 +38,38 @@ TReadFromFileForm::TReadFromFileForm(IParamSetHost& host, TSettingsStore& store,
 }
 
 void TReadFromFileForm::BuildControls() {
-    ListBox1 = new TSetListBox(true, this);
-    ListBox1->setObjectName(QStringLiteral("ListBox1"));
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ReadBtn = Button("ReadBtn", QStringLiteral("&Read"), this);
-    ReadBtn->setDefault(true);
-    CancelBtn = Button("CancelBtn", QStringLiteral("&Cancel"), this);
-    DeleteBtn = Button("DeleteBtn", QStringLiteral("&Delete"), this);
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    setList_ = new TSetListBox(true, this);
+    setList_->setObjectName(QStringLiteral("ListBox1"));
+    setList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    readButton_ = Button("ReadBtn", QStringLiteral("&Read"), this);
+    readButton_->setDefault(true);
+    cancelButton_ = Button("CancelBtn", QStringLiteral("&Cancel"), this);
+    deleteButton_ = Button("DeleteBtn", QStringLiteral("&Delete"), this);
+    statusBar_ = new QStatusBar(this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar1"));
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {ReadBtn, CancelBtn, DeleteBtn})
+    for (QPushButton* b : {readButton_, cancelButton_, deleteButton_})
         buttons->addWidget(b);
     buttons->addStretch(1);
     auto* body = new QHBoxLayout;
     body->setContentsMargins(8, 8, 8, 4);
-    body->addWidget(ListBox1, 1);
+    body->addWidget(setList_, 1);
     body->addLayout(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addLayout(body, 1);
-    layout->addWidget(StatusBar1);
+    layout->addWidget(statusBar_);
 
-    connect(ReadBtn, &QPushButton::clicked, this, &QDialog::accept);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
-    connect(DeleteBtn, &QPushButton::clicked, this, &TReadFromFileForm::DeleteBtnClick);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+    connect(readButton_, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(deleteButton_, &QPushButton::clicked, this, &TReadFromFileForm::OnDelete);
+    connect(setList_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 
 void TReadFromFileForm::ListDatabase() {
-    ListBox1->ListFile(kDatabaseFileName, parentWidget());
+    setList_->ListFile(kDatabaseFileName, parentWidget());
 }
 
 void TReadFromFileForm::ShowDatabaseChanged(const TSetEntry& entry, QWidget* parent) {
@@ -78,13 +78,13 @@ void TReadFromFileForm::ShowDatabaseChanged(const TSetEntry& entry, QWidget* par
 }
 
 std::optional<TSetEntry> TReadFromFileForm::SelectedEntry() const {
-    return ListBox1->FirstSelectedEntry();
+    return setList_->FirstSelectedEntry();
 }
 
-void TReadFromFileForm::DeleteBtnClick() {
-    const int row = ListBox1->FirstSelection();
+void TReadFromFileForm::OnDelete() {
+    const int row = setList_->FirstSelection();
     if (row < 0) return;
-    const TSetEntry entry = ListBox1->Entry(row);
+    const TSetEntry entry = setList_->Entry(row);
     if (!TMessageSeam::Confirm(this, setmsg::kConfirmTitle,
                                setmsg::DeleteSet(QString::fromStdString(entry.Name))))
         return;
@@ -96,17 +96,17 @@ void TReadFromFileForm::DeleteBtnClick() {
         return;
     }
     if (!deleted) return ShowDatabaseChanged(entry, this);
-    delete ListBox1->takeItem(row);
-    ListBox1->clearSelection();
-    ListBox1->setCurrentRow(-1, QItemSelectionModel::Clear);
+    delete setList_->takeItem(row);
+    setList_->clearSelection();
+    setList_->setCurrentRow(-1, QItemSelectionModel::Clear);
 }
 
 // The first entry is chosen for the user when nothing is.
 void TReadFromFileForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    if (ListBox1->count() > 0 && ListBox1->FirstSelection() < 0) ListBox1->setCurrentRow(0);
-    ListBox1->setFocus();
+    if (setList_->count() > 0 && setList_->FirstSelection() < 0) setList_->setCurrentRow(0);
+    setList_->setFocus();
 }
 
 void TReadFromFileForm::resizeEvent(QResizeEvent* event) {

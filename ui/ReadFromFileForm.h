@@ -36,7 +36,7 @@ class TReadFromFileForm : public QDialog {
     // holds its set. Lists the database again and tells the user so.
     void ShowDatabaseChanged(const TSetEntry& entry, QWidget* parent);
 
-    TSetListBox& SetNameList() const { return *ListBox1; }
+    TSetListBox& SetNameList() const { return *setList_; }
     // The entry chosen when the dialog closed with Read, if any.
     std::optional<TSetEntry> SelectedEntry() const;
 
@@ -44,7 +44,7 @@ class TReadFromFileForm : public QDialog {
     // then removes the entry. A record that no longer holds the set is left
     // alone (ShowDatabaseChanged). An error that stops the delete is reported
     // through the host, and the entry stays.
-    void DeleteBtnClick();
+    void OnDelete();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -56,11 +56,11 @@ class TReadFromFileForm : public QDialog {
 
     IParamSetHost& host_;
     TSettingsStore& store_;
-    TSetListBox* ListBox1 = nullptr;
-    QPushButton* ReadBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-    QPushButton* DeleteBtn = nullptr;
-    QStatusBar* StatusBar1 = nullptr;
+    TSetListBox* setList_ = nullptr;
+    QPushButton* readButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+    QPushButton* deleteButton_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
 };
 
 } // namespace kv

@@ -25,38 +25,38 @@ TSavedParametersNameDlg::TSavedParametersNameDlg(std::vector<std::string> existi
         existingUpper_.push_back(AsciiUpper(name));
     setObjectName(QStringLiteral("SavedParametersNameDlg"));
     setWindowTitle(QStringLiteral("Name for saved parameters"));
-    Label1 = new QLabel(QStringLiteral("Enter name for new parameter set:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setMinimumWidth(260);
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setDefault(true);
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    for (QWidget* w : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(OKBtn),
-                       static_cast<QWidget*>(CancelBtn)})
+    promptLabel_ = new QLabel(QStringLiteral("Enter name for new parameter set:"), this);
+    promptLabel_->setObjectName(QStringLiteral("Label1"));
+    nameEdit_ = new QLineEdit(this);
+    nameEdit_->setObjectName(QStringLiteral("Edit1"));
+    nameEdit_->setMinimumWidth(260);
+    okButton_ = new QPushButton(QStringLiteral("OK"), this);
+    okButton_->setObjectName(QStringLiteral("OKBtn"));
+    okButton_->setDefault(true);
+    cancelButton_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancelButton_->setObjectName(QStringLiteral("CancelBtn"));
+    for (QWidget* w : {static_cast<QWidget*>(nameEdit_), static_cast<QWidget*>(okButton_),
+                       static_cast<QWidget*>(cancelButton_)})
         SetParamSetsHelp(w);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(OKBtn);
-    buttons->addWidget(CancelBtn);
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label1);
-    layout->addWidget(Edit1);
+    layout->addWidget(promptLabel_);
+    layout->addWidget(nameEdit_);
     layout->addSpacing(8);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     FitTitle(*this);
 
-    connect(OKBtn, &QPushButton::clicked, this, &TSavedParametersNameDlg::OKBtnClick);
-    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(okButton_, &QPushButton::clicked, this, &TSavedParametersNameDlg::OnOk);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QString TSavedParametersNameDlg::Name() const {
-    return StoredName(Edit1->text());
+    return StoredName(nameEdit_->text());
 }
 
 bool TSavedParametersNameDlg::NameTaken(const QString& name) const {
@@ -66,11 +66,11 @@ bool TSavedParametersNameDlg::NameTaken(const QString& name) const {
 
 void TSavedParametersNameDlg::Refuse(const QString& message) {
     ShowSetWarning(this, message);
-    Edit1->setFocus();
-    Edit1->selectAll();
+    nameEdit_->setFocus();
+    nameEdit_->selectAll();
 }
 
-void TSavedParametersNameDlg::OKBtnClick() {
+void TSavedParametersNameDlg::OnOk() {
     if (NameTaken(Name())) return Refuse(setmsg::kNameExists);
     if (const auto problem = NameEncodingProblem(Name().toStdString()))
         return Refuse(QString::fromStdString(*problem));
@@ -81,8 +81,8 @@ void TSavedParametersNameDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnParent(*this);
     if (event->spontaneous()) return;
-    Edit1->clear();
-    Edit1->setFocus();
+    nameEdit_->clear();
+    nameEdit_->setFocus();
 }
 
 } // namespace kv

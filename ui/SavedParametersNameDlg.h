@@ -23,12 +23,12 @@ class TSavedParametersNameDlg : public QDialog {
 
     // The name typed, as it is to be stored (cut to 255 characters).
     QString Name() const;
-    QLineEdit* NameEdit() const { return Edit1; }
+    QLineEdit* NameEdit() const { return nameEdit_; }
 
     // Closes with OK unless the name is taken or cannot be stored (a warning
     // names the reason, and the text is selected for retyping). An empty name
     // is allowed.
-    void OKBtnClick();
+    void OnOk();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -38,10 +38,10 @@ class TSavedParametersNameDlg : public QDialog {
     void Refuse(const QString& message);
 
     std::vector<std::string> existingUpper_;
-    QLabel* Label1 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
+    QLabel* promptLabel_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace kv

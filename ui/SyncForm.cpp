@@ -18,15 +18,15 @@
 namespace kv {
 
 TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
-    : QDialog(parent), seed_(seed), edit1_(new QLineEdit(this)) {
+    : QDialog(parent), seed_(seed), seedEdit_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("SyncForm"));
     setWindowTitle(QStringLiteral("Synchronize"));
     SetHelpContext(this, help::Synchronize);
     auto* label = new QLabel(QStringLiteral("Random number seed:"), this);
     label->setObjectName(QStringLiteral("Label1"));
-    label->setBuddy(edit1_);
-    edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->installEventFilter(this);
+    label->setBuddy(seedEdit_);
+    seedEdit_->setObjectName(QStringLiteral("Edit1"));
+    seedEdit_->installEventFilter(this);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(QDialogButtonBox::Ok);
@@ -42,30 +42,30 @@ TSyncForm::TSyncForm(std::int32_t seed, QWidget* parent)
 
     auto* field = new QHBoxLayout;
     field->addWidget(label);
-    field->addWidget(edit1_, 1);
+    field->addWidget(seedEdit_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(field);
     layout->addSpacing(6);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    edit1_->setMinimumWidth(edit1_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) +
-                            12);
+    seedEdit_->setMinimumWidth(
+        seedEdit_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
 }
 
 QString TSyncForm::SeedText() const {
-    return edit1_->text();
+    return seedEdit_->text();
 }
 
 void TSyncForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnScreen(*this);
-    edit1_->setText(QString::fromStdString(SeedToText(seed_)));
-    edit1_->setFocus(Qt::OtherFocusReason);
-    edit1_->selectAll();
+    seedEdit_->setText(QString::fromStdString(SeedToText(seed_)));
+    seedEdit_->setFocus(Qt::OtherFocusReason);
+    seedEdit_->selectAll();
 }
 
 bool TSyncForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edit1_ && event->type() == QEvent::KeyPress)
+    if (watched == seedEdit_ && event->type() == QEvent::KeyPress)
         return FilterKey(static_cast<QKeyEvent*>(event));
     return QDialog::eventFilter(watched, event);
 }
@@ -79,7 +79,7 @@ bool TSyncForm::FilterKey(QKeyEvent* key) {
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return false;
     const QChar c = text.at(0).toUpper();
     const bool hex = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F');
-    if (hex) edit1_->insert(QString(c));
+    if (hex) seedEdit_->insert(QString(c));
     return true;
 }
 

@@ -21,7 +21,7 @@ class TSyncForm : public QDialog {
     explicit TSyncForm(std::int32_t seed, QWidget* parent = nullptr);
 
     QString SeedText() const;
-    QLineEdit* Edit() const { return edit1_; }
+    QLineEdit* SeedEdit() const { return seedEdit_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,7 +31,7 @@ class TSyncForm : public QDialog {
     bool FilterKey(class QKeyEvent* key);
 
     std::int32_t seed_;
-    QLineEdit* edit1_;
+    QLineEdit* seedEdit_;
 };
 
 // Runs the dialog modally. On OK the typed text becomes the seed, or, when it

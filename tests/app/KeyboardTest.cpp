@@ -160,15 +160,15 @@ TEST_F(Keyboard, AddingDeletingAndClearingTypesByKeys) {
     EXPECT_EQ(Form().TypeList().size(), 1u);
     Track(TEditorRow::SHCP)->setFocus();
     Press(Qt::Key_Right);
-    EXPECT_EQ(Form().EditorPage()->MinBtn(TEditorRow::SHCP)->text(), "1");
+    EXPECT_EQ(Form().EditorPage()->MinButton(TEditorRow::SHCP)->text(), "1");
     Press(Qt::CTRL | Qt::Key_L);
-    EXPECT_EQ(Form().EditorPage()->MinBtn(TEditorRow::SHCP)->text(), "0");
+    EXPECT_EQ(Form().EditorPage()->MinButton(TEditorRow::SHCP)->text(), "0");
 }
 
 TEST_F(Keyboard, TabReachesTheMinAndMaxButtonsAndSpacePressesThem) {
     for (const TEditorRow row : kAllEditorRows) {
-        EXPECT_TRUE(Form().EditorPage()->MinBtn(row)->focusPolicy() & Qt::TabFocus);
-        EXPECT_TRUE(Form().EditorPage()->MaxBtn(row)->focusPolicy() & Qt::TabFocus);
+        EXPECT_TRUE(Form().EditorPage()->MinButton(row)->focusPolicy() & Qt::TabFocus);
+        EXPECT_TRUE(Form().EditorPage()->MaxButton(row)->focusPolicy() & Qt::TabFocus);
     }
     ShowActive();
     TEditorPage& page = *Form().EditorPage();
@@ -179,19 +179,19 @@ TEST_F(Keyboard, TabReachesTheMinAndMaxButtonsAndSpacePressesThem) {
         reached.insert(QApplication::focusWidget());
     }
     for (const TEditorRow row : kAllEditorRows) {
-        EXPECT_TRUE(reached.count(page.MinBtn(row)))
-            << page.MinBtn(row)->objectName().toStdString();
-        EXPECT_TRUE(reached.count(page.MaxBtn(row)))
-            << page.MaxBtn(row)->objectName().toStdString();
+        EXPECT_TRUE(reached.count(page.MinButton(row)))
+            << page.MinButton(row)->objectName().toStdString();
+        EXPECT_TRUE(reached.count(page.MaxButton(row)))
+            << page.MaxButton(row)->objectName().toStdString();
     }
     Track(TEditorRow::SSpade)->setFocus();
     Press(Qt::Key_Tab);
-    ASSERT_EQ(QApplication::focusWidget(), page.MaxBtn(TEditorRow::SSpade));
+    ASSERT_EQ(QApplication::focusWidget(), page.MaxButton(TEditorRow::SSpade));
     Press(Qt::Key_Space);
     EXPECT_EQ(Form().Editor().Row(TEditorRow::SSpade).Pressed, TBound::Max);
     Press(Qt::SHIFT | Qt::Key_Backtab);
     Press(Qt::SHIFT | Qt::Key_Backtab);
-    ASSERT_EQ(QApplication::focusWidget(), page.MinBtn(TEditorRow::SSpade));
+    ASSERT_EQ(QApplication::focusWidget(), page.MinButton(TEditorRow::SSpade));
     Press(Qt::Key_Space);
     EXPECT_EQ(Form().Editor().Row(TEditorRow::SSpade).Pressed, TBound::Min);
 }

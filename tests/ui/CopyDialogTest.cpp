@@ -1,5 +1,6 @@
 // The Copy parameters dialog itself: captions, the arrow buttons with their
 // enabling and selection rules, and the geometry that follows a resize.
+#include "HelpContext.h"
 #include "ParamSetTestUtil.h"
 
 #include "CopyParamsDlg.h"
@@ -221,7 +222,7 @@ TEST_F(TCopyDialogTest, HelpButtonOpensTheParameterSetsTopic) {
     auto dlg = ExportDialog({"a"});
     Click(*dlg, "HelpBtn");
     EXPECT_EQ(host.HelpContexts, std::vector<int>{5});
-    EXPECT_EQ(List(*dlg, "SrcList").property("HelpContext").toInt(), 5);
+    EXPECT_EQ(OwnHelpContext(&List(*dlg, "SrcList")), 5);
 }
 
 } // namespace

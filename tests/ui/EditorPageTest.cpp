@@ -21,8 +21,8 @@ struct EditorPage : MainWindowFixture {
         ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     }
     TTrackBar* Track(TEditorRow row) const { return form->EditorPage()->Track(row); }
-    TBoundButton* MinBtn(TEditorRow row) const { return form->EditorPage()->MinBtn(row); }
-    TBoundButton* MaxBtn(TEditorRow row) const { return form->EditorPage()->MaxBtn(row); }
+    TBoundButton* MinButton(TEditorRow row) const { return form->EditorPage()->MinButton(row); }
+    TBoundButton* MaxButton(TEditorRow row) const { return form->EditorPage()->MaxButton(row); }
     std::pair<int, int> Selection(TEditorRow row) const {
         return {Track(row)->SelStart(), Track(row)->SelEnd()};
     }
@@ -61,14 +61,14 @@ TEST_F(EditorPage, EveryRowHasItsThreeNamedControls) {
 TEST_F(EditorPage, ResetShowsFullRangesWithMinPressedAndNothingBold) {
     for (const TEditorRow row : kAllEditorRows) {
         EXPECT_EQ(Selection(row), std::make_pair(0, RowTop(row)));
-        EXPECT_EQ(MinBtn(row)->text(), "0");
-        EXPECT_EQ(MaxBtn(row)->text(), QString::number(RowTop(row)));
-        EXPECT_EQ(MinBtn(row)->Tag(), -1);
-        EXPECT_EQ(MaxBtn(row)->Tag(), RowNoMaxRequest(row));
-        EXPECT_TRUE(MinBtn(row)->isChecked());
-        EXPECT_FALSE(MaxBtn(row)->isChecked());
-        EXPECT_FALSE(MinBtn(row)->Bold());
-        EXPECT_FALSE(MaxBtn(row)->Bold());
+        EXPECT_EQ(MinButton(row)->text(), "0");
+        EXPECT_EQ(MaxButton(row)->text(), QString::number(RowTop(row)));
+        EXPECT_EQ(MinButton(row)->Tag(), -1);
+        EXPECT_EQ(MaxButton(row)->Tag(), RowNoMaxRequest(row));
+        EXPECT_TRUE(MinButton(row)->isChecked());
+        EXPECT_FALSE(MaxButton(row)->isChecked());
+        EXPECT_FALSE(MinButton(row)->Bold());
+        EXPECT_FALSE(MaxButton(row)->Bold());
         EXPECT_EQ(Track(row)->value(), 0);
     }
 }
@@ -99,10 +99,10 @@ TEST_F(EditorPage, DraggingSouthSpadesToSevenNarrowsBothHands) {
     EXPECT_EQ(Selection(TEditorRow::NSpade), std::make_pair(0, 6));
     EXPECT_EQ(Selection(TEditorRow::NHeart), std::make_pair(0, 13));
     EXPECT_EQ(Selection(TEditorRow::SHCP), std::make_pair(0, 31));
-    EXPECT_EQ(MinBtn(TEditorRow::SSpade)->text(), "7");
-    EXPECT_TRUE(MinBtn(TEditorRow::SSpade)->Bold());
-    EXPECT_FALSE(MaxBtn(TEditorRow::SHeart)->Bold());
-    EXPECT_EQ(MaxBtn(TEditorRow::SHeart)->text(), "6");
+    EXPECT_EQ(MinButton(TEditorRow::SSpade)->text(), "7");
+    EXPECT_TRUE(MinButton(TEditorRow::SSpade)->Bold());
+    EXPECT_FALSE(MaxButton(TEditorRow::SHeart)->Bold());
+    EXPECT_EQ(MaxButton(TEditorRow::SHeart)->text(), "6");
 }
 
 TEST_F(EditorPage, AnImpossibleMoveBeepsAndSnapsBack) {
@@ -114,8 +114,8 @@ TEST_F(EditorPage, AnImpossibleMoveBeepsAndSnapsBack) {
     EXPECT_EQ(TMessageSeam::Beeps(), beeps + 1);
     EXPECT_EQ(Track(TEditorRow::SClub)->value(), 0);
     EXPECT_EQ(Selection(TEditorRow::SClub), std::make_pair(0, 1));
-    EXPECT_EQ(MinBtn(TEditorRow::SClub)->Tag(), -1);
-    EXPECT_EQ(MaxBtn(TEditorRow::SClub)->Tag(), 14);
+    EXPECT_EQ(MinButton(TEditorRow::SClub)->Tag(), -1);
+    EXPECT_EQ(MaxButton(TEditorRow::SClub)->Tag(), 14);
     Track(TEditorRow::SClub)->setValue(1);
     EXPECT_EQ(Selection(TEditorRow::SClub), std::make_pair(1, 1));
     EXPECT_TRUE(messages.Shown().empty());
@@ -133,38 +133,38 @@ TEST_F(EditorPage, ADragRunsTheModelOnEveryStep) {
 }
 
 TEST_F(EditorPage, MinAndMaxAreAnExclusivePair) {
-    QTest::mouseClick(MaxBtn(TEditorRow::NDiamond), Qt::LeftButton);
-    EXPECT_TRUE(MaxBtn(TEditorRow::NDiamond)->isChecked());
-    EXPECT_FALSE(MinBtn(TEditorRow::NDiamond)->isChecked());
+    QTest::mouseClick(MaxButton(TEditorRow::NDiamond), Qt::LeftButton);
+    EXPECT_TRUE(MaxButton(TEditorRow::NDiamond)->isChecked());
+    EXPECT_FALSE(MinButton(TEditorRow::NDiamond)->isChecked());
     EXPECT_EQ(Track(TEditorRow::NDiamond)->value(), 13);
-    QTest::mouseClick(MaxBtn(TEditorRow::NDiamond), Qt::LeftButton);
-    EXPECT_TRUE(MaxBtn(TEditorRow::NDiamond)->isChecked());
+    QTest::mouseClick(MaxButton(TEditorRow::NDiamond), Qt::LeftButton);
+    EXPECT_TRUE(MaxButton(TEditorRow::NDiamond)->isChecked());
     Track(TEditorRow::NDiamond)->setValue(5);
     EXPECT_EQ(Selection(TEditorRow::NDiamond), std::make_pair(0, 5));
-    EXPECT_TRUE(MaxBtn(TEditorRow::NDiamond)->Bold());
-    EXPECT_FALSE(MinBtn(TEditorRow::NDiamond)->Bold());
-    QTest::mouseClick(MinBtn(TEditorRow::NDiamond), Qt::LeftButton);
-    EXPECT_TRUE(MinBtn(TEditorRow::NDiamond)->isChecked());
-    EXPECT_FALSE(MaxBtn(TEditorRow::NDiamond)->isChecked());
+    EXPECT_TRUE(MaxButton(TEditorRow::NDiamond)->Bold());
+    EXPECT_FALSE(MinButton(TEditorRow::NDiamond)->Bold());
+    QTest::mouseClick(MinButton(TEditorRow::NDiamond), Qt::LeftButton);
+    EXPECT_TRUE(MinButton(TEditorRow::NDiamond)->isChecked());
+    EXPECT_FALSE(MaxButton(TEditorRow::NDiamond)->isChecked());
     EXPECT_EQ(Track(TEditorRow::NDiamond)->value(), 0);
     EXPECT_EQ(Selection(TEditorRow::NDiamond), std::make_pair(0, 5));
 }
 
 TEST_F(EditorPage, ACrossingCollapsesTheRowAndBoldsBothButtons) {
     Track(TEditorRow::SHeart)->setValue(3);
-    QTest::mouseClick(MaxBtn(TEditorRow::SHeart), Qt::LeftButton);
+    QTest::mouseClick(MaxButton(TEditorRow::SHeart), Qt::LeftButton);
     Track(TEditorRow::SHeart)->setValue(1);
     EXPECT_EQ(Selection(TEditorRow::SHeart), std::make_pair(1, 1));
-    EXPECT_TRUE(MinBtn(TEditorRow::SHeart)->Bold());
-    EXPECT_TRUE(MaxBtn(TEditorRow::SHeart)->Bold());
+    EXPECT_TRUE(MinButton(TEditorRow::SHeart)->Bold());
+    EXPECT_TRUE(MaxButton(TEditorRow::SHeart)->Bold());
 }
 
 TEST_F(EditorPage, KeysMoveTheThumbOneStep) {
     Track(TEditorRow::NHCP)->setFocus();
     QTest::keyClick(Track(TEditorRow::NHCP), Qt::Key_Right);
     QTest::keyClick(Track(TEditorRow::NHCP), Qt::Key_Right);
-    EXPECT_EQ(MinBtn(TEditorRow::NHCP)->text(), "2");
-    EXPECT_TRUE(MinBtn(TEditorRow::NHCP)->Bold());
+    EXPECT_EQ(MinButton(TEditorRow::NHCP)->text(), "2");
+    EXPECT_TRUE(MinButton(TEditorRow::NHCP)->Bold());
 }
 
 TEST_F(EditorPage, TheSelectionIsDrawnInTheChannel) {

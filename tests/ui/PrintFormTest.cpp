@@ -1,5 +1,6 @@
 // The print dialog's controls: names, captions, defaults, stored counts,
 // what may be typed, the refusals, the printer setup and the focus order.
+#include "HelpContext.h"
 #include "PrintFormFixture.h"
 
 #include <QApplication>
@@ -33,18 +34,18 @@ TEST_F(PrintFormFixture, ControlsCarryTheirNamesCaptionsAndHelpContexts) {
         EXPECT_EQ(Box(n)->minimum(), 0);
         EXPECT_EQ(Box(n)->maximum(), 100);
         EXPECT_FALSE(Box(n)->wrapping());
-        EXPECT_EQ(Box(n)->property("HelpContext").toInt(), 7);
+        EXPECT_EQ(OwnHelpContext(Box(n)), 7);
         const auto labels = form->findChildren<QLabel*>();
         const bool labelled = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
             return l->text() == caption && l->buddy() == Box(n);
         });
         EXPECT_TRUE(labelled) << caption.toStdString();
     }
-    EXPECT_EQ(form->property("HelpContext").toInt(), 7);
-    EXPECT_EQ(Find("PrintBtn")->property("HelpContext").toInt(), 7);
-    EXPECT_EQ(Find("CancelBtn")->property("HelpContext").toInt(), 7);
-    EXPECT_EQ(Find("CheckBox1")->property("HelpContext").toInt(), 0);
-    EXPECT_EQ(Find("PrinterSetupBtn")->property("HelpContext").toInt(), 0);
+    EXPECT_EQ(OwnHelpContext(form.get()), 7);
+    EXPECT_EQ(OwnHelpContext(Find("PrintBtn")), 7);
+    EXPECT_EQ(OwnHelpContext(Find("CancelBtn")), 7);
+    EXPECT_EQ(OwnHelpContext(Find("CheckBox1")), 0);
+    EXPECT_EQ(OwnHelpContext(Find("PrinterSetupBtn")), 0);
 }
 
 TEST_F(PrintFormFixture, FirstOpeningShowsTheDefaults) {
@@ -183,7 +184,7 @@ TEST_F(PrintFormFixture, DoubleDummyBoxIsOffByDefault) {
     EXPECT_EQ(box->text(), "Sh&ow double-dummy results"); // Alt+D is the dealer box's
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(box->isEnabled());
-    EXPECT_EQ(box->property("HelpContext").toInt(), 7);
+    EXPECT_EQ(OwnHelpContext(box), 7);
 }
 
 TEST_F(PrintFormFixture, DoubleDummyBoxIsNotStoredWhenThereIsNothingToPrint) {

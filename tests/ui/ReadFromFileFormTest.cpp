@@ -1,4 +1,5 @@
 // The Read From File dialog's list order, size and help contexts.
+#include "HelpContext.h"
 #include "ParamSetTestUtil.h"
 
 #include "ReadFromFileForm.h"
@@ -66,11 +67,8 @@ TEST_F(TReadFormTest, ButtonsCarryTheHelpContextAndTheListNone) {
     Start();
     const TReadFromFileForm* form = sets->ReadFromFileForm();
     for (const char* name : {"ReadBtn", "CancelBtn", "DeleteBtn"})
-        EXPECT_EQ(form->findChild<QPushButton*>(QString::fromLatin1(name))
-                      ->property("HelpContext")
-                      .toInt(),
-                  5);
-    EXPECT_FALSE(form->SetNameList().property("HelpContext").isValid());
+        EXPECT_EQ(OwnHelpContext(form->findChild<QPushButton*>(QString::fromLatin1(name))), 5);
+    EXPECT_EQ(OwnHelpContext(&form->SetNameList()), 0);
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Read From File"));
     EXPECT_FALSE(form->isVisible()) << "made hidden at start-up";
 }

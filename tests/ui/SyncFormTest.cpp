@@ -31,14 +31,16 @@ struct SyncDialog : ::testing::Test {
         });
         return SynchronizeSeed(nullptr, random);
     }
-    static void Type(TSyncForm& form, const QString& keys) { QTest::keyClicks(form.Edit(), keys); }
+    static void Type(TSyncForm& form, const QString& keys) {
+        QTest::keyClicks(form.SeedEdit(), keys);
+    }
     static void ClickOK(TSyncForm& form) {
         form.findChild<QPushButton*>(QStringLiteral("OKBtn"))->click();
     }
     // Replaces the field's text and presses OK.
     bool Enter(const QString& text) {
         return Run([text](TSyncForm& form) {
-            form.Edit()->setText(text);
+            form.SeedEdit()->setText(text);
             ClickOK(form);
         });
     }
@@ -55,9 +57,9 @@ TEST_F(SyncDialog, ShowsTheSeedAllSelected) {
     random.RandomSeed = static_cast<std::int32_t>(0xABF18B42u);
     Run([](TSyncForm& form) {
         EXPECT_EQ(form.windowTitle(), "Synchronize");
-        EXPECT_EQ(form.Edit()->text(), "ABF18B42");
-        EXPECT_EQ(form.Edit()->selectedText(), "ABF18B42");
-        EXPECT_EQ(form.focusWidget(), form.Edit());
+        EXPECT_EQ(form.SeedEdit()->text(), "ABF18B42");
+        EXPECT_EQ(form.SeedEdit()->selectedText(), "ABF18B42");
+        EXPECT_EQ(form.focusWidget(), form.SeedEdit());
         form.reject();
     });
 }
@@ -65,7 +67,7 @@ TEST_F(SyncDialog, ShowsTheSeedAllSelected) {
 TEST_F(SyncDialog, TypedLettersBecomeUpperCase) {
     Run([](TSyncForm& form) {
         Type(form, QStringLiteral("ab12"));
-        EXPECT_EQ(form.Edit()->text(), "AB12");
+        EXPECT_EQ(form.SeedEdit()->text(), "AB12");
         form.reject();
     });
 }
@@ -74,9 +76,9 @@ TEST_F(SyncDialog, OtherCharactersAreDiscarded) {
     Run([](TSyncForm& form) {
         Type(form, QStringLiteral("7"));
         Type(form, QStringLiteral("G-xz $."));
-        EXPECT_EQ(form.Edit()->text(), "7");
-        QTest::keyClick(form.Edit(), Qt::Key_Backspace);
-        EXPECT_EQ(form.Edit()->text(), "");
+        EXPECT_EQ(form.SeedEdit()->text(), "7");
+        QTest::keyClick(form.SeedEdit(), Qt::Key_Backspace);
+        EXPECT_EQ(form.SeedEdit()->text(), "");
         form.reject();
     });
 }
@@ -89,7 +91,7 @@ TEST_F(SyncDialog, ZeroSetsTheSeedAndShowsAgainAsEightZeros) {
     }));
     EXPECT_EQ(random.RandomSeed, 0);
     Run([](TSyncForm& form) {
-        EXPECT_EQ(form.Edit()->text(), "00000000");
+        EXPECT_EQ(form.SeedEdit()->text(), "00000000");
         form.reject();
     });
     EXPECT_TRUE(messages.Shown().empty());
@@ -144,9 +146,9 @@ TEST_F(SyncDialog, PastedSpacesAreRefused) {
 TEST_F(SyncDialog, PasteThroughTheClipboardIsNotFiltered) {
     QApplication::clipboard()->setText(QStringLiteral("zz"));
     EXPECT_FALSE(Run([](TSyncForm& form) {
-        form.Edit()->selectAll();
-        form.Edit()->paste();
-        EXPECT_EQ(form.Edit()->text(), "zz");
+        form.SeedEdit()->selectAll();
+        form.SeedEdit()->paste();
+        EXPECT_EQ(form.SeedEdit()->text(), "zz");
         ClickOK(form);
     }));
     ExpectRefused(QStringLiteral("'$zz' is not a valid integer value"));

@@ -34,7 +34,7 @@ struct TypeTabs : MainWindowFixture {
     void Drag(TEditorRow row, int position) const {
         form->EditorPage()->Track(row)->setValue(position);
     }
-    int Shown(TEditorRow row) const { return form->EditorPage()->MinBtn(row)->text().toInt(); }
+    int Shown(TEditorRow row) const { return form->EditorPage()->MinButton(row)->text().toInt(); }
     QLineEdit* Box() const { return Freq()->Edit()->lineEdit(); }
     QString BoxText() const { return Box()->text(); }
     QString Total() const { return Freq()->TotalLabel()->text(); }
@@ -60,7 +60,7 @@ struct ConfusionAlert : MainWindowFixture {
             auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
             ASSERT_NE(alert, nullptr);
             EXPECT_FALSE(alert->DontShowBox()->isChecked());
-            EXPECT_EQ(alert->focusWidget(), alert->WaitBtn());
+            EXPECT_EQ(alert->focusWidget(), alert->WaitButton());
             alert->DontShowBox()->setChecked(tick);
             alert->findChild<QPushButton*>(QString::fromLatin1(button))->click();
         });
@@ -335,7 +335,7 @@ TEST_F(TypeTabs, ClearResetsTheEditorOnly) {
     Trigger("ClearOneAction");
     EXPECT_EQ(Shown(TEditorRow::SHCP), 0);
     EXPECT_EQ(form->TypeList()[0].SHCPMin, 12); // until the type is next stored
-    EXPECT_FALSE(form->EditorPage()->MinBtn(TEditorRow::SHCP)->Bold());
+    EXPECT_FALSE(form->EditorPage()->MinButton(TEditorRow::SHCP)->Bold());
 }
 
 TEST_F(TypeTabs, ClearAllLeavesOneDefaultType) {
@@ -392,9 +392,9 @@ TEST_F(ConfusionAlert, ReadyWithTheBoxUntickedAsksAgainAtOneType) {
 TEST_F(ConfusionAlert, TellMeMoreKeepsTheAlertOpen) {
     WhenModal([](QWidget* modal) {
         auto* alert = qobject_cast<TAdvancedAlertDlg*>(modal);
-        alert->MoreBtn()->click();
+        alert->MoreButton()->click();
         EXPECT_TRUE(alert->isVisible());
-        alert->WaitBtn()->click();
+        alert->WaitButton()->click();
     });
     Trigger("AddTypeAction");
     EXPECT_EQ(form->TypeList().size(), 1u);
