@@ -12,7 +12,9 @@ namespace kv {
 // one type, each type left out is announced ("There are no hands satisfying
 // one of the sets..." for the first, "Another set..." for the others); a
 // failure is announced, and after too many attempts the hands window closes.
-// The outcome's type is an index into `types` as it was before the call.
+// The outcome's type is an index into `types` as it was before the call;
+// the deal comes from that list even when the host's events change `types`
+// during the call.
 TDealOutcome GenerateDeal(TDealEngine& engine, TTypeList& types, IEngineHost& host);
 
 } // namespace kv

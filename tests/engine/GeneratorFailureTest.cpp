@@ -126,3 +126,44 @@ TEST(GeneratorFailure, PointAdjustmentStopsAfterThirtyTries) {
         }
     }
 }
+
+namespace {
+
+// Replaces the window's list while the generator lets events run, as a user's
+// edit could.
+class TListChangingHost : public test::TRecordingHost {
+  public:
+    TListChangingHost(TTypeList& list, TTypeList replacement)
+        : list_(list), replacement_(std::move(replacement)) {}
+    void ProcessMessages() override {
+        TRecordingHost::ProcessMessages();
+        list_ = replacement_;
+    }
+
+  private:
+    TTypeList& list_;
+    TTypeList replacement_;
+};
+
+} // namespace
+
+// The call deals from the list it was given, and its removals never touch the
+// list the user put in its place, whether that is shorter or longer.
+TEST(GeneratorFailure, AListChangedDuringTheCallIsLeftAsTheUserMadeIt) {
+    THandParam good;
+    good.Frequency = 1;
+    const TTypeList given{Unsatisfiable(1000), good, Unsatisfiable(1000)};
+    for (const TTypeList& replacement : {TTypeList{}, TTypeList(5, good)}) {
+        TDealEngine e, reference;
+        TTypeList types = given, referenceTypes = given;
+        TListChangingHost host(types, replacement);
+        test::TRecordingHost referenceHost;
+        const TDealOutcome dealt = GenerateDeal(e, types, host);
+        const TDealOutcome expected = GenerateDeal(reference, referenceTypes, referenceHost);
+        ASSERT_TRUE(dealt.Dealt());
+        EXPECT_EQ(test::FullDealText(dealt.Deal), test::FullDealText(expected.Deal));
+        EXPECT_EQ(dealt.Type, 1u);
+        EXPECT_EQ(host.Warnings, referenceHost.Warnings);
+        EXPECT_EQ(types, replacement);
+    }
+}
