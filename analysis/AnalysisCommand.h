@@ -2,7 +2,7 @@
 // The analysis as a command-line program runs it: a request in, text, JSON or
 // CSV out on a stream, messages on another. Also the merge of summary files.
 
-#include "AnalysisRun.h"
+#include "analysis/AnalysisRun.h"
 
 #include <atomic>
 #include <iosfwd>

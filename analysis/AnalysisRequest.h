@@ -4,8 +4,8 @@
 // tricks for chosen declarers and denominations) and, optionally, which two
 // contracts to compare.
 
-#include "DealEngine.h"
-#include "DoubleDummy.h"
+#include "engine/DealEngine.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <cstdint>
 #include <optional>

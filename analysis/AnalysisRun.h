@@ -4,8 +4,8 @@
 // the first deal the screen shows from that seed), measures each deal of the
 // shard, solves the tricks asked for in batches, and counts them into a summary.
 
-#include "AnalysisSummary.h"
-#include "TrickSolver.h"
+#include "analysis/AnalysisSummary.h"
+#include "analysis/TrickSolver.h"
 
 #include <atomic>
 #include <functional>

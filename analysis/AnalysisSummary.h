@@ -3,9 +3,9 @@
 // to exactly the summary of one run. Means and shares are computed from the
 // counts when they are shown.
 
-#include "AnalysisRequest.h"
-#include "DealResult.h"
-#include "Scoring.h"
+#include "analysis/AnalysisRequest.h"
+#include "analysis/DealResult.h"
+#include "analysis/Scoring.h"
 
 #include <array>
 #include <cstdint>

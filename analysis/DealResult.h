@@ -3,8 +3,8 @@
 // hand type it was dealt for, its cards, the shape and point facts, and the
 // double-dummy tricks of North and South in each denomination solved.
 
-#include "AnalysisRequest.h"
-#include "DoubleDummy.h"
+#include "analysis/AnalysisRequest.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <array>
 #include <cstdint>

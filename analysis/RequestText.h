@@ -3,7 +3,7 @@
 // lists, a shard and a contract. Each reader returns the value or, for any
 // text it refuses, the message that says why.
 
-#include "AnalysisRequest.h"
+#include "analysis/AnalysisRequest.h"
 
 #include <string>
 #include <variant>

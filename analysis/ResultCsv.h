@@ -4,7 +4,7 @@
 // their combined points, the longest fit, the deal as the PBN Deal tag writes it ("N:" and four
 // hands) and the tricks of each denomination and declarer analysed.
 
-#include "AnalysisSummary.h"
+#include "analysis/AnalysisSummary.h"
 
 #include <string>
 

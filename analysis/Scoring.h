@@ -2,7 +2,7 @@
 // Duplicate scoring of undoubled contracts and the standard IMP scale, for
 // comparing two contracts over many deals.
 
-#include "AnalysisRequest.h"
+#include "analysis/AnalysisRequest.h"
 
 #include <cstdint>
 

@@ -3,7 +3,7 @@
 // the points and fits, and the delivered mix of hand types. The window copies
 // these texts to the clipboard; the command line prints them.
 
-#include "AnalysisSummary.h"
+#include "analysis/AnalysisSummary.h"
 
 #include <string>
 

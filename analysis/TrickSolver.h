@@ -3,8 +3,8 @@
 // that the analysis asks for. The solver behind ITrickSolver is dds; tests
 // put a failing one in its place to prove the failure path.
 
-#include "AnalysisRequest.h"
-#include "DealResult.h"
+#include "analysis/AnalysisRequest.h"
+#include "analysis/DealResult.h"
 
 #include <cstddef>
 #include <span>

@@ -4,11 +4,11 @@
 // South in one and in all denominations on either path, which decides the
 // path the analysis takes. Then "Shape and points" for a million deals, which
 // needs no solver.
-#include "AnalysisRun.h"
-#include "DealText.h"
-#include "GenerateDeal.h"
 #include "QuietHost.h"
-#include "TrickSolver.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/TrickSolver.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
 
 #include <benchmark/benchmark.h>
 #include <dds/dll.h>

@@ -1,7 +1,7 @@
 #pragma once
 // The hand types that the speed figures are reported for.
 
-#include "HandParam.h"
+#include "params/HandParam.h"
 
 #include <string>
 #include <utility>

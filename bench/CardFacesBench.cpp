@@ -1,7 +1,7 @@
 // The cost of the card faces: building all 52 images at start-up, and laying
 // out and drawing one hand's row, which every "Next Hand" does twice.
-#include "CardFaces.h"
-#include "CardRow.h"
+#include "output/cardfaces/CardFaces.h"
+#include "output/cardfaces/CardRow.h"
 
 #include <benchmark/benchmark.h>
 

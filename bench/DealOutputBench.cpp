@@ -3,9 +3,9 @@
 // Deals per second show what the output costs beside the engine alone
 // (engine_bench); the growth of the peak resident size over the run shows that
 // memory stays flat however many deals.
-#include "DealRun.h"
 #include "QuietHost.h"
-#include "RunOutput.h"
+#include "tools/deal/src/DealRun.h"
+#include "tools/deal/src/RunOutput.h"
 
 #include <benchmark/benchmark.h>
 

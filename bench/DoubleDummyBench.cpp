@@ -1,9 +1,9 @@
 // Boards per second of full double-dummy tables: one table at a time against
 // batches of the solver's maximum on every core.
-#include "DealEngine.h"
-#include "DoubleDummy.h"
-#include "GenerateDeal.h"
 #include "QuietHost.h"
+#include "engine/DealEngine.h"
+#include "engine/GenerateDeal.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <benchmark/benchmark.h>
 

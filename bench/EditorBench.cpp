@@ -1,7 +1,7 @@
 // The parameter editor runs on every step of a drag: one thumb move must stay
 // far below a frame of a 60 Hz display (16.7 ms).
-#include "EditorModel.h"
-#include "LengthRanges.h"
+#include "params/EditorModel.h"
+#include "params/LengthRanges.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,10 +29,10 @@ void SetUpTypical(kv::TEditorModel& model) {
     };
     drag(TEditorRow::SSpade, 5);
     drag(TEditorRow::SHCP, 12);
-    model.MaxBtnClick(TEditorRow::SHCP);
+    model.PressMax(TEditorRow::SHCP);
     drag(TEditorRow::SHCP, 14);
     drag(TEditorRow::NHeart, 3);
-    model.MaxBtnClick(TEditorRow::NHCP);
+    model.PressMax(TEditorRow::NHCP);
     drag(TEditorRow::NHCP, 10);
 }
 
@@ -70,7 +70,7 @@ void BM_HCPThumbMove(benchmark::State& state) {
     kv::TEditorModel model;
     SetUpTypical(model);
     int p = 12;
-    model.MinBtnClick(TEditorRow::SHCP);
+    model.PressMin(TEditorRow::SHCP);
     for (auto _ : state) {
         p = p == 12 ? 11 : 12;
         model.TrackChange(TEditorRow::SHCP, p);

@@ -2,7 +2,7 @@
 // pattern path that the program uses and on the literal path for comparison,
 // and the time to fill a type's pattern cache.
 #include "BenchTypes.h"
-#include "DealEngine.h"
+#include "engine/DealEngine.h"
 
 #include <benchmark/benchmark.h>
 

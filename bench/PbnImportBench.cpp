@@ -2,7 +2,7 @@
 // it reads. The file is made game by game as the reader asks for it, so the
 // growth is the reader's alone: the boards it returns plus what it holds to
 // read them (one line and one game when it streams as it should).
-#include "PbnImport.h"
+#include "output/pbnimport/PbnImport.h"
 
 #include <benchmark/benchmark.h>
 

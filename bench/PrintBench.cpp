@@ -1,11 +1,11 @@
 // How long the print library takes to lay out a whole run into a PDF: the
 // deals added, one copy in each of the six layouts, the document finished.
-#include "DealEngine.h"
-#include "DealText.h"
-#include "GenerateDeal.h"
-#include "PrintCounts.h"
-#include "PrintLibrary.h"
 #include "QuietHost.h"
+#include "engine/DealEngine.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
+#include "output/print/PrintCounts.h"
+#include "output/print/PrintLibrary.h"
 
 #include <QGuiApplication>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 #pragma once
 // An engine host for benchmarks: no events to run, warnings counted, no window.
 
-#include "EngineHost.h"
+#include "engine/EngineHost.h"
 
 #include <string>
 

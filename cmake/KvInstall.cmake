@@ -27,7 +27,7 @@ if(KV_BUILD_GUI)
   endforeach()
   # The help is built into the program; the same pages are installed to read
   # outside it.
-  install(DIRECTORY ${PROJECT_SOURCE_DIR}/ui/help/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
+  install(DIRECTORY ${PROJECT_SOURCE_DIR}/ui/help/pages/ DESTINATION ${CMAKE_INSTALL_DOCDIR}/help)
 endif()
 
 # Manual pages and the changelog, compressed as Debian expects (gzip -9n:

@@ -6,7 +6,7 @@
 // a programming error: it asserts in a debug build instead of quietly
 // becoming another card.
 
-#include "Cards.h"
+#include "engine/Cards.h"
 
 #include <cassert>
 #include <cstdint>

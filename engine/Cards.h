@@ -3,7 +3,7 @@
 // 12 queen, 13 king, 14 ace); its suit is the tSuit that holds it. The same
 // tHand class holds a seat's hand and the pack of undealt cards.
 
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
 
 #include <array>
 #include <cstdint>

@@ -4,13 +4,13 @@
 // several side by side. An engine is never copied: a copy would deal the same
 // numbers a second time.
 
-#include "Cards.h"
-#include "DealOutcome.h"
-#include "HandParam.h"
-#include "PackDealer.h"
-#include "PatternCache.h"
-#include "Patterns.h"
-#include "RandomSource.h"
+#include "engine/Cards.h"
+#include "engine/DealOutcome.h"
+#include "engine/PackDealer.h"
+#include "engine/PatternCache.h"
+#include "engine/Patterns.h"
+#include "engine/RandomSource.h"
+#include "params/HandParam.h"
 
 #include <cstdint>
 #include <functional>

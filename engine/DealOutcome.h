@@ -3,7 +3,7 @@
 // meets, or why there is none; and in either case the types found to admit
 // no deal at all.
 
-#include "FullDeal.h"
+#include "engine/FullDeal.h"
 
 #include <algorithm>
 #include <cstddef>

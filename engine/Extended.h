@@ -10,7 +10,7 @@
 // inside the 80-bit exponent range, so subnormals and overflow never arise
 // and are not modelled.
 
-#include "Wide128.h"
+#include "engine/Wide128.h"
 
 #include <bit>
 #include <compare>

@@ -1,7 +1,7 @@
 #pragma once
 // One complete deal: the four hands of a table.
 
-#include "Cards.h"
+#include "engine/Cards.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 // the user told of every type found to admit no deal and of a failure, and
 // the types left out taken out of the window's list for good.
 
-#include "DealEngine.h"
-#include "EngineHost.h"
+#include "engine/DealEngine.h"
+#include "engine/EngineHost.h"
 
 namespace kv {
 

@@ -4,8 +4,8 @@
 // exchanges with the pack, and dealing East and West from what is left. Every
 // random number comes from the random source it is given.
 
-#include "Cards.h"
-#include "RandomSource.h"
+#include "engine/Cards.h"
+#include "engine/RandomSource.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 // its running totals. Each running total is the same 80-bit value that the
 // literal left-to-right sum gives, so a draw against it picks the same entry.
 
-#include "Patterns.h"
+#include "engine/Patterns.h"
 
 #include <array>
 #include <cstdint>

@@ -3,10 +3,10 @@
 // the weighted draw. The list order and the left-to-right 80-bit arithmetic of
 // the weights decide which pattern a given seed draws, so both are contracts.
 
-#include "HandParam.h"
-#include "HandPattern.h"
-#include "PatternList.h" // kPatternCount, shared with the editor
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
+#include "params/HandParam.h"
+#include "params/HandPattern.h"
+#include "params/PatternList.h" // kPatternCount, shared with the editor
 
 #include <array>
 #include <cstdint>

@@ -3,7 +3,7 @@
 // whose whole state is one seed. The exact arithmetic is a contract: two users
 // who set the same seed and deal with the same types get the same deals.
 
-#include "Extended.h"
+#include "engine/Extended.h"
 
 #include <cstdint>
 

@@ -11,13 +11,13 @@
 // Every thumb move sets a requested bound; the model then derives all effective
 // bounds of both hands from all requested ones, or refuses the move with a beep
 // and restores the row exactly as it was. The view forwards every step of a
-// drag to TrackChange and every button click to MinBtnClick / MaxBtnClick, and
+// drag to TrackChange and every button click to PressMin / PressMax, and
 // redraws the rows the model reports through IEditorView::RowChanged.
 
-#include "EditorRows.h"
-#include "HCPLimits.h"
-#include "HandParam.h"
-#include "PatternList.h"
+#include "params/EditorRows.h"
+#include "params/HCPLimits.h"
+#include "params/HandParam.h"
+#include "params/PatternList.h"
 
 #include <array>
 #include <optional>
@@ -81,9 +81,9 @@ class TEditorModel {
 
     // Button click: the button becomes the pressed one of its row and the thumb
     // moves to the row's effective minimum (Min) or maximum (Max).
-    void MinBtnClick(TEditorRow row) { ButtonClick(row, TBound::Min); }
-    void MaxBtnClick(TEditorRow row) { ButtonClick(row, TBound::Max); }
-    void ButtonClick(TEditorRow row, TBound button);
+    void PressMin(TEditorRow row) { PressBound(row, TBound::Min); }
+    void PressMax(TEditorRow row) { PressBound(row, TBound::Max); }
+    void PressBound(TEditorRow row, TBound button);
 
     // Thumb change: the view's thumb of this row now stands at newPosition
     // (clamped to the row's 0..13 or 0..37). Sets the requested value of the

@@ -4,7 +4,7 @@
 // A row is a Min button, a track bar and a Max button whose object names share
 // the row's prefix: "SHCP" gives SHCPMinBtn, SHCPTrack and SHCPMaxBtn.
 
-#include "HandParam.h"
+#include "params/HandParam.h"
 
 #include <array>
 #include <optional>

@@ -3,8 +3,8 @@
 // ranges force or allow, the HCP bounds derived after a suit change, and the
 // new HCP bounds after a move of an HCP thumb.
 
-#include "HandParam.h"
-#include "LengthRanges.h"
+#include "params/HandParam.h"
+#include "params/LengthRanges.h"
 
 namespace kv {
 

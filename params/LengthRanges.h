@@ -2,7 +2,7 @@
 // The suit-length bounds of the two hands, and how the editor derives the
 // effective ones from the requested ones.
 
-#include "PatternList.h"
+#include "params/PatternList.h"
 
 #include <array>
 

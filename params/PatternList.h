@@ -5,7 +5,7 @@
 // the list keeps, for each pattern, the set of patterns that fit beside it; a
 // "fits beside some pattern of a list" test is then one AND of two bit sets.
 
-#include "HandPattern.h"
+#include "params/HandPattern.h"
 
 #include <bitset>
 #include <cstdint>

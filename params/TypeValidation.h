@@ -1,7 +1,7 @@
 #pragma once
 // The checks made before an edited hand type is stored, as a pure function.
 
-#include "HandParam.h"
+#include "params/HandParam.h"
 
 #include <optional>
 #include <string>

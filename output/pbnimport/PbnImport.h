@@ -18,8 +18,8 @@
 // ends the reading with one message naming the file and the line, and then
 // the result holds no board at all.
 
-#include "BoardRotation.h"
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
+#include "output/dealtext/BoardRotation.h"
 
 #include <array>
 #include <iosfwd>

@@ -1,8 +1,8 @@
 #pragma once
 // Deals written by hand and small requests for the analysis tests.
 
-#include "AnalysisRequest.h"
-#include "DealResult.h"
+#include "analysis/AnalysisRequest.h"
+#include "analysis/DealResult.h"
 
 #include <string>
 

@@ -1,8 +1,8 @@
 // The analysis as the command line runs it: text, JSON and CSV on a stream,
 // summary files merged, and every refusal with its message on the other stream.
-#include "AnalysisCommand.h"
 #include "AnalysisTestUtil.h"
-#include "SummaryJson.h"
+#include "analysis/AnalysisCommand.h"
+#include "analysis/src/SummaryJson.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The make table of deals whose double-dummy results are known by hand, solved
 // through both solver paths, and the counts it is made of.
-#include "AnalysisSummary.h"
 #include "AnalysisTestUtil.h"
-#include "SummaryText.h"
-#include "TrickSolver.h"
+#include "analysis/AnalysisSummary.h"
+#include "analysis/SummaryText.h"
+#include "analysis/TrickSolver.h"
 
 #include <gtest/gtest.h>
 

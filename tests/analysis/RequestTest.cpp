@@ -1,8 +1,8 @@
 // Requests as users type them: declarer and denomination lists, shards and
 // contracts, read or refused with the exact message; faults of whole requests.
-#include "AnalysisMessages.h"
 #include "AnalysisTestUtil.h"
-#include "RequestText.h"
+#include "analysis/RequestText.h"
+#include "analysis/src/AnalysisMessages.h"
 
 #include <gtest/gtest.h>
 

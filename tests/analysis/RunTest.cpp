@@ -1,12 +1,12 @@
 // Runs of the analysis: the seed's deals as the screen deals them, shards that
 // merge into exactly one run, cancel and failures that leave consistent counts.
-#include "AnalysisMessages.h"
-#include "AnalysisRun.h"
 #include "AnalysisTestUtil.h"
-#include "EngineMessages.h"
-#include "GenerateDeal.h"
-#include "SummaryJson.h"
-#include "SummaryMerge.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/src/AnalysisMessages.h"
+#include "analysis/src/SummaryJson.h"
+#include "analysis/src/SummaryMerge.h"
+#include "engine/EngineMessages.h"
+#include "engine/GenerateDeal.h"
 
 #include <gtest/gtest.h>
 

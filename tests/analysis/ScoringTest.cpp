@@ -1,5 +1,5 @@
 // Duplicate scores of undoubled contracts and the IMP scale, edge by edge.
-#include "Scoring.h"
+#include "analysis/Scoring.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // Summary files: written and read back unchanged; damaged files and summaries
 // that do not belong together refused with the exact message.
-#include "AnalysisRun.h"
 #include "AnalysisTestUtil.h"
-#include "Json.h"
-#include "ResultCsv.h"
-#include "SummaryJson.h"
-#include "SummaryMerge.h"
+#include "analysis/AnalysisRun.h"
+#include "analysis/ResultCsv.h"
+#include "analysis/src/Json.h"
+#include "analysis/src/SummaryJson.h"
+#include "analysis/src/SummaryMerge.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The "Analyse Hands" dialog: its defaults, the request it makes, and every
 // refused choice with its warning.
-#include "AnalyseDialog.h"
-#include "MessageSeam.h"
+#include "ui/analysis/src/AnalyseDialog.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

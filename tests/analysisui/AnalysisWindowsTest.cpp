@@ -1,17 +1,17 @@
 // The progress and results windows: the same numbers as a direct run, Cancel
 // and closing while the worker runs, failures shown through the message seam,
 // and the results window's tables, comparison, exports and copy.
-#include "AnalysisProgressDialog.h"
-#include "AnalysisResultsForm.h"
-#include "ComparePanel.h"
-#include "EngineMessages.h"
-#include "ExportFile.h"
 #include "GatedTrickSolver.h"
-#include "MessageSeam.h"
-#include "ResultCsv.h"
-#include "ShowAnalyse.h"
-#include "SummaryJson.h"
-#include "SummaryText.h"
+#include "analysis/ResultCsv.h"
+#include "analysis/SummaryText.h"
+#include "analysis/src/SummaryJson.h"
+#include "engine/EngineMessages.h"
+#include "ui/analysis/ShowAnalyse.h"
+#include "ui/analysis/src/AnalysisProgressDialog.h"
+#include "ui/analysis/src/AnalysisResultsForm.h"
+#include "ui/analysis/src/ComparePanel.h"
+#include "ui/analysis/src/ExportFile.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QApplication>
 #include <QChartView>

@@ -3,7 +3,7 @@
 // it, so that a test decides when a run moves on. Each deal takes 7 tricks for
 // North and 8 for South in every denomination asked for.
 
-#include "TrickSolver.h"
+#include "analysis/TrickSolver.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -2,14 +2,14 @@
 // window answer to the same Alt+letter, every toolbar action has a key shown
 // in a visible menu, and Tab reaches the Min and Max buttons.
 #include "Accelerators.h"
-#include "BoundButton.h"
-#include "EditorPage.h"
-#include "HelpWindow.h"
-#include "MessageSeam.h"
-#include "ParamSetActions.h"
-#include "Program.h"
-#include "ReadFromFileForm.h"
-#include "TrackBar.h"
+#include "app/src/Program.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/help/src/HelpWindow.h"
+#include "ui/mainwindow/src/BoundButton.h"
+#include "ui/mainwindow/src/EditorPage.h"
+#include "ui/mainwindow/src/TrackBar.h"
+#include "ui/paramsets/ParamSetActions.h"
+#include "ui/paramsets/ReadFromFileForm.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -2,9 +2,9 @@
 // the run takes it as a value, so the user's "10" stays "10" while the deals
 // are generated and after the run, whether the run prints, the generator gives
 // up or the user cancels the double-dummy analysis.
-#include "EngineMessages.h"
-#include "MessageSeam.h"
-#include "Program.h"
+#include "app/src/Program.h"
+#include "engine/EngineMessages.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QAction>
 #include <QApplication>

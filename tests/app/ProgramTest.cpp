@@ -2,13 +2,13 @@
 // with its two warnings, the hidden hands and Read From File windows, the
 // database listed (and created) in the current folder, the options written at
 // exit, and the windows wired to the main window's actions.
-#include "Program.h"
-#include "FileDialogSeam.h"
-#include "GraphicDisplayForm.h"
-#include "HelpSystem.h"
-#include "MessageSeam.h"
-#include "ParamSetActions.h"
-#include "ReadFromFileForm.h"
+#include "app/src/Program.h"
+#include "ui/common/FileDialogSeam.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/hands/GraphicDisplayForm.h"
+#include "ui/help/HelpSystem.h"
+#include "ui/paramsets/ParamSetActions.h"
+#include "ui/paramsets/ReadFromFileForm.h"
 
 #include <QAction>
 #include <QApplication>

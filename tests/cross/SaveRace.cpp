@@ -6,9 +6,9 @@
 // replacement of PREFIX.txt open, whose temporary file the saves' removal of
 // stale temporary files must leave alone, and commits it at the end. Exits 1
 // with the message when a save fails or is refused.
-#include "FileReplacement.h"
-#include "ParamsFile.h"
-#include "PlatformIo.h"
+#include "storage/paramsfile/FileReplacement.h"
+#include "storage/paramsfile/ParamsFile.h"
+#include "storage/paramsfile/PlatformIo.h"
 
 #include <chrono>
 #include <cstdio>

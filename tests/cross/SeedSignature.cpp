@@ -2,9 +2,9 @@
 // types, one line per deal. Every platform must print the same bytes; the
 // cross-platform tests compare this output with the native build's and with
 // tests/data/seed-signature.txt.
-#include "DealText.h"
-#include "GenerateDeal.h"
 #include "SignatureTypes.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
 
 #include <cstdio>
 #include <string>

@@ -4,7 +4,7 @@
 // lists, narrow and fixed patterns, voids, South patterns beside which no
 // North pattern fits (removal), and several types chosen by frequency.
 
-#include "DealEngine.h"
+#include "engine/DealEngine.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // The rank letters and rank bits of deal text and of the solver's holdings:
 // each rank at both ends of its range, letters that are no rank, and a rank
 // out of range, which must assert rather than become another card.
-#include "CardCodes.h"
+#include "engine/CardCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Suits, hands and the pack: the primitives every deal is made of.
-#include "Cards.h"
-#include "PackDealer.h"
+#include "engine/Cards.h"
+#include "engine/PackDealer.h"
 
 #include <gtest/gtest.h>
 

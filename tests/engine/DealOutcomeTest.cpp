@@ -1,9 +1,9 @@
 // The dealing call's value: the deal and its type, or the failure and its
 // message, and the types left out, all counted in the list as it was given.
-#include "DealEngine.h"
-#include "EngineMessages.h"
 #include "EngineTestUtil.h"
 #include "RecordingHost.h"
+#include "engine/DealEngine.h"
+#include "engine/EngineMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The hands window's session of boards: numbering and the rotation of dealt
 // boards, browsing to both ends and not beyond, and imported boards that keep
 // their own numbers, dealers and vulnerabilities and take no dealt deals.
-#include "DealSession.h"
+#include "output/dealtext/DealSession.h"
 
 #include <gtest/gtest.h>
 

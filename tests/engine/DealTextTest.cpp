@@ -1,5 +1,5 @@
 // Deal text: the one-line notation in which deals leave the program.
-#include "DealText.h"
+#include "output/dealtext/DealText.h"
 
 #include <gtest/gtest.h>
 

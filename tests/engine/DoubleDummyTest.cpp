@@ -1,6 +1,6 @@
 // Double-dummy tables and par on deals whose results are known by hand, and
 // the DoubleDummyTricks tag read back.
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <gtest/gtest.h>
 

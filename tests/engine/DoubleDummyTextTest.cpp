@@ -1,6 +1,6 @@
 // Double-dummy results as printed and shown: levels from tricks, and the par
 // contracts and score with suit symbols.
-#include "DoubleDummyText.h"
+#include "engine/doubledummy/DoubleDummyText.h"
 
 #include <gtest/gtest.h>
 

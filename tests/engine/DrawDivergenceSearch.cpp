@@ -5,7 +5,7 @@
 // each running total's exact crossing, where the three can disagree. The
 // pinned rows of DrawDivergenceTest.cpp come from its output.
 #include "DrawReferences.h"
-#include "PatternCache.h"
+#include "engine/PatternCache.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,7 +4,7 @@
 // port that slipped to either arithmetic would fail here. The rows were
 // found by draw_divergence_search.
 #include "DrawReferences.h"
-#include "PatternCache.h"
+#include "engine/PatternCache.h"
 
 #include <gtest/gtest.h>
 

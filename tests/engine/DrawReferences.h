@@ -4,8 +4,8 @@
 // double would do) and in exact rational arithmetic. Both work from the
 // exact weight numerators: a pattern's weight is its hand count over C(52, 13).
 
-#include "Patterns.h"
-#include "Wide128.h"
+#include "engine/Patterns.h"
+#include "engine/Wide128.h"
 
 #include <cstdint>
 #include <span>

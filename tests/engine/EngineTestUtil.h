@@ -1,9 +1,9 @@
 #pragma once
 // Helpers shared by the generator tests.
 
-#include "DealEngine.h"
-#include "DealText.h"
-#include "GenerateDeal.h"
+#include "engine/DealEngine.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
 
 #include <string>
 

@@ -6,7 +6,7 @@
 // KV_EQUIVALENCE_SCALE (a whole number, default 1) multiplies the counts for
 // the long run.
 #include "HardwareReference.h"
-#include "PatternCache.h"
+#include "engine/PatternCache.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The 80-bit arithmetic on integers: exact conversions, and the rounding of
 // each operation to the nearest 64-bit significand, ties to even. Expected
 // values are written as significand and exponent of the leading bit.
-#include "Extended.h"
-#include "Wide128.h"
+#include "engine/Extended.h"
+#include "engine/Wide128.h"
 
 #include <gtest/gtest.h>
 

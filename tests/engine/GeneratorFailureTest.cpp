@@ -1,7 +1,7 @@
 // How the generator gives up, and the exact messages it shows on the way.
-#include "EngineMessages.h"
 #include "EngineTestUtil.h"
 #include "RecordingHost.h"
+#include "engine/EngineMessages.h"
 
 #include <gtest/gtest.h>
 

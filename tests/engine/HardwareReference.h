@@ -3,7 +3,7 @@
 // the reference for the integer implementation. Only for targets where long
 // double is the 80-bit x87 type.
 
-#include "PatternCache.h"
+#include "engine/PatternCache.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The pattern table, the weights and the weighted draw.
-#include "Patterns.h"
-#include "PatternCache.h"
+#include "engine/Patterns.h"
+#include "engine/PatternCache.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // PBN export: header, tag order, the duplicate rotation and the dealer-first Deal tag.
-#include "PbnExport.h"
-#include "BoardRotation.h"
+#include "output/dealtext/PbnExport.h"
+#include "output/dealtext/BoardRotation.h"
 
 #include <gtest/gtest.h>
 

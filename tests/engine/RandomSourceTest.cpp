@@ -1,5 +1,5 @@
 // The random source's arithmetic is a contract shared by every user.
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The seed as users type it and read it.
-#include "SeedText.h"
+#include "engine/SeedText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The checks made before a hand type is stored, and the maxima they adjust.
-#include "TypeValidation.h"
+#include "params/TypeValidation.h"
 
 #include <gtest/gtest.h>
 

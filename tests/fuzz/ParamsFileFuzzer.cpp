@@ -3,8 +3,8 @@
 // out-of-bounds access or an exception other than the two the operations
 // document; and whatever is accepted must encode back to what was read.
 
-#include "Cp1252.h"
-#include "ParamsFile.h"
+#include "storage/paramsfile/Cp1252.h"
+#include "storage/paramsfile/ParamsFile.h"
 
 #include <cctype>
 #include <cstdint>

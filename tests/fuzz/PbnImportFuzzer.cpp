@@ -4,8 +4,8 @@
 // every board accepted is a sound deal; and the accepted boards, written out
 // as PBN again, read back the same.
 
-#include "DealText.h"
-#include "PbnImport.h"
+#include "output/dealtext/DealText.h"
+#include "output/pbnimport/PbnImport.h"
 
 #include <algorithm>
 #include <cstdint>

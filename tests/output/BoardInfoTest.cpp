@@ -1,5 +1,5 @@
 // Dealer and vulnerability follow the rotation of duplicate boards.
-#include "BoardInfo.h"
+#include "output/printlib/src/BoardInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The card images as a whole: size and format, the transparent corners and
 // the outline of all 52, the card index order, the suit colours, and building
 // the table once.
-#include "CardFaceParts.h"
-#include "CardFaces.h"
+#include "output/cardfaces/CardFaces.h"
+#include "output/cardfaces/src/CardFaceParts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The card index of the faces from the engine's suit and rank, and the suit
 // base and rank number back from it: both ends of each range, and values out
 // of range, which must assert rather than draw another card.
-#include "CardIndex.h"
+#include "output/cardfaces/CardIndex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Where the pips of the ace to the ten lie, and the corner index with its
 // half-turned copy, checked against the reference geometry.
-#include "CardFaceParts.h"
-#include "CardFaces.h"
+#include "output/cardfaces/CardFaces.h"
+#include "output/cardfaces/src/CardFaceParts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The display order of a hand: suit orders for every kind of void, and the
 // cards of a suit from the ace down.
-#include "CardRow.h"
+#include "output/cardfaces/CardRow.h"
 
 #include <gtest/gtest.h>
 

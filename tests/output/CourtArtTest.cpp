@@ -1,9 +1,9 @@
 // The court pictures: the block layout and bit order, the frame, the pip, the
 // half-turn symmetry, the four colours, and where they land on the card.
-#include "CourtArt.h"
-#include "AceOfSpadesArt.h"
-#include "CardFaces.h"
-#include "SuitMasks.h"
+#include "output/cardfaces/src/CourtArt.h"
+#include "output/cardfaces/CardFaces.h"
+#include "output/cardfaces/src/AceOfSpadesArt.h"
+#include "output/cardfaces/src/SuitMasks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The print library holds only complete deals: every card once, 13 to a hand,
 // ranks highest first. Each rejected text is its own case.
-#include "HeldDeal.h"
+#include "output/printlib/src/HeldDeal.h"
 
 #include <gtest/gtest.h>
 

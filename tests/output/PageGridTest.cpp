@@ -1,5 +1,5 @@
 // Boards share a page in equal cells that never overlap or leave the page.
-#include "PageGrid.h"
+#include "output/printlib/src/PageGrid.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 // number, dealer and vulnerability and nothing is generated; the analysis is
 // made before the first copy with the progress told board by board, and
 // stopping it prints nothing and leaves the library empty.
-#include "GenerateDeal.h"
-#include "PbnExport.h"
 #include "PrintRunFixture.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/PbnExport.h"
 
 #include <gtest/gtest.h>
 

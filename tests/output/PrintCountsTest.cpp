@@ -1,5 +1,5 @@
 // The print counts in the settings store, and when there is nothing to print.
-#include "PrintCounts.h"
+#include "output/print/PrintCounts.h"
 
 #include <QSettings>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 // Binding the print library by file name and entry-point names.
-#include "PrintLibrary.h"
+#include "output/print/PrintLibrary.h"
 
 #include <QDir>
 #include <QFile>

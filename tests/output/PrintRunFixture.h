@@ -2,11 +2,11 @@
 // A print run wired to the recording print library, a settings store in a
 // temporary folder and a seeded engine, with hooks into the run's progress.
 
-#include "DealText.h"
-#include "GenerateDeal.h"
-#include "PrintRun.h"
 #include "RecordingHost.h"
 #include "RecordingLibrary.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
+#include "output/print/PrintRun.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

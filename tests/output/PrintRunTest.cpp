@@ -1,9 +1,9 @@
 // The calls a print run makes of the print library, in order and with their
 // exact arguments (the ten "T" in every deal text, the user's ten symbol in
 // the ten character), and what the run leaves behind: settings, status texts.
-#include "EngineMessages.h"
-#include "GenerateDeal.h"
 #include "PrintRunFixture.h"
+#include "engine/EngineMessages.h"
+#include "engine/GenerateDeal.h"
 
 #include <QSettings>
 

@@ -3,14 +3,14 @@
 // hands left out printed as not given, the progress of the analysis told
 // board by board, a stopped analysis that leaves no file, and PDF files that
 // appear only whole and never take another file's place.
-#include "DealEngine.h"
-#include "DealText.h"
-#include "DoubleDummyText.h"
-#include "GenerateDeal.h"
-#include "PbnExport.h"
 #include "PdfText.h"
-#include "PrintLibrary.h"
 #include "RecordingHost.h"
+#include "engine/DealEngine.h"
+#include "engine/GenerateDeal.h"
+#include "engine/doubledummy/DoubleDummyText.h"
+#include "output/dealtext/DealText.h"
+#include "output/dealtext/PbnExport.h"
+#include "output/print/PrintLibrary.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,14 +2,14 @@
 // that are read back: every deal of the run in every layout asked for, boards
 // numbered from 1 with the dealer and vulnerability of duplicate boards, the
 // ten as asked, and the double-dummy results when asked for.
-#include "BoardRotation.h"
-#include "DealEngine.h"
-#include "DealText.h"
-#include "DoubleDummyText.h"
-#include "GenerateDeal.h"
 #include "PdfText.h"
-#include "PrintLibrary.h"
 #include "RecordingHost.h"
+#include "engine/DealEngine.h"
+#include "engine/GenerateDeal.h"
+#include "engine/doubledummy/DoubleDummyText.h"
+#include "output/dealtext/BoardRotation.h"
+#include "output/dealtext/DealText.h"
+#include "output/print/PrintLibrary.h"
 
 #include <QDir>
 #include <QImage>

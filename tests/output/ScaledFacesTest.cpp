@@ -3,9 +3,9 @@
 // scale 2 the pixel art in sharp 2 x 2 blocks and the rank symbols drawn
 // smooth, so that the 2x face brought back to 1x by averaging is close to the
 // 1x face; odd scales, transparent corners, and the cache of sizes.
-#include "CardFaceCache.h"
-#include "CardFaces.h"
-#include "FaceCanvas.h"
+#include "output/cardfaces/CardFaceCache.h"
+#include "output/cardfaces/CardFaces.h"
+#include "output/cardfaces/FaceCanvas.h"
 
 #include <QImage>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The editor's characteristic behaviours, each reached by dragging thumbs and
 // clicking buttons as a user would.
 #include "EditorTestUtil.h"
-#include "TypeValidation.h"
+#include "params/TypeValidation.h"
 
 using namespace kv;
 using namespace kv::test;
@@ -45,7 +45,7 @@ TEST_F(EditorEdgeCases, SouthThirteenSpadesFixesBothHands) {
 TEST_F(EditorEdgeCases, SouthHcpMovesBeepAndUndoWithThirteenSpades) {
     DragMin(R::SSpade, 13);
     for (TBound pressed : {TBound::Min, TBound::Max}) {
-        Model.ButtonClick(R::SHCP, pressed);
+        Model.PressBound(R::SHCP, pressed);
         for (int p : {9, 11, 0, 37}) {
             View.Clear();
             const TEditorRowState before = Row(R::SHCP);
@@ -157,10 +157,10 @@ TEST_F(EditorEdgeCases, SpadesForcedToThirteenKeepNormalFaceAfterLowerRequest) {
 TEST_F(EditorEdgeCases, MaxThenMinClickMovesOnlyTheThumb) {
     DragMin(R::SSpade, 7);
     const THandParam editor = Model.EditorType();
-    Model.MaxBtnClick(R::SHeart);
+    Model.PressMax(R::SHeart);
     EXPECT_EQ(Row(R::SHeart).Pressed, TBound::Max);
     EXPECT_EQ(Row(R::SHeart).Position, 6);
-    Model.MinBtnClick(R::SHeart);
+    Model.PressMin(R::SHeart);
     EXPECT_EQ(Row(R::SHeart).Pressed, TBound::Min);
     EXPECT_EQ(Row(R::SHeart).Position, 0);
     EXPECT_EQ(Model.EditorType(), editor);

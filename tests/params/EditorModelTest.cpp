@@ -84,7 +84,7 @@ TEST_F(EditorModel, ReportsExactlyTheRowsThatChanged) {
     EXPECT_EQ(View.Changed, expected);
     EXPECT_FALSE(Model.Updating());
     View.Clear();
-    Model.MaxBtnClick(R::NHeart);
+    Model.PressMax(R::NHeart);
     EXPECT_EQ(View.Changed, std::vector<R>{R::NHeart});
     View.Clear();
     Model.TrackChange(R::NHCP, 0);
@@ -149,7 +149,7 @@ THandParam SampleType() {
 }
 
 TEST_F(EditorModel, LoadTypeShowsBoundsAndPutsThumbsAtMinimums) {
-    Model.MaxBtnClick(R::SHCP);
+    Model.PressMax(R::SHCP);
     Model.LoadType(SampleType());
     ExpectBounds(Model, R::SHCP, 12, 14);
     EXPECT_EQ(Row(R::SHCP).Position, 12) << "at the minimum although Max is pressed";

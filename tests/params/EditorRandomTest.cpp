@@ -65,7 +65,7 @@ void RandomAction(TEditorModel& model, std::mt19937& random) {
     const TEditorRow row = kAllEditorRows[random() % kEditorRowCount];
     const int choice = static_cast<int>(random() % 10);
     if (choice < 2) {
-        model.ButtonClick(row, choice == 0 ? TBound::Min : TBound::Max);
+        model.PressBound(row, choice == 0 ? TBound::Min : TBound::Max);
     } else if (choice < 8) {
         const int step = static_cast<int>(random() % 5) - 2;
         model.TrackChange(row, model.Row(row).Position + step);

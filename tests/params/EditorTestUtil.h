@@ -2,7 +2,7 @@
 // Helpers for driving the editor model as a user would: a view that records
 // what the model reports, and drags that move a thumb one step at a time.
 
-#include "EditorModel.h"
+#include "params/EditorModel.h"
 
 #include <gtest/gtest.h>
 
@@ -46,8 +46,8 @@ struct TEditorFixture : ::testing::Test {
             Model.TrackChange(row, p);
         }
     }
-    void DragMin(TEditorRow row, int target) { Model.MinBtnClick(row), Drag(row, target); }
-    void DragMax(TEditorRow row, int target) { Model.MaxBtnClick(row), Drag(row, target); }
+    void DragMin(TEditorRow row, int target) { Model.PressMin(row), Drag(row, target); }
+    void DragMax(TEditorRow row, int target) { Model.PressMax(row), Drag(row, target); }
 };
 
 // Asserts a row's effective bounds (selection and captions agree).

@@ -1,6 +1,6 @@
 // The HCP that suit ranges force or allow, the HCP bounds derived after a suit
 // change, and the table of HCP thumb moves.
-#include "HCPLimits.h"
+#include "params/HCPLimits.h"
 
 #include <gtest/gtest.h>
 

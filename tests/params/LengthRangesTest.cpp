@@ -1,5 +1,5 @@
 // GetLengthRanges: effective suit bounds of both hands from the requested ones.
-#include "LengthRanges.h"
+#include "params/LengthRanges.h"
 #include "ReferenceRanges.h"
 
 #include <gtest/gtest.h>

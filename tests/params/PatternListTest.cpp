@@ -1,6 +1,6 @@
 // PatternList: the 560 patterns in order, and the fit table the editor's
 // range computation relies on.
-#include "PatternList.h"
+#include "params/PatternList.h"
 #include "ReferenceRanges.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // A deliberately plain GetLengthRanges over lists of patterns, written apart
 // from the fit table, to check the editor's version against.
 
-#include "LengthRanges.h"
+#include "params/LengthRanges.h"
 
 #include <algorithm>
 #include <optional>

@@ -5,7 +5,7 @@
 #include "PbnTestUtil.h"
 #include "PeerTools.h"
 
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <gtest/gtest.h>
 

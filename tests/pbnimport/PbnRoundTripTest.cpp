@@ -2,8 +2,8 @@
 // dealers and vulnerabilities, and the export's extra tags.
 #include "PbnTestUtil.h"
 
-#include "PbnExport.h"
-#include "RandomSource.h"
+#include "engine/RandomSource.h"
+#include "output/dealtext/PbnExport.h"
 
 #include <gtest/gtest.h>
 

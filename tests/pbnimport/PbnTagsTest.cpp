@@ -3,7 +3,7 @@
 // of each game, and hands in the engine's form.
 #include "PbnTestUtil.h"
 
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <gtest/gtest.h>
 

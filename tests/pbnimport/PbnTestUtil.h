@@ -2,8 +2,8 @@
 // Shared by the PBN import tests: reading text as a file, and one line per
 // board that says everything the import made of it.
 
-#include "DealText.h"
-#include "PbnImport.h"
+#include "output/dealtext/DealText.h"
+#include "output/pbnimport/PbnImport.h"
 
 #include <sstream>
 #include <string>

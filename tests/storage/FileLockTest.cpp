@@ -1,7 +1,7 @@
 // The lock of a folder's parameter-file changes: a second program waits for
 // it, gives up with a message when the holder keeps it too long, and is never
 // kept out by the lock file of a program that died holding it.
-#include "FileLock.h"
+#include "storage/paramsfile/src/FileLock.h"
 #include "StorageTestUtil.h"
 
 #include <csignal>

@@ -1,10 +1,10 @@
 // Set names: Windows-1252 bytes in the file, UTF-8 in the program, converted
 // both ways without loss; a character the code page lacks is refused, never
 // replaced; the name field holds 0 to 255 bytes and ignores what lies past them.
-#include "Cp1252.h"
-#include "ParamsErrors.h"
-#include "SetRecord.h"
-#include "TypeText.h"
+#include "storage/paramsfile/Cp1252.h"
+#include "storage/paramsfile/ParamsErrors.h"
+#include "storage/paramsfile/SetRecord.h"
+#include "storage/paramsfile/TypeText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // system allows can be written; and temporary files left behind by killed
 // saves are removed at the next write into their folder, while those of live
 // programs and every file not of our own pattern stay.
-#include "FileReplacement.h"
 #include "StorageTestUtil.h"
+#include "storage/paramsfile/FileReplacement.h"
 
 #include <csignal>
 #include <sys/resource.h>

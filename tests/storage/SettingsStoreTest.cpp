@@ -1,6 +1,6 @@
 // The settings store: defaults for absent values, booleans as 0 and 1, and
 // the key layout that other copies of the program read.
-#include "SettingsStore.h"
+#include "storage/settings/SettingsStore.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -5,8 +5,8 @@
 // file-size limit or an unprivileged user.
 
 #include "FileBytes.h"
-#include "ParamsFile.h"
 #include "RecordingWarnings.h"
+#include "storage/paramsfile/ParamsFile.h"
 #include <gtest/gtest.h>
 
 #include <cstdint>

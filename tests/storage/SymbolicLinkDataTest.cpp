@@ -2,7 +2,7 @@
 // name or the substitute name in Win32 form, and nothing for data that is not a
 // whole symbolic link. The data are built here field by field, as the system
 // lays them out.
-#include "SymbolicLinkData.h"
+#include "storage/paramsfile/src/SymbolicLinkData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The 72-character type text: the exact encoding of every field, the round trip
 // of every value the parser can produce, and the texts it must reject or fail on.
-#include "TypeText.h"
-#include "ParamsErrors.h"
+#include "storage/paramsfile/TypeText.h"
+#include "storage/paramsfile/ParamsErrors.h"
 
 #include <gtest/gtest.h>
 

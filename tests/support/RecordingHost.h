@@ -1,7 +1,7 @@
 #pragma once
 // An engine host that records what the generator asks of the user interface.
 
-#include "EngineHost.h"
+#include "engine/EngineHost.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #pragma once
 // A warning sink that keeps every warning the parameter-file operations show.
 
-#include "WarningSink.h"
+#include "storage/paramsfile/WarningSink.h"
 
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
 // The command line: what is accepted, and the one-line errors for what is not.
-#include "DealOptions.h"
+#include "tools/deal/src/DealOptions.h"
 
 #include <gtest/gtest.h>
 

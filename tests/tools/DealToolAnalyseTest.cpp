@@ -1,8 +1,8 @@
 // kestrovanhalme-deal --analyse and --merge against the analysis run in this
 // process: the same request gives the same bytes, shards merge into the single
 // run, and a failed analysis leaves an --output file as it was.
-#include "AnalysisCommand.h"
 #include "RunTool.h"
+#include "analysis/AnalysisCommand.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // every denomination, in deal lines and in the PBN tags.
 #include "RunTool.h"
 
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // file comes from someone else: names are data and reach the terminal escaped,
 // and a damaged record hides no other set.
 #include "FileBytes.h"
-#include "ParamsFile.h"
 #include "RunTool.h"
+#include "storage/paramsfile/ParamsFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The command-line program run as users run it: reference deals, stored sets,
 // and every failure with its message and exit status.
-#include "DealOptions.h"
-#include "ParamsFile.h"
 #include "ProgramVersion.h"
 #include "RunTool.h"
+#include "storage/paramsfile/ParamsFile.h"
+#include "tools/deal/src/DealOptions.h"
 
 #include <gtest/gtest.h>
 

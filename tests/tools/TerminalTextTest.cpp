@@ -1,6 +1,6 @@
 // Which characters reach a terminal escaped: each edge of each escaped range
 // from both sides, and bytes that are not UTF-8.
-#include "TerminalText.h"
+#include "tools/deal/src/TerminalText.h"
 
 #include <gtest/gtest.h>
 

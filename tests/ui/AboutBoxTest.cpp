@@ -1,6 +1,6 @@
 // The About box: the version the program was built as, its licence, and no
 // link to a page that does not exist.
-#include "AboutBox.h"
+#include "ui/mainwindow/src/AboutBox.h"
 #include "QtPrinters.h"
 
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The Copy parameters dialog itself: captions, the arrow buttons with their
 // enabling and selection rules, and the geometry that follows a resize.
-#include "HelpContext.h"
 #include "ParamSetTestUtil.h"
+#include "ui/common/HelpContext.h"
 
-#include "CopyParamsDlg.h"
-#include "ReadFromFileForm.h"
-#include "SetListBox.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/CopyParamsDlg.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QLabel>
 #include <QPushButton>

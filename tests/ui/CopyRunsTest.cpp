@@ -2,11 +2,11 @@
 // database guard, the rename pass and what each run writes.
 #include "ParamSetTestUtil.h"
 
-#include "CopyParamsDlg.h"
-#include "DupeNameDlg.h"
-#include "ParamSetMessages.h"
-#include "ReadFromFileForm.h"
-#include "SetListBox.h"
+#include "ui/paramsets/ParamSetMessages.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/CopyParamsDlg.h"
+#include "ui/paramsets/src/DupeNameDlg.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QLabel>
 #include <QLineEdit>

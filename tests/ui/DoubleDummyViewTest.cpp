@@ -3,10 +3,10 @@
 // user-interface thread so that dealing never waits for it, never the table of
 // a deal no longer shown, the same deals with the view on or off, and a
 // window that closes and goes away while an analysis runs.
-#include "BoardRotation.h"
-#include "DoubleDummyText.h"
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
+#include "engine/doubledummy/DoubleDummyText.h"
+#include "output/dealtext/BoardRotation.h"
 
 #include <QAction>
 #include <QPushButton>

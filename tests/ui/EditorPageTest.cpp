@@ -2,9 +2,9 @@
 // names, track bars that show the effective bounds as their selection, the
 // exclusive Min/Max pair with its bold rule, and drags that run the model on
 // every step and snap back with a beep when a move is impossible.
-#include "BoundButton.h"
 #include "MainWindowFixture.h"
-#include "TrackBar.h"
+#include "ui/mainwindow/src/BoundButton.h"
+#include "ui/mainwindow/src/TrackBar.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The general error report: an input/output or conversion error escaping a
 // user action is shown with the system's description and the program goes on.
-#include "ErrorReport.h"
-#include "KvApplication.h"
+#include "ui/mainwindow/ErrorReport.h"
 #include "MainWindowFixture.h"
-#include "TrackBar.h"
+#include "app/src/KvApplication.h"
+#include "ui/mainwindow/src/TrackBar.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // allows, so that a test decides when an analysis ends; and the table a panel
 // shows, read back.
 
-#include "DoubleDummyAnalyser.h"
-#include "DoubleDummyPanel.h"
+#include "ui/hands/src/DoubleDummyAnalyser.h"
+#include "ui/hands/src/DoubleDummyPanel.h"
 
 #include <atomic>
 #include <condition_variable>

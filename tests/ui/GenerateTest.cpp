@@ -1,10 +1,10 @@
 // Generating hands to the screen from the main window: the selected type is
 // stored first, two deals are made (the shown one and the next), and types
 // the generator finds impossible leave the list together with their tabs.
-#include "DealText.h"
-#include "GenerateDeal.h"
 #include "MainWindowFixture.h"
 #include "RecordingHost.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
 
 using namespace kv;
 using namespace kv::test;

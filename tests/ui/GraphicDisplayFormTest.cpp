@@ -1,9 +1,9 @@
 // The hands window as built and as the View menu changes it: controls and
 // captions, the card images built at creation, the client heights of the three
 // views and the values they store, the suit orders drawn, and F1.
-#include "CardRow.h"
-#include "HandPanel.h"
 #include "HandsTestSupport.h"
+#include "output/cardfaces/CardRow.h"
+#include "ui/hands/src/HandPanel.h"
 
 #include <QAction>
 #include <QActionGroup>

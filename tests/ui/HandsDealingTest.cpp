@@ -2,7 +2,7 @@
 // "&Next Hand" with its "Calculating..." state, the generator's failures, and
 // the guards that keep the generator from being entered a second time.
 #include "HandsTestSupport.h"
-#include "MessageSeam.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,10 +1,10 @@
 // The hands window at 200% scaling (run with QT_SCALE_FACTOR=2): the window
 // keeps its size in logical pixels, and its cards are drawn at twice the
 // pixels, not enlarged from the 71 x 96 faces.
-#include "CardRow.h"
-#include "FaceCanvas.h"
-#include "HandPanel.h"
 #include "HandsTestSupport.h"
+#include "output/cardfaces/CardRow.h"
+#include "output/cardfaces/FaceCanvas.h"
+#include "ui/hands/src/HandPanel.h"
 
 #include <QTest>
 #include <gtest/gtest.h>

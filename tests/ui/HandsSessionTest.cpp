@@ -3,11 +3,11 @@
 // program's deals of that seed, in the same order, however the user browses;
 // the board number, dealer and vulnerability shown with each; the buttons at
 // the ends of the session.
-#include "DealText.h"
-#include "GenerateDeal.h"
 #include "HandsTestSupport.h"
-#include "MessageSeam.h"
 #include "RunTool.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/DealText.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QAction>
 #include <QLabel>

@@ -2,10 +2,10 @@
 // Shared pieces of the hands-window tests: a window over its own engine and
 // host, seeds with known outcomes, and waiting for the modal window.
 
-#include "GenerateDeal.h"
-#include "GraphicDisplayForm.h"
-#include "QtEngineHost.h"
 #include "RecordingHost.h"
+#include "engine/GenerateDeal.h"
+#include "ui/enginehost/QtEngineHost.h"
+#include "ui/hands/GraphicDisplayForm.h"
 
 #include <QTimer>
 #include <QWidget>

@@ -2,11 +2,11 @@
 // resizing with the cards drawn at the size it is given, and sessions of
 // boards read from a file: their own numbers, dealers and vulnerabilities,
 // and hands a file leaves out shown as unknown.
-#include "CardRow.h"
-#include "DoubleDummyPanel.h"
-#include "FaceCanvas.h"
-#include "HandPanel.h"
 #include "HandsTestSupport.h"
+#include "output/cardfaces/CardRow.h"
+#include "output/cardfaces/FaceCanvas.h"
+#include "ui/hands/src/DoubleDummyPanel.h"
+#include "ui/hands/src/HandPanel.h"
 
 #include <QAction>
 #include <QLabel>

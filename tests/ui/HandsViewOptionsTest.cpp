@@ -1,8 +1,8 @@
 // The view options as text and in the settings store, and the input
 // block that keeps open windows still while deals are made.
-#include "HandsViewOptions.h"
-#include "SettingsStore.h"
-#include "UserInputBlock.h"
+#include "ui/hands/HandsViewOptions.h"
+#include "storage/settings/SettingsStore.h"
+#include "ui/common/UserInputBlock.h"
 
 #include <QAction>
 #include <QPushButton>

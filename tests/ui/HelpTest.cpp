@@ -1,14 +1,14 @@
 // The program's help: the window opens at its contents, at an index with an
 // empty search field, and at the topics of the context numbers that windows
 // pass; releasing F1 opens the topic of the focused control.
-#include "GraphicDisplayForm.h"
-#include "HelpContext.h"
-#include "HelpSystem.h"
-#include "HelpTopics.h"
-#include "HelpWindow.h"
 #include "MainWindowFixture.h"
-#include "QtEngineHost.h"
-#include "SyncForm.h"
+#include "ui/common/HelpContext.h"
+#include "ui/enginehost/QtEngineHost.h"
+#include "ui/hands/GraphicDisplayForm.h"
+#include "ui/help/HelpSystem.h"
+#include "ui/help/src/HelpTopics.h"
+#include "ui/help/src/HelpWindow.h"
+#include "ui/mainwindow/src/SyncForm.h"
 
 #include <QFile>
 #include <QLineEdit>

@@ -2,12 +2,12 @@
 // A main window over a settings store in a temporary folder, with message
 // boxes recorded instead of shown.
 
-#include "DefinitionForm.h"
-#include "EditorPage.h"
-#include "FrequencyPanel.h"
-#include "MessageSeam.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
+#include "storage/settings/SettingsStore.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/mainwindow/DefinitionForm.h"
+#include "ui/mainwindow/src/EditorPage.h"
+#include "ui/mainwindow/src/FrequencyPanel.h"
 
 #include <QAction>
 #include <QApplication>

@@ -2,8 +2,8 @@
 // that a set name holding markup is shown as the characters it is, is wide
 // enough for its whole title, and opens over a shown window or mid-screen;
 // and the box of several buttons answers with the one pressed.
-#include "MessageSeam.h"
-#include "WindowPlacement.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/common/WindowPlacement.h"
 
 #include <QApplication>
 #include <QLabel>

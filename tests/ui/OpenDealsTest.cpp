@@ -2,12 +2,12 @@
 // as a session in the hands window, board for board; files that cannot be
 // read give one message naming the file and the line, and nothing is shown
 // or kept from them.
-#include "OpenDeals.h"
-#include "DoubleDummyAnalyser.h"
-#include "FileDialogSeam.h"
+#include "ui/hands/OpenDeals.h"
 #include "HandsTestSupport.h"
-#include "MessageSeam.h"
 #include "PeerTools.h"
+#include "ui/common/FileDialogSeam.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/hands/src/DoubleDummyAnalyser.h"
 
 #include <QDir>
 #include <QLabel>

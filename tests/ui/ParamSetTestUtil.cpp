@@ -1,9 +1,9 @@
 #include "ParamSetTestUtil.h"
 
-#include "ReadFromFileForm.h"
-#include "SavedParametersNameDlg.h"
-#include "SetListBox.h"
-#include "TypeValidation.h"
+#include "params/TypeValidation.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/SavedParametersNameDlg.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QDialog>
 #include <QKeyEvent>

@@ -4,14 +4,14 @@
 // and a real editor model, a driver that acts on modal dialogs as a user
 // would while the code under test waits in exec(), and byte-level file access.
 
-#include "EditorModel.h"
 #include "FileBytes.h"
-#include "FileDialogSeam.h"
-#include "MessageSeam.h"
-#include "ParamSetActions.h"
-#include "ParamSetHost.h"
-#include "ParamsFile.h"
-#include "SettingsStore.h"
+#include "params/EditorModel.h"
+#include "storage/paramsfile/ParamsFile.h"
+#include "storage/settings/SettingsStore.h"
+#include "ui/common/FileDialogSeam.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/paramsets/ParamSetActions.h"
+#include "ui/paramsets/ParamSetHost.h"
 
 #include <QApplication>
 #include <QPointer>

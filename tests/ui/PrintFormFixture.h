@@ -2,9 +2,9 @@
 // A print dialog over the recording print library, with its message boxes
 // recorded instead of shown.
 
-#include "MessageSeam.h"
-#include "PrintForm.h"
 #include "PrintRunFixture.h"
+#include "ui/common/MessageSeam.h"
+#include "ui/print/PrintForm.h"
 
 #include <QLineEdit>
 #include <QPushButton>

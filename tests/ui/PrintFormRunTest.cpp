@@ -1,8 +1,8 @@
 // The print run as the dialog shows it: it closes after printing, stays open
 // after a generator failure, refuses a second run and defers Cancel.
-#include "DesktopSeam.h"
-#include "EngineMessages.h"
 #include "PrintFormFixture.h"
+#include "engine/EngineMessages.h"
+#include "ui/common/DesktopSeam.h"
 
 #include <QCheckBox>
 #include <QFile>

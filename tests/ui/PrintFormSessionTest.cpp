@@ -3,9 +3,9 @@
 // boards printed with their own numbers and nothing dealt; an existing
 // output file replaced only after the user agreed; and the progress window
 // of the double-dummy analysis, whose Cancel prints nothing.
-#include "GenerateDeal.h"
-#include "PbnExport.h"
 #include "PrintFormFixture.h"
+#include "engine/GenerateDeal.h"
+#include "output/dealtext/PbnExport.h"
 
 #include <QCheckBox>
 #include <QFile>

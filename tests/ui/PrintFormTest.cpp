@@ -1,7 +1,7 @@
 // The print dialog's controls: names, captions, defaults, stored counts,
 // what may be typed, the refusals, the printer setup and the focus order.
-#include "HelpContext.h"
 #include "PrintFormFixture.h"
+#include "ui/common/HelpContext.h"
 
 #include <QApplication>
 #include <QCheckBox>

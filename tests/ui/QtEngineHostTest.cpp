@@ -1,9 +1,9 @@
 // The program's engine host: warnings through the seam with their exact texts,
 // the close callback, and the guard that keeps the generator from being
 // entered a second time while a call is running.
-#include "QtEngineHost.h"
+#include "ui/enginehost/QtEngineHost.h"
 
-#include "MessageSeam.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>

@@ -2,9 +2,9 @@
 // File dialog.
 #include "ParamSetTestUtil.h"
 
-#include "ParamSetMessages.h"
-#include "ReadFromFileForm.h"
-#include "SetListBox.h"
+#include "ui/paramsets/ParamSetMessages.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QPushButton>
 #include <QTest>

@@ -1,9 +1,9 @@
 // The Read From File dialog's list order, size and help contexts.
-#include "HelpContext.h"
 #include "ParamSetTestUtil.h"
+#include "ui/common/HelpContext.h"
 
-#include "ReadFromFileForm.h"
-#include "SetListBox.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QPushButton>
 

@@ -2,11 +2,11 @@
 // test, the record written, and SetNameList kept in step with the database.
 #include "ParamSetTestUtil.h"
 
-#include "ParamSetMessages.h"
-#include "ParamsMessages.h"
-#include "ReadFromFileForm.h"
-#include "SavedParametersNameDlg.h"
-#include "SetListBox.h"
+#include "storage/paramsfile/ParamsMessages.h"
+#include "ui/paramsets/ParamSetMessages.h"
+#include "ui/paramsets/ReadFromFileForm.h"
+#include "ui/paramsets/src/SavedParametersNameDlg.h"
+#include "ui/paramsets/src/SetListBox.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -4,13 +4,13 @@
 // is replaced only after the user agreed; nothing is written when the user
 // cancels or the file cannot be written, and the message names the file. The
 // progress of the analysis stops at Cancel.
-#include "SessionPbnSave.h"
-#include "AnalysisProgress.h"
-#include "FileDialogSeam.h"
+#include "ui/hands/src/SessionPbnSave.h"
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
-#include "MessageSeam.h"
-#include "PbnImport.h"
+#include "output/pbnimport/PbnImport.h"
+#include "ui/common/AnalysisProgress.h"
+#include "ui/common/FileDialogSeam.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QAction>
 #include <QFile>

@@ -2,7 +2,7 @@
 // for absent values), the print-library warnings, the seeding of the random
 // source, and the five values written back at exit.
 #include "MainWindowFixture.h"
-#include "PrintLibraryState.h"
+#include "ui/mainwindow/PrintLibraryState.h"
 
 #include <QLabel>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // The main window's status bar: a note such as "Hand records saved as ..."
 // neither resizes the window nor outlives the user's next action there.
 #include "MainWindowFixture.h"
-#include "TrackBar.h"
+#include "ui/mainwindow/src/TrackBar.h"
 
 #include <QLabel>
 #include <QLineEdit>

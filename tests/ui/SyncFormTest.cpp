@@ -1,9 +1,9 @@
 // The Synchronize dialog: the seed shown as 8 hex digits, the typing filter,
 // and the inputs OK accepts or refuses with its exact message.
-#include "SyncForm.h"
-#include "MessageSeam.h"
-#include "RandomSource.h"
-#include "SeedText.h"
+#include "ui/mainwindow/src/SyncForm.h"
+#include "engine/RandomSource.h"
+#include "engine/SeedText.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QApplication>
 #include <QClipboard>

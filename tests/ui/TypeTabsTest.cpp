@@ -1,9 +1,9 @@
 // The main window's types: enabling rules, the Confusion Alert, adding,
 // deleting and clearing types, frequencies and refused tab changes.
-#include "AdvancedAlertDlg.h"
-#include "BoundButton.h"
 #include "MainWindowFixture.h"
-#include "TrackBar.h"
+#include "ui/mainwindow/src/AdvancedAlertDlg.h"
+#include "ui/mainwindow/src/BoundButton.h"
+#include "ui/mainwindow/src/TrackBar.h"
 
 #include <QCheckBox>
 #include <QLabel>

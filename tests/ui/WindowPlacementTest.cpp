@@ -1,13 +1,13 @@
 // Windows open where the user looks, wide enough for their titles: each
 // dialog in the middle of its parent's window or of the screen, the help
 // window in the middle of the screen.
-#include "WindowPlacement.h"
-#include "AboutBox.h"
-#include "AdvancedAlertDlg.h"
-#include "HelpWindow.h"
+#include "ui/common/WindowPlacement.h"
 #include "QtPrinters.h"
-#include "SavedParametersNameDlg.h"
-#include "SyncForm.h"
+#include "ui/help/src/HelpWindow.h"
+#include "ui/mainwindow/src/AboutBox.h"
+#include "ui/mainwindow/src/AdvancedAlertDlg.h"
+#include "ui/mainwindow/src/SyncForm.h"
+#include "ui/paramsets/src/SavedParametersNameDlg.h"
 
 #include <QApplication>
 #include <QScreen>

@@ -2,7 +2,7 @@
 // The one entry the main window calls for "Analyse Hands...": asks for the
 // analysis, runs it with its progress window and opens the results.
 
-#include "AnalysisRequest.h"
+#include "analysis/AnalysisRequest.h"
 
 #include <cstdint>
 

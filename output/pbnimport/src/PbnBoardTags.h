@@ -3,7 +3,7 @@
 // is not known, as if the tag were missing; any other value that is not one
 // of the tag's values is refused.
 
-#include "BoardRotation.h"
+#include "output/dealtext/BoardRotation.h"
 
 #include <optional>
 #include <string>

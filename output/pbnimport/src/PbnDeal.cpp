@@ -1,8 +1,8 @@
 #include "PbnDeal.h"
 
-#include "CardCodes.h"
 #include "PbnFormatError.h"
 #include "PbnText.h"
+#include "engine/CardCodes.h"
 
 #include <string>
 #include <vector>

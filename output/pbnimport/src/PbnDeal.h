@@ -5,7 +5,7 @@
 // clubs) joined by full stops, each its ranks A K Q J T 9 .. 2 in any order;
 // "10" and lower-case letters are read too.
 
-#include "DoubleDummy.h"
+#include "engine/doubledummy/DoubleDummy.h"
 
 #include <array>
 #include <string_view>

@@ -4,8 +4,8 @@
 // number, dealer and vulnerability taken from its tags or, where a tag is
 // missing, from its position in the file and the duplicate rotation.
 
-#include "PbnImport.h"
 #include "PbnLexer.h"
+#include "output/pbnimport/PbnImport.h"
 
 #include <string>
 #include <vector>

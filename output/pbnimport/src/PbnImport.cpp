@@ -1,4 +1,4 @@
-#include "PbnImport.h"
+#include "output/pbnimport/PbnImport.h"
 
 #include "PbnFormatError.h"
 #include "PbnGames.h"

@@ -5,7 +5,7 @@
 // the optional SetDoubleDummy, AddBoard and AnalyseDeals
 // (KV_RECORD_NO_DOUBLEDUMMY), as an older library.
 
-#include "ZuzirorApi.h"
+#include "output/printlib/ZuzirorApi.h"
 
 #include <algorithm>
 #include <chrono>

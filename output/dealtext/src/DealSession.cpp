@@ -1,0 +1,37 @@
+#include "output/dealtext/DealSession.h"
+
+namespace kv {
+
+void TDealSession::StartDealt(std::int32_t seed) {
+    boards_.clear();
+    current_ = 0;
+    seed_ = seed;
+    source_.clear();
+}
+
+void TDealSession::StartImported(std::vector<TBoardDeal> boards, std::string source) {
+    boards_ = std::move(boards);
+    current_ = 0;
+    seed_.reset();
+    source_ = std::move(source);
+}
+
+void TDealSession::Append(const TFullDeal& deal) {
+    if (!Dealt()) return;
+    boards_.push_back(RotationBoard(deal, static_cast<int>(boards_.size()) + 1));
+    current_ = boards_.size() - 1;
+}
+
+bool TDealSession::Back() {
+    if (boards_.empty() || current_ == 0) return false;
+    --current_;
+    return true;
+}
+
+bool TDealSession::Forward() {
+    if (AtLast()) return false;
+    ++current_;
+    return true;
+}
+
+} // namespace kv

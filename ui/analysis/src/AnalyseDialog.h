@@ -1,0 +1,59 @@
+#pragma once
+// The "Analyse Hands" dialog: how many deals, "Shape and points" or
+// "Double-dummy tricks", and for tricks the declarers and denominations. OK
+// checks the choices (a warning names the first fault and the dialog stays
+// open); the caller reads the request once the dialog was accepted.
+
+#include "analysis/AnalysisRequest.h"
+#include "ui/common/HelpContext.h"
+
+#include <QDialog>
+
+#include <array>
+
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace kv {
+
+// The most deals one analysis in the window takes: the window keeps every
+// deal's result for the comparison of contracts and the CSV export.
+inline constexpr std::int64_t kMaxWindowDeals = 1000000;
+// The help context of the analysis windows.
+inline constexpr int kAnalysisHelpContext = help::Analysis;
+
+class TAnalyseDialog : public QDialog {
+    Q_OBJECT
+  public:
+    // Types and seed of the analysis; NT and the suits the types force a fit in are preselected.
+    TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidget* parent = nullptr);
+
+    // The request as the dialog's controls set it; valid after accept().
+    analysis::TAnalysisRequest Request() const;
+
+    void accept() override;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    QGroupBox* DeclarerBox();
+    QGroupBox* StrainBox(const TTypeList& types);
+    void KindChanged();
+    // The first fault of the choices, or an empty text.
+    QString Fault() const;
+
+    TTypeList types_;
+    std::int32_t seed_;
+    QLineEdit* countEdit_;
+    QRadioButton* shapeRadio_;
+    QRadioButton* tricksRadio_;
+    QGroupBox* declarerBox_ = nullptr;
+    QGroupBox* strainBox_ = nullptr;
+    std::array<QCheckBox*, analysis::kDeclarerChoices> declarerChecks_{};
+    std::array<QCheckBox*, kStrains> strainChecks_{};
+};
+
+} // namespace kv

@@ -1,0 +1,113 @@
+#include "AnalysisProgressDialog.h"
+
+#include "AnalyseDialog.h"
+#include "ui/common/HelpContext.h"
+#include "ui/common/WindowPlacement.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kv {
+
+QString DurationText(qint64 milliseconds) {
+    const qint64 seconds = milliseconds / 1000;
+    QString mmss =
+        QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (seconds < 3600) return mmss;
+    return QStringLiteral("%1:%2")
+        .arg(seconds / 3600)
+        .arg(mmss.rightJustified(5, QLatin1Char('0')));
+}
+
+TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest request,
+                                                 analysis::ITrickSolver& solver, QWidget* parent)
+    : QDialog(parent), worker_(std::make_unique<TAnalysisWorker>(std::move(request), solver)),
+      bar_(new QProgressBar(this)), dealsText_(new QLabel(this)), elapsedText_(new QLabel(this)),
+      remainingText_(new QLabel(this)),
+      cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
+    setObjectName(QStringLiteral("AnalysisProgressDialog"));
+    setWindowTitle(QStringLiteral("Analysing Hands"));
+    SetHelpContext(this, kAnalysisHelpContext);
+    bar_->setObjectName(QStringLiteral("ProgressBar"));
+    dealsText_->setObjectName(QStringLiteral("DealsText"));
+    elapsedText_->setObjectName(QStringLiteral("ElapsedText"));
+    remainingText_->setObjectName(QStringLiteral("RemainingText"));
+    cancelButton_->setObjectName(QStringLiteral("CancelBtn"));
+    bar_->setMinimumWidth(bar_->fontMetrics().averageCharWidth() * 48);
+    bar_->setRange(0, 1000);
+    bar_->setValue(0);
+
+    auto* times = new QHBoxLayout;
+    times->addWidget(elapsedText_);
+    times->addStretch(1);
+    times->addWidget(remainingText_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(dealsText_);
+    layout->addWidget(bar_);
+    layout->addLayout(times);
+    layout->addWidget(cancelButton_, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cancelButton_, &QPushButton::clicked, this, &TAnalysisProgressDialog::reject);
+    connect(worker_.get(), &TAnalysisWorker::Progress, this,
+            &TAnalysisProgressDialog::ShowProgress);
+    connect(worker_.get(), &TAnalysisWorker::Finished, this, &TAnalysisProgressDialog::RunFinished);
+    connect(&ticker_, &QTimer::timeout, this, &TAnalysisProgressDialog::ShowTimes);
+    ShowProgress(0, analysis::DealsInShard(worker_->Request().Count, worker_->Request().Shard));
+}
+
+TAnalysisProgressDialog::~TAnalysisProgressDialog() = default;
+
+int TAnalysisProgressDialog::exec() {
+    clock_.start();
+    ticker_.start(250);
+    ShowTimes();
+    worker_->Start();
+    return QDialog::exec();
+}
+
+void TAnalysisProgressDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    CentreOnParent(*this);
+}
+
+void TAnalysisProgressDialog::reject() {
+    if (!worker_->Running()) return QDialog::reject();
+    worker_->Cancel();
+    cancelButton_->setEnabled(false);
+    cancelButton_->setText(QStringLiteral("Cancelling..."));
+}
+
+void TAnalysisProgressDialog::closeEvent(QCloseEvent* event) {
+    if (!worker_->Running()) return QDialog::closeEvent(event);
+    event->ignore();
+    reject();
+}
+
+void TAnalysisProgressDialog::ShowProgress(qint64 done, qint64 total) {
+    done_ = done;
+    total_ = total;
+    dealsText_->setText(QStringLiteral("%1 of %2 deals").arg(done).arg(total));
+    bar_->setValue(total == 0 ? 0 : static_cast<int>(done * 1000 / total));
+    ShowTimes();
+}
+
+void TAnalysisProgressDialog::ShowTimes() {
+    const qint64 elapsed = clock_.isValid() ? clock_.elapsed() : 0;
+    elapsedText_->setText(QStringLiteral("Elapsed: %1").arg(DurationText(elapsed)));
+    if (done_ == 0 || total_ == 0)
+        return remainingText_->setText(QStringLiteral("Time left: estimating..."));
+    const qint64 left = elapsed * (total_ - done_) / done_;
+    remainingText_->setText(QStringLiteral("Time left: about %1").arg(DurationText(left)));
+}
+
+void TAnalysisProgressDialog::RunFinished() {
+    ticker_.stop();
+    done(QDialog::Accepted);
+}
+
+} // namespace kv

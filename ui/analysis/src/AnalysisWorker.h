@@ -1,0 +1,54 @@
+#pragma once
+// Runs one analysis on a thread of its own, so that the window never waits
+// for the solver. Progress and the end are signalled to the window's thread;
+// the results are read there once Finished has arrived. Destroying the worker
+// cancels the run and joins its thread, whatever state it is in.
+
+#include "analysis/AnalysisRun.h"
+
+#include <QObject>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+namespace kv {
+
+class TAnalysisWorker : public QObject {
+    Q_OBJECT
+  public:
+    TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
+                    QObject* parent = nullptr);
+    ~TAnalysisWorker() override;
+    TAnalysisWorker(const TAnalysisWorker&) = delete;
+    TAnalysisWorker& operator=(const TAnalysisWorker&) = delete;
+
+    void Start();
+    // Asks the run to stop; it stops before its next deal, keeping whole batches.
+    void Cancel() { cancel_ = true; }
+    bool Running() const { return thread_.joinable() && !finished_; }
+    const analysis::TAnalysisRequest& Request() const { return request_; }
+
+    // Valid after Finished: the outcome and every counted deal, in order.
+    const analysis::TAnalysisOutcome& Outcome() const { return outcome_; }
+    const std::vector<analysis::TDealResult>& Deals() const { return deals_; }
+    // Hands the deals over (once the run has finished), leaving none here.
+    std::vector<analysis::TDealResult> TakeDeals() { return std::move(deals_); }
+
+  signals:
+    void Progress(qint64 done, qint64 total);
+    void Finished();
+
+  private:
+    void Run();
+
+    analysis::TAnalysisRequest request_;
+    analysis::ITrickSolver& solver_;
+    std::atomic<bool> cancel_ = false;
+    std::atomic<bool> finished_ = false;
+    analysis::TAnalysisOutcome outcome_;
+    std::vector<analysis::TDealResult> deals_;
+    std::thread thread_;
+};
+
+} // namespace kv

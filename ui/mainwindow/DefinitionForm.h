@@ -1,0 +1,166 @@
+#pragma once
+// The main window, "Hand Parameters": the toolbar, one tab per hand type over
+// the parameter editor, and the frequency panel. It owns the type list and
+// the options, stores the editor into the selected type before every action
+// that uses the types, and starts every other function of the program.
+//
+// Its parts live in separate files: creation and shutdown (DefinitionForm),
+// menus, toolbar and options (MainMenus), the tabs and the type actions
+// (TypeTabs), generation, synchronising and parameter sets (MainActions).
+
+#include "engine/DealEngine.h"
+#include "params/EditorModel.h"
+#include "ui/mainwindow/MainOptions.h"
+#include "ui/mainwindow/PrintLibraryState.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QActionGroup;
+class QMenu;
+class QTabBar;
+class QToolBar;
+
+namespace kv {
+
+class TDefinitionForm;
+class TEditorPage;
+class TFrequencyPanel;
+class TSettingsStore;
+class TStatusNote;
+class TTabControl;
+
+// The windows and services the main window opens but does not own. Each may
+// be absent; the actions that need an absent one stay disabled.
+struct TDefinitionLinks {
+    // Binds the hand-printing library while the window is created.
+    std::function<TPrintLibraryState()> BindPrintLibrary;
+    // Shows the print dialog modally over the window.
+    std::function<void(TDefinitionForm&)> RunPrintDialog;
+    // The hands window's opening sequence: deals the deal to show and the one
+    // after it, then shows the window modally; false when the generator gave up.
+    std::function<bool(TTypeList&)> ShowDeals;
+    // Parameter sets; Read replaces the types through ReplaceTypes, Save is
+    // called after the selected type was stored.
+    std::function<void(TDefinitionForm&)> ReadParameters;
+    std::function<void(TDefinitionForm&)> SaveParameters;
+    std::function<void(TDefinitionForm&)> CopyToOtherFile;
+    std::function<void(TDefinitionForm&)> CopyFromOtherFile;
+    // "Analyse Hands...": the analysis of many deals of the stored types from
+    // the engine's current seed, with its own windows.
+    std::function<void(TDefinitionForm&)> AnalyseHands;
+    // Reads the boards of a PBN file and shows them in the hands window.
+    std::function<void(TDefinitionForm&)> OpenDeals;
+};
+
+class TDefinitionForm : public QMainWindow, private IEditorView {
+    Q_OBJECT
+  public:
+    static constexpr int kMaxTypes = 8;
+
+    TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDefinitionLinks links = {},
+                    QWidget* parent = nullptr);
+    // Writes the options back to the settings store.
+    ~TDefinitionForm() override;
+
+    TDealEngine& Engine() { return engine_; }
+    TTypeList& TypeList() { return typeList_; }
+    const TTypeList& TypeList() const { return typeList_; }
+    int SelectedIndex() const { return selected_; }
+    TMainOptions& Options() { return options_; }
+    const TMainOptions& Options() const { return options_; }
+    TEditorModel& Editor() { return model_; }
+    TEditorPage* EditorPage() const { return page_; }
+    TFrequencyPanel* FrequencyPanel() const { return freq_; }
+    QTabBar* Tabs() const;
+    TDefinitionLinks& Links() { return links_; }
+    bool PrintLibraryUsable() const { return printState_ == TPrintLibraryState::Usable; }
+
+    // Validates the editor and copies it into the selected type; on failure
+    // shows the "Warning" box, leaves the type alone and returns false.
+    bool StoreType();
+    void LoadType(const THandParam& type);
+    void NumberTabs();
+    // Fits the tabs to the type list, selects and shows the first type.
+    void SyncTabsWithTypes();
+    void ShowFrequencyTotal();
+    // Replaces every type (a parameter set read from a file); never empty.
+    void ReplaceTypes(TTypeList types);
+    // Enables the actions from the number of types and the links present.
+    void UpdateActions();
+    // A note in the status bar under the client area, until the user's next
+    // action in the window.
+    void ShowStatus(const QString& text);
+
+    void ShowHandsActionExecute();
+    void PrintHandsActionExecute();
+    void AnalyseHandsActionExecute();
+    void ClearOneActionExecute();
+    void ClearAllActionExecute();
+    void AddTypeActionExecute();
+    void DeleteTypeActionExecute();
+    void OnSynchronize();
+    void OnReadParams();
+    void OnSaveParams();
+    void OnOpenDeals();
+
+  private:
+    // IEditorView
+    void Beep() override;
+    void RowChanged(TEditorRow row) override;
+    void FrequencyChanged() override;
+
+    void BuildClientArea();
+    void BuildActions();
+    void BuildMenus();
+    void BuildFileMenu();
+    void BuildOptionsMenu();
+    void BuildHelpMenu();
+    QMenu* AddMenu(QMenu* parent, const char* name, const QString& caption);
+    void BuildToolBar();
+    void LoadToolBarImages();
+    void ApplyOptions();
+    void BindPrintLibrary();
+    void OnTenSymbolChosen(QAction* item);
+    void TabChanged(int index);
+    void FreqEditChange();
+    void ShowTypeFrequency();
+    void AppendTab();
+    void FitTabsAfterGeneration(const TTypeList& before);
+    void RunParameterLink(const std::function<void(TDefinitionForm&)>& link);
+    QAction* MakeAction(const char* name, const QString& caption, const QString& hint);
+
+    TDealEngine& engine_;
+    TSettingsStore& store_;
+    TDefinitionLinks links_;
+    TEditorModel model_;
+    TTypeList typeList_;
+    TMainOptions options_;
+    TPrintLibraryState printState_ = TPrintLibraryState::NotFound;
+    int selected_ = 0;
+    TStatusNote* statusNote_ = nullptr;
+
+    TEditorPage* page_ = nullptr;
+    TTabControl* tabControl_ = nullptr;
+    TFrequencyPanel* freq_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QAction* showHands_ = nullptr;
+    QAction* printHands_ = nullptr;
+    QAction* analyseHands_ = nullptr;
+    QAction* clearOne_ = nullptr;
+    QAction* clearAll_ = nullptr;
+    QAction* addType_ = nullptr;
+    QAction* deleteType_ = nullptr;
+    QAction* readParams_ = nullptr;
+    QAction* saveParams_ = nullptr;
+    QAction* copyTo_ = nullptr;
+    QAction* copyFrom_ = nullptr;
+    QAction* openDeals_ = nullptr;
+    QAction* tenT_ = nullptr;
+    QAction* ten10_ = nullptr;
+    QAction* colorPrinting_ = nullptr;
+};
+
+} // namespace kv
