@@ -111,7 +111,9 @@ TEST_P(TenSymbolThroughARun, TheMainWindowKeepsTheUsersTenSymbol) {
     watch.stop();
 
     EXPECT_EQ(closedItself, row.Ending == TEnding::Printed);
-    if (row.Ending != TEnding::Printed) EXPECT_EQ(statusAfter, row.Status);
+    if (row.Ending != TEnding::Printed) {
+        EXPECT_EQ(statusAfter, row.Status);
+    }
     EXPECT_FALSE(seenDuringRun.isEmpty());
     EXPECT_EQ(seenDuringRun.count("10"), seenDuringRun.size())
         << seenDuringRun.join(' ').toStdString();

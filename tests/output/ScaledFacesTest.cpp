@@ -127,8 +127,9 @@ TEST(ScaledFaces, AnotherCardIsNotClose) {
     for (int c = 1; c <= kCardCount; ++c) {
         const QImage half = HalvedByAveraging(RenderCardImage(c, 2.0));
         for (int other = 1; other <= kCardCount; ++other)
-            if (other != c)
+            if (other != c) {
                 EXPECT_FALSE(Close(Distance(half, ReferenceFace(other)))) << c << " " << other;
+            }
     }
 }
 

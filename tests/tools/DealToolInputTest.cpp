@@ -86,7 +86,9 @@ TEST(DealToolInput, RefusedFilesWriteNothing) {
     for (const auto& row : rows) {
         const auto run = dir.Run(row.Args + " --output out.txt");
         EXPECT_EQ(run.Status, row.Status) << row.Name;
-        if (!row.Err.empty()) EXPECT_EQ(run.Err, row.Err) << row.Name;
+        if (!row.Err.empty()) {
+            EXPECT_EQ(run.Err, row.Err) << row.Name;
+        }
         EXPECT_EQ(std::filesystem::exists(dir.Path("out.txt")), row.Status == 0) << row.Name;
         std::filesystem::remove(dir.Path("out.txt"));
     }

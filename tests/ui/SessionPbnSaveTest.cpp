@@ -64,10 +64,11 @@ void ExpectSameBoards(const TPbnImport& read, const TDealSession& session) {
         EXPECT_EQ(board.Vulnerable, kept.Vulnerable) << k;
         EXPECT_EQ(board.Known, kept.Known) << k;
         for (std::size_t seat = 0; seat < 4; ++seat)
-            if (kept.Known[seat])
+            if (kept.Known[seat]) {
                 EXPECT_EQ(KeyOf(TFullDeal{{board.Deal.Hands[seat]}}),
                           KeyOf(TFullDeal{{kept.Deal.Hands[seat]}}))
                     << k << " seat " << seat;
+            }
     }
 }
 

@@ -229,7 +229,7 @@ TEST_F(TypeTabs, AFrequencySetWithTheSpinnerIsKeptWhenATypeIsAdded) {
 
 // Clear puts 100 into the box whatever it held, and the type takes it.
 TEST_F(TypeTabs, ClearAlwaysRefillsTheBox) {
-    for (const QString typed : {QString(), QStringLiteral("0"), QStringLiteral("250")}) {
+    for (const QString& typed : {QString(), QStringLiteral("0"), QStringLiteral("250")}) {
         Type(typed);
         Trigger("ClearOneAction");
         EXPECT_EQ(BoxText(), "100") << typed.toStdString();
@@ -250,7 +250,7 @@ TEST_F(TypeTabs, AddingAfterAZeroShowsTheNewTypesFrequency) {
 
 TEST_F(TypeTabs, DeletingShowsTheFrequencyOfTheTypeNowSelected) {
     AddTypes(1);
-    for (const QString typed : {QString(), QStringLiteral("0")}) {
+    for (const QString& typed : {QString(), QStringLiteral("0")}) {
         AddTypes(1);
         Type(typed);
         Trigger("DeleteTypeAction");
