@@ -133,6 +133,25 @@ TEST(AnalysisWindows, DestroyedWhileRunningJoinsTheThread) {
     EXPECT_EQ(solver.Started(), 1); // no batch after the one in hand
 }
 
+// The results read before Finished has arrived: the reader waits for the run
+// instead of reading what the worker is still writing.
+TEST(AnalysisWindows, ResultsReadDuringTheRunWaitForIt) {
+    test::TGatedTrickSolver solver(10);
+    TAnalysisWorker worker(Tricks(30), solver);
+    worker.Start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return solver.Started() == 1; }, 10000));
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        solver.Allow(-1);
+    });
+    const TAnalysisOutcome& outcome = worker.Outcome();
+    release.join();
+    EXPECT_EQ(outcome.Summary.Deals, 30);
+    EXPECT_FALSE(outcome.Cancelled);
+    EXPECT_EQ(worker.Deals().size(), 30u);
+    EXPECT_EQ(worker.TakeDeals().size(), 30u);
+}
+
 class TFailingSecondBatch : public ITrickSolver {
   public:
     std::size_t BatchSize(const TSolveOrder&) const override { return 10; }

@@ -105,3 +105,38 @@ TEST(AnalyserFailure, IsReportedAndNotKept) {
     ASSERT_EQ(ready.size(), 2u);
     EXPECT_TRUE(ready[1].Solved);
 }
+
+// Many deals in a row through the worker and back, each asked for with the
+// next one prefetched: every answer is the table of the deal asked for. Under
+// ThreadSanitizer this also checks that each deal and each result crosses
+// between the threads visibly synchronised.
+TEST(AnalyserHandOver, EveryAnswerIsTheTableOfTheDealAskedFor) {
+    constexpr int kDeals = 150;
+    // A table that depends on every card, at no solver's cost.
+    const auto tableOf = [](const TFullDeal& deal) {
+        const TDealKey key = KeyOf(deal);
+        TDDTable table;
+        for (std::size_t s = 0; s < std::size(table.Tricks); ++s)
+            for (std::size_t d = 0; d < std::size(table.Tricks[s]); ++d)
+                table.Tricks[s][d] = (key[s * 3 + d] + key[15 - s - d]) % 14;
+        return table;
+    };
+    TDoubleDummyAnalyser analyser;
+    analyser.SetSolver(tableOf);
+    std::vector<TDDAnalysis> ready;
+    QObject::connect(&analyser, &TDoubleDummyAnalyser::Ready,
+                     [&ready](quint64, const TDDAnalysis& a) { ready.push_back(a); });
+    const std::vector<TFullDeal> deals = FullDeals(11, TTypeList(1), kDeals + 1);
+    for (int i = 0; i < kDeals; ++i) {
+        ready.clear();
+        std::optional<TDDAnalysis> answer = analyser.Request(deals[i]);
+        analyser.Prefetch(deals[i + 1]);
+        if (!answer) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !ready.empty(); }, 60000)) << i;
+            answer = ready.back();
+        }
+        ASSERT_TRUE(answer->Solved) << i;
+        EXPECT_EQ(answer->Table, tableOf(deals[i])) << i;
+    }
+    EXPECT_TRUE(QTest::qWaitFor([&] { return analyser.Idle(); }, 60000));
+}

@@ -17,8 +17,27 @@ void TAnalysisWorker::Start() {
     if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
 }
 
+const analysis::TAnalysisOutcome& TAnalysisWorker::Outcome() const {
+    AwaitRun();
+    return outcome_;
+}
+
+const std::vector<analysis::TDealResult>& TAnalysisWorker::Deals() const {
+    AwaitRun();
+    return deals_;
+}
+
+std::vector<analysis::TDealResult> TAnalysisWorker::TakeDeals() {
+    AwaitRun();
+    return std::move(deals_);
+}
+
+void TAnalysisWorker::AwaitRun() const {
+    if (thread_.joinable()) finished_.wait(false, std::memory_order_acquire);
+}
+
 // The thread's whole work. Signals cross to the window's thread queued, since
-// the worker lives there; the results are written before Finished is sent.
+// the worker lives there; the results are published before Finished is sent.
 void TAnalysisWorker::Run() {
     analysis::TRunCallbacks callbacks;
     callbacks.Progress = [this](std::int64_t done, std::int64_t total) {
@@ -30,7 +49,8 @@ void TAnalysisWorker::Run() {
     } catch (const std::exception& error) {
         outcome_.Error = error.what();
     }
-    finished_ = true;
+    finished_.store(true, std::memory_order_release);
+    finished_.notify_all();
     emit Finished();
 }
 

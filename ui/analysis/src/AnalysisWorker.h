@@ -1,8 +1,10 @@
 #pragma once
 // Runs one analysis on a thread of its own, so that the window never waits
 // for the solver. Progress and the end are signalled to the window's thread;
-// the results are read there once Finished has arrived. Destroying the worker
-// cancels the run and joins its thread, whatever state it is in.
+// the results are read there once Finished has arrived. The run publishes them
+// through `finished_` (release) and the readers take them through it (acquire),
+// so they never rely on the signal alone. Destroying the worker cancels the
+// run and joins its thread, whatever state it is in.
 
 #include "analysis/AnalysisRun.h"
 
@@ -29,11 +31,12 @@ class TAnalysisWorker : public QObject {
     bool Running() const { return thread_.joinable() && !finished_; }
     const analysis::TAnalysisRequest& Request() const { return request_; }
 
-    // Valid after Finished: the outcome and every counted deal, in order.
-    const analysis::TAnalysisOutcome& Outcome() const { return outcome_; }
-    const std::vector<analysis::TDealResult>& Deals() const { return deals_; }
-    // Hands the deals over (once the run has finished), leaving none here.
-    std::vector<analysis::TDealResult> TakeDeals() { return std::move(deals_); }
+    // The outcome and every counted deal, in order. A run that has started is
+    // waited for first (it has ended once Finished has arrived).
+    const analysis::TAnalysisOutcome& Outcome() const;
+    const std::vector<analysis::TDealResult>& Deals() const;
+    // Hands the deals over (waiting for a started run), leaving none here.
+    std::vector<analysis::TDealResult> TakeDeals();
 
   signals:
     void Progress(qint64 done, qint64 total);
@@ -41,6 +44,8 @@ class TAnalysisWorker : public QObject {
 
   private:
     void Run();
+    // Returns once a started run has written its last result.
+    void AwaitRun() const;
 
     analysis::TAnalysisRequest request_;
     analysis::ITrickSolver& solver_;

@@ -56,11 +56,13 @@ TDoubleDummyAnalyser::TBoardKey TDoubleDummyAnalyser::KeyOf(const TDDBoard& boar
 TDoubleDummyAnalyser::TDoubleDummyAnalyser(QObject* parent)
     : QObject(parent), solver_([](const TFullDeal& deal) { return SolveTable(deal); }) {
     pool_.setMaxThreadCount(1);
+    connect(this, &TDoubleDummyAnalyser::Solved, this, &TDoubleDummyAnalyser::DeliverSolved,
+            Qt::QueuedConnection);
 }
 
 TDoubleDummyAnalyser::~TDoubleDummyAnalyser() {
     {
-        const std::lock_guard<std::mutex> guard(wantedLock_);
+        const std::lock_guard<std::mutex> guard(lock_);
         wanted_.clear();
     }
     pool_.clear();
@@ -95,29 +97,58 @@ void TDoubleDummyAnalyser::SetSolver(TSolver solver) {
     solver_ = std::move(solver);
 }
 
+// Queues the job, then one pool task for it: the pool runs tasks by priority
+// and each task takes the most urgent job, so jobs run in the pool's order.
 void TDoubleDummyAnalyser::Start(const TDDBoard& board, int priority) {
     pending_.push_back(KeyOf(board));
-    pool_.start([this, board, solver = solver_] { Solve(board, solver); }, priority);
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        jobs_.push_back({board, solver_, priority});
+    }
+    pool_.start([this] { SolveNext(); }, priority);
 }
 
 void TDoubleDummyAnalyser::UpdateWanted() {
-    const std::lock_guard<std::mutex> guard(wantedLock_);
+    const std::lock_guard<std::mutex> guard(lock_);
     wanted_.clear();
     if (requested_) wanted_.push_back(*requested_);
     if (prefetched_) wanted_.push_back(*prefetched_);
 }
 
-void TDoubleDummyAnalyser::Solve(const TDDBoard& board, const TSolver& solver) {
-    const TBoardKey key = KeyOf(board);
+// The first job of the highest priority, and whether its deal is wanted.
+std::optional<TDoubleDummyAnalyser::TJob> TDoubleDummyAnalyser::TakeJob(bool& wanted) {
+    const std::lock_guard<std::mutex> guard(lock_);
+    const auto urgent =
+        std::max_element(jobs_.begin(), jobs_.end(),
+                         [](const TJob& a, const TJob& b) { return a.Priority < b.Priority; });
+    if (urgent == jobs_.end()) return std::nullopt;
+    std::optional<TJob> job(std::move(*urgent));
+    jobs_.erase(urgent);
+    wanted = std::find(wanted_.begin(), wanted_.end(), KeyOf(job->Board)) != wanted_.end();
+    return job;
+}
+
+void TDoubleDummyAnalyser::SolveNext() {
     bool wanted = false;
-    {
-        const std::lock_guard<std::mutex> guard(wantedLock_);
-        wanted = std::find(wanted_.begin(), wanted_.end(), key) != wanted_.end();
-    }
+    std::optional<TJob> job = TakeJob(wanted);
+    if (!job) return;
     std::optional<TDDAnalysis> analysis;
-    if (wanted) analysis = Analyse(board, solver);
-    QMetaObject::invokeMethod(
-        this, [this, board, analysis] { Deliver(board, analysis); }, Qt::QueuedConnection);
+    if (wanted) analysis = Analyse(job->Board, job->Solver);
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        solved_.push_back({std::move(job->Board), std::move(analysis)});
+    }
+    emit Solved(QPrivateSignal());
+}
+
+void TDoubleDummyAnalyser::DeliverSolved() {
+    std::vector<TResult> results;
+    {
+        const std::lock_guard<std::mutex> guard(lock_);
+        results.swap(solved_);
+    }
+    for (const TResult& result : results)
+        Deliver(result.Board, result.Analysis);
 }
 
 void TDoubleDummyAnalyser::Deliver(const TDDBoard& board,

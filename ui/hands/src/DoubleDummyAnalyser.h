@@ -6,6 +6,10 @@
 // Ready is emitted only for the deal asked for last: a deal replaced before
 // its analysis ends never shows a stale table. Analysis draws no random
 // number, so it cannot change the deals.
+//
+// Deals go to the worker and results come back through queues under one
+// std::mutex; the pool's task and the queued signal carry no data, only the
+// news that a queue has something.
 
 #include "engine/doubledummy/DoubleDummy.h"
 
@@ -74,17 +78,33 @@ class TDoubleDummyAnalyser : public QObject {
 
   signals:
     void Ready(quint64 generation, const kv::TDDAnalysis& analysis);
+    // From the worker: a result waits in solved_.
+    void Solved(QPrivateSignal);
 
   private:
     // The deal's cards, then its dealer and vulnerability.
     using TBoardKey = std::array<std::uint16_t, 17>;
     static TBoardKey KeyOf(const TDDBoard& board);
+    // A deal handed to the worker, with the solver of the moment.
+    struct TJob {
+        TDDBoard Board;
+        TSolver Solver;
+        int Priority = 0;
+    };
+    // A deal back from the worker: no analysis when it was skipped as unwanted.
+    struct TResult {
+        TDDBoard Board;
+        std::optional<TDDAnalysis> Analysis;
+    };
 
     void Start(const TDDBoard& board, int priority);
     void UpdateWanted();
-    // On the worker thread: solves `board` unless it is no longer wanted.
-    void Solve(const TDDBoard& board, const TSolver& solver);
-    // Back on the user-interface thread.
+    // On the worker thread: takes the most urgent job and solves its deal
+    // unless it is no longer wanted.
+    void SolveNext();
+    std::optional<TJob> TakeJob(bool& wanted);
+    // Back on the user-interface thread: every result waiting, in order.
+    void DeliverSolved();
     void Deliver(const TDDBoard& board, const std::optional<TDDAnalysis>& analysis);
     std::optional<TDDAnalysis> Known(const TBoardKey& key) const;
     bool Pending(const TBoardKey& key) const;
@@ -95,8 +115,10 @@ class TDoubleDummyAnalyser : public QObject {
     std::vector<TBoardKey> pending_;                       // started and not yet delivered
     std::vector<std::pair<TBoardKey, TDDAnalysis>> known_; // the latest few, newest last
 
-    std::mutex wantedLock_; // guards wanted_, read by the worker
+    std::mutex lock_; // guards what the worker shares: wanted_, jobs_ and solved_
     std::vector<TBoardKey> wanted_;
+    std::vector<TJob> jobs_;      // started and not yet taken by the worker
+    std::vector<TResult> solved_; // done by the worker, not yet delivered
     QThreadPool pool_;
 };
 
