@@ -2,6 +2,7 @@
 // base and rank number back from it: both ends of each range, and values out
 // of range, which must assert rather than draw another card.
 #include "output/cardfaces/CardIndex.h"
+#include "output/cardfaces/src/SuitMasks.h"
 
 #include <gtest/gtest.h>
 
@@ -83,6 +84,11 @@ TEST(CardIndexDeathTest, ValuesOutOfRangeAssert) {
     EXPECT_DEATH(SuitBaseOf(53), "IsCardIndex");
     EXPECT_DEATH(SuitOfSuitBase(12), "IsSuitBase");
     EXPECT_DEATH(SuitOfSuitBase(52), "IsSuitBase");
+    // Unchecked, any base but 0, 13 and 26 drew spades.
+    EXPECT_DEATH(PipMask(40), "IsSuitBase");
+    EXPECT_DEATH(PipMask(-13), "IsSuitBase");
+    EXPECT_DEATH(SmallSuitMask(40), "IsSuitBase");
+    EXPECT_DEATH(SmallSuitMask(-13), "IsSuitBase");
 }
 #endif
 

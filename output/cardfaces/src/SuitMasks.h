@@ -2,7 +2,10 @@
 // The one-bit suit masks of the card faces. Each row is a 16-bit value whose
 // most significant bit is the leftmost pixel; the lowest bit is always clear.
 
+#include "output/cardfaces/CardIndex.h"
+
 #include <array>
+#include <cassert>
 #include <cstdint>
 
 namespace kv {
@@ -33,14 +36,15 @@ inline constexpr TSmallSuitMask kClubSmall{0x0E00, 0x1F00, 0x1F00, 0x1F00, 0x6EC
                                            0xFFE0, 0xFFE0, 0x75C0, 0x0E00, 0x0E00};
 
 // The masks of the suit with the given suit base (0 clubs, 13 diamonds,
-// 26 hearts, 39 spades).
+// 26 hearts, 39 spades); another value asserts in a debug build.
 constexpr const TPipMask& PipMask(int suitBase) {
+    assert(IsSuitBase(suitBase));
     switch (suitBase) {
-    case 0:
+    case kClubsBase:
         return kClubPip;
-    case 13:
+    case kDiamondsBase:
         return kDiamondPip;
-    case 26:
+    case kHeartsBase:
         return kHeartPip;
     default:
         return kSpadePip;
@@ -48,12 +52,13 @@ constexpr const TPipMask& PipMask(int suitBase) {
 }
 
 constexpr const TSmallSuitMask& SmallSuitMask(int suitBase) {
+    assert(IsSuitBase(suitBase));
     switch (suitBase) {
-    case 0:
+    case kClubsBase:
         return kClubSmall;
-    case 13:
+    case kDiamondsBase:
         return kDiamondSmall;
-    case 26:
+    case kHeartsBase:
         return kHeartSmall;
     default:
         return kSpadeSmall;
