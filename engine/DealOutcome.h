@@ -22,8 +22,8 @@ enum class TDealFailure {
 struct TDealOutcome {
     TFullDeal Deal;       // North, East, South, West; meaningful only when dealt
     std::size_t Type = 0; // the chosen type, as an index into the list given
-    std::vector<std::size_t>
-        Removed; // types left out, as indices into the list given, in the order found
+    // The types left out, as indices into the list given, in the order found.
+    std::vector<std::size_t> Removed;
     TDealFailure Failure = TDealFailure::None;
 
     bool Dealt() const { return Failure == TDealFailure::None; }

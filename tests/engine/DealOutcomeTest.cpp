@@ -17,27 +17,14 @@ static_assert(!std::is_copy_assignable_v<TDealEngine>);
 
 namespace {
 
-// South maxima add up to 12: no South pattern at all.
-THandParam Unsatisfiable(int frequency) {
-    THandParam t;
-    t.SSpadeMax = 3, t.SHeartMax = 3, t.SDiamondMax = 3, t.SClubMax = 3;
-    t.Frequency = frequency;
-    return t;
-}
-
 THandParam Satisfiable(int frequency) {
     THandParam t;
     t.Frequency = frequency;
     return t;
 }
 
-// Thirteen spades hold exactly 10 points: at least 11 is never reached.
-THandParam Unreachable() {
-    THandParam t;
-    t.SSpadeMin = 13;
-    t.SHCPMin = 11;
-    return t;
-}
+using test::UnreachablePointsType;
+using test::UnsatisfiableType;
 
 struct TOutcomeRow {
     const char* Name;
@@ -76,25 +63,30 @@ TEST_P(DealOutcome, NamesTypesInTheListAsGivenAndLeavesTheListAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lists, DealOutcome,
-    ::testing::Values(
-        TOutcomeRow{"OneType", {Satisfiable(100)}, {}, 0, TDealFailure::None, "", 1},
-        TOutcomeRow{"UnsatisfiableFirstAndLast",
-                    {Unsatisfiable(1000), Satisfiable(1), Unsatisfiable(1000)},
-                    {0, 2},
-                    1,
-                    TDealFailure::None,
-                    "",
-                    3},
-        TOutcomeRow{"OnlyUnsatisfiable",
-                    {Unsatisfiable(100)},
-                    {0},
-                    0,
-                    TDealFailure::NoTypes,
-                    msg::kNoHands,
-                    2},
-        TOutcomeRow{"Empty", {}, {}, 0, TDealFailure::NoTypes, msg::kNoHands, 1},
-        TOutcomeRow{
-            "TooNarrow", {Unreachable()}, {}, 0, TDealFailure::TooNarrow, msg::kTooNarrow, 60}),
+    ::testing::Values(TOutcomeRow{"OneType", {Satisfiable(100)}, {}, 0, TDealFailure::None, "", 1},
+                      TOutcomeRow{
+                          "UnsatisfiableFirstAndLast",
+                          {UnsatisfiableType(1000), Satisfiable(1), UnsatisfiableType(1000)},
+                          {0, 2},
+                          1,
+                          TDealFailure::None,
+                          "",
+                          3},
+                      TOutcomeRow{"OnlyUnsatisfiable",
+                                  {UnsatisfiableType(100)},
+                                  {0},
+                                  0,
+                                  TDealFailure::NoTypes,
+                                  msg::kNoHands,
+                                  2},
+                      TOutcomeRow{"Empty", {}, {}, 0, TDealFailure::NoTypes, msg::kNoHands, 1},
+                      TOutcomeRow{"TooNarrow",
+                                  {UnreachablePointsType()},
+                                  {},
+                                  0,
+                                  TDealFailure::TooNarrow,
+                                  msg::kTooNarrow,
+                                  60}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 // Whichever order the generator found them in, the entries go and the others
@@ -114,7 +106,7 @@ TEST(DealOutcome, EraseRemovedTakesOutExactlyTheNamedEntries) {
 TEST(DealOutcome, GenerateDealMakesTheValueCallsDeals) {
     TDealEngine a, b;
     a.Random().RandomSeed = b.Random().RandomSeed = 77;
-    TTypeList types{Unsatisfiable(5), test::HcpType(12, 14, 6, 9), Satisfiable(30)};
+    TTypeList types{UnsatisfiableType(5), test::HcpType(12, 14, 6, 9), Satisfiable(30)};
     TTypeList left = types;
     test::TRecordingHost host;
     for (int i = 0; i < 50; ++i) {

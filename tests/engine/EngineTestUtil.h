@@ -26,4 +26,20 @@ inline THandParam HcpType(int sMin, int sMax, int nMin, int nMax) {
     return t;
 }
 
+// South maxima add up to 12: no South pattern at all.
+inline THandParam UnsatisfiableType(int frequency) {
+    THandParam t;
+    t.SSpadeMax = 3, t.SHeartMax = 3, t.SDiamondMax = 3, t.SClubMax = 3;
+    t.Frequency = frequency;
+    return t;
+}
+
+// Thirteen spades hold exactly 10 points: at least 11 is never reached.
+inline THandParam UnreachablePointsType() {
+    THandParam t;
+    t.SSpadeMin = 13;
+    t.SHCPMin = 11;
+    return t;
+}
+
 } // namespace kv::test

@@ -8,22 +8,12 @@
 using namespace kv;
 using Warnings = std::vector<std::string>;
 
-namespace {
-
-// South maxima add up to 12: no South pattern at all.
-THandParam Unsatisfiable(int frequency) {
-    THandParam t;
-    t.SSpadeMax = 3, t.SHeartMax = 3, t.SDiamondMax = 3, t.SClubMax = 3;
-    t.Frequency = frequency;
-    return t;
-}
-
-} // namespace
+using test::UnsatisfiableType;
 
 TEST(GeneratorFailure, LoneUnsatisfiableTypeIsRemovedSilently) {
     TDealEngine e;
     test::TRecordingHost host;
-    TTypeList types{Unsatisfiable(100)};
+    TTypeList types{UnsatisfiableType(100)};
     EXPECT_FALSE(GenerateDeal(e, types, host).Dealt());
     EXPECT_TRUE(types.empty());
     EXPECT_EQ(host.Warnings, Warnings{msg::kNoHands});
@@ -41,7 +31,7 @@ TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced) {
     test::TRecordingHost host;
     THandParam good;
     good.Frequency = 1;
-    TTypeList types{Unsatisfiable(1000), good, Unsatisfiable(1000)};
+    TTypeList types{UnsatisfiableType(1000), good, UnsatisfiableType(1000)};
     const TDealOutcome dealt = GenerateDeal(e, types, host);
     ASSERT_TRUE(dealt.Dealt());
     EXPECT_EQ(host.Warnings, (Warnings{msg::kFirstUnsatisfiable, msg::kAnotherUnsatisfiable}));
@@ -52,17 +42,13 @@ TEST(GeneratorFailure, FirstAndFurtherRemovalsAreAnnounced) {
 
     // A later call counts its notices afresh.
     host.Warnings.clear();
-    types.push_back(Unsatisfiable(100000));
+    types.push_back(UnsatisfiableType(100000));
     ASSERT_TRUE(GenerateDeal(e, types, host).Dealt());
     EXPECT_EQ(host.Warnings, Warnings{msg::kFirstUnsatisfiable});
 }
 
 TEST(GeneratorFailure, PointsThatCannotBeReachedAreTooNarrow) {
-    // Thirteen spades hold exactly 10 points; at least 11 can never be reached.
-    THandParam t;
-    t.SSpadeMin = 13;
-    t.SHCPMin = 11;
-    TTypeList types{t};
+    TTypeList types{test::UnreachablePointsType()};
     TDealEngine e;
     test::TRecordingHost host;
     EXPECT_FALSE(GenerateDeal(e, types, host).Dealt());
@@ -152,7 +138,7 @@ class TListChangingHost : public test::TRecordingHost {
 TEST(GeneratorFailure, AListChangedDuringTheCallIsLeftAsTheUserMadeIt) {
     THandParam good;
     good.Frequency = 1;
-    const TTypeList given{Unsatisfiable(1000), good, Unsatisfiable(1000)};
+    const TTypeList given{UnsatisfiableType(1000), good, UnsatisfiableType(1000)};
     for (const TTypeList& replacement : {TTypeList{}, TTypeList(5, good)}) {
         TDealEngine e, reference;
         TTypeList types = given, referenceTypes = given;

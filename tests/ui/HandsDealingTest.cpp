@@ -16,10 +16,6 @@ namespace {
 const QString kTooNarrow = QStringLiteral("You have defined parameters that are too narrow.");
 const QString kNoHands = QStringLiteral("There are no hands satisfying your parameters.");
 
-bool SameDeal(const TFullDeal& a, const TFullDeal& b) {
-    return a == b;
-}
-
 QPushButton* NextButton(const THandsWindow& w) {
     return w.Find<QPushButton>("NextHandBtn");
 }
@@ -38,8 +34,8 @@ TEST(HandsDealing, OpeningShowsTheFirstDealModallyWithTheSecondInAdvance) {
     });
     EXPECT_TRUE(w.Form->ShowDeals(types));
     EXPECT_TRUE(wasModal);
-    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), expected[0]));
-    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), expected[1]));
+    EXPECT_TRUE(w.Form->ShownFullDeal() == expected[0]);
+    EXPECT_TRUE(w.Form->NextFullDeal() == expected[1]);
     EXPECT_FALSE(w.Form->isVisible());
 }
 
@@ -97,8 +93,8 @@ TEST(HandsDealing, NextHandShowsTheDealInAdvanceAndDealsTheFollowingOne) {
     EXPECT_FALSE(enabledWhileDealing);
     EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
     EXPECT_TRUE(NextButton(w)->isEnabled());
-    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), expected[1]));
-    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), expected[2]));
+    EXPECT_TRUE(w.Form->ShownFullDeal() == expected[1]);
+    EXPECT_TRUE(w.Form->NextFullDeal() == expected[2]);
 }
 
 TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
@@ -115,8 +111,8 @@ TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
     EXPECT_TRUE(w.Form->isVisible()); // only the too-narrow outcome closes it
     EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
     EXPECT_TRUE(NextButton(w)->isEnabled());
-    EXPECT_TRUE(SameDeal(w.Form->ShownFullDeal(), inAdvance));
-    EXPECT_TRUE(SameDeal(w.Form->NextFullDeal(), inAdvance));
+    EXPECT_TRUE(w.Form->ShownFullDeal() == inAdvance);
+    EXPECT_TRUE(w.Form->NextFullDeal() == inAdvance);
 }
 
 TEST(HandsDealing, TooNarrowNextHandClosesTheWindowAndTheButtonIsNormalAtTheNextOpening) {
