@@ -3,18 +3,14 @@
 // out-of-bounds access or an exception other than the two the operations
 // document; and whatever is accepted must encode back to what was read.
 
+#include "FuzzInput.h"
 #include "storage/paramsfile/Cp1252.h"
 #include "storage/paramsfile/ParamsFile.h"
 
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace {
 
@@ -26,20 +22,10 @@ class TQuietWarnings : public IWarningSink {
     std::string last;
 };
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
+using fuzz::Check;
 
-// One folder per fuzzing process, removed when it exits.
 const std::string& InputFile() {
-    static const std::string file = [] {
-        std::string folder = (std::filesystem::temp_directory_path() / "kv-fuzz-XXXXXX").string();
-        Check(::mkdtemp(folder.data()) != nullptr);
-        static const std::string toRemove = folder;
-        std::atexit([] { std::filesystem::remove_all(toRemove); });
-        return folder + "/input.sav";
-    }();
-    return file;
+    return fuzz::InputFile("kv-fuzz-XXXXXX", "input.sav");
 }
 
 std::string Upper(std::string text) {
@@ -74,12 +60,6 @@ void FuzzRecord(const std::string& file, std::int32_t recordNumber, TQuietWarnin
     }
 }
 
-void WriteInput(const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(InputFile(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    Check(static_cast<bool>(out));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -87,7 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzTypeText(bytes.substr(0, kTypeTextLength));
     FuzzTypeText(bytes);
 
-    WriteInput(data, size);
+    fuzz::WriteInput(InputFile(), data, size);
     const std::string& file = InputFile();
     TQuietWarnings warnings;
     std::vector<TSetEntry> names;

@@ -4,38 +4,23 @@
 // every board accepted is a sound deal; and the accepted boards, written out
 // as PBN again, read back the same.
 
+#include "FuzzInput.h"
 #include "output/dealtext/DealText.h"
 #include "output/pbnimport/PbnImport.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
 
 namespace {
 
 using namespace kv;
 
-void Check(bool condition) {
-    if (!condition) __builtin_trap();
-}
+using fuzz::Check;
 
-// One folder per fuzzing process, removed when it exits.
 const std::string& InputFile() {
-    static const std::string file = [] {
-        std::string folder =
-            (std::filesystem::temp_directory_path() / "kv-fuzz-pbn-XXXXXX").string();
-        Check(::mkdtemp(folder.data()) != nullptr);
-        static const std::string toRemove = folder;
-        std::atexit([] { std::filesystem::remove_all(toRemove); });
-        return folder + "/input.pbn";
-    }();
-    return file;
+    return fuzz::InputFile("kv-fuzz-pbn-XXXXXX", "input.pbn");
 }
 
 TPbnImport ReadBytes(std::string_view bytes) {
@@ -113,18 +98,12 @@ bool SameResult(const TPbnImport& a, const TPbnImport& b) {
     return true;
 }
 
-void WriteInput(const std::uint8_t* data, std::size_t size) {
-    std::ofstream out(InputFile(), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    Check(static_cast<bool>(out));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     const TPbnImport import = ReadBytes(bytes);
-    WriteInput(data, size);
+    fuzz::WriteInput(InputFile(), data, size);
     TPbnImport fromFile = ReadPbnFile(InputFile());
     if (fromFile.Error) fromFile.Error->File = "input.pbn";
     Check(SameResult(import, fromFile));
