@@ -1,6 +1,7 @@
 // NativeFile.h on POSIX systems: descriptors, flock and names as bytes.
 #include "storage/paramsfile/NativeFile.h"
 
+#include "PosixCalls.h"
 #include "storage/paramsfile/ParamsErrors.h"
 
 #include <cerrno>
@@ -12,17 +13,6 @@
 #include <unistd.h>
 
 namespace kv::detail {
-namespace {
-
-int Fd(const TNativeFile& file) {
-    return static_cast<int>(file.Value());
-}
-
-[[noreturn]] void ThrowErrno() {
-    throw std::system_error(errno, std::generic_category());
-}
-
-} // namespace
 
 void TNativeFile::Close() noexcept {
     if (value_ != kNone) ::close(static_cast<int>(std::exchange(value_, kNone)));

@@ -1,6 +1,8 @@
 // ReplacementIo.h on POSIX systems: mkostemp, write, fsync and rename.
 #include "ReplacementIo.h"
 
+#include "PosixCalls.h"
+
 #include <cerrno>
 #include <string>
 
@@ -10,14 +12,6 @@
 
 namespace kv::detail {
 namespace {
-
-int Fd(const TNativeFile& file) {
-    return static_cast<int>(file.Value());
-}
-
-[[noreturn]] void ThrowErrno() {
-    throw std::system_error(errno, std::generic_category());
-}
 
 mode_t NewFileMode() {
     const mode_t mask = ::umask(0);
