@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -135,31 +136,56 @@ TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
     auto program = Start();
     TScriptedFileDialogs dialogs({file.fileName()});
     TGraphicDisplayForm& hands = program->HandsWindow();
-    std::size_t boards = 0;
-    bool printOffered = false, printDialogOver = false;
-    // Waits for the hands window, then asks it to print; closes the print
-    // dialog and the hands window once the dialog is up.
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!hands.isVisible()) return;
-        watch.stop();
-        boards = hands.Session().Count();
-        QAction* print = hands.findChild<QAction*>("PrintTheseHands1");
-        printOffered = print->isEnabled();
-        QTimer::singleShot(5, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            printDialogOver = dialog != nullptr && dialog->objectName() == "TPrintForm" &&
-                              dialog->parentWidget() == &hands;
-            if (dialog != nullptr) dialog->close();
-            hands.reject();
-        });
-        print->trigger();
-    });
-    watch.start(5);
     program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    ASSERT_TRUE(hands.isVisible()) << "the window opens beside the main window";
+    EXPECT_TRUE(program->MainWindow().isEnabled());
+    const std::size_t boards = hands.Session().Count();
+    QAction* print = hands.findChild<QAction*>("PrintTheseHands1");
+    const bool printOffered = print->isEnabled();
+    bool printDialogOver = false;
+    // Closes the print dialog once it is up.
+    QTimer::singleShot(5, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        printDialogOver = dialog != nullptr && dialog->objectName() == "TPrintForm" &&
+                          dialog->parentWidget() == &hands;
+        if (dialog != nullptr) dialog->close();
+    });
+    print->trigger();
+    hands.reject();
     EXPECT_EQ(boards, 1u);
     EXPECT_TRUE(printOffered);
     EXPECT_TRUE(printDialogOver);
     EXPECT_EQ(hands.Session().Current().Board, 9);
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+// The hands window stands beside the main window: the main window's types
+// can change while it is open and the next board is dealt from them; ending
+// the program asks before it gives up boards neither saved nor printed.
+TEST_F(ProgramFixture, HandsWindowBesideTheMainWindowDealsTheChangedTypes) {
+    auto program = Start();
+    TDefinitionForm& form = program->MainWindow();
+    form.show();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    form.findChild<QAction*>("ShowHandsAction")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    THandParam strong;
+    strong.SHCPMin = 22;
+    form.LoadType(strong); // the user moves the track bars
+    hands.findChild<QPushButton*>("NextHandBtn")->click();
+    ASSERT_EQ(hands.Session().Count(), 2u);
+    EXPECT_GE(hands.ShownFullDeal().South().HCP(), 22);
+    EXPECT_EQ(form.TypeList().at(0).SHCPMin, 22) << "the editor was stored before the deal";
+
+    messages.Shown();
+    TMessageSeam::SetNextAnswers({false});
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown().back().Text, "2 boards were neither saved nor printed.\n"
+                                            "Do you want to discard the session?");
+    TMessageSeam::SetNextAnswers({true});
+    EXPECT_TRUE(form.close());
 }

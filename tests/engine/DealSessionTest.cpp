@@ -123,3 +123,18 @@ TEST(DealSession, StartingAgainForgetsEveryBoard) {
     session.Append(DealMarked(1));
     EXPECT_EQ(session.Current().Board, 1);
 }
+
+// Dealt boards exist nowhere else until saved or printed; a file's boards are
+// in the file.
+TEST(DealSession, UnkeptBoardsAreTheDealtOnesSinceTheLastSaveOrPrint) {
+    TDealSession session = DealtSession(3);
+    EXPECT_EQ(session.UnkeptBoards(), 3u);
+    session.MarkKept();
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+    session.Append(DealMarked(4));
+    EXPECT_EQ(session.UnkeptBoards(), 1u);
+    session.StartDealt(9);
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+    session.StartImported(DealtSession(2).Boards(), "class.pbn");
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+}

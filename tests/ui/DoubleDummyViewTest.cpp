@@ -5,6 +5,7 @@
 // window that closes and goes away while an analysis runs.
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
+#include "ui/common/MessageSeam.h"
 #include "engine/doubledummy/DoubleDummyText.h"
 #include "output/dealtext/BoardRotation.h"
 
@@ -172,6 +173,7 @@ TEST_F(GatedWindow, TurningTheViewOffDropsTheWaitingWork) {
 }
 
 TEST_F(GatedWindow, ClosingAndDestroyingWhileAnalysingIsSafe) {
+    TRecordedMessages messages; // answers Yes to giving the boards up
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return gate.Started() == 1; }, 10000));

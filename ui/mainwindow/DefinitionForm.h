@@ -40,8 +40,12 @@ struct TDefinitionLinks {
     // Shows the print dialog modally over the window.
     std::function<void(TDefinitionForm&)> RunPrintDialog;
     // The hands window's opening sequence: deals the deal to show and the one
-    // after it, then shows the window modally; false when the generator gave up.
+    // after it, then shows the window beside this one; false when the
+    // generator gave up.
     std::function<bool(TTypeList&)> ShowDeals;
+    // Asked before the window closes (and the program with it): false keeps
+    // it open, when another window holds work the user wants to keep.
+    std::function<bool()> MayClose;
     // Parameter sets; Read replaces the types through ReplaceTypes, Save is
     // called after the selected type was stored.
     std::function<void(TDefinitionForm&)> ReadParameters;
@@ -94,6 +98,11 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     // action in the window.
     void ShowStatus(const QString& text);
 
+    // The generator left types out of the list; the tabs follow. A list the
+    // generator emptied gets `before` back, since a window without a type to
+    // show has nothing left to edit.
+    void FitTabsAfterGeneration(const TTypeList& before);
+
     void ShowHandsActionExecute();
     void PrintHandsActionExecute();
     void AnalyseHandsActionExecute();
@@ -105,6 +114,9 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void OnReadParams();
     void OnSaveParams();
     void OnOpenDeals();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // IEditorView
@@ -128,7 +140,6 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void FreqEditChange();
     void ShowTypeFrequency();
     void AppendTab();
-    void FitTabsAfterGeneration(const TTypeList& before);
     void RunParameterLink(const std::function<void(TDefinitionForm&)>& link);
     QAction* MakeAction(const char* name, const QString& caption, const QString& hint);
 

@@ -56,7 +56,8 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
 
 TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& host,
                                          THandsViewOptions options, QWidget* parent)
-    : QDialog(parent), engine_(engine), host_(host), options_(options) {
+    : QDialog(parent), engine_(engine), host_(host), options_(options),
+      dealer_(engine.Random(), session_, [this](TTypeList& types) { return Generate(types); }) {
     setObjectName(QStringLiteral("GraphicDisplayForm"));
     setWindowTitle(QStringLiteral("Hands"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -238,12 +239,15 @@ void TGraphicDisplayForm::reject() {
         closeWaiting_ = true;
         return;
     }
+    if (!MayDiscardSession()) return;
     QDialog::reject();
 }
 
+// A window that shows boards keeps them: the user may widen the types in the
+// main window and deal again.
 void TGraphicDisplayForm::CloseFromEngine() {
     closeWaiting_ = false;
-    if (isVisible()) QDialog::reject();
+    if (isVisible() && session_.Empty()) QDialog::reject();
 }
 
 // F1 asks for the help context of the focused control, or of its nearest

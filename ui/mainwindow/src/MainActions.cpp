@@ -6,6 +6,7 @@
 #include "SyncForm.h"
 #include "ui/mainwindow/ErrorReport.h"
 
+#include <QCloseEvent>
 #include <QTabBar>
 
 namespace kv {
@@ -34,12 +35,17 @@ void TDefinitionForm::AnalyseHandsActionExecute() {
     links_.AnalyseHands(*this);
 }
 
-// The generator removes every type it finds impossible. The tabs follow; a
-// list the generator emptied gets its types back, since a window without a
-// type to show has nothing left to edit.
 void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
     if (typeList_.empty()) typeList_ = before;
     if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
+}
+
+void TDefinitionForm::closeEvent(QCloseEvent* event) {
+    if (links_.MayClose && !links_.MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TDefinitionForm::OnOpenDeals() {
