@@ -148,10 +148,12 @@ void TGraphicDisplayForm::AnalyseNextDeal() {
             analyser_->Prefetch({next.Deal, static_cast<int>(next.Dealer), next.Vulnerable});
         return;
     }
-    if (!nextDealt_) return;
+    if (types_ == nullptr || !session_.Dealt()) return;
+    const std::optional<TFullDeal> ahead = dealer_.Ahead(*types_);
+    if (!ahead) return;
     const int number = static_cast<int>(session_.Count()) + 1;
     analyser_->Prefetch(
-        {NextFullDeal(), static_cast<int>(BoardDealer(number)), BoardVulnerability(number)});
+        {*ahead, static_cast<int>(BoardDealer(number)), BoardVulnerability(number)});
 }
 
 // Only the answer to the latest request for the shown deal is shown.
