@@ -107,12 +107,17 @@ void TProgram::CreateHandsWindow() {
                      [&form](const THandsViewOptions& view) { form.Options().View = view; });
     QObject::connect(handsWindow_, &TGraphicDisplayForm::HelpRequested, &form,
                      [](int context) { THelpSystem::ShowContext(context); });
+    THandsWindowLinks links;
     // Without the print library "&Print These Hands..." stays disabled, as
     // "Generate Hands to &Printer" does.
     if (form.PrintLibraryUsable())
-        handsWindow_->SetLinks({[this](QWidget* parent, const TDealSession& session) {
+        links.PrintSession = [this](QWidget* parent, const TDealSession& session) {
             RunSessionPrintDialog(parent, session);
-        }});
+        };
+    links.AnalyseSession = [](QWidget* parent, const TDealSession& session) {
+        ShowAnalyseSession(parent, session);
+    };
+    handsWindow_->SetLinks(std::move(links));
 }
 
 // The Read From File dialog, created hidden; its list of the database is the

@@ -41,6 +41,8 @@ struct TDDAnalysis;
 struct THandsWindowLinks {
     // Opens the print dialog over the session's boards, modally over `parent`.
     std::function<void(QWidget* parent, const TDealSession& session)> PrintSession;
+    // Analyses the session's boards, asking first what to measure.
+    std::function<void(QWidget* parent, const TDealSession& session)> AnalyseSession;
 };
 
 class TGraphicDisplayForm : public QDialog {
@@ -124,6 +126,7 @@ class TGraphicDisplayForm : public QDialog {
     void OnDoubleDummyToggled(bool checked);
     void OnPrintHands();
     void OnSaveAsPbn();
+    void OnAnalyseHands();
     // Shows the session's current board: its hands, its number, dealer and
     // vulnerability, and its analysis.
     void ShowBoard();
@@ -176,6 +179,7 @@ class TGraphicDisplayForm : public QDialog {
     QAction* doubleDummyItem_ = nullptr;
     QAction* printHandsItem_ = nullptr;
     QAction* saveAsPbnItem_ = nullptr;
+    QAction* analyseHandsItem_ = nullptr;
 };
 
 } // namespace kv
