@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -162,4 +164,48 @@ TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
     EXPECT_TRUE(printDialogOver);
     EXPECT_EQ(hands.Session().Current().Board, 9);
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+// "&Analyse These Hands..." in the hands window analyses the file's boards:
+// the one board without all four hands is named, and the results window opens
+// over the hands window, naming the file. One board in notrump keeps the
+// solver's work small.
+TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
+    QFile file(dir.filePath("tonight.pbn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+               "432.432.432.5432\"]\n\n[Board \"10\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ - - -\"]\n");
+    file.close();
+    auto program = Start();
+    TScriptedFileDialogs dialogs({file.fileName()});
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    QString heading;
+    QWidget* resultsParent = nullptr;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (!hands.isVisible()) return;
+        watch.stop();
+        QTimer::singleShot(5, [&] { // the analysis dialog: OK with its defaults
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            EXPECT_EQ(dialog->windowTitle(), "Analyse These Hands");
+            dialog->findChild<QPushButton*>("OkBtn")->click();
+        });
+        emit hands.findChild<QMenu*>("HandsFile1")->aboutToShow(); // the user opens the menu
+        hands.findChild<QAction*>("AnalyseTheseHands1")->trigger();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == "AnalysisResultsForm" && window->isVisible()) {
+                heading = window->findChild<QLabel*>("HeadingLabel")->text();
+                resultsParent = window->parentWidget();
+                window->close();
+            }
+        hands.reject();
+    });
+    watch.start(5);
+    program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    EXPECT_EQ(heading, "Analysis of 1 board of tonight.pbn");
+    EXPECT_EQ(resultsParent, &hands);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "Board 10 does not give all four hands: it is left out of the analysis.");
 }
