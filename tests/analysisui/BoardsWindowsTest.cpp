@@ -127,12 +127,4 @@ TEST(BoardsWindows, ASessionWithNothingToAnalyseIsRefusedBeforeAsking) {
               "Board 5 does not give all four hands: there is nothing to analyse.");
 }
 
-TEST(BoardsWindows, OriginNamesTheSeedOrTheFile) {
-    TDealSession session;
-    session.StartDealt(0x00C0FFEE);
-    EXPECT_EQ(OriginOf(session), (TBoardsOrigin{0x00C0FFEE, {}}));
-    session.StartImported(Boards(1), "club.pbn");
-    EXPECT_EQ(OriginOf(session), (TBoardsOrigin{std::nullopt, "club.pbn"}));
-}
-
 } // namespace

@@ -166,10 +166,10 @@ TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
     EXPECT_TRUE(messages.Shown().empty());
 }
 
-// "&Analyse These Hands..." in the hands window analyses the file's boards:
-// the one board without all four hands is named, and the results window opens
-// over the hands window, naming the file. One board in notrump keeps the
-// solver's work small.
+// "&Analyse These Hands..." in the hands window, offered once there are
+// boards, analyses the file's boards: the one board without all four hands is
+// named, and the results window opens over the hands window, naming the file. One board in notrump
+// keeps the solver's work small.
 TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
     QFile file(dir.filePath("tonight.pbn"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -179,6 +179,11 @@ TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
     auto program = Start();
     TScriptedFileDialogs dialogs({file.fileName()});
     TGraphicDisplayForm& hands = program->HandsWindow();
+    auto* fileMenu = hands.findChild<QMenu*>("HandsFile1");
+    QAction* analyse = hands.findChild<QAction*>("AnalyseTheseHands1");
+    emit fileMenu->aboutToShow(); // the user opens the menu, which sets its items afresh
+    EXPECT_FALSE(analyse->isEnabled()) << "no board yet";
+    bool offered = false;
     QString heading;
     QWidget* resultsParent = nullptr;
     QTimer watch;
@@ -191,8 +196,9 @@ TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
             EXPECT_EQ(dialog->windowTitle(), "Analyse These Hands");
             dialog->findChild<QPushButton*>("OkBtn")->click();
         });
-        emit hands.findChild<QMenu*>("HandsFile1")->aboutToShow(); // the user opens the menu
-        hands.findChild<QAction*>("AnalyseTheseHands1")->trigger();
+        emit fileMenu->aboutToShow();
+        offered = analyse->isEnabled();
+        analyse->trigger();
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->objectName() == "AnalysisResultsForm" && window->isVisible()) {
                 heading = window->findChild<QLabel*>("HeadingLabel")->text();
@@ -203,6 +209,7 @@ TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
     });
     watch.start(5);
     program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    EXPECT_TRUE(offered);
     EXPECT_EQ(heading, "Analysis of 1 board of tonight.pbn");
     EXPECT_EQ(resultsParent, &hands);
     ASSERT_EQ(messages.Shown().size(), 1u);
