@@ -36,6 +36,9 @@ struct TSummaryKey {
     std::vector<int> Strains;
     std::optional<TCompareSpec> Compare;
     int ShardCount = 1; // N of the shards K/N
+    // Set for an analysis of given boards: Seed and Types are then not used,
+    // and Count is the number of boards to analyse.
+    std::optional<TBoardsOrigin> Boards;
     friend bool operator==(const TSummaryKey&, const TSummaryKey&) = default;
 };
 
@@ -43,7 +46,7 @@ struct TSummary {
     TSummaryKey Key;
     std::vector<int> Shards{1};                 // the K of each shard counted, ascending
     std::int64_t Deals = 0;                     // deals analysed
-    std::vector<std::int64_t> TypeDeals;        // per type of Key.Types
+    std::vector<std::int64_t> TypeDeals;        // per type of Key.Types (none for boards)
     std::array<std::int64_t, 41> NSPoints{};    // North-South combined HCP 0..40
     std::array<std::int64_t, 38> NorthPoints{}; // 0..37
     std::array<std::int64_t, 38> SouthPoints{};
@@ -59,6 +62,10 @@ struct TSummary {
     const TTrickCounts* TricksOf(int strain, TDeclarer declarer) const;
     friend bool operator==(const TSummary&, const TSummary&) = default;
 };
+
+// Scores both contracts of `spec` on `deal`, at North-South's vulnerability
+// for that deal, and counts the two scores into `tally`.
+void CountComparison(TCompareTally& tally, const TCompareSpec& spec, const TDealResult& deal);
 
 // The empty summary of a normalised request that RequestFault accepts.
 TSummary EmptySummary(const TAnalysisRequest& request);

@@ -55,3 +55,18 @@ inline constexpr const char* kMergeCsv =
 inline constexpr const char* kUnreadable = "cannot be read";
 
 } // namespace kv::analysis::msg
+
+namespace kv::analysis::msg {
+
+// The analysis of given boards.
+inline constexpr const char* kNoBoards = "There are no boards to analyse.";
+// After the boards named ("Board 3 does", "Boards 3 and 7 do").
+inline constexpr const char* kHandsMissing = " not give all four hands: ";
+inline constexpr const char* kLeftOutOne = "it is left out of the analysis.";
+inline constexpr const char* kLeftOutMany = "they are left out of the analysis.";
+inline constexpr const char* kNothingLeft = "there is nothing to analyse.";
+// After "Board <n>".
+inline constexpr const char* kNotWholeDeal =
+    " does not hold each of the 52 cards once: it cannot be analysed.";
+
+} // namespace kv::analysis::msg

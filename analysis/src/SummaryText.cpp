@@ -56,9 +56,19 @@ std::string PartialLabel(const TSummary& s) {
     return "partial: " + std::to_string(s.Deals) + " of " + std::to_string(s.Expected()) + " deals";
 }
 
+std::string BoardsText(std::int64_t count, const TBoardsOrigin& origin) {
+    const std::string boards = std::to_string(count) + (count == 1 ? " board" : " boards");
+    if (origin.Seed) return boards + " dealt from seed " + SeedToText(*origin.Seed);
+    return origin.File.empty() ? boards : boards + " of " + origin.File;
+}
+
+std::string TitleText(const TSummary& s) {
+    if (s.Key.Boards) return "Analysis of " + BoardsText(s.Deals, *s.Key.Boards);
+    return "Analysis of " + std::to_string(s.Deals) + " deals, seed " + SeedToText(s.Key.Seed);
+}
+
 std::string HeadingText(const TSummary& s) {
-    std::string text =
-        "Analysis of " + std::to_string(s.Deals) + " deals, seed " + SeedToText(s.Key.Seed);
+    std::string text = TitleText(s);
     if (s.Key.ShardCount > 1) {
         std::string shards;
         for (int k : s.Shards)
@@ -88,8 +98,10 @@ std::string MakeTableText(const TSummary& s) {
 
 std::string CompareText(const TCompareSpec& spec, const TCompareTally& tally) {
     const std::string a = ContractText(spec.A), b = ContractText(spec.B);
-    std::string text = "Compare " + a + " with " + b +
-                       (spec.Vulnerable ? ", vulnerable" : ", not vulnerable") + "\n";
+    const char* vulnerability = spec.EachBoard    ? ", at each board's own vulnerability"
+                                : spec.Vulnerable ? ", vulnerable"
+                                                  : ", not vulnerable";
+    std::string text = "Compare " + a + " with " + b + vulnerability + "\n";
     text += a + " scores more on " + std::to_string(tally.ABetter) + " deals, " + b + " on " +
             std::to_string(tally.BBetter) + ", the same on " + std::to_string(tally.Equal) + "\n";
     text += "IMPs per deal for " + a + ": " + (tally.ImpsForA >= 0 ? "+" : "") +
@@ -123,7 +135,8 @@ std::string SummaryText(const TSummary& s) {
     std::string text = HeadingText(s) + "\n";
     if (!s.Tricks.empty()) text += MakeTableText(s) + "\n";
     if (s.Key.Compare) text += CompareText(*s.Key.Compare, s.Compare) + "\n";
-    return text + TypeMixText(s) + "\n" + PointsText(s);
+    if (!s.Key.Types.empty()) text += TypeMixText(s) + "\n";
+    return text + PointsText(s);
 }
 
 } // namespace kv::analysis

@@ -118,6 +118,9 @@ void TProgram::CreateHandsWindow() {
         };
     links.StoreTypes = [&form] { return form.StoreType(); };
     links.TypesDealt = [&form](const TTypeList& before) { form.FitTabsAfterGeneration(before); };
+    links.AnalyseSession = [](QWidget* parent, const TDealSession& session) {
+        ShowAnalyseSession(parent, session);
+    };
     handsWindow_->SetLinks(std::move(links));
 }
 

@@ -4,6 +4,7 @@
 #include "ui/common/MessageSeam.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <gtest/gtest.h>
@@ -82,6 +83,28 @@ TEST_P(DialogChoices, AcceptedOrWarned) {
     EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Warning);
     EXPECT_EQ(messages.Shown()[0].Title, "Warning");
     EXPECT_EQ(messages.Shown()[0].Text.toStdString(), warning);
+}
+
+// Over given boards the dialog names them instead of asking for a number of
+// deals, and checks the choices without hand types.
+TEST(AnalyseDialog, ForBoardsNamesThemAndAsksNoNumberOfDeals) {
+    const TRecordedMessages messages;
+    TAnalyseDialog dialog({}, 0);
+    dialog.ForBoards("3 boards of <b>club</b>.pbn");
+    EXPECT_EQ(dialog.windowTitle(), "Analyse These Hands");
+    auto* subject = Child<QLabel>(dialog, "SubjectLabel");
+    EXPECT_EQ(subject->text(), "3 boards of <b>club</b>.pbn");
+    EXPECT_EQ(subject->textFormat(), Qt::PlainText);
+    EXPECT_FALSE(Child<QLineEdit>(dialog, "CountEdit")->isVisibleTo(&dialog));
+    Child<QCheckBox>(dialog, "BetterCheck")->setChecked(false);
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text, "Choose at least one declarer.");
+    Child<QCheckBox>(dialog, "SouthCheck")->setChecked(true);
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Request().Declarers, std::vector<TDeclarer>{TDeclarer::South});
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -188,4 +189,49 @@ TEST_F(ProgramFixture, HandsWindowBesideTheMainWindowDealsTheChangedTypes) {
                                             "Do you want to discard the session?");
     TMessageSeam::SetNextAnswers({true});
     EXPECT_TRUE(form.close());
+}
+
+// "&Analyse These Hands..." in the hands window, offered once there are
+// boards, analyses the file's boards: the one board without all four hands is
+// named, and the results window opens over the hands window, naming the file. One board in notrump
+// keeps the solver's work small.
+TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
+    QFile file(dir.filePath("tonight.pbn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+               "432.432.432.5432\"]\n\n[Board \"10\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ - - -\"]\n");
+    file.close();
+    auto program = Start();
+    TScriptedFileDialogs dialogs({file.fileName()});
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    auto* fileMenu = hands.findChild<QMenu*>("HandsFile1");
+    QAction* analyse = hands.findChild<QAction*>("AnalyseTheseHands1");
+    emit fileMenu->aboutToShow(); // the user opens the menu, which sets its items afresh
+    EXPECT_FALSE(analyse->isEnabled()) << "no board yet";
+    program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    QTimer::singleShot(5, [&] { // the analysis dialog: OK with its defaults
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Analyse These Hands");
+        dialog->findChild<QPushButton*>("OkBtn")->click();
+    });
+    emit fileMenu->aboutToShow();
+    const bool offered = analyse->isEnabled();
+    analyse->trigger();
+    QString heading;
+    QWidget* resultsParent = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "AnalysisResultsForm" && window->isVisible()) {
+            heading = window->findChild<QLabel*>("HeadingLabel")->text();
+            resultsParent = window->parentWidget();
+            window->close();
+        }
+    hands.reject();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(heading, "Analysis of 1 board of tonight.pbn");
+    EXPECT_EQ(resultsParent, &hands);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "Board 10 does not give all four hands: it is left out of the analysis.");
 }

@@ -214,13 +214,16 @@ TEST(HandsSession, PrintTheseHandsHandsTheWholeSessionToThePrintDialog) {
     EXPECT_FALSE(print->isEnabled()) << "no print dialog to open";
     std::vector<std::vector<int>> printed;
     QWidget* parent = nullptr;
-    w.Form->SetLinks({[&](QWidget* p, const TDealSession& session) {
+    THandsWindowLinks links;
+    links.PrintSession = [&](QWidget* p, const TDealSession& session) {
         parent = p;
         std::vector<int> numbers;
         for (const TBoardDeal& board : session.Boards())
             numbers.push_back(board.Board);
         printed.push_back(numbers);
-    }});
+        return true;
+    };
+    w.Form->SetLinks(links);
     EXPECT_FALSE(print->isEnabled()) << "no deal yet";
     TTypeList types(1);
     ASSERT_TRUE(w.Form->PrepareDeals(types));

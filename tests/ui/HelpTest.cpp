@@ -153,6 +153,7 @@ const TMenuItemHelp kMainMenuHelp[] = {
 const TMenuItemHelp kHandsMenuHelp[] = {
     {"HandsFile1", "PrintTheseHands1", "hands.html"},
     {"HandsFile1", "SaveAsPbn1", "hands.html"},
+    {"HandsFile1", "AnalyseTheseHands1", "hands.html"},
     {"View1", "Hand1", "hands.html"},
     {"View1", "Sortorder1", "hands.html"},
     {"View1", "DoubleDummy1", "hands.html"},

@@ -1,10 +1,15 @@
 #pragma once
-// The one entry the main window calls for "Analyse Hands...": asks for the
-// analysis, runs it with its progress window and opens the results.
+// The entries the windows call to analyse: "Analyse Hands..." in the main
+// window over dealt deals, and "Analyse These Hands..." in the hands window
+// over the boards of its session. Each asks for the analysis, runs it with its
+// progress window and opens the results.
 
 #include "analysis/AnalysisRequest.h"
+#include "analysis/BoardsAnalysis.h"
+#include "output/dealtext/DealSession.h"
 
 #include <cstdint>
+#include <vector>
 
 class QWidget;
 
@@ -24,8 +29,23 @@ class ITrickSolver;
 // cancelled run with at least one deal, and returns it; nullptr otherwise.
 TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed);
 
-// The same with the request already made and a given solver (tests).
+// The same over the boards of `session`, which are copied: a warning says why
+// when none can be analysed, before anything is asked; otherwise the dialog
+// asks what to measure (no number of deals), boards without all four hands
+// are left out with a warning naming them, and the results name the session's
+// seed or the file its boards were read from.
+TAnalysisResultsForm* ShowAnalyseSession(QWidget* parent, const TDealSession& session);
+
+// Where the session's boards came from, as the results name them.
+analysis::TBoardsOrigin OriginOf(const TDealSession& session);
+
+// The progress and results windows with the request already made and a given
+// solver (tests).
 TAnalysisResultsForm* RunAnalysisWindows(QWidget* parent, const analysis::TAnalysisRequest& request,
                                          analysis::ITrickSolver& solver);
+TAnalysisResultsForm* RunBoardsAnalysisWindows(QWidget* parent,
+                                               const analysis::TBoardsRequest& request,
+                                               std::vector<TBoardDeal> boards,
+                                               analysis::ITrickSolver& solver);
 
 } // namespace kv

@@ -51,6 +51,8 @@ struct THandsWindowLinks {
     std::function<bool()> StoreTypes;
     // The generator left types out of the list; `before` is the list as it was.
     std::function<void(const TTypeList& before)> TypesDealt;
+    // Analyses the session's boards, asking first what to measure.
+    std::function<void(QWidget* parent, const TDealSession& session)> AnalyseSession;
 };
 
 class TGraphicDisplayForm : public QDialog {
@@ -140,6 +142,7 @@ class TGraphicDisplayForm : public QDialog {
     void OnDoubleDummyToggled(bool checked);
     void OnPrintHands();
     void OnSaveAsPbn();
+    void OnAnalyseHands();
     // Shows the session's current board: its hands, its number, dealer and
     // vulnerability, and its analysis.
     void ShowBoard();
@@ -196,6 +199,7 @@ class TGraphicDisplayForm : public QDialog {
     QAction* doubleDummyItem_ = nullptr;
     QAction* printHandsItem_ = nullptr;
     QAction* saveAsPbnItem_ = nullptr;
+    QAction* analyseHandsItem_ = nullptr;
 };
 
 } // namespace kv

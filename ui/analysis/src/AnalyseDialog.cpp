@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -41,6 +42,7 @@ TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidge
     tricksRadio_->setChecked(true);
 
     auto* form = new QFormLayout;
+    form_ = form;
     form->addRow(QStringLiteral("&Number of deals:"), countEdit_);
     auto* kinds = new QVBoxLayout;
     kinds->addWidget(shapeRadio_);
@@ -63,6 +65,16 @@ TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidge
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     countEdit_->selectAll();
+}
+
+void TAnalyseDialog::ForBoards(const QString& subject) {
+    boards_ = true;
+    setWindowTitle(QStringLiteral("Analyse These Hands"));
+    auto* label = new QLabel(subject, this);
+    label->setObjectName(QStringLiteral("SubjectLabel"));
+    label->setTextFormat(Qt::PlainText); // a file's name is data
+    form_->insertRow(0, label);
+    form_->setRowVisible(countEdit_, false);
 }
 
 QGroupBox* TAnalyseDialog::DeclarerBox() {
@@ -105,7 +117,7 @@ QGroupBox* TAnalyseDialog::StrainBox(const TTypeList& types) {
 void TAnalyseDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnParent(*this);
-    countEdit_->setFocus(Qt::OtherFocusReason);
+    if (!boards_) countEdit_->setFocus(Qt::OtherFocusReason);
 }
 
 void TAnalyseDialog::KindChanged() {
@@ -129,6 +141,7 @@ analysis::TAnalysisRequest TAnalyseDialog::Request() const {
 }
 
 QString TAnalyseDialog::Fault() const {
+    if (boards_) return QString::fromStdString(analysis::MeasureFault(Request()));
     bool whole = false;
     const qlonglong count = countEdit_->text().trimmed().toLongLong(&whole);
     if (!whole || count < 1 || count > kMaxWindowDeals) return QString::fromLatin1(kCountFault);

@@ -12,6 +12,7 @@
 #include <array>
 
 class QCheckBox;
+class QFormLayout;
 class QGroupBox;
 class QLineEdit;
 class QRadioButton;
@@ -30,6 +31,12 @@ class TAnalyseDialog : public QDialog {
     // Types and seed of the analysis; NT and the suits the types force a fit in are preselected.
     TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidget* parent = nullptr);
 
+    // For given boards, "Analyse These Hands": `subject` ("12 boards of
+    // deals.pbn") is shown in place of the number of deals, and the choices
+    // are checked without types. The request's seed, count and types then
+    // mean nothing.
+    void ForBoards(const QString& subject);
+
     // The request as the dialog's controls set it; valid after accept().
     analysis::TAnalysisRequest Request() const;
 
@@ -47,6 +54,8 @@ class TAnalyseDialog : public QDialog {
 
     TTypeList types_;
     std::int32_t seed_;
+    bool boards_ = false;
+    QFormLayout* form_ = nullptr;
     QLineEdit* countEdit_;
     QRadioButton* shapeRadio_;
     QRadioButton* tricksRadio_;

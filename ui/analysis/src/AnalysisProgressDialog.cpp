@@ -25,8 +25,13 @@ QString DurationText(qint64 milliseconds) {
 
 TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest request,
                                                  analysis::ITrickSolver& solver, QWidget* parent)
-    : QDialog(parent), worker_(std::make_unique<TAnalysisWorker>(std::move(request), solver)),
-      bar_(new QProgressBar(this)), dealsText_(new QLabel(this)), elapsedText_(new QLabel(this)),
+    : TAnalysisProgressDialog(std::make_unique<TAnalysisWorker>(std::move(request), solver),
+                              parent) {}
+
+TAnalysisProgressDialog::TAnalysisProgressDialog(std::unique_ptr<TAnalysisWorker> worker,
+                                                 QWidget* parent)
+    : QDialog(parent), worker_(std::move(worker)), bar_(new QProgressBar(this)),
+      dealsText_(new QLabel(this)), elapsedText_(new QLabel(this)),
       remainingText_(new QLabel(this)),
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("AnalysisProgressDialog"));
@@ -57,7 +62,7 @@ TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest requ
             &TAnalysisProgressDialog::ShowProgress);
     connect(worker_.get(), &TAnalysisWorker::Finished, this, &TAnalysisProgressDialog::RunFinished);
     connect(&ticker_, &QTimer::timeout, this, &TAnalysisProgressDialog::ShowTimes);
-    ShowProgress(0, analysis::DealsInShard(worker_->Request().Count, worker_->Request().Shard));
+    ShowProgress(0, worker_->Total());
 }
 
 TAnalysisProgressDialog::~TAnalysisProgressDialog() = default;

@@ -27,6 +27,9 @@ class TAnalysisProgressDialog : public QDialog {
   public:
     TAnalysisProgressDialog(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                             QWidget* parent = nullptr);
+    // The progress of any run: dealt deals or given boards.
+    explicit TAnalysisProgressDialog(std::unique_ptr<TAnalysisWorker> worker,
+                                     QWidget* parent = nullptr);
     ~TAnalysisProgressDialog() override;
 
     // Starts the run and waits, events running, until it has finished.

@@ -7,7 +7,6 @@
 #include "ResultTables.h"
 #include "analysis/ResultCsv.h"
 #include "analysis/SummaryText.h"
-#include "engine/SeedText.h"
 #include "ui/common/HelpContext.h"
 #include "ui/common/WindowPlacement.h"
 
@@ -54,11 +53,9 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     setObjectName(QStringLiteral("AnalysisResultsForm"));
     setWindowTitle(QStringLiteral("Analysis Results"));
     SetHelpContext(this, kAnalysisHelpContext);
-    auto* heading = new QLabel(QStringLiteral("Analysis of %1 deals, seed %2")
-                                   .arg(summary_.Deals)
-                                   .arg(QString::fromStdString(SeedToText(summary_.Key.Seed))),
-                               this);
+    auto* heading = new QLabel(QString::fromStdString(TitleText(summary_)), this);
     heading->setObjectName(QStringLiteral("HeadingLabel"));
+    heading->setTextFormat(Qt::PlainText); // it may name a file
     auto* partial = new QLabel(QString::fromStdString(PartialLabel(summary_)), this);
     partial->setObjectName(QStringLiteral("PartialLabel"));
     partial->setStyleSheet(QStringLiteral("font-weight: bold; color: #a00000;"));
@@ -71,7 +68,8 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
         compare_ = new TComparePanel(summary_.Key, deals_, tabs_);
         tabs_->addTab(compare_, QStringLiteral("Compare &two contracts"));
     }
-    tabs_->addTab(TypeMixWidget(summary_, tabs_), QStringLiteral("Hand t&ypes"));
+    if (!summary_.Key.Types.empty())
+        tabs_->addTab(TypeMixWidget(summary_, tabs_), QStringLiteral("Hand t&ypes"));
     tabs_->addTab(PointsPage(), QStringLiteral("&Points and fits"));
 
     QPushButton* exportCsv =

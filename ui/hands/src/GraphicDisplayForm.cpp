@@ -105,6 +105,21 @@ void TGraphicDisplayForm::BuildFileMenu(QMenuBar* bar) {
     saveAsPbnItem_->setShortcut(QKeySequence::Save);
     connect(printHandsItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnPrintHands);
     connect(saveAsPbnItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnSaveAsPbn);
+    file->addSeparator();
+    analyseHandsItem_ = file->addAction(QStringLiteral("&Analyse These Hands..."));
+    analyseHandsItem_->setObjectName(QStringLiteral("AnalyseTheseHands1"));
+    connect(analyseHandsItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnAnalyseHands);
+    // Enabled afresh whenever the menu opens, so that it follows the session.
+    const auto enable = [this] {
+        analyseHandsItem_->setEnabled(!session_.Empty() && links_.AnalyseSession);
+    };
+    enable();
+    connect(file, &QMenu::aboutToShow, this, enable);
+}
+
+void TGraphicDisplayForm::OnAnalyseHands() {
+    if (session_.Empty() || !links_.AnalyseSession || generating_) return;
+    links_.AnalyseSession(this, session_);
 }
 
 void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {

@@ -22,6 +22,7 @@ constexpr THelpKeyword kKeywords[] = {
     {"Add a Type", "types.html#add"},
     {"All four hands", "hands.html#view"},
     {"Analyse Hands", "analysis.html"},
+    {"Analyse These Hands", "analysis.html#boards"},
     {"Analysing board", "hands.html#progress"},
     {"Board number", "hands.html#session"},
     {"Bold numbers", "editor.html#bold"},
