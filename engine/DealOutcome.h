@@ -31,8 +31,9 @@ struct TDealOutcome {
     std::string_view Message() const;
     // The chosen type's index in the list once the types left out are gone.
     std::size_t TypeAfterRemoval() const {
-        return Type - static_cast<std::size_t>(std::count_if(
-                          Removed.begin(), Removed.end(), [this](std::size_t k) { return k < Type; }));
+        return Type -
+               static_cast<std::size_t>(std::count_if(Removed.begin(), Removed.end(),
+                                                      [this](std::size_t k) { return k < Type; }));
     }
 };
 

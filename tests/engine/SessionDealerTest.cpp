@@ -2,9 +2,9 @@
 // the same seed gives any other caller of the generator, the deal made in
 // advance never moves the seed, and it is used only while the seed and the
 // types are still those it was made from.
+#include "output/dealtext/SessionDealer.h"
 #include "RecordingHost.h"
 #include "engine/GenerateDeal.h"
-#include "output/dealtext/SessionDealer.h"
 
 #include <gtest/gtest.h>
 

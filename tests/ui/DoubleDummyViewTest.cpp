@@ -5,9 +5,9 @@
 // window that closes and goes away while an analysis runs.
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
-#include "ui/common/MessageSeam.h"
 #include "engine/doubledummy/DoubleDummyText.h"
 #include "output/dealtext/BoardRotation.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QAction>
 #include <QPushButton>

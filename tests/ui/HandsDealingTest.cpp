@@ -52,8 +52,11 @@ TEST(HandsDealing, FailingOpeningLeavesTheWindowUnshownAndTheSeed) {
         TTypeList Types;
         QString Message;
     };
+    TTypeList noSouthPattern(1); // South maxima adding up to 12
+    noSouthPattern[0].SSpadeMax = noSouthPattern[0].SHeartMax = 3;
+    noSouthPattern[0].SDiamondMax = noSouthPattern[0].SClubMax = 3;
     const std::vector<Row> rows{{"NoTypes", 0, {}, kNoHands},
-                                {"FirstTooNarrow", 0, NarrowTypes(), kTooNarrow},
+                                {"NoSouthPattern", 0, noSouthPattern, kNoHands},
                                 {"SecondTooNarrow", kDealsThenFails, NarrowTypes(), kTooNarrow}};
     ASSERT_EQ(Outcomes(kDealsThenFails, NarrowTypes(), 2), (std::vector<bool>{true, false}));
     for (Row row : rows) {
@@ -107,10 +110,9 @@ TEST(HandsDealing, FailedDealKeepsTheWindowTheBoardsAndTheSeed) {
     };
     ASSERT_EQ(Outcomes(kDealsTwiceThenFails, NarrowTypes(), 3),
               (std::vector<bool>{true, true, false}));
-    const std::vector<Row> rows{
-        {"TypesClearedBeforeNext", 0, TTypeList(1), {}, 1, kNoHands},
-        {"DealAfterNextTooNarrow", kDealsTwiceThenFails, NarrowTypes(), NarrowTypes(), 2,
-         kTooNarrow}};
+    const std::vector<Row> rows{{"TypesClearedBeforeNext", 0, TTypeList(1), {}, 1, kNoHands},
+                                {"DealAfterNextTooNarrow", kDealsTwiceThenFails, NarrowTypes(),
+                                 NarrowTypes(), 2, kTooNarrow}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
         TRecordedMessages messages;

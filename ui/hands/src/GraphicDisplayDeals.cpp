@@ -170,8 +170,8 @@ void TGraphicDisplayForm::ShowTitle() {
     if (const std::optional<std::int32_t> seed = session_.Seed())
         title += QStringLiteral(" - seed ") + QString::fromStdString(SeedToText(*seed));
     else if (!session_.Source().empty())
-        title += QStringLiteral(" - ") +
-                 QFileInfo(QString::fromStdString(session_.Source())).fileName();
+        title +=
+            QStringLiteral(" - ") + QFileInfo(QString::fromStdString(session_.Source())).fileName();
     if (!session_.Empty())
         title += QStringLiteral(" - board %1 of %2")
                      .arg(session_.CurrentIndex() + 1)
