@@ -34,13 +34,9 @@ TWriterTally Total(const std::vector<TWriterTally>& tallies) {
     return all;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    const int writers = argc > 1 ? std::atoi(argv[1]) : 4;
-    const int changes = argc > 2 ? std::atoi(argv[2]) : 1700;
+int Run(int writers, int changes) {
     std::string pattern = (std::filesystem::temp_directory_path() / "kv-stress-XXXXXX").string();
-    if (!::mkdtemp(pattern.data())) return 1;
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
     const std::string file = (std::filesystem::path(pattern) / "PARAMS.SAV").string();
     kv::CreateParamsFile(file);
     const std::vector<TWriterTally> tallies = kv::test::RunWriterRace(file, writers, changes);
@@ -55,4 +51,15 @@ int main(int argc, char** argv) {
     Print("all", Total(tallies));
     std::filesystem::remove_all(pattern);
     return failed;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc > 1 ? std::atoi(argv[1]) : 4, argc > 2 ? std::atoi(argv[2]) : 1700);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return 1;
+    }
 }
