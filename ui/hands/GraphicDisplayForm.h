@@ -90,6 +90,10 @@ class TGraphicDisplayForm : public QDialog {
     void ApplyHandView();
     // Closes the window if it is showing; the generator's too-narrow outcome.
     void CloseFromEngine();
+    // Shows the board at `index` of the session (from 0), as "&Previous Hand"
+    // shows the one before: nothing is dealt. Nothing happens for an index
+    // the session does not hold.
+    void ShowBoardAt(std::size_t index);
 
   signals:
     // The user chose another hand, sort order or double-dummy view in the
@@ -112,6 +116,10 @@ class TGraphicDisplayForm : public QDialog {
   private:
     void BuildMenu(QMenuBar* bar);
     void BuildFileMenu(QMenuBar* bar);
+    void BuildGoMenu(QMenuBar* bar);
+    void ShowViewKeys();
+    void OnGoToBoard();
+    void UpdateGoItems();
     QWidget* BuildClient();
     QWidget* BuildControlPanel(QWidget* parent);
     void OnNextHand();
@@ -176,6 +184,9 @@ class TGraphicDisplayForm : public QDialog {
     QAction* doubleDummyItem_ = nullptr;
     QAction* printHandsItem_ = nullptr;
     QAction* saveAsPbnItem_ = nullptr;
+    QAction* firstBoardItem_ = nullptr;
+    QAction* lastBoardItem_ = nullptr;
+    QAction* goToBoardItem_ = nullptr;
 };
 
 } // namespace kv

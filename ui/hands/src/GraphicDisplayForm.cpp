@@ -72,6 +72,8 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     auto* bar = new QMenuBar(this);
     BuildFileMenu(bar);
     BuildMenu(bar);
+    BuildGoMenu(bar);
+    ShowViewKeys();
     outer->setMenuBar(bar);
     client_ = BuildClient();
     outer->addWidget(client_);
@@ -150,7 +152,8 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     control->setFrameStyle(QFrame::Panel | QFrame::Raised);
     control->setFixedHeight(kControlPanelHeight);
     previousHandButton_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
-    previousHandButton_->setAutoDefault(false);
+    // Enter presses the button that has the focus, and "&Next Hand" otherwise.
+    previousHandButton_->setAutoDefault(true);
     nextHandButton_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
     nextHandButton_->setDefault(true);
     // Page Up and Page Down browse as well, beside the buttons' Alt keys.
