@@ -97,7 +97,7 @@ class TGraphicDisplayForm : public QDialog {
 
   signals:
     // The user chose another hand, sort order or double-dummy view in the
-    // View menu.
+    // View menu, or sized the window to another card size.
     void ViewOptionsChanged(const kv::THandsViewOptions& options);
     // F1 was released; the help context of the focused control (help::HandsDisplay).
     void HelpRequested(int context);
@@ -143,6 +143,9 @@ class TGraphicDisplayForm : public QDialog {
     void AnalyseNextDeal();
     void AnalysisReady(quint64 generation, const TDDAnalysis& analysis);
     void TickHandItem();
+    // Keeps the zoom the user sized the window to as the card size, and tells
+    // it when it changes by a whole percent.
+    void KeepCardSize();
     THandToView TickedView() const;
     void CentreOnScreen();
     // The zoom at most `zoom` at which the view fits the screen.

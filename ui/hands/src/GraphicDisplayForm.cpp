@@ -80,6 +80,7 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
 
     (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
     doubleDummyItem_->setChecked(options_.DoubleDummy);
+    zoom_ = options_.CardSize / 100.0;
     images_.BuildCardImages();
     TickHandItem();
     ApplyHandView();
@@ -203,6 +204,7 @@ void TGraphicDisplayForm::resizeEvent(QResizeEvent* event) {
     zoom_ = std::clamp(
         std::min(double(size.width()) / natural.width(), double(tableHeight) / natural.height()),
         THandsTable::kMinZoom, THandsTable::kMaxZoom);
+    KeepCardSize();
 }
 
 double TGraphicDisplayForm::Zoom() const {
