@@ -34,10 +34,11 @@ QString ParLine(const TParResult& par) {
 }
 
 // The par line as rich text: each suit symbol in the colour of its column
-// heading, and a thin space after it, because the symbols fill their width
-// and would otherwise touch the character that follows. The thin space
-// (a fifth of the font's size) survives only where white space is kept as
-// written; elsewhere rich text makes it a whole space.
+// heading, with a thin space before it and a thin and a hair space after it.
+// A font without the suit symbols (Arial's stand-ins on Linux) takes them
+// from another font, where they are drawn wider than the room they are given
+// and would run into their neighbours. Those narrow spaces survive only where
+// white space is kept as written; elsewhere rich text makes each a whole space.
 QString ParRichText(const QString& line) {
     QString html;
     for (const QChar c : line) {
@@ -46,8 +47,9 @@ QString ParRichText(const QString& line) {
             html += QString(c).toHtmlEscaped();
             continue;
         }
-        html += QStringLiteral("<span style=\"white-space:pre; color:%1\">%2\u2009</span>")
-                    .arg((red ? kRed : QColor(Qt::black)).name(), c);
+        html +=
+            QStringLiteral("<span style=\"white-space:pre; color:%1\">\u2009%2\u2009\u200A</span>")
+                .arg((red ? kRed : QColor(Qt::black)).name(), c);
     }
     return html;
 }
