@@ -105,8 +105,13 @@ bool TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
 void TProgram::CreateHandsWindow() {
     TDefinitionForm& form = *mainWindow_;
     handsWindow_ = new TGraphicDisplayForm(engine_, host_, form.Options().View, &form);
+    // Kept by the main window, and stored at once: a run that does not end
+    // normally loses no choice.
     QObject::connect(handsWindow_, &TGraphicDisplayForm::ViewOptionsChanged, &form,
-                     [&form](const THandsViewOptions& view) { form.Options().View = view; });
+                     [this, &form](const THandsViewOptions& view) {
+                         form.Options().View = view;
+                         WriteHandsViewOptions(*store_, view);
+                     });
     QObject::connect(handsWindow_, &TGraphicDisplayForm::HelpRequested, &form,
                      [](int context) { THelpSystem::ShowContext(context); });
     // Without the print library "&Print These Hands..." stays disabled, as

@@ -40,6 +40,12 @@ class TDealSession {
     // Shows the board before or after the one shown; false at either end.
     bool Back();
     bool Forward();
+    // Shows the board at `index` (from 0); false, with the shown board kept,
+    // when there is no such board.
+    bool GoTo(std::size_t index);
+    // Where the first board numbered `board` stands; none when no board has
+    // that number (an imported session keeps its file's numbers).
+    std::optional<std::size_t> IndexOfBoard(int board) const;
 
     bool Empty() const { return boards_.empty(); }
     std::size_t Count() const { return boards_.size(); }

@@ -26,6 +26,8 @@ inline constexpr TSettingDef SortSuitsByRank{K::ViewOptions, "SortSuitsByRank", 
                                              nullptr};
 // The hands window's double-dummy table: shown or not.
 inline constexpr TSettingDef ViewDoubleDummy{K::ViewOptions, "DoubleDummy", T::Boolean, 0, nullptr};
+// The size of the hands window's cards, in percent of their own 71 x 96 pixels.
+inline constexpr TSettingDef CardSize{K::ViewOptions, "CardSize", T::Integer, 100, nullptr};
 inline constexpr TSettingDef ColorPrinting{K::PrintOptions, "ColorPrinting", T::Boolean, 1,
                                            nullptr};
 inline constexpr TSettingDef Deals{K::PrintOptions, "Deals", T::Integer, 10, nullptr};
@@ -58,6 +60,7 @@ inline constexpr const TSettingDef* kAll[] = {
     &HandToView,
     &SortSuitsByRank,
     &ViewDoubleDummy,
+    &CardSize,
     &ColorPrinting,
     &Deals,
     &South,

@@ -101,15 +101,39 @@ TEST_F(ProgramFixture, TheOptionsAreWrittenWhenTheProgramEnds) {
     EXPECT_EQ(raw.value("2.1/PrintOptions/ColorPrinting").toString(), "1");
 }
 
+// Written as soon as they change, so that a run that ends otherwise than
+// normally loses none of them.
+TEST_F(ProgramFixture, TheHandsWindowsViewIsStoredWhenItChanges) {
+    auto program = Start();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    hands.show();
+    hands.findChild<QAction*>("North1")->trigger();
+    hands.findChild<QAction*>("Suitrank1")->trigger();
+    hands.findChild<QAction*>("DoubleDummy1")->trigger();
+    const QWidget* client = hands.findChild<QWidget*>("ClientArea");
+    hands.resize(hands.size() - client->size() + QSize(443, 432 + 41));
+    QApplication::processEvents(); // the store writes its file from the event loop
+    ASSERT_EQ(hands.ViewOptions().CardSize, 150);
+    QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("2.1/ViewOptions/HandToView").toString(), "North");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/SortSuitsByRank").toString(), "1");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/DoubleDummy").toString(), "1");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/CardSize").toString(), "150");
+    EXPECT_EQ(program->MainWindow().Options().View, hands.ViewOptions());
+}
+
 TEST_F(ProgramFixture, TheHandsWindowStartsWithTheStoredView) {
     {
         QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
         raw.setValue("2.1/ViewOptions/HandToView", "South");
         raw.setValue("2.1/ViewOptions/SortSuitsByRank", 1);
+        raw.setValue("2.1/ViewOptions/CardSize", 120);
     }
     auto program = Start();
     EXPECT_EQ(program->HandsWindow().ViewOptions().HandToView, THandToView::South);
     EXPECT_TRUE(program->HandsWindow().ViewOptions().SortSuitsByRank);
+    program->HandsWindow().show();
+    EXPECT_DOUBLE_EQ(program->HandsWindow().Zoom(), 1.2);
 }
 
 TEST_F(ProgramFixture, TheStatusNoteChangesNeitherTheWindowNorItsClientArea) {

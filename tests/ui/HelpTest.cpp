@@ -163,6 +163,9 @@ const TMenuItemHelp kHandsMenuHelp[] = {
     {"Hand1", "All1", "hands.html"},
     {"Sortorder1", "Alternatecolors1", "hands.html"},
     {"Sortorder1", "Suitrank1", "hands.html"},
+    {"Go1", "FirstBoard1", "hands.html"},
+    {"Go1", "LastBoard1", "hands.html"},
+    {"Go1", "GoToBoard1", "hands.html"},
 };
 
 // The item's name: its own, or, for a submenu's item, its menu's.

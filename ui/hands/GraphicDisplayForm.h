@@ -107,10 +107,14 @@ class TGraphicDisplayForm : public QDialog {
     void ApplyHandView();
     // Closes the window if it is showing; the generator's too-narrow outcome.
     void CloseFromEngine();
+    // Shows the board at `index` of the session (from 0), as "&Previous Hand"
+    // shows the one before: nothing is dealt. Nothing happens for an index
+    // the session does not hold.
+    void ShowBoardAt(std::size_t index);
 
   signals:
     // The user chose another hand, sort order or double-dummy view in the
-    // View menu.
+    // View menu, or sized the window to another card size.
     void ViewOptionsChanged(const kv::THandsViewOptions& options);
     // F1 was released; the help context of the focused control (help::HandsDisplay).
     void HelpRequested(int context);
@@ -130,6 +134,10 @@ class TGraphicDisplayForm : public QDialog {
   private:
     void BuildMenu(QMenuBar* bar);
     void BuildFileMenu(QMenuBar* bar);
+    void BuildGoMenu(QMenuBar* bar);
+    void ShowViewKeys();
+    void OnGoToBoard();
+    void UpdateGoItems();
     QWidget* BuildClient();
     QWidget* BuildControlPanel(QWidget* parent);
     void OnNextHand();
@@ -156,6 +164,9 @@ class TGraphicDisplayForm : public QDialog {
     void AnalyseNextDeal();
     void AnalysisReady(quint64 generation, const TDDAnalysis& analysis);
     void TickHandItem();
+    // Keeps the zoom the user sized the window to as the card size, and tells
+    // it when it changes by a whole percent.
+    void KeepCardSize();
     THandToView TickedView() const;
     void CentreOnScreen();
     // The zoom at most `zoom` at which the view fits the screen.
@@ -200,6 +211,9 @@ class TGraphicDisplayForm : public QDialog {
     QAction* printHandsItem_ = nullptr;
     QAction* saveAsPbnItem_ = nullptr;
     QAction* analyseHandsItem_ = nullptr;
+    QAction* firstBoardItem_ = nullptr;
+    QAction* lastBoardItem_ = nullptr;
+    QAction* goToBoardItem_ = nullptr;
 };
 
 } // namespace kv

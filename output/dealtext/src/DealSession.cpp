@@ -43,4 +43,16 @@ bool TDealSession::Forward() {
     return true;
 }
 
+bool TDealSession::GoTo(std::size_t index) {
+    if (index >= boards_.size()) return false;
+    current_ = index;
+    return true;
+}
+
+std::optional<std::size_t> TDealSession::IndexOfBoard(int board) const {
+    for (std::size_t i = 0; i < boards_.size(); ++i)
+        if (boards_[i].Board == board) return i;
+    return std::nullopt;
+}
+
 } // namespace kv

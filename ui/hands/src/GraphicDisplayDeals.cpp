@@ -185,6 +185,7 @@ void TGraphicDisplayForm::UpdateButtons() {
     nextHandButton_->setEnabled(!generating_ && (!session_.AtLast() || canDeal));
     printHandsItem_->setEnabled(!session_.Empty() && static_cast<bool>(links_.PrintSession));
     saveAsPbnItem_->setEnabled(!session_.Empty());
+    UpdateGoItems();
 }
 
 void TGraphicDisplayForm::OnPrintHands() {

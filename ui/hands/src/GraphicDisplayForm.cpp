@@ -73,12 +73,15 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     auto* bar = new QMenuBar(this);
     BuildFileMenu(bar);
     BuildMenu(bar);
+    BuildGoMenu(bar);
+    ShowViewKeys();
     outer->setMenuBar(bar);
     client_ = BuildClient();
     outer->addWidget(client_);
 
     (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
     doubleDummyItem_->setChecked(options_.DoubleDummy);
+    zoom_ = options_.CardSize / 100.0;
     images_.BuildCardImages();
     TickHandItem();
     ApplyHandView();
@@ -166,7 +169,8 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     control->setFrameStyle(QFrame::Panel | QFrame::Raised);
     control->setFixedHeight(kControlPanelHeight);
     previousHandButton_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
-    previousHandButton_->setAutoDefault(false);
+    // Enter presses the button that has the focus, and "&Next Hand" otherwise.
+    previousHandButton_->setAutoDefault(true);
     nextHandButton_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
     nextHandButton_->setDefault(true);
     // Page Up and Page Down browse as well, beside the buttons' Alt keys.
@@ -216,6 +220,7 @@ void TGraphicDisplayForm::resizeEvent(QResizeEvent* event) {
     zoom_ = std::clamp(
         std::min(double(size.width()) / natural.width(), double(tableHeight) / natural.height()),
         THandsTable::kMinZoom, THandsTable::kMaxZoom);
+    KeepCardSize();
 }
 
 double TGraphicDisplayForm::Zoom() const {
