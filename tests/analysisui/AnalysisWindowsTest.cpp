@@ -12,6 +12,7 @@
 #include "ui/analysis/src/ComparePanel.h"
 #include "ui/analysis/src/ExportFile.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/ProgressTimes.h"
 
 #include <QApplication>
 #include <QChartView>
@@ -204,6 +205,11 @@ TEST(AnalysisWindows, ElapsedAndRemainingTimes) {
     EXPECT_EQ(DurationText(3599999), "59:59");
     EXPECT_EQ(DurationText(3600000), "1:00:00");
     EXPECT_EQ(DurationText(3723000), "1:02:03");
+    EXPECT_EQ(ElapsedText(7000), "Elapsed: 0:07");
+    EXPECT_EQ(TimeLeftText(7000, 0, 10), "Time left: estimating...");
+    EXPECT_EQ(TimeLeftText(7000, 1, 10), "Time left: about 1:03");
+    EXPECT_EQ(TimeLeftText(7000, 10, 10), "Time left: about 0:00");
+    EXPECT_EQ(TimeLeftText(7000, 11, 10), "Time left: about 0:00");
 }
 
 class ResultsWindow : public ::testing::Test {
