@@ -33,7 +33,7 @@ TPrintForm::TPrintForm(TPrintFormContext context, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    SetHelpContext(this, help::HandsDisplay);
+    SetHelpContext(this, help::PrintDialog);
     run_.SetStatusSink([this](const QString& text) { statusBar_->showMessage(text); });
     BuildControls();
     BuildLayout();
