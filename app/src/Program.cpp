@@ -51,7 +51,7 @@ TDefinitionLinks TProgram::Links() {
         if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
     };
     links.AnalyseHands = [this](TDefinitionForm& form) {
-        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed);
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed, *store_);
     };
     return links;
 }

@@ -8,9 +8,9 @@
 
 namespace kv {
 
-TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types,
-                                        std::int32_t seed) {
-    TAnalyseDialog dialog(types, seed, parent);
+TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed,
+                                        TSettingsStore& store) {
+    TAnalyseDialog dialog(types, seed, store, parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     analysis::TDdsSolver solver;
     return RunAnalysisWindows(parent, dialog.Request(), solver);
