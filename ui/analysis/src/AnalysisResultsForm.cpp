@@ -44,7 +44,7 @@ QChartView* ChartView(QChart* chart, const QString& name, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(560, 320);
+    view->setMinimumSize(320, 200); // small enough for the window to fit a small screen
     return view;
 }
 
@@ -119,7 +119,9 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
 
 void TAnalysisResultsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!placed_) CentreOnParent(*this);
+    if (placed_) return;
+    FitOnScreen(*this);
+    CentreOnParent(*this);
     placed_ = true;
 }
 

@@ -61,7 +61,9 @@ class TAnalysisResultsForm : public QDialog {
     QChartView* tricksView_ = nullptr;
     QComboBox* chartDeclarer_ = nullptr;
     TComparePanel* compare_ = nullptr;
-    bool placed_ = false; // placed over its parent when first shown, then where the user moves it
+    // Placed over its parent, no larger than the screen, when first shown;
+    // then where the user moves it.
+    bool placed_ = false;
 };
 
 } // namespace kv

@@ -112,6 +112,7 @@ QWidget* THelpWindow::BuildIndexTab() {
 void THelpWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (placed_ || event->spontaneous()) return;
+    FitOnScreen(*this);
     CentreOnScreen(*this);
     placed_ = true;
 }

@@ -36,8 +36,8 @@ class THelpWindow : public QWidget {
     QListWidget* KeywordList() const { return keywords_; }
 
   protected:
-    // The first time it opens, the window opens in the middle of the screen;
-    // afterwards where the user left it.
+    // The first time it opens, the window opens in the middle of the screen,
+    // no larger than the screen; afterwards where the user left it.
     void showEvent(QShowEvent* event) override;
     // Escape closes the window, as it closes the program's dialogs.
     void keyPressEvent(QKeyEvent* event) override;
