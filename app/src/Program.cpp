@@ -52,7 +52,7 @@ TDefinitionLinks TProgram::Links() {
         if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
     };
     links.AnalyseHands = [this](TDefinitionForm& form) {
-        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed);
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed, *store_);
     };
     return links;
 }
@@ -123,8 +123,8 @@ void TProgram::CreateHandsWindow() {
         };
     links.StoreTypes = [&form] { return form.StoreType(); };
     links.TypesDealt = [&form](const TTypeList& before) { form.FitTabsAfterGeneration(before); };
-    links.AnalyseSession = [](QWidget* parent, const TDealSession& session) {
-        ShowAnalyseSession(parent, session);
+    links.AnalyseSession = [this](QWidget* parent, const TDealSession& session) {
+        ShowAnalyseSession(parent, session, *store_);
     };
     handsWindow_->SetLinks(std::move(links));
 }

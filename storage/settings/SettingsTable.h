@@ -3,7 +3,7 @@
 
 namespace kv {
 
-enum class TSettingKey { Root, ViewOptions, PrintOptions, Dimensions };
+enum class TSettingKey { Root, ViewOptions, PrintOptions, Dimensions, AnalysisOptions };
 enum class TSettingKind { Integer, Boolean, String };
 
 struct TSettingDef {
@@ -53,6 +53,15 @@ inline constexpr TSettingDef CopyFormWidth{K::Dimensions, "CopyFormWidth", T::In
                                            nullptr};
 inline constexpr TSettingDef CopyFormHeight{K::Dimensions, "CopyFormHeight", T::Integer, 309,
                                             nullptr};
+// The last choices of the "Analyse Hands" dialog. The lists are written as
+// the command line takes them ("N,S,NS", "NT,S,H"); no denominations stored
+// means notrump and the suits in which the types force a fit.
+inline constexpr TSettingDef AnalysisDeals{K::AnalysisOptions, "Deals", T::Integer, 500, nullptr};
+inline constexpr TSettingDef AnalysisTricks{K::AnalysisOptions, "DoubleDummy", T::Boolean, 1,
+                                            nullptr};
+inline constexpr TSettingDef AnalysisDeclarers{K::AnalysisOptions, "Declarers", T::String, 0, "NS"};
+inline constexpr TSettingDef AnalysisDenominations{K::AnalysisOptions, "Denominations", T::String,
+                                                   0, ""};
 
 inline constexpr const TSettingDef* kAll[] = {
     &WarnOnNewTypes,
@@ -75,6 +84,10 @@ inline constexpr const TSettingDef* kAll[] = {
     &ReadFileFormHeight,
     &CopyFormWidth,
     &CopyFormHeight,
+    &AnalysisDeals,
+    &AnalysisTricks,
+    &AnalysisDeclarers,
+    &AnalysisDenominations,
 };
 
 } // namespace setting

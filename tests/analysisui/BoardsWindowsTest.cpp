@@ -6,6 +6,7 @@
 #include "ui/analysis/ShowAnalyse.h"
 #include "ui/analysis/src/AnalysisResultsForm.h"
 #include "ui/analysis/src/ComparePanel.h"
+#include "storage/settings/SettingsStore.h"
 #include "ui/common/MessageSeam.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -119,7 +121,10 @@ TEST(BoardsWindows, ASessionWithNothingToAnalyseIsRefusedBeforeAsking) {
     QTimer::singleShot(0, [&] { // a dialog would be up by now: close it
         if (QWidget* dialog = QApplication::activeModalWidget()) asked = true, dialog->close();
     });
-    EXPECT_EQ(ShowAnalyseSession(nullptr, session), nullptr);
+    QTemporaryDir dir;
+    const std::unique_ptr<TSettingsStore> store =
+        TSettingsStore::OpenFile(dir.filePath(QStringLiteral("settings.ini")));
+    EXPECT_EQ(ShowAnalyseSession(nullptr, session, *store), nullptr);
     QTest::qWait(10);
     EXPECT_FALSE(asked);
     ASSERT_EQ(messages.Shown().size(), 1u);

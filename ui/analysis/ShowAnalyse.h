@@ -16,25 +16,29 @@ class QWidget;
 namespace kv {
 
 class TAnalysisResultsForm;
+class TSettingsStore;
 namespace analysis {
 class ITrickSolver;
 }
 
 // `types`: the main window's type list with the selected type stored; `seed`:
 // the engine's current seed, so that deal 1 is the first deal "Generate Hands
-// to Screen" would show now. The engine itself is not touched. Runs the
-// "Analyse Hands" dialog, then the progress window (modal, the run on a worker
-// thread); the generator's notes and any failure are shown in warning boxes.
+// to Screen" would show now; `store`: where the dialog keeps its choices. The
+// engine itself is not touched. Runs the "Analyse Hands" dialog, then the progress window (modal,
+// the run on a worker thread); the generator's notes and any failure are shown in warning boxes.
 // Opens the results window (not modal, deleted when closed) for a finished or
 // cancelled run with at least one deal, and returns it; nullptr otherwise.
-TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed);
+TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed,
+                                        TSettingsStore& store);
 
 // The same over the boards of `session`, which are copied: a warning says why
 // when none can be analysed, before anything is asked; otherwise the dialog
 // asks what to measure (no number of deals), boards without all four hands
 // are left out with a warning naming them, and the results name the session's
 // seed or the file its boards were read from.
-TAnalysisResultsForm* ShowAnalyseSession(QWidget* parent, const TDealSession& session);
+// The choices are read from and stored in `store`, as for dealt deals.
+TAnalysisResultsForm* ShowAnalyseSession(QWidget* parent, const TDealSession& session,
+                                         TSettingsStore& store);
 
 // Where the session's boards came from, as the results name them.
 analysis::TBoardsOrigin OriginOf(const TDealSession& session);

@@ -2,6 +2,7 @@
 
 #include "AnalyseDialog.h"
 #include "ui/common/HelpContext.h"
+#include "ui/common/ProgressTimes.h"
 #include "ui/common/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -12,16 +13,6 @@
 #include <QVBoxLayout>
 
 namespace kv {
-
-QString DurationText(qint64 milliseconds) {
-    const qint64 seconds = milliseconds / 1000;
-    QString mmss =
-        QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    if (seconds < 3600) return mmss;
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 3600)
-        .arg(mmss.rightJustified(5, QLatin1Char('0')));
-}
 
 TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest request,
                                                  analysis::ITrickSolver& solver, QWidget* parent)
@@ -103,11 +94,8 @@ void TAnalysisProgressDialog::ShowProgress(qint64 done, qint64 total) {
 
 void TAnalysisProgressDialog::ShowTimes() {
     const qint64 elapsed = clock_.isValid() ? clock_.elapsed() : 0;
-    elapsedText_->setText(QStringLiteral("Elapsed: %1").arg(DurationText(elapsed)));
-    if (done_ == 0 || total_ == 0)
-        return remainingText_->setText(QStringLiteral("Time left: estimating..."));
-    const qint64 left = elapsed * (total_ - done_) / done_;
-    remainingText_->setText(QStringLiteral("Time left: about %1").arg(DurationText(left)));
+    elapsedText_->setText(ElapsedText(elapsed));
+    remainingText_->setText(TimeLeftText(elapsed, done_, total_));
 }
 
 void TAnalysisProgressDialog::RunFinished() {

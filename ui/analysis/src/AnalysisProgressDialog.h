@@ -19,9 +19,6 @@ class QPushButton;
 
 namespace kv {
 
-// "0:07", "12:30", "1:02:03".
-QString DurationText(qint64 milliseconds);
-
 class TAnalysisProgressDialog : public QDialog {
     Q_OBJECT
   public:

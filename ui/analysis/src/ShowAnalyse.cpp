@@ -36,9 +36,9 @@ TAnalysisResultsForm* RunWithProgress(QWidget* parent, std::unique_ptr<TAnalysis
 
 } // namespace
 
-TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types,
-                                        std::int32_t seed) {
-    TAnalyseDialog dialog(types, seed, parent);
+TAnalysisResultsForm* ShowAnalyseDialog(QWidget* parent, const TTypeList& types, std::int32_t seed,
+                                        TSettingsStore& store) {
+    TAnalyseDialog dialog(types, seed, store, parent);
     if (dialog.exec() != QDialog::Accepted) return nullptr;
     analysis::TDdsSolver solver;
     return RunAnalysisWindows(parent, dialog.Request(), solver);
@@ -49,14 +49,15 @@ analysis::TBoardsOrigin OriginOf(const TDealSession& session) {
     return {std::nullopt, session.Source()};
 }
 
-TAnalysisResultsForm* ShowAnalyseSession(QWidget* parent, const TDealSession& session) {
+TAnalysisResultsForm* ShowAnalyseSession(QWidget* parent, const TDealSession& session,
+                                         TSettingsStore& store) {
     const std::string fault = analysis::BoardsFault(session.Boards());
     if (!fault.empty()) {
         Warn(parent, fault);
         return nullptr;
     }
     const analysis::TBoardsOrigin origin = OriginOf(session);
-    TAnalyseDialog dialog({}, 0, parent);
+    TAnalyseDialog dialog({}, 0, store, parent);
     dialog.ForBoards(QString::fromStdString(
         analysis::BoardsText(static_cast<std::int64_t>(session.Count()), origin)));
     if (dialog.exec() != QDialog::Accepted) return nullptr;

@@ -192,7 +192,7 @@ void TDefinitionForm::LoadToolBarImages() {
     showHands_->setIcon(images.at(3));
     addType_->setIcon(images.at(4));
     deleteType_->setIcon(images.at(5));
-    analyseHands_->setIcon(QIcon(QPixmap::fromImage(LoadToolBarImage(QStringLiteral("ANALYSE")))));
+    analyseHands_->setIcon(ToolBarIcon(QStringLiteral("ANALYSE")));
 }
 
 // The T item is checked only for exactly "T"; any other stored text checks
