@@ -15,7 +15,8 @@ std::string Fixed(double value, int decimals = 1);
 std::string Percent(std::int64_t part, std::int64_t whole);
 
 // "Analysis of 500 deals, seed 0000ABCD" with "(partial: 200 of 500 deals)"
-// when the run was stopped, and the shards counted when not all.
+// when the run was stopped or merged with shards missing, and the shards
+// counted when not all.
 std::string HeadingText(const TSummary& summary);
 std::string PartialLabel(const TSummary& summary); // "partial: n of N deals", or empty
 // Mean tricks and the share of deals on which each level 1..7 makes.
