@@ -58,10 +58,11 @@ struct TPbnError {
     std::string Text;
 
     // "<file>, line <n>: <text>", or "<file>: <text>" without a line. Control
-    // characters are written as \xNN, so the message is safe on a terminal.
+    // characters are written as \xNN, so the message shows as one plain line.
     std::string Message() const;
     // The same with the file's name and text as they are, for a caller that
-    // escapes them in its own way.
+    // escapes them in its own way (a terminal's, which also needs the
+    // characters that reorder text escaped).
     std::string RawMessage() const;
 };
 
