@@ -53,12 +53,16 @@ struct TSummary {
     std::array<std::int64_t, 27> LongestFit{}; // longest combined fit 0..26 cards
     std::vector<TTrickCounts> Tricks;          // strain by strain, each declarer in turn
     TCompareTally Compare;
+    // A merge that lacks some of the run's shards: the counts are of part of
+    // the run only.
+    bool ShardsMissing = false;
 
     // Counts one analysed deal (its tricks must be solved for every entry of Tricks).
     void Add(const TDealResult& deal);
     // Deals the counted shards hold; fewer analysed means the run was stopped.
     std::int64_t Expected() const;
-    bool Partial() const { return Deals < Expected(); }
+    // Stopped, or merged with shards missing: the summary is not the whole run's.
+    bool Partial() const { return Deals < Expected() || ShardsMissing; }
     const TTrickCounts* TricksOf(int strain, TDeclarer declarer) const;
     friend bool operator==(const TSummary&, const TSummary&) = default;
 };

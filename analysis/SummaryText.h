@@ -27,8 +27,8 @@ std::string BoardsText(std::int64_t count, const TBoardsOrigin& origin);
 // "Analysis of 500 deals, seed 0000ABCD"; of given boards "Analysis of 12
 // boards dealt from seed 0000ABCD" or "Analysis of 12 boards of deals.pbn".
 std::string TitleText(const TSummary& summary);
-// The title with "(partial: 200 of 500 deals)" when the run was stopped, and
-// the shards counted when not all.
+// The title with "(partial: 200 of 500 deals)" when the run was stopped or
+// merged with shards missing, and the shards counted when not all.
 std::string HeadingText(const TSummary& summary);
 std::string PartialLabel(const TSummary& summary); // "partial: n of N deals", or empty
 // Mean tricks and the share of deals on which each level 1..7 makes; under

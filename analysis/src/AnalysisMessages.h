@@ -44,6 +44,8 @@ inline constexpr const char* kMergeCompare =
 inline constexpr const char* kMergeShardCount =
     "Cannot merge summaries split into different numbers of shards: ";
 inline constexpr const char* kMergeShardTwice = "Cannot merge a shard twice: ";
+// After "Shards 2, 4 of 5 are".
+inline constexpr const char* kShardsMissing = " missing: the merged summary is partial.";
 
 } // namespace kv::analysis::msg
 
@@ -53,6 +55,8 @@ inline constexpr const char* kMergeCsv =
     "A merge gives a summary, not deals: choose the text or JSON format.";
 // Preceded by the file's name and ": ".
 inline constexpr const char* kUnreadable = "cannot be read";
+inline constexpr const char* kTooLarge =
+    "not an analysis summary: it is larger than 16 MB, which no summary reaches";
 
 } // namespace kv::analysis::msg
 

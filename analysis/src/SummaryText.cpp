@@ -100,9 +100,11 @@ std::string Percent(std::int64_t part, std::int64_t whole) {
     return Fixed(Share(part, whole));
 }
 
+// Of a merge with shards missing, the deals of the whole run.
 std::string PartialLabel(const TSummary& s) {
     if (!s.Partial()) return {};
-    return "partial: " + std::to_string(s.Deals) + " of " + std::to_string(s.Expected()) + " deals";
+    const std::int64_t whole = s.ShardsMissing ? s.Key.Count : s.Expected();
+    return "partial: " + std::to_string(s.Deals) + " of " + std::to_string(whole) + " deals";
 }
 
 std::string BoardsText(std::int64_t count, const TBoardsOrigin& origin) {

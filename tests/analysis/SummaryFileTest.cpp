@@ -3,6 +3,7 @@
 #include "AnalysisTestUtil.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ResultCsv.h"
+#include "analysis/SummaryText.h"
 #include "analysis/src/Json.h"
 #include "analysis/src/SummaryJson.h"
 #include "analysis/src/SummaryMerge.h"
@@ -194,7 +195,23 @@ TEST(SummaryFile, SomeShardsMergeIntoAPartialSummary) {
     EXPECT_EQ(merged.Summary.Shards, (std::vector<int>{1, 3}));
     EXPECT_EQ(merged.Summary.Key.ShardCount, 3);
     EXPECT_EQ(merged.Summary.Deals, 34 + 33);
-    EXPECT_FALSE(merged.Summary.Partial());
+    EXPECT_TRUE(merged.Summary.Partial());
+    EXPECT_EQ(PartialLabel(merged.Summary), "partial: 67 of 100 deals");
+    EXPECT_EQ(MissingShardsNote(merged.Summary),
+              "Shard 2 of 3 is missing: the merged summary is partial.");
+}
+
+// The note names the first ten missing shards and counts the rest.
+TEST(SummaryFile, TheNoteOfManyMissingShardsNamesTen) {
+    TAnalysisRequest r = ShapeRequest(100);
+    r.Shard = {1, 1000};
+    const TMerged merged = MergeSummaries({RunOf(r)});
+    ASSERT_EQ(merged.Error, "");
+    EXPECT_EQ(MissingShardsNote(merged.Summary),
+              "Shards 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 989 more of 1000 are missing: the merged "
+              "summary is partial.");
+    r.Shard = {1, 1};
+    EXPECT_EQ(MissingShardsNote(MergeSummaries({RunOf(r)}).Summary), "");
 }
 
 TEST(SummaryFile, JsonStringsEscapeWhatTheyMust) {

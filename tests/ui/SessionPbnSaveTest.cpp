@@ -13,6 +13,7 @@
 #include "ui/common/DesktopSeam.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/hands/OpenDeals.h"
 
 #include <QAction>
 #include <QFile>
@@ -215,6 +216,43 @@ TEST_F(SessionSave, AnImportedSessionKeepsItsBoardsAndHasNoGenerator) {
     ExpectSameBoards(read, w.Form->Session());
     for (const TPbnBoard& board : read.Boards)
         EXPECT_EQ(board.Tag("Generator"), nullptr);
+}
+
+// A session opened from a file is saved with the file's tags: its event,
+// players, contract and generator, "#" read as the value it stands for.
+TEST_F(SessionSave, AnOpenedFileIsSavedWithItsTags) {
+    const std::string deal =
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]\n";
+    QFile in(Path("club.pbn"));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(QByteArray::fromStdString(
+        "[Event \"Club night\"]\n[Site \"Hall\"]\n[Date \"2020.02.03\"]\n[Board \"7\"]\n"
+        "[West \"Wu\"]\n[North \"Ann\"]\n[East \"Eve\"]\n[South \"Sam\"]\n" +
+        deal + "[Contract \"4S\"]\n[Generator \"dealer 0.1\"]\n\n[Event \"#\"]\n" + deal));
+    in.close();
+    THandsWindow w;
+    std::optional<std::vector<TBoardDeal>> boards = ReadDealsFile(w.Form.get(), Path("club.pbn"));
+    ASSERT_TRUE(boards.has_value());
+    ASSERT_TRUE(w.Form->PrepareImported(std::move(*boards), "club.pbn"));
+    TScriptedFileDialogs dialogs({Path("again.pbn")});
+    w.Find<QAction>("SaveAsPbn1")->trigger();
+    const TPbnImport read = ReadBack(Path("again.pbn"));
+    ExpectSameBoards(read, w.Form->Session());
+    ASSERT_EQ(read.Boards.size(), 2u);
+    EXPECT_EQ(read.Boards[0].OtherTags, (TPbnTags{{"Event", "Club night"},
+                                                  {"Site", "Hall"},
+                                                  {"Date", "2020.02.03"},
+                                                  {"West", "Wu"},
+                                                  {"North", "Ann"},
+                                                  {"East", "Eve"},
+                                                  {"South", "Sam"},
+                                                  {"Scoring", ""},
+                                                  {"Declarer", ""},
+                                                  {"Contract", "4S"},
+                                                  {"Result", ""},
+                                                  {"Generator", "dealer 0.1"}}));
+    EXPECT_EQ(read.Boards[1].OtherTags.at(0),
+              (std::pair<std::string, std::string>{"Event", "Club night"}));
 }
 
 TEST_F(SessionSave, SavingIsOfferedOnlyWithBoardsToSave) {

@@ -19,7 +19,7 @@ std::string HelpText() {
            "  --record N        the types of a stored set, by record number\n"
            "  --list            print the file's sets: record, number of types, name\n"
            "  --input PBNFILE   the deals of a PBN file instead of dealt ones, with their\n"
-           "                    board numbers, dealers and vulnerabilities\n"
+           "                    board numbers, dealers, vulnerabilities and other tags\n"
            "  --format deal|pbn one line per deal, or a PBN 2.1 export file\n"
            "  --output FILE     write into FILE, whole or not at all\n"
            "  --dd              double-dummy analysis of every deal\n"
