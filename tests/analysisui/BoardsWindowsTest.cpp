@@ -3,10 +3,10 @@
 // board's own vulnerability, Cancel in the progress window, and a session
 // with nothing to analyse refused before anything is asked.
 #include "GatedTrickSolver.h"
+#include "storage/settings/SettingsStore.h"
 #include "ui/analysis/ShowAnalyse.h"
 #include "ui/analysis/src/AnalysisResultsForm.h"
 #include "ui/analysis/src/ComparePanel.h"
-#include "storage/settings/SettingsStore.h"
 #include "ui/common/MessageSeam.h"
 
 #include <QApplication>
@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTemporaryDir>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
