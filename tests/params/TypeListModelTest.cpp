@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -24,11 +23,11 @@ THandParam Tagged(std::int32_t frequency) {
     return type;
 }
 
-// Types tagged 1..count.
-TTypeList Numbered(int count) {
+// Types tagged first, first + 1, ...
+TTypeList Numbered(int count, int first = 1) {
     TTypeList types;
-    for (int i = 1; i <= count; ++i)
-        types.push_back(Tagged(i));
+    for (int i = 0; i < count; ++i)
+        types.push_back(Tagged(first + i));
     return types;
 }
 
@@ -39,11 +38,29 @@ std::vector<std::int32_t> Tags(const TTypeList& types) {
     return tags;
 }
 
-// What the generator does to the list: leaves out the types at these indexes.
-bool Generated(TTypeListModel& m, std::vector<int> leftOut) {
+enum class TOp { Add, Delete, ClearAll, Select, Replace, Generate };
+
+// One change. Select takes the index; Replace the number of new types, tagged
+// 11, 12, ...; Generate leaves out the types from the index on (none for -1),
+// as the generator does when it finds no hand for them.
+bool Apply(TTypeListModel& m, TOp op, int arg) {
+    switch (op) {
+    case TOp::Add:
+        return m.Add();
+    case TOp::Delete:
+        return m.DeleteSelected();
+    case TOp::ClearAll:
+        m.ClearAll();
+        return true;
+    case TOp::Select:
+        return m.Select(arg);
+    case TOp::Replace:
+        return m.Replace(Numbered(arg, 11));
+    case TOp::Generate:
+        break;
+    }
     const TTypeList before = m.Types();
-    for (auto at = leftOut.rbegin(); at != leftOut.rend(); ++at)
-        m.Types().erase(m.Types().begin() + *at);
+    if (arg >= 0) m.Types().erase(m.Types().begin() + arg, m.Types().end());
     return m.FollowGeneration(before);
 }
 
@@ -51,154 +68,34 @@ struct TChange {
     const char* Name;
     int Count;    // types tagged 1..Count before the change
     int Selected; // selected before the change
-    std::function<bool(TTypeListModel&)> Change;
+    TOp Op;
+    int Arg;
     bool Done;
     std::vector<std::int32_t> TagsAfter;
     int SelectedAfter;
 };
 
 const TChange kChanges[] = {
-    {"AddAppendsADefaultTypeAndSelectsIt",
-     1,
-     0,
-     [](TTypeListModel& m) { return m.Add(); },
-     true,
-     {1, 100},
-     1},
-    {"AddToSevenMakesEight",
-     7,
-     3,
-     [](TTypeListModel& m) { return m.Add(); },
-     true,
-     {1, 2, 3, 4, 5, 6, 7, 100},
-     7},
-    {"AddToEightIsRefused",
-     8,
-     2,
-     [](TTypeListModel& m) { return m.Add(); },
-     false,
-     {1, 2, 3, 4, 5, 6, 7, 8},
-     2},
-    {"DeleteTheFirstOfThreeSelectsTheFormerSecond",
-     3,
-     0,
-     [](TTypeListModel& m) { return m.DeleteSelected(); },
-     true,
-     {2, 3},
-     0},
-    {"DeleteTheMiddleSelectsItsSuccessor",
-     3,
-     1,
-     [](TTypeListModel& m) { return m.DeleteSelected(); },
-     true,
-     {1, 3},
-     1},
-    {"DeleteTheLastOfThreeSelectsTheNewLast",
-     3,
-     2,
-     [](TTypeListModel& m) { return m.DeleteSelected(); },
-     true,
-     {1, 2},
-     1},
-    {"DeleteTheSecondOfTwoLeavesOne",
-     2,
-     1,
-     [](TTypeListModel& m) { return m.DeleteSelected(); },
-     true,
-     {1},
-     0},
-    {"DeleteTheOnlyTypeIsRefused",
-     1,
-     0,
-     [](TTypeListModel& m) { return m.DeleteSelected(); },
-     false,
-     {1},
-     0},
-    {"ClearAllLeavesOneDefaultType",
-     5,
-     3,
-     [](TTypeListModel& m) {
-         m.ClearAll();
-         return true;
-     },
-     true,
-     {100},
-     0},
-    {"SelectTheLast", 3, 0, [](TTypeListModel& m) { return m.Select(2); }, true, {1, 2, 3}, 2},
-    {"SelectPastTheLastIsRefused",
-     3,
-     1,
-     [](TTypeListModel& m) { return m.Select(3); },
-     false,
-     {1, 2, 3},
-     1},
-    {"SelectBelowTheFirstIsRefused",
-     3,
-     1,
-     [](TTypeListModel& m) { return m.Select(-1); },
-     false,
-     {1, 2, 3},
-     1},
-    {"ReplaceSelectsTheFirst",
-     3,
-     2,
-     [](TTypeListModel& m) {
-         return m.Replace({Tagged(7), Tagged(8)});
-     },
-     true,
-     {7, 8},
-     0},
-    {"ReplaceWithEight",
-     1,
-     0,
-     [](TTypeListModel& m) { return m.Replace(Numbered(8)); },
-     true,
-     {1, 2, 3, 4, 5, 6, 7, 8},
-     0},
-    {"ReplaceWithNineIsRefused",
-     2,
-     1,
-     [](TTypeListModel& m) { return m.Replace(Numbered(9)); },
-     false,
-     {1, 2},
-     1},
-    {"ReplaceWithNoneIsRefused",
-     2,
-     1,
-     [](TTypeListModel& m) { return m.Replace({}); },
-     false,
-     {1, 2},
-     1},
-    {"GenerationLeftNothingOutKeepsTheSelection",
-     3,
-     2,
-     [](TTypeListModel& m) { return Generated(m, {}); },
-     false,
-     {1, 2, 3},
-     2},
-    {"GenerationLeftATypeOutSelectsTheFirst",
-     3,
-     1,
-     [](TTypeListModel& m) { return Generated(m, {1}); },
-     true,
-     {1, 3},
-     0},
-    {"GenerationLeftTheSelectedLastOut",
-     3,
-     2,
-     [](TTypeListModel& m) { return Generated(m, {2}); },
-     true,
-     {1, 2},
-     0},
-    {"GenerationEmptiedTheListWhichComesBack",
-     2,
-     1,
-     [](TTypeListModel& m) {
-         return Generated(m, {0, 1});
-     },
-     false,
-     {1, 2},
-     1},
+    {"AddAppendsADefaultTypeAndSelectsIt", 1, 0, TOp::Add, 0, true, {1, 100}, 1},
+    {"AddToSevenMakesEight", 7, 3, TOp::Add, 0, true, {1, 2, 3, 4, 5, 6, 7, 100}, 7},
+    {"AddToEightIsRefused", 8, 2, TOp::Add, 0, false, {1, 2, 3, 4, 5, 6, 7, 8}, 2},
+    {"DeleteTheFirstOfThreeSelectsTheFormerSecond", 3, 0, TOp::Delete, 0, true, {2, 3}, 0},
+    {"DeleteTheMiddleSelectsItsSuccessor", 3, 1, TOp::Delete, 0, true, {1, 3}, 1},
+    {"DeleteTheLastOfThreeSelectsTheNewLast", 3, 2, TOp::Delete, 0, true, {1, 2}, 1},
+    {"DeleteTheSecondOfTwoLeavesOne", 2, 1, TOp::Delete, 0, true, {1}, 0},
+    {"DeleteTheOnlyTypeIsRefused", 1, 0, TOp::Delete, 0, false, {1}, 0},
+    {"ClearAllLeavesOneDefaultType", 5, 3, TOp::ClearAll, 0, true, {100}, 0},
+    {"SelectTheLast", 3, 0, TOp::Select, 2, true, {1, 2, 3}, 2},
+    {"SelectPastTheLastIsRefused", 3, 1, TOp::Select, 3, false, {1, 2, 3}, 1},
+    {"SelectBelowTheFirstIsRefused", 3, 1, TOp::Select, -1, false, {1, 2, 3}, 1},
+    {"ReplaceSelectsTheFirst", 3, 2, TOp::Replace, 2, true, {11, 12}, 0},
+    {"ReplaceWithEight", 1, 0, TOp::Replace, 8, true, {11, 12, 13, 14, 15, 16, 17, 18}, 0},
+    {"ReplaceWithNineIsRefused", 2, 1, TOp::Replace, 9, false, {1, 2}, 1},
+    {"ReplaceWithNoneIsRefused", 2, 1, TOp::Replace, 0, false, {1, 2}, 1},
+    {"GenerationLeftNothingOutKeepsTheSelection", 3, 2, TOp::Generate, -1, false, {1, 2, 3}, 2},
+    {"GenerationLeftTypesOutSelectsTheFirst", 3, 1, TOp::Generate, 2, true, {1, 2}, 0},
+    {"GenerationLeftTheSelectedTypeOut", 3, 2, TOp::Generate, 1, true, {1}, 0},
+    {"GenerationEmptiedTheListWhichComesBack", 2, 1, TOp::Generate, 0, false, {1, 2}, 1},
 };
 
 class TypeListChange : public ::testing::TestWithParam<TChange> {};
@@ -209,7 +106,7 @@ TEST_P(TypeListChange, LeavesTheseTypesAndThisSelection) {
     ASSERT_TRUE(model.Replace(Numbered(row.Count)));
     ASSERT_TRUE(model.Select(row.Selected));
     const TTypeList* list = &model.Types();
-    EXPECT_EQ(row.Change(model), row.Done);
+    EXPECT_EQ(Apply(model, row.Op, row.Arg), row.Done);
     EXPECT_EQ(Tags(model.Types()), row.TagsAfter);
     EXPECT_EQ(model.Selected(), row.SelectedAfter);
     EXPECT_EQ(model.SelectedType(), model.Types().at(row.SelectedAfter));
