@@ -118,15 +118,6 @@ TEST_P(TypeListChange, LeavesTheseTypesAndThisSelection) {
 INSTANTIATE_TEST_SUITE_P(Rows, TypeListChange, ::testing::ValuesIn(kChanges),
                          [](const auto& info) { return std::string(info.param.Name); });
 
-TEST(TypeListModel, StartsWithOneDefaultTypeSelected) {
-    const TTypeListModel model;
-    EXPECT_EQ(model.Types(), TTypeList{THandParam{}});
-    EXPECT_EQ(model.Selected(), 0);
-    EXPECT_EQ(model.TotalFrequency(), 100);
-    EXPECT_TRUE(model.CanAdd());
-    EXPECT_FALSE(model.CanDelete());
-}
-
 struct TTotal {
     const char* Name;
     std::vector<std::int32_t> Frequencies;
