@@ -19,6 +19,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -213,6 +214,33 @@ TEST_F(ProgramFixture, HandsWindowBesideTheMainWindowDealsTheChangedTypes) {
                                             "Do you want to discard the session?");
     TMessageSeam::SetNextAnswers({true});
     EXPECT_TRUE(form.close());
+}
+
+// A type the generator leaves out at "&Next Hand" takes its tab with it: the
+// hands window, open beside the main window, tells it through its link.
+TEST_F(ProgramFixture, ATypeLeftOutAtNextHandTakesItsTabInTheMainWindow) {
+    auto program = Start();
+    TDefinitionForm& form = program->MainWindow();
+    form.show();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    form.findChild<QAction*>("ShowHandsAction")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    THandParam rare, none;
+    rare.Frequency = 1;
+    none.SSpadeMax = none.SHeartMax = none.SDiamondMax = none.SClubMax = 3; // no South hand
+    none.Frequency = 999;
+    form.ReplaceTypes({rare, none});
+    form.Engine().Random().RandomSeed = 0;
+    messages.Shown();
+    hands.findChild<QPushButton*>("NextHandBtn")->click();
+    EXPECT_EQ(hands.Session().Count(), 2u);
+    EXPECT_EQ(form.TypeList(), TTypeList{rare});
+    EXPECT_EQ(form.Tabs()->count(), 1);
+    EXPECT_EQ(form.SelectedIndex(), 0);
+    EXPECT_FALSE(form.findChild<QAction*>("DeleteTypeAction")->isEnabled());
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "There are no hands satisfying one of the sets of parameters you chose.");
 }
 
 // "&Analyse These Hands..." in the hands window, offered once there are

@@ -16,14 +16,14 @@ namespace kv {
 // so are their tabs.
 void TDefinitionForm::ShowHandsActionExecute() {
     if (!showHands_->isEnabled() || !StoreType()) return;
-    const TTypeList before = typeList_;
-    links_.ShowDeals(typeList_);
+    const TTypeList before = types_.Types();
+    links_.ShowDeals(types_.Types());
     FitTabsAfterGeneration(before);
 }
 
 void TDefinitionForm::PrintHandsActionExecute() {
     if (!printHands_->isEnabled() || !StoreType()) return;
-    const TTypeList before = typeList_;
+    const TTypeList before = types_.Types();
     links_.RunPrintDialog(*this);
     FitTabsAfterGeneration(before);
 }
@@ -36,8 +36,7 @@ void TDefinitionForm::AnalyseHandsActionExecute() {
 }
 
 void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
-    if (typeList_.empty()) typeList_ = before;
-    if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
+    if (types_.FollowGeneration(before)) ShowTypes();
 }
 
 void TDefinitionForm::closeEvent(QCloseEvent* event) {

@@ -207,13 +207,13 @@ void TDefinitionForm::OnTenSymbolChosen(QAction* item) {
 }
 
 void TDefinitionForm::UpdateActions() {
-    const int types = Tabs()->count();
-    const QString clearHint = types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One");
+    const QString clearHint =
+        types_.CanDelete() ? QStringLiteral("Clear One") : QStringLiteral("Clear");
     clearOne_->setToolTip(clearHint);
     clearOne_->setStatusTip(clearHint);
-    clearAll_->setEnabled(types > 1);
-    addType_->setEnabled(types < kMaxTypes);
-    deleteType_->setEnabled(types > 1);
+    clearAll_->setEnabled(types_.CanDelete());
+    addType_->setEnabled(types_.CanAdd());
+    deleteType_->setEnabled(types_.CanDelete());
     showHands_->setEnabled(static_cast<bool>(links_.ShowDeals));
     printHands_->setEnabled(PrintLibraryUsable() && links_.RunPrintDialog);
     analyseHands_->setEnabled(static_cast<bool>(links_.AnalyseHands));
