@@ -42,6 +42,7 @@ TEST(HandsDealing, OpeningShowsTheFirstDealBesideTheMainWindowWithTheSecondInAdv
     EXPECT_TRUE(w.Form->NextFullDeal() == expected[1]);
     EXPECT_TRUE(w.Engine.Random().State() == alone.Random().State());
     EXPECT_EQ(w.Form->windowTitle(), "Hands - seed 00000000 - board 1 of 1");
+    EXPECT_EQ(w.Find<QLabel>("SessionLabel")->text(), "Seed 00000000");
 }
 
 // Either opening call failing: no window, no board, and the seed as it was.
@@ -281,6 +282,7 @@ TEST(HandsDealing, GivingUpBoardsNeitherSavedNorPrintedAsksFirst) {
     TMessageSeam::ClearShown();
     ASSERT_TRUE(w.Form->ShowImported(w.Form->Session().Boards(), QStringLiteral("/tmp/class.pbn")));
     EXPECT_EQ(w.Form->windowTitle(), "Hands - class.pbn - board 1 of 2");
+    EXPECT_EQ(w.Find<QLabel>("SessionLabel")->text(), "class.pbn");
     w.Form->close();
     EXPECT_FALSE(w.Form->isVisible());
     EXPECT_TRUE(messages.Shown().empty());

@@ -28,6 +28,7 @@
 #include <optional>
 
 class QAction;
+class QLabel;
 class QMenuBar;
 class QPushButton;
 
@@ -199,6 +200,7 @@ class TGraphicDisplayForm : public QDialog {
     QWidget* client_ = nullptr;
     THandsTable* table_ = nullptr;
     QWidget* controlPanel_ = nullptr;
+    QLabel* sessionLabel_ = nullptr; // the session's seed or file
     QPushButton* previousHandButton_ = nullptr;
     QPushButton* nextHandButton_ = nullptr;
     QAction* northItem_ = nullptr;

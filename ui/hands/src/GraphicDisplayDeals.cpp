@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopeGuard>
 
@@ -165,13 +166,20 @@ void TGraphicDisplayForm::ShowBoardCaption() {
 }
 
 // "Hands - seed 3ED4972F - board 3 of 7", or the file's name for its boards.
+// The seed or file also shows beside the buttons, where a narrow title bar
+// cannot cut it off.
 void TGraphicDisplayForm::ShowTitle() {
     QString title = QStringLiteral("Hands");
-    if (const std::optional<std::int32_t> seed = session_.Seed())
-        title += QStringLiteral(" - seed ") + QString::fromStdString(SeedToText(*seed));
-    else if (!session_.Source().empty())
-        title +=
-            QStringLiteral(" - ") + QFileInfo(QString::fromStdString(session_.Source())).fileName();
+    QString origin;
+    if (const std::optional<std::int32_t> seed = session_.Seed()) {
+        const QString text = QString::fromStdString(SeedToText(*seed));
+        title += QStringLiteral(" - seed ") + text;
+        origin = QStringLiteral("Seed ") + text;
+    } else if (!session_.Source().empty()) {
+        origin = QFileInfo(QString::fromStdString(session_.Source())).fileName();
+        title += QStringLiteral(" - ") + origin;
+    }
+    sessionLabel_->setText(origin);
     if (!session_.Empty())
         title += QStringLiteral(" - board %1 of %2")
                      .arg(session_.CurrentIndex() + 1)

@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -185,9 +186,13 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     }
     connect(previousHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnPreviousHand);
     connect(nextHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnNextHand);
+    sessionLabel_ = new QLabel(control);
+    sessionLabel_->setObjectName(QStringLiteral("SessionLabel"));
+    sessionLabel_->setTextFormat(Qt::PlainText); // a file's name is data
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(6, 0, 6, 0);
     row->setSpacing(4);
+    row->addWidget(sessionLabel_, 0);
     row->addStretch();
     row->addWidget(previousHandButton_);
     row->addWidget(nextHandButton_);
@@ -246,12 +251,29 @@ double TGraphicDisplayForm::FittingZoom(double zoom) const {
                       THandsTable::kMaxZoom);
 }
 
+// Beside the main window where the screen has room on its right or its left,
+// so that both stay in view; else in the middle of the screen.
 void TGraphicDisplayForm::CentreOnScreen() {
     layout()->activate();
     const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    const QRect available = screen->availableGeometry();
+    const QSize size = frameGeometry().size();
+    if (const QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
+        const QRect beside = main->frameGeometry();
+        const int top = std::clamp(beside.top(), available.top(),
+                                   std::max(available.top(), available.bottom() - size.height()));
+        if (beside.right() + size.width() < available.right()) {
+            move(beside.right() + 1, top);
+            return;
+        }
+        if (beside.left() - size.width() > available.left()) {
+            move(beside.left() - size.width(), top);
+            return;
+        }
+    }
+    move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TGraphicDisplayForm::reject() {
