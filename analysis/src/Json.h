@@ -39,8 +39,10 @@ struct TJsonParse {
     std::string Error; // "line L, column C: what was wrong"; empty on success
 };
 
-// Parses one JSON value that fills the whole text (white space aside).
-TJsonParse ParseJson(std::string_view text);
+// Parses one JSON value that fills the whole text (white space aside), of at
+// most `maxValues` values (each member, item and container counts one), so
+// that a hostile text never holds more memory than the largest file expected.
+TJsonParse ParseJson(std::string_view text, std::size_t maxValues);
 
 // `text` as a JSON string literal, quotes included.
 std::string JsonString(std::string_view text);
