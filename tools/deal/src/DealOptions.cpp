@@ -40,13 +40,14 @@ class TParser {
     }
 
     // How many of the options of `modes` were given (each once however often).
-    int Given(unsigned modes) const {
+    int GivenCount(unsigned modes) const {
         int n = 0;
         for (const TOption* option : given_)
             n += (option->Modes & modes) != 0;
         return n;
     }
 
+    bool Given(unsigned modes) const { return GivenCount(modes) > 0; }
     bool Given(std::string_view name) const { return given_.contains(FindOption(name)); }
 
     // What --analyse and --merge take and refuse; the format follows the mode.
@@ -91,11 +92,11 @@ class TParser {
         if (error_.empty()) CheckInput();
         if (!error_.empty()) return;
         const std::string listTakesNo = "--list: lists the file's sets; it takes no ";
-        if (Given(kTypes) > 1)
+        if (GivenCount(kTypes) > 1)
             Fail(OptionNames(kTypes, " and ") + ": give only one of them");
-        else if (options_.List && Given(kTypes) > 0)
+        else if (options_.List && Given(kTypes))
             Fail(listTakesNo + OptionNames(kTypes, " or "));
-        else if (options_.List && Given(kDealing) > 0)
+        else if (options_.List && Given(kDealing))
             Fail(listTakesNo + OptionNames(kDealing, " or "));
     }
 
