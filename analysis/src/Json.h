@@ -1,7 +1,9 @@
 #pragma once
 // A small JSON reader for the analysis summaries: objects, arrays, strings,
 // whole numbers, true, false and null. Numbers with a fraction or exponent are
-// refused, since a summary holds counts only.
+// refused, since a summary holds counts only. Written here rather than taken
+// from a JSON library for its messages (line, column and what was expected),
+// its limits on nesting and on values, and the summary's fixed layout.
 
 #include <cstdint>
 #include <memory>
