@@ -8,7 +8,9 @@
 # with --input, written as deal lines and as PBN again (the same bytes: its
 # tags are kept), each board as it is read, where holding the boards could not
 # fit; and the first deals of the longest run allowed reach standard output
-# long before it could end.
+# long before it could end. A build that analyses also refuses a hostile
+# summary of 16 MB, four million values, within 150 MB, where holding every
+# value took 400 MB.
 #   usage: flat-memory.sh TOOL
 set -eu
 tool=$1
@@ -26,6 +28,12 @@ awk 'BEGIN {
 (ulimit -t 10 && "$tool" --input "$dir/inherited.pbn" --format pbn >"$dir/again.pbn")
 test "$(grep -c '^\[T149999 "v149999"\]' "$dir/again.pbn")" -eq 2
 rm "$dir/inherited.pbn" "$dir/again.pbn"
+
+if ! "$tool" --merge /dev/null 2>&1 | grep -q "no double-dummy solver"; then
+  awk 'BEGIN { printf "["; for (k = 0; k < 4194000; k++) printf "[0],"; print "0]" }' >"$dir/hostile.json"
+  (ulimit -v 150000 && "$tool" --merge "$dir/hostile.json" 2>&1) | grep -q "more values than a summary holds"
+  rm "$dir/hostile.json"
+fi
 
 ulimit -v 40000
 "$tool" --seed 1 --count 1000000 >"$dir/stdout.txt"
