@@ -34,10 +34,9 @@ class ITrickSolver {
     virtual void Solve(std::span<TDealResult> deals, const TSolveOrder& order) = 0;
 };
 
-// Single boards (one declarer in one denomination each, SolveAllChunksBin, the
-// binary form of SolveAllBoards, which takes PBN text) or tables (all four
-// declarers of the chosen denominations, CalcAllTables with the denomination
-// filter). Auto takes single boards: see PathFor.
+// Single boards (one declarer in one denomination each, the binding's
+// SolveBoards) or tables (all four declarers of the chosen denominations,
+// SolveStrainTables). Auto takes single boards: see PathFor.
 enum class TSolverPath { Auto, Boards, Tables };
 
 // dds on every core, one call at a time under the process-wide solver lock.

@@ -1,26 +1,11 @@
 #include "analysis/TrickSolver.h"
 
-#include <dds/dll.h>
+#include "engine/doubledummy/BatchSolve.h"
 
 #include <algorithm>
-#include <memory>
-#include <mutex>
 
 namespace kv::analysis {
 namespace {
-
-// The solver numbers denominations spades, hearts, diamonds, clubs, notrump.
-constexpr int kSolverStrain[kStrains] = {4, 0, 1, 2, 3};
-// Boards per call of either entry: MAXNOOFBOARDS boards, or tables times
-// denominations up to MAXNOOFTABLES * DDS_STRAINS.
-constexpr int kMaxBoards = MAXNOOFBOARDS;
-static_assert(MAXNOOFTABLES * DDS_STRAINS == MAXNOOFBOARDS);
-
-void CopyCards(const TDealResult& deal, unsigned int (&cards)[DDS_HANDS][DDS_SUITS]) {
-    for (std::size_t seat = 0; seat < 4; ++seat)
-        for (std::size_t suit = 0; suit < 4; ++suit)
-            cards[seat][suit] = deal.Holdings[seat][suit];
-}
 
 std::vector<int> SeatsOf(const TSolveOrder& order) {
     std::vector<int> seats;
@@ -29,57 +14,37 @@ std::vector<int> SeatsOf(const TSolveOrder& order) {
     return seats;
 }
 
-// One board per deal, denomination and declaring seat; the opening leader is
-// the declarer's left-hand opponent, and the declarer takes what the leader's
-// side does not.
-void SolveBoards(std::span<TDealResult> deals, const TSolveOrder& order) {
+// One board per deal, denomination and declaring seat.
+void SolveSingleBoards(std::span<TDealResult> deals, const TSolveOrder& order) {
     const std::vector<int> seats = SeatsOf(order);
-    auto batch = std::make_unique<boards>();
-    auto solved = std::make_unique<solvedBoards>();
-    int n = 0;
+    std::vector<TSingleBoard> boards;
+    boards.reserve(deals.size() * order.Strains.size() * seats.size());
     for (const TDealResult& deal : deals)
         for (int strain : order.Strains)
-            for (int seat : seats) {
-                ::deal& board = batch->deals[n];
-                board = {};
-                board.trump = kSolverStrain[strain];
-                board.first = (seat + 1) % 4;
-                CopyCards(deal, board.remainCards);
-                batch->target[n] = -1, batch->solutions[n] = 1, batch->mode[n] = 1;
-                ++n;
-            }
-    batch->noOfBoards = n;
-    {
-        const auto lock = HoldReadySolver();
-        CheckSolver(SolveAllChunksBin(batch.get(), solved.get(), 1));
-    }
-    n = 0;
+            for (int seat : seats)
+                boards.push_back({deal.Holdings, strain, seat});
+    const std::vector<int> tricks = SolveBoards(boards);
+    std::size_t n = 0;
     for (TDealResult& deal : deals)
         for (int strain : order.Strains)
             for (int seat : seats)
                 deal.Tricks[static_cast<std::size_t>(strain)][seat == kNorth ? 0 : 1] =
-                    static_cast<std::int8_t>(13 - solved->solvedBoard[n++].score[0]);
+                    static_cast<std::int8_t>(tricks[n++]);
 }
 
-void SolveTables(std::span<TDealResult> deals, const TSolveOrder& order) {
-    auto batch = std::make_unique<ddTableDeals>();
-    auto results = std::make_unique<ddTablesRes>();
-    int filter[DDS_STRAINS] = {1, 1, 1, 1, 1};
-    for (int strain : order.Strains)
-        filter[kSolverStrain[strain]] = 0;
-    batch->noOfTables = static_cast<int>(deals.size());
-    for (std::size_t i = 0; i < deals.size(); ++i)
-        CopyCards(deals[i], batch->deals[i].cards);
-    {
-        const auto lock = HoldReadySolver();
-        CheckSolver(CalcAllTables(batch.get(), -1, filter, results.get(), nullptr));
-    }
+// A table's rows in table order: North first, then South.
+void SolveFilteredTables(std::span<TDealResult> deals, const TSolveOrder& order) {
+    std::vector<THoldings> cards;
+    cards.reserve(deals.size());
+    for (const TDealResult& deal : deals)
+        cards.push_back(deal.Holdings);
+    const std::vector<TDDTable> tables = SolveStrainTables(cards, order.Strains);
     for (std::size_t i = 0; i < deals.size(); ++i)
         for (int strain : order.Strains) {
-            const auto& row = results->results[i].resTable[kSolverStrain[strain]];
+            const auto& row = tables[i].Tricks[static_cast<std::size_t>(strain)];
             auto& tricks = deals[i].Tricks[static_cast<std::size_t>(strain)];
-            if (order.North) tricks[0] = static_cast<std::int8_t>(row[kNorth]);
-            if (order.South) tricks[1] = static_cast<std::int8_t>(row[kSouth]);
+            if (order.North) tricks[0] = static_cast<std::int8_t>(row[0]);
+            if (order.South) tricks[1] = static_cast<std::int8_t>(row[1]);
         }
 }
 
@@ -106,7 +71,8 @@ TSolverPath TDdsSolver::PathFor(const TSolveOrder&) {
 std::size_t TDdsSolver::BatchSize(const TSolveOrder& order) const {
     const int perDeal = static_cast<int>(order.Strains.size()) *
                         (Path(order) == TSolverPath::Boards ? order.Seats() : 1);
-    return static_cast<std::size_t>(std::max(1, kMaxBoards / std::max(1, perDeal)));
+    return std::max<std::size_t>(1,
+                                 kMaxSolverBoards / static_cast<std::size_t>(std::max(1, perDeal)));
 }
 
 void TDdsSolver::Solve(std::span<TDealResult> deals, const TSolveOrder& order) {
@@ -116,9 +82,9 @@ void TDdsSolver::Solve(std::span<TDealResult> deals, const TSolveOrder& order) {
         const std::span<TDealResult> part =
             deals.subspan(start, std::min(most, deals.size() - start));
         if (Path(order) == TSolverPath::Boards)
-            SolveBoards(part, order);
+            SolveSingleBoards(part, order);
         else
-            SolveTables(part, order);
+            SolveFilteredTables(part, order);
     }
 }
 

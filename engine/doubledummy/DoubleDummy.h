@@ -1,7 +1,10 @@
 #pragma once
 // Double-dummy analysis of complete deals through the dds solver: how many
 // tricks each declarer takes in each denomination with all cards visible,
-// and the par result. Analysis never draws a random number.
+// and the par result. Analysis never draws a random number. This folder is
+// the program's one binding of the solver: single boards and chosen
+// denominations are in BatchSolve.h, solving off the calling thread in
+// SolverWorker.h.
 
 #include "engine/Cards.h"
 #include "engine/FullDeal.h"
@@ -71,17 +74,10 @@ TDDTable SolveTable(const TFullDeal& deal);
 std::vector<TDDTable> SolveTables(std::span<const TFullDeal> deals,
                                   const std::function<void(std::size_t done)>& progress = {});
 
-// The solver keeps one state per process and every call above holds its
-// lock. A host whose print library carries its own copy of this binding (and
-// so its own lock) holds this one while it calls that library, so that the
-// two never use the solver at once.
+// The solver keeps one state per process and every call of this binding
+// holds its lock. A host whose print library carries its own copy of this
+// binding (and so its own lock) holds this one while it calls that library,
+// so that the two never use the solver at once.
 std::unique_lock<std::mutex> HoldSolver();
-
-// For callers of the solver's other entries (the analysis of many deals), in
-// builds with the solver: its lock with the solver set up for every core, and
-// the check of a return code, which throws std::runtime_error with the
-// solver's message ("double-dummy analysis failed: ...").
-std::unique_lock<std::mutex> HoldReadySolver();
-void CheckSolver(int code);
 
 } // namespace kv

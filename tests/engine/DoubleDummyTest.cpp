@@ -1,9 +1,13 @@
-// Double-dummy tables and par on deals whose results are known by hand, and
-// the DoubleDummyTricks tag read back.
+// Double-dummy tables and par on deals whose results are known by hand, single
+// boards and tables of chosen denominations against whole tables, and the
+// DoubleDummyTricks tag read back.
 #include "engine/doubledummy/DoubleDummy.h"
+#include "engine/CardCodes.h"
+#include "engine/doubledummy/BatchSolve.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 using namespace kv;
@@ -102,17 +106,33 @@ TEST(DoubleDummy, EachPlayerHoldsAThirteenCardSuit) {
     EXPECT_EQ(SolveTable(deal).TagValue(), "0D0D00D0D000D0D00D0D");
 }
 
-TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime) {
-    std::vector<TFullDeal> deals;
+// The hands of the top-cards deal rotated `n` seats around the table.
+std::vector<TFullDeal> RotatedDeals(int n) {
     const std::string hands[4] = {"AKQJ.AKQ.AKQ.AKQ", "765.8765.8765.76", "T98.JT9.JT9.JT98",
                                   "432.432.432.5432"};
-    for (int i = 0; i < 45; ++i) {
-        // Rotate the hands around the table: 45 deals, more than one batch.
+    std::vector<TFullDeal> deals;
+    for (int i = 0; i < n; ++i) {
         TFullDeal d;
         for (int seat = 0; seat < 4; ++seat)
             d.Hands[static_cast<std::size_t>(seat)] = HandOf(hands[(seat + i) % 4]);
         deals.push_back(d);
     }
+    return deals;
+}
+
+THoldings HoldingsOf(const TFullDeal& deal) {
+    THoldings cards{};
+    for (std::size_t seat = 0; seat < 4; ++seat)
+        for (int suit = 0; suit < 4; ++suit)
+            cards[seat][static_cast<std::size_t>(suit)] = RankMask(deal.Hands[seat].Suit(suit));
+    return cards;
+}
+
+// A table's row of each seat 0..3 = N, E, S, W.
+constexpr std::size_t kRowOfSeat[4] = {0, 2, 1, 3};
+
+TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime) {
+    const std::vector<TFullDeal> deals = RotatedDeals(45); // more than one batch
     std::size_t reported = 0;
     const auto tables = SolveTables(deals, [&](std::size_t done) { reported = done; });
     ASSERT_EQ(tables.size(), 45u);
@@ -122,6 +142,57 @@ TEST(DoubleDummy, BatchesGiveTheSameTablesAsOneAtATime) {
         << "the top cards now lie with East and West";
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_EQ(tables[i], SolveTable(deals[i]));
+}
+
+// Twelve deals times five denominations times four declarers: two calls of the solver.
+TEST(DoubleDummy, SingleBoardsTakeTheTricksOfTheirTables) {
+    std::vector<TFullDeal> deals = RotatedDeals(11);
+    const std::string all = "AKQJT98765432";
+    deals.push_back(DealOf(all + "...", "." + all + "..", ".." + all + ".", "..." + all));
+    std::vector<TSingleBoard> boards;
+    for (const TFullDeal& deal : deals)
+        for (int strain = 0; strain < kStrains; ++strain)
+            for (int seat = 0; seat < 4; ++seat)
+                boards.push_back({HoldingsOf(deal), strain, seat});
+    ASSERT_GT(boards.size(), kMaxSolverBoards);
+    const std::vector<int> tricks = SolveBoards(boards);
+    ASSERT_EQ(tricks.size(), boards.size());
+    std::vector<TDDTable> tables;
+    for (const TFullDeal& deal : deals)
+        tables.push_back(SolveTable(deal));
+    for (std::size_t n = 0; n < boards.size(); ++n) {
+        const TDDTable& table = tables[n / 20];
+        EXPECT_EQ(tricks[n], table.Tricks[static_cast<std::size_t>(boards[n].Strain)]
+                                         [kRowOfSeat[boards[n].Declarer]])
+            << "board " << n;
+    }
+}
+
+TEST(DoubleDummy, ChosenDenominationsOnlyAreSolved) {
+    const std::vector<TFullDeal> deals = RotatedDeals(45);
+    std::vector<THoldings> cards;
+    for (const TFullDeal& deal : deals)
+        cards.push_back(HoldingsOf(deal));
+    const struct {
+        const char* Name;
+        std::vector<int> Strains;
+    } rows[] = {{"Every", {0, 1, 2, 3, 4}}, {"HeartsAndNotrump", {2, 0}}, {"Clubs", {4}}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        const std::vector<TDDTable> tables = SolveStrainTables(cards, row.Strains);
+        ASSERT_EQ(tables.size(), deals.size());
+        for (std::size_t i = 0; i < 4; ++i) {
+            const TDDTable whole = SolveTable(deals[i]);
+            for (std::size_t strain = 0; strain < kStrains; ++strain) {
+                const bool asked = std::count(row.Strains.begin(), row.Strains.end(), strain) > 0;
+                const std::array<int, kDeclarers> expected =
+                    asked ? whole.Tricks[strain] : std::array<int, kDeclarers>{};
+                EXPECT_EQ(tables[i].Tricks[strain], expected)
+                    << "deal " << i << " strain " << strain;
+            }
+        }
+        EXPECT_EQ(tables[44], tables[0]) << "the rotation repeats after four deals";
+    }
 }
 
 TEST(DoubleDummyTag, ParsesBack) {

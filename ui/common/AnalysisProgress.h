@@ -54,10 +54,10 @@ QString AnalysisProgressText(int done, int total, qint64 elapsedMs);
 
 using TTableSolver = std::function<TDDTable(const TFullDeal&)>;
 
-// Solves `deals` one at a time on another thread, in order, with the progress
-// window titled `title` over `parent`. The tables, or nothing when the user cancelled (the
-// board being solved then is finished and dropped). A solver failure is
-// thrown again here.
+// Solves `deals` one at a time on the double-dummy worker, in order, with the
+// progress window titled `title` over `parent`. The tables, or nothing when
+// the user cancelled (the board being solved then is finished and dropped). A
+// solver failure is thrown again here.
 std::optional<std::vector<TDDTable>> AnalyseWithProgress(QWidget* parent, const QString& title,
                                                          const std::vector<TFullDeal>& deals,
                                                          const TTableSolver& solver = SolveTable);

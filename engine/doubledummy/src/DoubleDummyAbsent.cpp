@@ -1,6 +1,7 @@
 // A build without the dds library (a cross build, or a machine without
 // libdds): every request for analysis fails with one clear message, which the
 // command-line program reports before it deals anything.
+#include "engine/doubledummy/BatchSolve.h"
 #include "engine/doubledummy/DoubleDummy.h"
 
 #include <stdexcept>
@@ -30,6 +31,14 @@ TDDTable SolveTable(const TFullDeal&) {
 
 std::vector<TDDTable> SolveTables(std::span<const TFullDeal>,
                                   const std::function<void(std::size_t)>&) {
+    Unavailable();
+}
+
+std::vector<int> SolveBoards(std::span<const TSingleBoard>) {
+    Unavailable();
+}
+
+std::vector<TDDTable> SolveStrainTables(std::span<const THoldings>, std::span<const int>) {
     Unavailable();
 }
 

@@ -1,17 +1,17 @@
 #include "BoardAnalysis.h"
 
 #include "engine/CardCodes.h"
+#include "engine/doubledummy/SolverWorker.h"
 
 #include <QCoreApplication>
 #include <QThread>
 
-#include <atomic>
-#include <chrono>
-#include <future>
 #include <span>
 
 namespace kv::printlib {
 namespace {
+
+constexpr std::chrono::milliseconds kPoll{25};
 
 // A rank letter of a held deal, which ParseDealText has checked.
 std::uint8_t RankOfHeldLetter(char letter) {
@@ -25,26 +25,19 @@ bool OnApplicationThread() {
     return app != nullptr && QThread::currentThread() == app->thread();
 }
 
-// Told how many deals are done, and asked whether to go on.
-struct TAnalysisRun {
-    std::atomic<int> Done{0};
-    std::atomic<bool> Stop{false};
-};
-
-// Runs the analysis on its own thread and waits for it, telling `progress`
-// or painting meanwhile. Pending events run at least once however soon the
-// work ends, so that what the host posted before the call sees the analysis
-// in progress every time.
-template <typename F>
-auto WaitForAnalysis(F work, TAnalysisRun& run, int total, const TAnalysisProgress& progress) {
-    auto result = std::async(std::launch::async, std::move(work));
+// What the calling thread does while the deals are solved: tells `progress`
+// until it answers false, or without `progress`, on the application's thread,
+// lets pending events other than user input run, so that the windows stay
+// painted. Pending events run at least once however soon the work ends, so
+// that what the host posted before the call sees the analysis in progress.
+// `stopped` is raised at the first false answer.
+TPollFn PollOf(const TAnalysisProgress& progress, int total, bool& stopped) {
     const bool paint = !progress && OnApplicationThread();
-    do {
-        if (progress && !run.Stop && !progress(run.Done, total)) run.Stop = true;
+    return [&progress, total, paint, &stopped](std::int64_t done) {
+        if (progress && !stopped) stopped = !progress(static_cast<int>(done), total);
         if (paint) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 25);
-    } while (result.wait_for(std::chrono::milliseconds(25)) != std::future_status::ready);
-    if (progress && !run.Stop && !progress(run.Done, total)) run.Stop = true;
-    return result.get();
+        return !stopped;
+    };
 }
 
 TBoardAnalysis AnalyseOne(const THeldDeal& deal) {
@@ -54,17 +47,6 @@ TBoardAnalysis AnalyseOne(const THeldDeal& deal) {
     const TParResult par =
         ParOf(table, static_cast<int>(deal.Dealer), PbnVulnerability(deal.Vulnerability));
     return {true, table, par};
-}
-
-std::vector<TBoardAnalysis> Analyse(const std::vector<THeldDeal>& deals, TAnalysisRun& run) {
-    std::vector<TBoardAnalysis> analyses;
-    analyses.reserve(deals.size());
-    for (const THeldDeal& deal : deals) {
-        if (run.Stop) break;
-        analyses.push_back(AnalyseOne(deal));
-        ++run.Done;
-    }
-    return analyses;
 }
 
 } // namespace
@@ -87,17 +69,15 @@ const char* PbnVulnerability(TVulnerability vulnerability) {
 
 std::optional<std::vector<TBoardAnalysis>> AnalyseBoards(const std::vector<THeldDeal>& deals,
                                                          const TAnalysisProgress& progress) {
-    TAnalysisRun run;
-    std::vector<TBoardAnalysis> analyses;
+    bool stopped = false;
     try {
-        analyses = WaitForAnalysis([&deals, &run] { return Analyse(deals, run); }, run,
-                                   static_cast<int>(deals.size()), progress);
+        return SolveInTurn<TBoardAnalysis>(
+            deals.size(), [&deals](std::size_t i) { return AnalyseOne(deals[i]); }, kPoll,
+            PollOf(progress, static_cast<int>(deals.size()), stopped));
     } catch (...) {
-        if (run.Stop) return std::nullopt;
+        if (stopped) return std::nullopt;
         return std::vector<TBoardAnalysis>(deals.size());
     }
-    if (run.Stop) return std::nullopt;
-    return analyses;
 }
 
 } // namespace kv::printlib

@@ -32,12 +32,12 @@ using TAnalysisProgress = std::function<bool(int done, int total)>;
 
 // Analyses every deal that gives all four hands, one at a time, each with the
 // par for its own dealer and vulnerability; a deal that leaves hands out
-// comes back unsolved. The solver works on another thread; meanwhile the
-// calling thread tells `progress` how far it is, about every 25 ms and once
-// more at the end, or without `progress`, if it runs the application's event
-// loop, keeps its windows painted (user input waits). Nothing comes back when
-// `progress` stopped it (the deal being solved then is finished first).
-// Throws nothing: when the solver fails, every board comes back unsolved.
+// comes back unsolved. The solver works on the double-dummy worker;
+// meanwhile the calling thread tells `progress` how far it is, about every
+// 25 ms and once more at the end, or without `progress`, if it runs the
+// application's event loop, keeps its windows painted (user input waits).
+// Nothing comes back when `progress` stopped it (the deal being solved then
+// is finished first). Throws nothing: when the solver fails, every board comes back unsolved.
 std::optional<std::vector<TBoardAnalysis>> AnalyseBoards(const std::vector<THeldDeal>& deals,
                                                          const TAnalysisProgress& progress = {});
 

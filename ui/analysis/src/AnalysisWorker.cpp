@@ -4,8 +4,13 @@
 
 namespace kv {
 
+// The worker tells its progress and its end from its own thread; the signals
+// cross to the window's thread queued, since this object lives there.
 TAnalysisWorker::TAnalysisWorker(TAnalysisJob job, std::int64_t total, QObject* parent)
-    : QObject(parent), job_(std::move(job)), total_(total) {}
+    : QObject(parent), job_(std::move(job)), total_(total),
+      worker_([this](TWorkerRun& run) { Run(run); }, total,
+              {[this](std::int64_t done, std::int64_t all) { emit Progress(done, all); },
+               [this] { emit Finished(); }}) {}
 
 TAnalysisWorker::TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                                  QObject* parent)
@@ -16,50 +21,35 @@ TAnalysisWorker::TAnalysisWorker(analysis::TAnalysisRequest request, analysis::I
           },
           analysis::DealsInShard(request.Count, request.Shard), parent) {}
 
-TAnalysisWorker::~TAnalysisWorker() {
-    cancel_ = true;
-    if (thread_.joinable()) thread_.join();
-}
-
-void TAnalysisWorker::Start() {
-    if (!thread_.joinable()) thread_ = std::thread([this] { Run(); });
-}
+TAnalysisWorker::~TAnalysisWorker() = default;
 
 const analysis::TAnalysisOutcome& TAnalysisWorker::Outcome() const {
-    AwaitRun();
+    worker_.Wait();
     return outcome_;
 }
 
 const std::vector<analysis::TDealResult>& TAnalysisWorker::Deals() const {
-    AwaitRun();
+    worker_.Wait();
     return deals_;
 }
 
 std::vector<analysis::TDealResult> TAnalysisWorker::TakeDeals() {
-    AwaitRun();
+    worker_.Wait();
     return std::move(deals_);
 }
 
-void TAnalysisWorker::AwaitRun() const {
-    if (thread_.joinable()) finished_.wait(false, std::memory_order_acquire);
-}
-
-// The thread's whole work. Signals cross to the window's thread queued, since
-// the worker lives there; the results are published before Finished is sent.
-void TAnalysisWorker::Run() {
+// The worker's whole job; a failure becomes the outcome's error.
+void TAnalysisWorker::Run(TWorkerRun& run) {
     analysis::TRunCallbacks callbacks;
-    callbacks.Progress = [this](std::int64_t done, std::int64_t total) {
-        emit Progress(done, total);
+    callbacks.Progress = [&run](std::int64_t done, std::int64_t total) {
+        run.Progress(done, total);
     };
     callbacks.Deal = [this](const analysis::TDealResult& deal) { deals_.push_back(deal); };
     try {
-        outcome_ = job_(cancel_, callbacks);
+        outcome_ = job_(run.CancelFlag(), callbacks);
     } catch (const std::exception& error) {
         outcome_.Error = error.what();
     }
-    finished_.store(true, std::memory_order_release);
-    finished_.notify_all();
-    emit Finished();
 }
 
 } // namespace kv

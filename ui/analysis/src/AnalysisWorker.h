@@ -1,18 +1,17 @@
 #pragma once
-// Runs one analysis on a thread of its own, so that the window never waits
-// for the solver. Progress and the end are signalled to the window's thread;
-// the results are read there once Finished has arrived. The run publishes them
-// through `finished_` (release) and the readers take them through it (acquire),
-// so they never rely on the signal alone. Destroying the worker cancels the
-// run and joins its thread, whatever state it is in.
+// One analysis on the double-dummy worker (engine/doubledummy/SolverWorker.h),
+// so that the window never waits for the solver. The worker's progress and its
+// end are signalled to the window's thread; the results are read there once
+// Finished has arrived, published by the worker's end. Destroying the worker
+// cancels the run and joins its thread, whatever state it is in.
 
 #include "analysis/AnalysisRun.h"
+#include "engine/doubledummy/SolverWorker.h"
 
 #include <QObject>
 
 #include <atomic>
 #include <functional>
-#include <thread>
 #include <vector>
 
 namespace kv {
@@ -34,10 +33,10 @@ class TAnalysisWorker : public QObject {
     TAnalysisWorker(const TAnalysisWorker&) = delete;
     TAnalysisWorker& operator=(const TAnalysisWorker&) = delete;
 
-    void Start();
+    void Start() { worker_.Start(); }
     // Asks the run to stop; it stops before its next deal, keeping whole batches.
-    void Cancel() { cancel_ = true; }
-    bool Running() const { return thread_.joinable() && !finished_; }
+    void Cancel() { worker_.Cancel(); }
+    bool Running() const { return worker_.Running(); }
     std::int64_t Total() const { return total_; }
 
     // The outcome and every counted deal, in order. A run that has started is
@@ -52,17 +51,13 @@ class TAnalysisWorker : public QObject {
     void Finished();
 
   private:
-    void Run();
-    // Returns once a started run has written its last result.
-    void AwaitRun() const;
+    void Run(TWorkerRun& run);
 
     TAnalysisJob job_;
     std::int64_t total_;
-    std::atomic<bool> cancel_ = false;
-    std::atomic<bool> finished_ = false;
     analysis::TAnalysisOutcome outcome_;
     std::vector<analysis::TDealResult> deals_;
-    std::thread thread_;
+    TSolverWorker worker_; // last: joined before the results above go
 };
 
 } // namespace kv

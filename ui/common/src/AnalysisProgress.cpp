@@ -1,15 +1,12 @@
 #include "ui/common/AnalysisProgress.h"
 
+#include "engine/doubledummy/SolverWorker.h"
 #include "ui/common/ProgressTimes.h"
 #include "ui/common/UserInputBlock.h"
 #include "ui/common/WindowPlacement.h"
 
 #include <QCoreApplication>
 #include <QProgressDialog>
-
-#include <atomic>
-#include <chrono>
-#include <future>
 
 namespace kv {
 namespace {
@@ -73,24 +70,9 @@ std::optional<std::vector<TDDTable>> AnalyseWithProgress(QWidget* parent, const 
                                                          const std::vector<TFullDeal>& deals,
                                                          const TTableSolver& solver) {
     TAnalysisProgress progress(parent, static_cast<int>(deals.size()), title);
-    std::atomic<int> done{0};
-    std::atomic<bool> stop{false};
-    auto work = std::async(std::launch::async, [&] {
-        std::vector<TDDTable> tables;
-        tables.reserve(deals.size());
-        for (const TFullDeal& deal : deals) {
-            if (stop) break;
-            tables.push_back(solver(deal));
-            ++done;
-        }
-        return tables;
-    });
-    while (work.wait_for(kPoll) != std::future_status::ready)
-        if (!progress.Update(done)) stop = true;
-    std::vector<TDDTable> tables = work.get();
-    if (stop || progress.Cancelled()) return std::nullopt;
-    progress.Update(done);
-    return tables;
+    return SolveInTurn<TDDTable>(
+        deals.size(), [&](std::size_t i) { return solver(deals[i]); }, kPoll,
+        [&progress](std::int64_t done) { return progress.Update(static_cast<int>(done)); });
 }
 
 } // namespace kv

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace kv {
 namespace {
@@ -55,18 +56,13 @@ TDoubleDummyAnalyser::TBoardKey TDoubleDummyAnalyser::KeyOf(const TDDBoard& boar
 
 TDoubleDummyAnalyser::TDoubleDummyAnalyser(QObject* parent)
     : QObject(parent), solver_([](const TFullDeal& deal) { return SolveTable(deal); }) {
-    pool_.setMaxThreadCount(1);
     connect(this, &TDoubleDummyAnalyser::Solved, this, &TDoubleDummyAnalyser::DeliverSolved,
             Qt::QueuedConnection);
 }
 
 TDoubleDummyAnalyser::~TDoubleDummyAnalyser() {
-    {
-        const std::lock_guard<std::mutex> guard(lock_);
-        wanted_.clear();
-    }
-    pool_.clear();
-    pool_.waitForDone();
+    jobs_.clear();
+    worker_.reset();
 }
 
 std::optional<TDDAnalysis> TDoubleDummyAnalyser::Request(const TDDBoard& board) {
@@ -74,7 +70,6 @@ std::optional<TDDAnalysis> TDoubleDummyAnalyser::Request(const TDDBoard& board) 
     const TBoardKey key = KeyOf(board);
     std::optional<TDDAnalysis> known = Known(key);
     requested_ = known ? std::nullopt : std::optional<TBoardKey>(key);
-    UpdateWanted();
     if (!known && !Pending(key)) Start(board, kRequestPriority);
     return known;
 }
@@ -82,7 +77,6 @@ std::optional<TDDAnalysis> TDoubleDummyAnalyser::Request(const TDDBoard& board) 
 void TDoubleDummyAnalyser::Prefetch(const TDDBoard& board) {
     const TBoardKey key = KeyOf(board);
     prefetched_ = key;
-    UpdateWanted();
     if (!Known(key) && !Pending(key)) Start(board, kPrefetchPriority);
 }
 
@@ -90,86 +84,70 @@ void TDoubleDummyAnalyser::Cancel() {
     ++generation_;
     requested_.reset();
     prefetched_.reset();
-    UpdateWanted();
 }
 
 void TDoubleDummyAnalyser::SetSolver(TSolver solver) {
     solver_ = std::move(solver);
 }
 
-// Queues the job, then one pool task for it: the pool runs tasks by priority
-// and each task takes the most urgent job, so jobs run in the pool's order.
 void TDoubleDummyAnalyser::Start(const TDDBoard& board, int priority) {
     pending_.push_back(KeyOf(board));
-    {
-        const std::lock_guard<std::mutex> guard(lock_);
-        jobs_.push_back({board, solver_, priority});
+    jobs_.push_back({board, solver_, priority});
+    RunNext();
+}
+
+bool TDoubleDummyAnalyser::Wanted(const TBoardKey& key) const {
+    return requested_ == key || prefetched_ == key;
+}
+
+// The first job of the highest priority, as long as there are jobs; an
+// unwanted one is dropped and the next one taken.
+std::optional<TDoubleDummyAnalyser::TJob> TDoubleDummyAnalyser::TakeWantedJob() {
+    while (!jobs_.empty()) {
+        const auto urgent =
+            std::max_element(jobs_.begin(), jobs_.end(),
+                             [](const TJob& a, const TJob& b) { return a.Priority < b.Priority; });
+        TJob job = std::move(*urgent);
+        jobs_.erase(urgent);
+        const TBoardKey key = KeyOf(job.Board);
+        if (Wanted(key)) return job;
+        pending_.erase(std::find(pending_.begin(), pending_.end(), key));
     }
-    pool_.start([this] { SolveNext(); }, priority);
+    return std::nullopt;
 }
 
-void TDoubleDummyAnalyser::UpdateWanted() {
-    const std::lock_guard<std::mutex> guard(lock_);
-    wanted_.clear();
-    if (requested_) wanted_.push_back(*requested_);
-    if (prefetched_) wanted_.push_back(*prefetched_);
-}
-
-// The first job of the highest priority, and whether its deal is wanted.
-std::optional<TDoubleDummyAnalyser::TJob> TDoubleDummyAnalyser::TakeJob(bool& wanted) {
-    const std::lock_guard<std::mutex> guard(lock_);
-    const auto urgent =
-        std::max_element(jobs_.begin(), jobs_.end(),
-                         [](const TJob& a, const TJob& b) { return a.Priority < b.Priority; });
-    if (urgent == jobs_.end()) return std::nullopt;
-    std::optional<TJob> job(std::move(*urgent));
-    jobs_.erase(urgent);
-    wanted = std::find(wanted_.begin(), wanted_.end(), KeyOf(job->Board)) != wanted_.end();
-    return job;
-}
-
-void TDoubleDummyAnalyser::SolveNext() {
-    bool wanted = false;
-    std::optional<TJob> job = TakeJob(wanted);
+void TDoubleDummyAnalyser::RunNext() {
+    if (worker_) return;
+    std::optional<TJob> job = TakeWantedJob();
     if (!job) return;
-    std::optional<TDDAnalysis> analysis;
-    if (wanted) analysis = Analyse(job->Board, job->Solver);
-    {
-        const std::lock_guard<std::mutex> guard(lock_);
-        solved_.push_back({std::move(job->Board), std::move(analysis)});
-    }
-    emit Solved(QPrivateSignal());
+    solving_ = job->Board;
+    worker_ = std::make_unique<TSolverWorker>(
+        [this, job = std::move(*job)](TWorkerRun&) { solved_ = Analyse(job.Board, job.Solver); }, 1,
+        TSolverWorker::TObserver{{}, [this] { emit Solved(QPrivateSignal()); }});
+    worker_->Start();
 }
 
 void TDoubleDummyAnalyser::DeliverSolved() {
-    std::vector<TResult> results;
-    {
-        const std::lock_guard<std::mutex> guard(lock_);
-        results.swap(solved_);
-    }
-    for (const TResult& result : results)
-        Deliver(result.Board, result.Analysis);
+    if (!worker_ || !worker_->Finished()) return;
+    worker_.reset(); // joins the thread that has ended
+    // Copies: a request made in answer to Ready starts the worker again.
+    const TDDBoard board = solving_;
+    const TDDAnalysis analysis = solved_;
+    Deliver(board, analysis);
+    RunNext();
 }
 
-void TDoubleDummyAnalyser::Deliver(const TDDBoard& board,
-                                   const std::optional<TDDAnalysis>& analysis) {
+void TDoubleDummyAnalyser::Deliver(const TDDBoard& board, const TDDAnalysis& analysis) {
     const TBoardKey key = KeyOf(board);
     const auto started = std::find(pending_.begin(), pending_.end(), key);
     if (started != pending_.end()) pending_.erase(started);
-    const bool requested = requested_ == key;
-    if (!analysis) { // skipped as unwanted; wanted again since then
-        if (requested || prefetched_ == key)
-            Start(board, requested ? kRequestPriority : kPrefetchPriority);
-        return;
-    }
-    if (analysis->Solved) {
-        known_.emplace_back(key, *analysis);
+    if (analysis.Solved) {
+        known_.emplace_back(key, analysis);
         if (known_.size() > kKeptAnalyses) known_.erase(known_.begin());
     }
-    if (!requested) return;
+    if (requested_ != key) return;
     requested_.reset();
-    UpdateWanted();
-    emit Ready(generation_, *analysis);
+    emit Ready(generation_, analysis);
 }
 
 std::optional<TDDAnalysis> TDoubleDummyAnalyser::Known(const TBoardKey& key) const {

@@ -1,26 +1,26 @@
 #pragma once
 // Double-dummy analysis for the hands window, away from the user-interface
-// thread. One worker thread solves one deal at a time: first the deal the
-// window shows, then the deal it will show next, so that "&Next Hand" usually
-// finds its table ready. Results come back on the user-interface thread, and
-// Ready is emitted only for the deal asked for last: a deal replaced before
-// its analysis ends never shows a stale table. Analysis draws no random
-// number, so it cannot change the deals.
+// thread. The double-dummy worker solves one deal at a time: first the deal
+// the window shows, then the deal it will show next, so that "&Next Hand"
+// usually finds its table ready. Results come back on the user-interface
+// thread, and Ready is emitted only for the deal asked for last: a deal
+// replaced before its analysis ends never shows a stale table. Analysis draws
+// no random number, so it cannot change the deals.
 //
-// Deals go to the worker and results come back through queues under one
-// std::mutex; the pool's task and the queued signal carry no data, only the
-// news that a queue has something.
+// The waiting deals are kept on the user-interface thread; only the deal being
+// solved goes to the worker, and its end comes back as a queued signal that
+// carries no data.
 
 #include "engine/doubledummy/DoubleDummy.h"
+#include "engine/doubledummy/SolverWorker.h"
 
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <mutex>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -78,34 +78,29 @@ class TDoubleDummyAnalyser : public QObject {
 
   signals:
     void Ready(quint64 generation, const kv::TDDAnalysis& analysis);
-    // From the worker: a result waits in solved_.
+    // From the worker's thread: the deal being solved is done.
     void Solved(QPrivateSignal);
 
   private:
     // The deal's cards, then its dealer and vulnerability.
     using TBoardKey = std::array<std::uint16_t, 17>;
     static TBoardKey KeyOf(const TDDBoard& board);
-    // A deal handed to the worker, with the solver of the moment.
+    // A deal waiting for the worker, with the solver of the moment.
     struct TJob {
         TDDBoard Board;
         TSolver Solver;
         int Priority = 0;
     };
-    // A deal back from the worker: no analysis when it was skipped as unwanted.
-    struct TResult {
-        TDDBoard Board;
-        std::optional<TDDAnalysis> Analysis;
-    };
 
     void Start(const TDDBoard& board, int priority);
-    void UpdateWanted();
-    // On the worker thread: takes the most urgent job and solves its deal
-    // unless it is no longer wanted.
-    void SolveNext();
-    std::optional<TJob> TakeJob(bool& wanted);
-    // Back on the user-interface thread: every result waiting, in order.
+    // Unless the worker is busy: hands it the most urgent waiting deal that
+    // is still wanted; the unwanted ones taken before it are dropped.
+    void RunNext();
+    std::optional<TJob> TakeWantedJob();
+    bool Wanted(const TBoardKey& key) const;
+    // Back on the user-interface thread once the worker has finished.
     void DeliverSolved();
-    void Deliver(const TDDBoard& board, const std::optional<TDDAnalysis>& analysis);
+    void Deliver(const TDDBoard& board, const TDDAnalysis& analysis);
     std::optional<TDDAnalysis> Known(const TBoardKey& key) const;
     bool Pending(const TBoardKey& key) const;
 
@@ -114,12 +109,11 @@ class TDoubleDummyAnalyser : public QObject {
     std::optional<TBoardKey> requested_, prefetched_;
     std::vector<TBoardKey> pending_;                       // started and not yet delivered
     std::vector<std::pair<TBoardKey, TDDAnalysis>> known_; // the latest few, newest last
+    std::vector<TJob> jobs_;                               // waiting for the worker
 
-    std::mutex lock_; // guards what the worker shares: wanted_, jobs_ and solved_
-    std::vector<TBoardKey> wanted_;
-    std::vector<TJob> jobs_;      // started and not yet taken by the worker
-    std::vector<TResult> solved_; // done by the worker, not yet delivered
-    QThreadPool pool_;
+    TDDBoard solving_;                      // the deal on the worker
+    TDDAnalysis solved_;                    // its analysis, written by the worker
+    std::unique_ptr<TSolverWorker> worker_; // while a deal is solved
 };
 
 } // namespace kv
