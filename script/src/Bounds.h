@@ -1,0 +1,63 @@
+#pragma once
+// What a condition can give when one seat's suit lengths, and perhaps its
+// points, are known and nothing else is: each expression evaluated to a
+// range that holds every value it could take on such a deal. A condition
+// whose range is just 0 cannot hold there, so the deal maker need not deal
+// that seat any hand of that shape and points. Every range is a sound over-
+// approximation; arithmetic that could wrap gives the whole 32-bit range.
+
+#include "script/HandTables.h"
+#include "script/Program.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace kv::script {
+
+struct TRange {
+    std::int64_t Lo = 0, Hi = 0;
+
+    bool Zero() const { return Lo == 0 && Hi == 0; }
+    bool NonZero() const { return Lo > 0 || Hi < 0; }
+    friend bool operator==(const TRange&, const TRange&) = default;
+};
+
+// The tables a function reads: 0 hcp, 1..10 pt0..pt9, 11 controls, 12
+// losers, 13 quality, 14 cccc's suit part.
+inline constexpr int kBoundTables = 15;
+
+class TBounds {
+  public:
+    // `seat` is the seat whose lengths and points are given.
+    TBounds(const TProgram& program, const THandTables& tables, int seat);
+
+    // The seat's lengths (spades, hearts, diamonds, clubs) and the range of
+    // its points by the point count (one value when known). With the lengths
+    // of the call before, only what reads the points is evaluated again.
+    void SetHand(const std::array<int, 4>& lengths, TRange points);
+    TRange Eval(int node);
+
+  private:
+    TRange Compute(const TNode& node);
+    TRange HandFunction(const TNode& node) const;
+    // A table's range over one suit of a seat, or over the whole hand.
+    TRange SuitRange(int table, int seat, int suit) const;
+    TRange HandRange(int table, int seat) const;
+
+    const TProgram& program_;
+    int seat_;
+    std::array<int, 4> lengths_{};
+    TRange points_;
+    std::int64_t totalPoints_ = 0;
+    bool pointsNonNegative_ = true;
+    // [table][length]: the table's range over the holdings of that length.
+    std::array<std::array<TRange, 14>, kBoundTables> ranges_{};
+    std::vector<TRange> values_;
+    std::vector<bool> readsPoints_; // the node depends on the seat's points
+    std::vector<std::uint64_t> stamps_;
+    std::uint64_t stamp_ = 0;        // counts the calls of SetHand
+    std::uint64_t lengthsStamp_ = 0; // the call that set the present lengths
+};
+
+} // namespace kv::script
