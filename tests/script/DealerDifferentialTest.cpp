@@ -8,6 +8,8 @@
 // by printes must have the same value on every deal. Skipped when dealer is
 // not installed.
 
+#include "ChiSquare.h"
+#include "DealHistograms.h"
 #include "ScriptTestUtil.h"
 #include "script/DealMaker.h"
 #include "script/ScriptActions.h"
@@ -52,6 +54,10 @@ class TDifferential {
         : dealer_(std::move(dealer)), folder_(std::move(folder)) {}
 
     void Check(const std::string& name, const std::string& text, TCounts& counts);
+
+    // Every named expression of `text` printed on `deal`, by dealer and by us.
+    bool SameValues(const std::string& text, const TScript& script, const TDealMasks& deal,
+                    const std::vector<std::string>& names);
 
   private:
     // dealer's standard output for `text` (without its closing statistics),
@@ -211,28 +217,114 @@ void TDifferential::Check(const std::string& name, const std::string& text, TCou
                           << *theirs << "\nours (" << (accepted ? "accepted" : "refused") << "):\n"
                           << ours;
         if (names.empty()) continue;
-        std::string values = "\ncondition 1\naction printes(\"v\"";
-        for (const std::string& n : names)
-            values += ", \" \", " + n;
-        values += ", \\n)\n";
-        const std::optional<std::string> theirValues = RunDealer(whole + values);
-        ASSERT_TRUE(theirValues);
-        bool all = false;
-        const std::string ourValues = Ours(whole + values, deal, all);
         counts.Values += static_cast<int>(names.size());
-        const bool sameValues = theirValues->size() >= ourValues.size() &&
-                                theirValues->compare(theirValues->size() - ourValues.size(),
-                                                     ourValues.size(), ourValues) == 0;
-        if (!sameValues) ++counts.ValueMismatches;
-        EXPECT_TRUE(sameValues) << "dealer: " << *theirValues << "ours:   " << ourValues;
+        if (!SameValues(text, *read.Script, deal, names)) ++counts.ValueMismatches;
     }
+}
+
+bool TDifferential::SameValues(const std::string& text, const TScript& script,
+                               const TDealMasks& deal, const std::vector<std::string>& names) {
+    std::string values = "\ncondition 1\naction printes(\"v\"";
+    for (const std::string& n : names)
+        values += ", \" \", " + n;
+    values += ", \\n)\n";
+    const std::string whole = text + PredealRest(script, deal) + values;
+    const std::optional<std::string> theirs = RunDealer(whole);
+    EXPECT_TRUE(theirs) << "dealer refused the script";
+    if (!theirs) return false;
+    bool accepted = false;
+    const std::string ours = Ours(whole, deal, accepted);
+    const bool same = theirs->size() >= ours.size() &&
+                      theirs->compare(theirs->size() - ours.size(), ours.size(), ours) == 0;
+    EXPECT_TRUE(same) << "dealer: " << *theirs << "ours:   " << ours;
+    return same;
+}
+
+fs::path TemporaryFolder() {
+    std::string pattern = (fs::temp_directory_path() / "kv-differential-XXXXXX").string();
+    return ::mkdtemp(pattern.data());
+}
+
+// Every function of the language on every seat and suit, named so that
+// printes shows each value: tricks() aside, which dealer cannot run.
+std::string Battery(std::vector<std::string>& names) {
+    constexpr std::array<const char*, 4> kSeat = {"north", "east", "south", "west"};
+    constexpr std::array<const char*, 4> kSuit = {"spades", "hearts", "diamonds", "clubs"};
+    constexpr std::array<const char*, 15> kSuitFunction = {
+        "hcp",  "control", "loser", "quality", "tens", "jacks", "queens", "kings",
+        "aces", "top2",    "top3",  "top4",    "top5", "c13",   "pt0"};
+    constexpr std::array<const char*, 15> kHandFunction = {
+        "hcp", "controls", "losers", "cccc", "pt0", "pt1", "pt2", "pt3",
+        "pt4", "pt5",      "pt6",    "pt7",  "pt8", "pt9", "hcps"};
+    std::string text;
+    auto define = [&](const std::string& name, const std::string& expression) {
+        text += name + " = " + expression + "\n";
+        names.push_back(name);
+    };
+    for (std::size_t seat = 0; seat < 4; ++seat) {
+        const std::string at = std::string("(") + kSeat[seat];
+        for (std::size_t f = 0; f < kHandFunction.size(); ++f)
+            define("h" + std::to_string(seat) + "f" + std::to_string(f),
+                   kHandFunction[f] + at + ")");
+        for (std::size_t suit = 0; suit < 4; ++suit) {
+            define("l" + std::to_string(seat) + std::to_string(suit),
+                   std::string(kSuit[suit]) + at + ")");
+            for (std::size_t f = 0; f < kSuitFunction.size(); ++f)
+                define("s" + std::to_string(seat) + std::to_string(suit) + "f" + std::to_string(f),
+                       kSuitFunction[f] + at + ", " + kSuit[suit] + ")");
+        }
+        define("a" + std::to_string(seat),
+               "shape" + at + ", any 4333 + any 5xxx - 5xx3, any 7xxx -any 0xxx + xxx0)");
+        define("b" + std::to_string(seat),
+               "shape" + at + ", xxxx - any 4432 - any 4333 - any 5332) * 10 + hcp" + at + ")");
+        define("c" + std::to_string(seat),
+               "hascard" + at + ", AS) + 2 * hascard" + at + ", TC) + 4 * hascard" + at + ", 2D)");
+    }
+    define("v1",
+           "score(vul, x3N, 6 + hcp(north) / 4) + score(nv, x4S, spades(north) + spades(south))");
+    define("v2", "score(nv, x6C, 13 - losers(east)) - score(vul, x7H, 14 - losers(west))");
+    define("v3", "imps(hcp(north) * 130 - hcp(south) * 170) + imps(0 - (cccc(east) - cccc(west)))");
+    define("v4", "hcp(north) > 11 ? hcp(south) % 7 - 3 : 0 - hcp(east) / 3 * 2");
+    return text;
+}
+
+TEST(DealerDifferential, EveryFunctionGivesWhatDealerGives) {
+    const std::string dealer = DealerPath();
+    if (dealer.empty()) GTEST_SKIP() << "Debian's dealer is not installed";
+    const fs::path folder = TemporaryFolder();
+    TDifferential differential(dealer, folder);
+    std::vector<std::string> names;
+    const std::string text = Battery(names);
+    const TScript script = test::Script(text);
+    std::vector<TDealMasks> deals = {
+        test::Deal("N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432"),
+        test::Deal("N:A.KQ.J2.T9876543 K.AJT.Q543.AKQJ2 Q.98765.AKT9876. JT98765432.432.."),
+        test::Deal("N:AQ.K.J.AKQJT9876 KJ.Q.AKQT98765.2 T9876.AJ.432.543 5432.T98765432..")};
+    TRandomStream random(0xBA77);
+    const THandTables tables = THandTables::For(script.Program);
+    const TDealMaker plain(script, tables, false);
+    for (int i = 0; i < 60; ++i) {
+        TDealScratch scratch;
+        plain.Reset(scratch);
+        TDealMasks deal;
+        plain.Deal(random, scratch, deal);
+        plain.Complete(random, scratch, deal);
+        deals.push_back(deal);
+    }
+    int mismatched = 0;
+    for (const TDealMasks& deal : deals) {
+        SCOPED_TRACE(test::DealText(deal));
+        if (!differential.SameValues(text, script, deal, names)) ++mismatched;
+    }
+    fs::remove_all(folder);
+    std::printf("functions: %zu values on each of %zu deals, %d deals mismatched\n", names.size(),
+                deals.size(), mismatched);
 }
 
 TEST(DealerDifferential, ExamplesAndRealScriptsMeanWhatDealerMeans) {
     const std::string dealer = DealerPath();
     if (dealer.empty()) GTEST_SKIP() << "Debian's dealer is not installed";
-    std::string pattern = (fs::temp_directory_path() / "kv-differential-XXXXXX").string();
-    const fs::path folder = ::mkdtemp(pattern.data());
+    const fs::path folder = TemporaryFolder();
     TDifferential differential(dealer, folder);
     TCounts counts;
     std::vector<fs::path> scripts;
@@ -252,6 +344,70 @@ TEST(DealerDifferential, ExamplesAndRealScriptsMeanWhatDealerMeans) {
                 counts.Scripts, counts.Deals, counts.Decisions, counts.DecisionMismatches,
                 counts.Values, counts.ValueMismatches);
     EXPECT_GE(counts.Scripts, 35);
+}
+
+// Deals of dealer's own run of the script: its printoneline lines.
+std::vector<TDealMasks> DealersDeals(const std::string& dealer, const fs::path& folder,
+                                     const std::string& text, int count) {
+    const fs::path input = folder / "run.dlr";
+    if (FILE* f = std::fopen(input.c_str(), "wb")) {
+        const std::string whole = text + "\naction printoneline\n";
+        std::fwrite(whole.data(), 1, whole.size(), f);
+        std::fclose(f);
+    }
+    const std::string command = "'" + dealer + "' -s 7 -g 200000000 -p " + std::to_string(count) +
+                                " '" + input.string() + "' 2>/dev/null";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::vector<TDealMasks> deals;
+    char line[256];
+    while (std::fgets(line, sizeof line, pipe)) {
+        std::string_view l(line);
+        if (l.substr(0, 2) != "n ") continue;
+        std::string pbn = "N:";
+        for (std::size_t at = 0; at < l.size(); at += 2) {
+            const std::size_t end = l.find(' ', at + 2);
+            if (end == std::string_view::npos) break;
+            pbn += std::string(at ? " " : "") + std::string(l.substr(at + 2, end - at - 2));
+            at = end - 1;
+        }
+        deals.push_back(test::Deal(pbn));
+    }
+    ::pclose(pipe);
+    return deals;
+}
+
+// Our deals and dealer's of the same script, each seat's points and suit
+// lengths chi-square tested: every deal the condition accepts must be as
+// likely with us as with dealer, seat dealt first or not.
+TEST(DealerDifferential, DealsAreDistributedAsDealersAre) {
+    const std::string dealer = DealerPath();
+    if (dealer.empty()) GTEST_SKIP() << "Debian's dealer is not installed";
+    const fs::path folder = TemporaryFolder();
+    constexpr int kDeals = 1500;
+    for (const char* name :
+         {"SCS16_1C_any_5-7_Resp.dlr", "1N.dlr", "Any_5422_with_15-17.dlr", "Texas_Transfer.dlr"}) {
+        SCOPED_TRACE(name);
+        const std::string text = test::ReadText(fs::path(KV_SCRIPT_DATA) / name);
+        const TScript script = test::Script(text, name);
+        const std::vector<TDealMasks> theirs = DealersDeals(dealer, folder, text, kDeals);
+        ASSERT_EQ(theirs.size(), static_cast<std::size_t>(kDeals));
+        TRunRequest request;
+        request.Seed = 0x7777;
+        request.Count = kDeals;
+        request.Threads = 2;
+        request.Generate = INT64_MAX;
+        std::vector<TDealMasks> ours;
+        const std::atomic<bool> cancel{false};
+        RunScript(script, request, {}, {[&](TProducedDeal&& d) { ours.push_back(d.Deal); }, {}},
+                  cancel);
+        const auto a = test::DealHistograms(ours), b = test::DealHistograms(theirs);
+        double lowest = 1;
+        for (std::size_t i = 0; i < a.size(); ++i)
+            lowest = std::min(lowest, test::SameDistribution(a[i], b[i]));
+        std::printf("%s: lowest p of 20 histograms %.4f\n", name, lowest);
+        EXPECT_GT(lowest, 1e-4);
+    }
+    fs::remove_all(folder);
 }
 
 } // namespace
