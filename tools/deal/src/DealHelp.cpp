@@ -31,9 +31,22 @@ std::string HelpText() {
            "  --shard K/N       with --analyse: only deals K, K+N, ... (every deal is dealt)\n"
            "  --format text|json|csv  how an analysis is written (default text)\n"
            "  --merge FILE...   merge the JSON summaries of a run's shards\n"
+           "  --script FILE     the deals of a script in the language of Debian's dealer,\n"
+           "                    printed by its actions as dealer prints them, the run's\n"
+           "                    statistics on standard error; its produce (or --count) deals\n"
+           "  --generate N      with --script: at most N tries in all (default the script's\n"
+           "                    generate, or 10000000)\n"
+           "  --threads N       with --script: threads to deal on (default every core); the\n"
+           "                    deals are the same for any number\n"
+           "  --shard K/N       with --script: only the K-th of N parts of the deals; the\n"
+           "                    parts in order make the whole run\n"
+           "  --format deal|pbn|lin  with --script: our deal lines, PBN or BBO's .lin instead\n"
+           "                    of the actions; with --input, the file's boards that meet\n"
+           "                    the script\n"
            "  --help            show this help\n"
            "  --version         show the version and the licence\n\n"
-           "Exit status: 0 on success, 1 when the run fails, 2 for a bad argument.\n";
+           "Exit status: 0 on success, 1 when the run fails, 2 for a bad argument or a\n"
+           "script that cannot be read, 130 after Ctrl+C stopped a script's run.\n";
 }
 
 std::string VersionText() {

@@ -78,6 +78,12 @@ class TParser {
             TakeAnalysisText(arg, options_.Shard);
         else if (arg == "--merge")
             options_.Merge = true;
+        else if (arg == "--script")
+            TakeScript();
+        else if (arg == "--generate")
+            TakeLimit(arg, options_.Generate, kMaxGenerate);
+        else if (arg == "--threads")
+            TakeThreads();
         else if (options_.Merge && !arg.starts_with("--"))
             options_.MergeFiles.push_back(arg);
         else
@@ -150,8 +156,59 @@ class TParser {
             options_.Format = TFormat::Json;
         else if (*text == "csv")
             options_.Format = TFormat::Csv;
+        else if (*text == "lin")
+            options_.Format = TFormat::Lin;
         else
-            Fail("--format: '" + *text + "' is not deal, pbn, text, json or csv");
+            Fail("--format: '" + *text + "' is not deal, pbn, lin, text, json or csv");
+        options_.FormatGiven = true;
+    }
+
+    void TakeScript() {
+        const auto text = Value("--script");
+        if (text && text->empty()) return Fail("--script: the file name is empty");
+        if (text) options_.Script = *text;
+    }
+
+    void TakeLimit(const std::string& name, std::optional<long>& into, long most) {
+        const auto text = Value(name);
+        if (!text) return;
+        into = WholeNumber(*text, 1, most);
+        if (!into)
+            Fail(name + ": '" + *text + "' is not a whole number from 1 to " +
+                 std::to_string(most));
+    }
+
+    void TakeThreads() {
+        std::optional<long> threads;
+        TakeLimit("--threads", threads, kMaxThreads);
+        if (threads) options_.Threads = static_cast<int>(*threads);
+    }
+
+    // A script chooses its own deals and prints them itself: the hand-type
+    // options do not go with it, and --shard needs no --analyse.
+    void CheckScript() {
+        if (!options_.Script) {
+            if (options_.Generate || options_.Threads)
+                Fail("--generate and --threads: only with --script");
+            else if (options_.Format == TFormat::Lin)
+                Fail("--format: lin is for --script");
+            return;
+        }
+        const bool types = !options_.TypeTexts.empty() || options_.SetName || options_.Record ||
+                           options_.List || options_.Merge;
+        if (types)
+            Fail("--script: deals the script's deals; it takes no --type, --set, --record, --list "
+                 "or --merge");
+        else if (options_.Input && (options_.Seed || options_.CountGiven || options_.Generate ||
+                                    !options_.Shard.empty() || options_.Analyse))
+            Fail("--script with --input: keeps the file's deals; it takes no --seed, --count, "
+                 "--generate, --shard or --analyse");
+        else if (options_.Analyse)
+            Fail("--script: --analyse is not available with scripts yet");
+        else if (options_.FormatGiven &&
+                 (options_.Format == TFormat::Text || options_.Format == TFormat::Json ||
+                  options_.Format == TFormat::Csv))
+            Fail("--format: a script's deals are written as deal, pbn or lin");
     }
 
     void TakeInput() {
@@ -212,6 +269,8 @@ class TParser {
     }
 
     void CheckCombinations() {
+        CheckScript();
+        if (!error_.empty() || options_.Script) return;
         CheckAnalysis();
         if (error_.empty()) CheckInput();
         if (!error_.empty()) return;

@@ -5,7 +5,9 @@
 #include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "Interrupt.h"
 #include "RunOutput.h"
+#include "ScriptCommand.h"
 #include "TerminalText.h"
 #include "TypeSource.h"
 #include "engine/SeedText.h"
@@ -134,6 +136,7 @@ int InputDeals(const TDealOptions& options) {
 }
 
 int Run(const TDealOptions& options) {
+    if (options.Script) return RunScriptCommand(options, Today(), StopOnInterrupt());
     if (options.List) return ListSets(options);
     if (options.Input) return InputDeals(options);
     if (!options.Analyse && !options.Merge) return Deal(options);
