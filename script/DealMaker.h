@@ -4,11 +4,14 @@
 // shape or points, that seat is dealt first, drawn from just the hands the
 // condition can accept, in proportion to how many there are (SeatFirst.h),
 // so that rare scenarios cost little more than common ones. The other seats
-// share the rest by a Fisher-Yates shuffle, the seats the condition reads
-// first: the others are dealt only once it holds (Complete). Either way
-// every deal meeting the condition is equally likely once it has been tested.
+// share the rest by a Fisher-Yates shuffle, one seat at a time, in the order
+// of TDealStages: the caller tests the condition's terms as the seats they
+// read are dealt, and the seats the condition does not read are dealt only
+// once it holds (Complete). Either way every deal meeting the condition is
+// equally likely once it has been tested.
 
 #include "script/DealMasks.h"
+#include "script/DealStages.h"
 #include "script/HandTables.h"
 #include "script/RandomStream.h"
 #include "script/Script.h"
@@ -39,10 +42,18 @@ class TDealMaker {
     TDealMaker& operator=(const TDealMaker&) = delete;
 
     void Reset(TDealScratch& scratch) const;
-    // One attempt: the seats the condition reads (with their predealt cards).
+    // One attempt: the predealt cards and the seat dealt first.
     void Deal(TRandomStream& random, TDealScratch& scratch, TDealMasks& deal) const;
-    // The other seats of the attempt.
+    // The next seat the condition reads; returns it.
+    int DealNext(TRandomStream& random, TDealScratch& scratch, TDealMasks& deal) const;
+    // Every seat not dealt yet.
     void Complete(TRandomStream& random, TDealScratch& scratch, TDealMasks& deal) const;
+    // The terms of the condition to test after Deal (stage 0) and after each
+    // DealNext (stages 1 to ReadSeats()).
+    const std::vector<int>& Tests(int stage) const {
+        return stages_.Tests[static_cast<std::size_t>(stage)];
+    }
+    int ReadSeats() const { return stages_.ReadSeats; }
 
     // True when the condition cannot hold on any deal.
     bool Impossible() const { return impossible_; }
@@ -56,11 +67,9 @@ class TDealMaker {
     std::array<std::uint64_t, kSeats> predeal_{};
     std::array<int, kSeats> slots_{}; // the cards each seat still needs
     std::uint64_t free_ = 0;          // the cards no seat is given
-    // The seats dealt by shuffling: those the condition reads, then the
-    // others; the last takes what is left without a draw.
-    std::array<int, kSeats> order_{};
-    int seats_ = 0;     // in order_
-    int readSeats_ = 0; // the first seats of order_ that Deal deals
+    // The seats dealt by shuffling (TDealStages::Order); the last takes what
+    // is left without a draw.
+    TDealStages stages_;
     TDealScratch fresh_;
     std::unique_ptr<TSeatFirst> seatFirst_;
     bool impossible_ = false;

@@ -31,6 +31,12 @@ class TEvaluator {
     // when the script has no rnd).
     void SetDeal(const TDealMasks& deal, TRandomStream* random);
 
+    // A hand dealt after SetDeal: what was computed before stays, since it
+    // read only the hands dealt then.
+    void AddHand(int seat, std::uint64_t hand) {
+        deal_.Hands[static_cast<std::size_t>(seat)] = hand;
+    }
+
     std::int32_t Value(int node) { return Eval(node); }
     bool Holds(int node) { return Eval(node) != 0; }
 

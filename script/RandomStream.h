@@ -34,8 +34,14 @@ class TRandomStream {
         return static_cast<std::uint32_t>(m >> 32);
     }
 
-    // Uniform in [0, n); n > 0.
-    std::uint64_t Below64(std::uint64_t n);
+    // Uniform in [0, n); n > 0. `raw` gets the 64-bit number it was made
+    // from, whose high bits order the results: a larger raw never gives a
+    // smaller result.
+    std::uint64_t Below64(std::uint64_t n, std::uint64_t& raw);
+    std::uint64_t Below64(std::uint64_t n) {
+        std::uint64_t raw;
+        return Below64(n, raw);
+    }
 
     // Uniform in [0, 1), 53 bits.
     double Fraction() { return static_cast<double>(Next64() >> 11) * 0x1.0p-53; }

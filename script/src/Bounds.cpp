@@ -103,11 +103,16 @@ template <typename T> std::int32_t At(const T& table, unsigned h) {
 
 TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat)
     : program_(program), seat_(seat), values_(program.Nodes.size()),
-      readsPoints_(program.Nodes.size(), false), stamps_(program.Nodes.size(), 0) {
+      readsSeat_(program.Nodes.size(), false), readsPoints_(program.Nodes.size(), false),
+      stamps_(program.Nodes.size(), 0) {
     for (std::size_t i = 0; i < program.Nodes.size(); ++i) {
         const TNode& node = program.Nodes[i];
-        bool reads = node.Op == TOp::Hcp; // another seat's points are bounded by the seat's
-        auto child = [&](int c) { reads = reads || readsPoints_[static_cast<std::size_t>(c)]; };
+        bool seatRead = node.Op >= TOp::Length && node.Op <= TOp::HasCard && node.Seat == seat;
+        bool points = node.Op == TOp::Hcp && node.Seat == seat;
+        auto child = [&](int c) {
+            seatRead = seatRead || readsSeat_[static_cast<std::size_t>(c)];
+            points = points || readsPoints_[static_cast<std::size_t>(c)];
+        };
         if (node.Op == TOp::And || node.Op == TOp::Or) {
             for (int k = 0; k < node.B; ++k)
                 child(program.Lists[static_cast<std::size_t>(node.A + k)]);
@@ -115,7 +120,8 @@ TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat)
             for (const int c : {node.A, node.B, node.C})
                 if (c != kNoNode) child(c);
         }
-        readsPoints_[i] = reads;
+        readsSeat_[i] = seatRead;
+        readsPoints_[i] = points;
     }
     for (auto& byLength : ranges_)
         byLength.fill(TRange{INT32_MAX, INT32_MIN});
@@ -132,9 +138,6 @@ TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat)
             ranges_[t][l].Hi = std::max<std::int64_t>(ranges_[t][l].Hi, v[t]);
         }
     }
-    for (const std::int32_t p : program.PointCount)
-        pointsNonNegative_ = pointsNonNegative_ && p >= 0;
-    totalPoints_ = 4 * std::int64_t{tables.Hcp[kHoldings - 1]};
 }
 
 void TBounds::SetHand(const std::array<int, 4>& lengths, TRange points) {
@@ -146,7 +149,9 @@ void TBounds::SetHand(const std::array<int, 4>& lengths, TRange points) {
 
 TRange TBounds::Eval(int index) {
     const std::size_t i = static_cast<std::size_t>(index);
-    const bool fresh = readsPoints_[i] ? stamps_[i] == stamp_ : stamps_[i] >= lengthsStamp_;
+    const bool fresh = readsPoints_[i] ? stamps_[i] == stamp_
+                       : readsSeat_[i] ? stamps_[i] >= lengthsStamp_
+                                       : stamps_[i] != 0;
     if (!fresh) {
         values_[i] = Compute(program_.Nodes[i]);
         stamps_[i] = stamp_;
@@ -154,14 +159,14 @@ TRange TBounds::Eval(int index) {
     return values_[i];
 }
 
-// The seat's suits have the given lengths; another seat's suit holds at most
-// the cards the seat leaves.
+// The seat's suits have the given lengths; another seat's suit any length.
 TRange TBounds::SuitRange(int table, int seat, int suit) const {
-    const int known = lengths_[static_cast<std::size_t>(suit)];
-    if (seat == seat_)
+    if (seat == seat_) {
+        const int known = lengths_[static_cast<std::size_t>(suit)];
         return ranges_[static_cast<std::size_t>(table)][static_cast<std::size_t>(known)];
+    }
     TRange r{INT32_MAX, INT32_MIN};
-    for (int l = 0; l <= 13 - known; ++l)
+    for (int l = 0; l <= 13; ++l)
         r = Join(r, ranges_[static_cast<std::size_t>(table)][static_cast<std::size_t>(l)]);
     return r;
 }
@@ -173,7 +178,6 @@ TRange TBounds::HandRange(int table, int seat) const {
         const TRange r = SuitRange(table, seat, suit);
         sum = {sum.Lo + r.Lo, sum.Hi + r.Hi};
     }
-    if (table == 0 && pointsNonNegative_) sum.Hi = std::min(sum.Hi, totalPoints_ - points_.Lo);
     return sum;
 }
 
@@ -203,10 +207,8 @@ TRange TBounds::Compute(const TNode& node) {
     switch (node.Op) {
     case TOp::Const:
         return Exact(node.Value);
-    case TOp::Length: {
-        const int known = lengths_[node.Suit & 3u];
-        return node.Seat == seat_ ? Exact(known) : TRange{0, 13 - known};
-    }
+    case TOp::Length:
+        return node.Seat == seat_ ? Exact(lengths_[node.Suit & 3u]) : TRange{0, 13};
     case TOp::Shape: {
         const TShapeSet& set = program_.Shapes[static_cast<std::size_t>(node.Value)];
         if (node.Seat == seat_)

@@ -49,12 +49,14 @@ class TBounds {
     int seat_;
     std::array<int, 4> lengths_{};
     TRange points_;
-    std::int64_t totalPoints_ = 0;
-    bool pointsNonNegative_ = true;
     // [table][length]: the table's range over the holdings of that length.
     std::array<std::array<TRange, 14>, kBoundTables> ranges_{};
     std::vector<TRange> values_;
-    std::vector<bool> readsPoints_; // the node depends on the seat's points
+    // What a node's range depends on: the seat's hand at all, or its points.
+    // Another seat's range is taken over all its hands, so that what reads
+    // only other seats is evaluated once.
+    std::vector<bool> readsSeat_;
+    std::vector<bool> readsPoints_;
     std::vector<std::uint64_t> stamps_;
     std::uint64_t stamp_ = 0;        // counts the calls of SetHand
     std::uint64_t lengthsStamp_ = 0; // the call that set the present lengths

@@ -7,12 +7,15 @@ TRandomStream TRandomStream::ForDeal(std::int32_t seed, std::uint64_t deal) {
     return TRandomStream(Mix(run + Mix(deal + 0xD1B54A32D192ED03ull)));
 }
 
-std::uint64_t TRandomStream::Below64(std::uint64_t n) {
-    unsigned __int128 m = static_cast<unsigned __int128>(Next64()) * n;
+std::uint64_t TRandomStream::Below64(std::uint64_t n, std::uint64_t& raw) {
+    raw = Next64();
+    unsigned __int128 m = static_cast<unsigned __int128>(raw) * n;
     if (static_cast<std::uint64_t>(m) < n) {
         const std::uint64_t threshold = (0 - n) % n;
-        while (static_cast<std::uint64_t>(m) < threshold)
-            m = static_cast<unsigned __int128>(Next64()) * n;
+        while (static_cast<std::uint64_t>(m) < threshold) {
+            raw = Next64();
+            m = static_cast<unsigned __int128>(raw) * n;
+        }
     }
     return static_cast<std::uint64_t>(m >> 64);
 }

@@ -14,6 +14,8 @@ namespace kv::script {
 namespace {
 
 constexpr std::int64_t kCheckEvery = 4096;
+using Clock = std::chrono::steady_clock;
+constexpr auto kProgressEvery = std::chrono::milliseconds(100);
 
 enum class TSearch { Found, Capped, Stopped, Fault };
 
@@ -24,24 +26,47 @@ struct TSlot {
     std::optional<TScriptError> Fault;
 };
 
-// The state the workers and the caller share.
+// What a run has delivered so far, in deal order.
+struct TTally {
+    TRunResult Result;
+    std::int64_t Generated = 0;
+    Clock::time_point LastProgress = Clock::now();
+};
+
+// The state the workers and the caller share. One thread deals on the
+// caller's; several take chunks of consecutive deal numbers, so that cheap
+// deals are not handed over one by one.
 class TRun {
   public:
     TRun(const TScript& script, const TRunRequest& request, const TPbnTags& tags,
          const std::atomic<bool>& cancel)
         : script_(script), request_(request), tags_(tags), cancel_(cancel),
           tables_(THandTables::For(script.Program)), maker_(script, tables_, request.SeatFirst),
-          window_(static_cast<std::size_t>(4 * std::max(1, request.Threads) + 16)),
+          threads_(std::max(1, request.Threads)),
+          chunk_(std::clamp<std::int64_t>(request.Count / (threads_ * 16), 1, 64)),
+          window_(static_cast<std::size_t>(
+              std::max<std::int64_t>(4 * threads_ + 16, chunk_ * threads_ * 4))),
           slots_(window_) {}
 
     TRunResult Collect(const TRunCallbacks& callbacks);
 
   private:
+    TRunResult Alone(const TRunCallbacks& callbacks);
+    TRunResult Together(const TRunCallbacks& callbacks);
     void Work();
+    TSlot Search(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch);
     TSlot Find(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch);
+    bool Holds(TEvaluator& evaluator, TRandomStream& random, TDealScratch& scratch,
+               TDealMasks& deal) const;
+    bool Deliver(TSlot& slot, std::int64_t k, TTally& tally, const TRunCallbacks& callbacks);
+    void Progress(TTally& tally, const TRunCallbacks& callbacks, bool now = false) const;
     std::int64_t Cap(std::int64_t k) const;
     bool Stopping() const {
         return stop_.load(std::memory_order_relaxed) || cancel_.load(std::memory_order_relaxed);
+    }
+    TScriptError DivisionFault(int node) const {
+        const TNode& at = script_.Program.Nodes[static_cast<std::size_t>(node)];
+        return TScriptError{script_.File, at.Line, at.Column, "division by zero"};
     }
 
     const TScript& script_;
@@ -50,6 +75,8 @@ class TRun {
     const std::atomic<bool>& cancel_;
     const THandTables tables_;
     const TDealMaker maker_;
+    const int threads_;
+    const std::int64_t chunk_;
     const std::size_t window_;
 
     std::mutex mutex_;
@@ -69,6 +96,19 @@ std::int64_t TRun::Cap(std::int64_t k) const {
     return request_.Generate - deliveredAttempts_.load() - (k - delivered);
 }
 
+// Tests the condition's terms as the seats they read are dealt; false at
+// the first that fails.
+bool TRun::Holds(TEvaluator& evaluator, TRandomStream& random, TDealScratch& scratch,
+                 TDealMasks& deal) const {
+    for (int stage = 0;; ++stage) {
+        for (const int term : maker_.Tests(stage))
+            if (!evaluator.Holds(term)) return false;
+        if (stage == maker_.ReadSeats()) return true;
+        const int seat = maker_.DealNext(random, scratch, deal);
+        evaluator.AddHand(seat, deal.Hands[static_cast<std::size_t>(seat)]);
+    }
+}
+
 TSlot TRun::Find(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch) {
     TSlot slot;
     TRandomStream random =
@@ -81,11 +121,10 @@ TSlot TRun::Find(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch) {
         maker_.Deal(random, scratch, deal);
         ++tries;
         evaluator.SetDeal(deal, &random);
-        const bool holds = evaluator.Holds(script_.Condition);
+        const bool holds = Holds(evaluator, random, scratch, deal);
         if (evaluator.Fault() != kNoNode) {
-            const TNode& at = script_.Program.Nodes[static_cast<std::size_t>(evaluator.Fault())];
             slot.Search = TSearch::Fault;
-            slot.Fault = TScriptError{script_.File, at.Line, at.Column, "division by zero"};
+            slot.Fault = DivisionFault(evaluator.Fault());
             break;
         }
         if (holds) {
@@ -110,109 +149,150 @@ TSlot TRun::Find(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch) {
         slot.Produced.Deal = deal;
         slot.Produced.Report = ReportDeal(script_, evaluator, deal, slot.Produced.Number, tags_);
         if (evaluator.Fault() != kNoNode) {
-            const TNode& at = script_.Program.Nodes[static_cast<std::size_t>(evaluator.Fault())];
             slot.Search = TSearch::Fault;
-            slot.Fault = TScriptError{script_.File, at.Line, at.Column, "division by zero"};
+            slot.Fault = DivisionFault(evaluator.Fault());
         }
     }
+    slot.Ready = true;
     return slot;
+}
+
+// Find, with a solver failure as the slot's fault.
+TSlot TRun::Search(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch) {
+    try {
+        return Find(k, evaluator, scratch);
+    } catch (const std::exception& error) {
+        TSlot slot;
+        slot.Ready = true;
+        slot.Search = TSearch::Fault;
+        slot.Fault = TScriptError{script_.File, 0, 0, error.what()};
+        return slot;
+    }
+}
+
+void TRun::Progress(TTally& tally, const TRunCallbacks& callbacks, bool now) const {
+    if (!callbacks.Progress) return;
+    const auto time = Clock::now();
+    if (!now && time - tally.LastProgress < kProgressEvery) return;
+    tally.LastProgress = time;
+    callbacks.Progress({attempts_.load(), tally.Result.Produced});
+}
+
+// Takes deal k in order; false when the run stops there.
+bool TRun::Deliver(TSlot& slot, std::int64_t k, TTally& tally, const TRunCallbacks& callbacks) {
+    TRunResult& result = tally.Result;
+    if (slot.Search == TSearch::Fault) {
+        result.Fault = slot.Fault;
+        return false;
+    }
+    if (slot.Search == TSearch::Stopped) {
+        result.Cancelled = true;
+        return false;
+    }
+    if (slot.Search == TSearch::Capped ||
+        tally.Generated + slot.Produced.Attempts > request_.Generate) {
+        result.LimitReached = true;
+        tally.Generated = request_.Generate;
+        return false;
+    }
+    tally.Generated += slot.Produced.Attempts;
+    deliveredAttempts_ = tally.Generated;
+    delivered_ = k + 1;
+    ++result.Produced;
+    if (callbacks.Deal) callbacks.Deal(std::move(slot.Produced));
+    if (cancel_.load() && k + 1 < request_.Count) {
+        result.Cancelled = true;
+        return false;
+    }
+    return true;
+}
+
+TRunResult TRun::Alone(const TRunCallbacks& callbacks) {
+    TTally tally;
+    TEvaluator evaluator(script_.Program, tables_);
+    TDealScratch scratch;
+    for (std::int64_t k = 0; k < request_.Count; ++k) {
+        TSlot slot = Search(k, evaluator, scratch);
+        if (!Deliver(slot, k, tally, callbacks)) break;
+        Progress(tally, callbacks);
+    }
+    tally.Result.Generated = tally.Generated;
+    Progress(tally, callbacks, true);
+    return tally.Result;
 }
 
 void TRun::Work() {
     TEvaluator evaluator(script_.Program, tables_);
     TDealScratch scratch;
     for (;;) {
-        std::int64_t k;
+        std::int64_t first, end;
         {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [&] {
                 return Stopping() || next_ >= request_.Count ||
-                       next_ < delivered_.load() + static_cast<std::int64_t>(window_);
+                       next_ + chunk_ <= delivered_.load() + static_cast<std::int64_t>(window_);
             });
             if (Stopping() || next_ >= request_.Count) return;
-            k = next_++;
+            first = next_;
+            end = std::min(request_.Count, next_ + chunk_);
+            next_ = end;
         }
-        TSlot slot;
-        try {
-            slot = Find(k, evaluator, scratch);
-        } catch (const std::exception& error) {
-            slot.Search = TSearch::Fault;
-            slot.Fault = TScriptError{script_.File, 0, 0, error.what()};
-        }
-        slot.Ready = true;
+        std::vector<TSlot> found;
+        for (std::int64_t k = first; k < end && !Stopping(); ++k)
+            found.push_back(Search(k, evaluator, scratch));
         {
             const std::lock_guard lock(mutex_);
-            slots_[static_cast<std::size_t>(k) % window_] = std::move(slot);
+            for (std::size_t i = 0; i < found.size(); ++i)
+                slots_[(static_cast<std::size_t>(first) + i) % window_] = std::move(found[i]);
         }
         changed_.notify_all();
     }
 }
 
-TRunResult TRun::Collect(const TRunCallbacks& callbacks) {
-    TRunResult result;
-    if (maker_.Impossible()) {
-        result.Impossible = true;
-        return result;
-    }
+TRunResult TRun::Together(const TRunCallbacks& callbacks) {
+    TTally tally;
     std::vector<std::thread> workers;
-    for (int i = 0; i < std::max(1, request_.Threads); ++i)
+    for (int i = 0; i < threads_; ++i)
         workers.emplace_back([this] { Work(); });
-    auto lastProgress = std::chrono::steady_clock::now();
-    std::int64_t generated = 0;
     for (std::int64_t k = 0; k < request_.Count; ++k) {
         TSlot slot;
         {
             std::unique_lock lock(mutex_);
             TSlot& waiting = slots_[static_cast<std::size_t>(k) % window_];
-            while (!waiting.Ready && !cancel_.load()) {
-                changed_.wait_for(lock, std::chrono::milliseconds(100));
-                if (callbacks.Progress && std::chrono::steady_clock::now() - lastProgress >=
-                                              std::chrono::milliseconds(100)) {
-                    lastProgress = std::chrono::steady_clock::now();
-                    lock.unlock();
-                    callbacks.Progress({attempts_.load(), result.Produced});
-                    lock.lock();
-                }
+            while (!waiting.Ready && !cancel_.load() && !stop_.load()) {
+                changed_.wait_for(lock, kProgressEvery);
+                lock.unlock();
+                Progress(tally, callbacks);
+                lock.lock();
             }
             if (!waiting.Ready) {
-                result.Cancelled = true;
+                tally.Result.Cancelled = true;
                 break;
             }
             slot = std::move(waiting);
             waiting = TSlot{};
         }
-        if (slot.Search == TSearch::Fault) {
-            result.Fault = slot.Fault;
-            break;
-        }
-        if (slot.Search == TSearch::Stopped) {
-            result.Cancelled = true;
-            break;
-        }
-        if (slot.Search == TSearch::Capped ||
-            generated + slot.Produced.Attempts > request_.Generate) {
-            result.LimitReached = true;
-            generated = request_.Generate;
-            break;
-        }
-        generated += slot.Produced.Attempts;
-        deliveredAttempts_ = generated;
-        delivered_ = k + 1;
+        const bool more = Deliver(slot, k, tally, callbacks);
         changed_.notify_all();
-        ++result.Produced;
-        if (callbacks.Deal) callbacks.Deal(std::move(slot.Produced));
-        if (cancel_.load() && k + 1 < request_.Count) {
-            result.Cancelled = true;
-            break;
-        }
+        if (!more) break;
+        Progress(tally, callbacks);
     }
     stop_ = true;
     changed_.notify_all();
     for (std::thread& worker : workers)
         worker.join();
-    result.Generated = generated;
-    if (callbacks.Progress) callbacks.Progress({attempts_.load(), result.Produced});
-    return result;
+    tally.Result.Generated = tally.Generated;
+    Progress(tally, callbacks, true);
+    return tally.Result;
+}
+
+TRunResult TRun::Collect(const TRunCallbacks& callbacks) {
+    if (maker_.Impossible()) {
+        TRunResult result;
+        result.Impossible = true;
+        return result;
+    }
+    return threads_ == 1 ? Alone(callbacks) : Together(callbacks);
 }
 
 } // namespace

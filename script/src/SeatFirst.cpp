@@ -12,9 +12,10 @@ namespace {
 
 constexpr int kMaxSpan = 64;
 
-// The nodes the condition reaches, and whether it reads each seat's points.
+// The nodes the condition reaches, and whether it reads each seat's hand and points.
 struct TReach {
     std::size_t Nodes = 0;
+    std::array<bool, kSeats> Reads{};
     std::array<bool, kSeats> ReadsPoints{};
 };
 
@@ -30,6 +31,8 @@ TReach Reach(const TProgram& program, int root) {
         ++reach.Nodes;
         const TNode& node = program.Nodes[static_cast<std::size_t>(n)];
         if (node.Op == TOp::Hcp) reach.ReadsPoints[node.Seat] = true;
+        if (node.Op == TOp::Tricks) reach.Reads.fill(true);
+        if (node.Op >= TOp::Length && node.Op <= TOp::HasCard) reach.Reads[node.Seat] = true;
         if (node.Op == TOp::And || node.Op == TOp::Or) {
             for (int i = 0; i < node.B; ++i)
                 stack.push_back(program.Lists[static_cast<std::size_t>(node.A + i)]);
@@ -148,16 +151,33 @@ double TSeatFirst::Weigh(const TScript& script, const THandTables& tables, std::
                 const std::array<int, 4> lengths{lS, lH, lD, lC};
                 bounds.SetHand(lengths, usePoints ? TRange{base + lo, base + hi}
                                                   : TRange{INT32_MIN, INT32_MAX});
-                if (bounds.Eval(script.Condition).Zero()) continue;
+                const TRange whole = bounds.Eval(script.Condition);
+                if (whole.Zero()) continue;
                 const std::uint16_t pattern = static_cast<std::uint16_t>(patterns_.size());
                 patterns_.push_back({static_cast<std::uint8_t>(lS), static_cast<std::uint8_t>(lH),
                                      static_cast<std::uint8_t>(lD), static_cast<std::uint8_t>(lC)});
-                for (int v = lo; v <= hi; ++v) {
-                    if (weight[static_cast<std::size_t>(v)] == 0) continue;
-                    if (refine) {
-                        bounds.SetHand(lengths, TRange{base + v, base + v});
-                        if (bounds.Eval(script.Condition).Zero()) continue;
+                // Which points the condition may hold with: ranges halved
+                // until each is decided or a single value.
+                std::vector<bool> keep(static_cast<std::size_t>(w4), true);
+                if (refine && !whole.NonZero()) {
+                    std::vector<std::pair<int, int>> ranges{{lo, hi}};
+                    while (!ranges.empty()) {
+                        const auto [a, b] = ranges.back();
+                        ranges.pop_back();
+                        bounds.SetHand(lengths, TRange{base + a, base + b});
+                        const TRange r = bounds.Eval(script.Condition);
+                        if (r.Zero()) {
+                            std::fill(keep.begin() + a, keep.begin() + b + 1, false);
+                        } else if (!r.NonZero() && a < b) {
+                            ranges.push_back({a, (a + b) / 2});
+                            ranges.push_back({(a + b) / 2 + 1, b});
+                        }
                     }
+                }
+                for (int v = lo; v <= hi; ++v) {
+                    if (weight[static_cast<std::size_t>(v)] == 0 ||
+                        !keep[static_cast<std::size_t>(v)])
+                        continue;
                     kept += weight[static_cast<std::size_t>(v)];
                     cells_.push_back({pattern, static_cast<std::uint16_t>(v)});
                     cumulative_.push_back(kept);
@@ -174,7 +194,7 @@ TSeatFirst::TPlan TSeatFirst::For(const TScript& script, const THandTables& tabl
     TPlan plan;
     for (int seat = 0; seat < kSeats; ++seat) {
         const std::uint64_t own = script.Predeal[static_cast<std::size_t>(seat)];
-        if (std::popcount(own) == 13) continue;
+        if (std::popcount(own) == 13 || !reach.Reads[static_cast<std::size_t>(seat)]) continue;
         const auto holdings = SeatHoldings(own, kFullPack & ~taken);
         std::int64_t lowest = INT64_MAX, highest = INT64_MIN;
         for (const auto& suit : holdings)
@@ -198,10 +218,22 @@ TSeatFirst::TPlan TSeatFirst::For(const TScript& script, const THandTables& tabl
             return plan;
         }
         first->share_ = share;
+        first->Guide();
         if (!plan.First || share < plan.First->share_) plan.First = std::move(first);
     }
     if (plan.First && plan.First->share_ > 0.9) plan.First.reset();
     return plan;
+}
+
+void TSeatFirst::Guide() {
+    const std::uint64_t total = cumulative_.back();
+    guide_.resize(std::size_t{1} << kGuideBits);
+    for (std::size_t b = 0; b < guide_.size(); ++b) {
+        const std::uint64_t lowest = static_cast<std::uint64_t>(
+            (static_cast<unsigned __int128>(b) << (64 - kGuideBits)) * total >> 64);
+        guide_[b] = static_cast<std::uint32_t>(
+            std::upper_bound(cumulative_.begin(), cumulative_.end(), lowest) - cumulative_.begin());
+    }
 }
 
 template <typename F>
@@ -227,9 +259,11 @@ std::uint64_t TSeatFirst::Holding(TRandomStream& random, int suit, int length, i
 }
 
 std::uint64_t TSeatFirst::Draw(TRandomStream& random) const {
-    const std::uint64_t r = random.Below64(cumulative_.back());
-    const std::size_t cell = static_cast<std::size_t>(
-        std::upper_bound(cumulative_.begin(), cumulative_.end(), r) - cumulative_.begin());
+    std::uint64_t raw;
+    const std::uint64_t r = random.Below64(cumulative_.back(), raw);
+    std::size_t cell = guide_[static_cast<std::size_t>(raw >> (64 - kGuideBits))];
+    while (cumulative_[cell] <= r)
+        ++cell;
     const auto& l = patterns_[cells_[cell].Pattern];
     const int lS = l[0], lH = l[1], lD = l[2], lC = l[3];
     const int w3 = 3 * span_ - 2, w2 = 2 * span_ - 1;

@@ -77,6 +77,11 @@ class TSeatFirst {
     std::vector<std::array<std::uint8_t, 4>> patterns_;
     std::vector<TCell> cells_;
     std::vector<std::uint64_t> cumulative_; // per cell: the weight of it and those before
+    // guide_[b]: the first cell a draw whose raw number's top bits are b can
+    // land in, so that finding the cell takes a step or two.
+    static constexpr int kGuideBits = 12;
+    std::vector<std::uint32_t> guide_;
+    void Guide();
 };
 
 } // namespace kv::script

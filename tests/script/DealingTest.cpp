@@ -65,9 +65,9 @@ TEST(ScriptRun, ASeedGivesItsDeals) {
     const TRun run = RunDeals(Smolen(), Request(2));
     ASSERT_EQ(run.Deals.size(), 2u);
     EXPECT_EQ(test::DealText(run.Deals[0].Deal),
-              "N:AQJ74.K543.6.A43 T9.9762.AJ95.K85 K8.AQJ.KT74.QT76 6532.T8.Q832.J92");
+              "N:Q652.AQ943.97.Q4 T9.J85.QJ54.AT75 AK4.T72.AK863.J6 J873.K6.T2.K9832");
     EXPECT_EQ(test::DealText(run.Deals[1].Deal),
-              "N:AQ962.K865.Q7.J7 K43.J9742.T6.AT8 J8.AQT.AJ98.K652 T75.3.K5432.Q943");
+              "N:AKJT8.K764.J964. Q7.QT2.QT3.QJT54 432.A3.A75.AK962 965.J985.K82.873");
 }
 
 TEST(ScriptRun, ShardsConcatenateIntoTheWholeRun) {
@@ -132,7 +132,8 @@ TEST(ScriptRun, GenerateLimitCountsTriesInDealOrder) {
 }
 
 TEST(ScriptRun, AConditionNoDealMeetsDealsNothing) {
-    const TRun run = RunDeals(test::Script("hcp(north) + hcp(south) > 40"), Request(5));
+    const TRun run =
+        RunDeals(test::Script("shape(north, any 4333) and spades(north) == 5"), Request(5));
     EXPECT_TRUE(run.Result.Impossible);
     EXPECT_TRUE(run.Deals.empty());
     EXPECT_EQ(run.Result.Generated, 0);
