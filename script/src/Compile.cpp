@@ -1,6 +1,7 @@
 #include "Compile.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace kv::script {
 namespace {
@@ -139,6 +140,68 @@ std::optional<TCompileFault> CheckLimits(const TProgram& program, const std::vec
     return std::nullopt;
 }
 
+// The value of an operator on constant operands; nothing for a division by
+// zero, which is left to fail where the deal is evaluated.
+std::optional<std::int32_t> Fold(TOp op, std::int64_t a, std::int64_t b, std::int64_t c) {
+    const auto wrap = [](std::int64_t v) {
+        return static_cast<std::int32_t>(static_cast<std::uint32_t>(v));
+    };
+    switch (op) {
+    case TOp::Not:
+        return !a;
+    case TOp::Negate:
+        return wrap(-a);
+    case TOp::Add:
+        return wrap(a + b);
+    case TOp::Sub:
+        return wrap(a - b);
+    case TOp::Mul:
+        return wrap(a * b);
+    case TOp::Div:
+    case TOp::Mod:
+        if (b == 0) return std::nullopt;
+        if (a == INT32_MIN && b == -1) return op == TOp::Div ? INT32_MIN : 0;
+        return static_cast<std::int32_t>(op == TOp::Div ? a / b : a % b);
+    case TOp::Eq:
+        return a == b;
+    case TOp::Ne:
+        return a != b;
+    case TOp::Lt:
+        return a < b;
+    case TOp::Le:
+        return a <= b;
+    case TOp::Gt:
+        return a > b;
+    case TOp::Ge:
+        return a >= b;
+    case TOp::Choose:
+        return static_cast<std::int32_t>(a ? b : c);
+    default:
+        return std::nullopt;
+    }
+}
+
+// Operators whose operands are all constants become constants, so that a
+// deal does not compute what never changes.
+void FoldConstants(TProgram& program) {
+    auto constant = [&](int n) {
+        return n == kNoNode || program.Nodes[static_cast<std::size_t>(n)].Op == TOp::Const;
+    };
+    auto value = [&](int n) {
+        return n == kNoNode ? 0 : program.Nodes[static_cast<std::size_t>(n)].Value;
+    };
+    for (TNode& node : program.Nodes) {
+        if (node.Op == TOp::Const || node.Op < TOp::Not || IsList(node.Op)) continue;
+        if (!constant(node.A) || !constant(node.B) || !constant(node.C)) continue;
+        if (const std::optional<std::int32_t> v =
+                Fold(node.Op, value(node.A), value(node.B), value(node.C))) {
+            node.Op = TOp::Const;
+            node.Value = *v;
+            node.A = node.B = node.C = kNoNode;
+        }
+    }
+}
+
 } // namespace
 
 std::vector<int> Roots(const TScript& script) {
@@ -166,6 +229,7 @@ std::vector<bool> DrawsRandom(const TProgram& program) {
 std::optional<TCompileFault> Compile(TScript& script) {
     TProgram& program = script.Program;
     const std::vector<int> roots = Roots(script);
+    FoldConstants(program);
     Flatten(program, ParentCounts(program, roots));
     const std::vector<bool> random = DrawsRandom(program);
     Order(program, random);

@@ -50,6 +50,7 @@ TDealReport ReportDeal(const TScript& script, TEvaluator& evaluator, const TDeal
                        std::int64_t number, const TPbnTags& tags) {
     TDealReport report;
     std::string& out = report.Text;
+    out.reserve(256);
     for (const TAction& action : script.Actions) {
         switch (action.Kind) {
         case TActionKind::PrintAll:

@@ -13,7 +13,7 @@ using namespace kv;
 using namespace kv::script;
 
 // Each seat holds one whole suit.
-constexpr const char* kSuits =
+constexpr const char* kWholeSuits =
     "N:AKQJT98765432... .AKQJT98765432.. ..AKQJT98765432. ...AKQJT98765432";
 // Singletons A, K and Q; doubletons KQ and J2; voids in clubs and in the minors.
 constexpr const char* kShort =
@@ -27,21 +27,22 @@ struct TRow {
 };
 
 const TRow kRows[] = {
-    {"HcpOfASuitAlone", kSuits, "hcp(north)", 10},
-    {"ThirteenCardSuit", kSuits, "spades(north) * 100 + hearts(north)", 1300},
-    {"HcpOfAVoid", kSuits, "hcp(north, hearts)", 0},
-    {"NoLosersInAkqSuitOrVoids", kSuits, "losers(north) + losers(north, clubs)", 0},
-    {"ControlsOfAkq", kSuits, "controls(north) * 10 + control(east, hearts)", 33},
-    {"QualityOfThirteenCards", kSuits, "quality(north, spades)", 1300},
-    {"QualityOfAVoid", kSuits, "quality(north, hearts)", 0},
-    {"CcccWithThreeVoids", kSuits, "cccc(north)", 2700},
-    {"TopCounts", kSuits, "top2(north) + top3(north) * 10 + top4(north) * 100 + top5(north) * 1000",
-     5432},
-    {"C13CountsThirteen", kSuits, "c13(west) + c13(west, spades)", 13},
-    {"TensAndAces", kSuits, "tens(east) * 10 + aces(south, diamonds)", 11},
-    {"ShapeWithVoids", kSuits, "shape(north, any 0xxx) * 10 + shape(north, xxxx - any 0xxx)", 10},
-    {"ThirteenZeroZeroZero", kSuits, "shape(west, any x000) + shape(west, 000x)", 2},
-    {"HasCard", kSuits, "hascard(east, AH) * 10 + hascard(north, AH)", 10},
+    {"HcpOfASuitAlone", kWholeSuits, "hcp(north)", 10},
+    {"ThirteenCardSuit", kWholeSuits, "spades(north) * 100 + hearts(north)", 1300},
+    {"HcpOfAVoid", kWholeSuits, "hcp(north, hearts)", 0},
+    {"NoLosersInAkqSuitOrVoids", kWholeSuits, "losers(north) + losers(north, clubs)", 0},
+    {"ControlsOfAkq", kWholeSuits, "controls(north) * 10 + control(east, hearts)", 33},
+    {"QualityOfThirteenCards", kWholeSuits, "quality(north, spades)", 1300},
+    {"QualityOfAVoid", kWholeSuits, "quality(north, hearts)", 0},
+    {"CcccWithThreeVoids", kWholeSuits, "cccc(north)", 2700},
+    {"TopCounts", kWholeSuits,
+     "top2(north) + top3(north) * 10 + top4(north) * 100 + top5(north) * 1000", 5432},
+    {"C13CountsThirteen", kWholeSuits, "c13(west) + c13(west, spades)", 13},
+    {"TensAndAces", kWholeSuits, "tens(east) * 10 + aces(south, diamonds)", 11},
+    {"ShapeWithVoids", kWholeSuits, "shape(north, any 0xxx) * 10 + shape(north, xxxx - any 0xxx)",
+     10},
+    {"ThirteenZeroZeroZero", kWholeSuits, "shape(west, any x000) + shape(west, 000x)", 2},
+    {"HasCard", kWholeSuits, "hascard(east, AH) * 10 + hascard(north, AH)", 10},
     {"SingletonAceNoLoser", kShort, "losers(north, spades)", 0},
     {"SingletonKingOneLoser", kShort, "losers(east, spades)", 1},
     {"SingletonQueenOneLoser", kShort, "losers(south, spades)", 1},
@@ -119,3 +120,19 @@ TEST(ScriptCounts, PointcountAndAltcountReplaceTheirTables) {
 }
 
 } // namespace
+
+#ifdef KV_WITH_DD
+// tricks() asks the double-dummy solver: North's thirteen spades take every
+// trick in spades; in notrump the defender on lead runs a whole suit, so
+// neither North nor East takes a trick.
+TEST(ScriptFunction, TricksAreSolvedDoubleDummy) {
+    const TScript script =
+        test::Script("tricks(north, spades) * 100 + tricks(north, notrump) * 10 + "
+                     "tricks(east, notrumps)");
+    const THandTables tables = THandTables::For(script.Program);
+    TEvaluator evaluator(script.Program, tables);
+    TRandomStream random(7);
+    evaluator.SetDeal(test::Deal(kWholeSuits), &random);
+    EXPECT_EQ(evaluator.Value(script.Condition), 1300);
+}
+#endif

@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, ScriptRefused, ::testing::ValuesIn(kRefused),
 // Names defined one on another deeper than any script goes: refused, not a
 // stack overflow while dealing.
 TEST(ScriptLimits, DefinitionChainsTooDeepAreRefused) {
-    std::string text = "a0 = 1\n";
+    std::string text = "a0 = hcp(north)\n";
     for (int i = 1; i <= 1100; ++i)
         text += "a" + std::to_string(i) + " = a" + std::to_string(i - 1) + " + 1\n";
     text += "a1100";

@@ -160,3 +160,22 @@ TEST(DealToolScript, OptionCombinations) {
     for (const auto& row : rows)
         EXPECT_EQ(ParseDealOptions(row.Args).Error, row.Error) << row.Name;
 }
+
+// Ctrl+C: the run stops at the first deal not yet found and writes the deals
+// made before, whole, with its statistics.
+TEST(DealToolScript, InterruptStopsWithWhatWasMade) {
+    TToolFolder dir;
+    Write(
+        dir, "slow.dlr",
+        "generate 2000000000\nproduce 1000000\nhascard(north, AS) and hascard(north, KS) and "
+        "hascard(north, QS) and hascard(north, JS) and hascard(north, TS) and hascard(north, 9S)\n"
+        "action printoneline\n");
+    const auto run =
+        dir.Run("--script slow.dlr --seed 1 --threads 2", "timeout --preserve-status -s INT 1");
+    EXPECT_EQ(run.Status, 130) << run.Err;
+    ASSERT_FALSE(run.Out.empty());
+    EXPECT_EQ(run.Out.back(), '\n');
+    const auto lines = std::count(run.Out.begin(), run.Out.end(), '\n');
+    EXPECT_NE(run.Err.find("Produced " + std::to_string(lines) + " hands\n"), std::string::npos)
+        << run.Err;
+}

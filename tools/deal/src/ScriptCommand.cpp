@@ -97,10 +97,10 @@ class TSink {
         }
     }
 
-    // Deal `number` of those taken (from 1), with its board for --format.
-    void Take(const TBoardDeal& board, const TDealMasks& deal, std::int64_t number,
-              const TDealReport& report) {
-        if (boards_) return boards_->Add(board);
+    // Deal `number` of those taken (from 1); `board` makes its board for --format.
+    template <typename F>
+    void Take(const TDealMasks& deal, std::int64_t number, const TDealReport& report, F&& board) {
+        if (boards_) return boards_->Add(board());
         out_.Write(report.Text);
         totals_.Take(deal, number, report);
     }
@@ -158,13 +158,13 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
     TRunResult result;
     {
         TProgressLine progress(request.Count);
-        result =
-            RunScript(script, request, tags,
-                      {[&](TProducedDeal&& d) {
-                           sink.Take(BoardOf(script, d.Deal, d.Number), d.Deal, d.Number, d.Report);
-                       },
-                       [&](const TRunProgress& p) { progress.Show(p); }},
-                      cancel);
+        result = RunScript(script, request, tags,
+                           {[&](TProducedDeal&& d) {
+                                sink.Take(d.Deal, d.Number, d.Report,
+                                          [&] { return BoardOf(script, d.Deal, d.Number); });
+                            },
+                            [&](const TRunProgress& p) { progress.Show(p); }},
+                           cancel);
     }
     if (result.Fault) {
         std::cerr << Printable(result.Fault->Message()) << '\n';
@@ -213,8 +213,9 @@ int Filter(const TDealOptions& options, const TScript& script, const std::string
         TRandomStream random = TRandomStream::ForDeal(0, static_cast<std::uint64_t>(index++));
         if (!Accepts(script, evaluator, deal, random)) continue;
         ++kept;
-        const TBoardDeal board{b.Board, b.Dealer, b.Vulnerable, b.Deal, b.Known};
-        sink.Take(board, deal, kept, ReportDeal(script, evaluator, deal, kept, tags));
+        sink.Take(deal, kept, ReportDeal(script, evaluator, deal, kept, tags), [&] {
+            return TBoardDeal{b.Board, b.Dealer, b.Vulnerable, b.Deal, b.Known};
+        });
         if (evaluator.Fault() != kNoNode) break;
     }
     if (evaluator.Fault() != kNoNode) {
