@@ -101,10 +101,10 @@ template <typename T> std::int32_t At(const T& table, unsigned h) {
 
 } // namespace
 
-TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat)
+TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat, int root)
     : program_(program), seat_(seat), values_(program.Nodes.size()),
       readsSeat_(program.Nodes.size(), false), readsPoints_(program.Nodes.size(), false),
-      stamps_(program.Nodes.size(), 0) {
+      root_(root) {
     for (std::size_t i = 0; i < program.Nodes.size(); ++i) {
         const TNode& node = program.Nodes[i];
         bool seatRead = node.Op >= TOp::Length && node.Op <= TOp::HasCard && node.Seat == seat;
@@ -140,23 +140,45 @@ TBounds::TBounds(const TProgram& program, const THandTables& tables, int seat)
     }
 }
 
-void TBounds::SetHand(const std::array<int, 4>& lengths, TRange points) {
-    ++stamp_;
-    if (lengths != lengths_ || lengthsStamp_ == 0) lengthsStamp_ = stamp_;
-    lengths_ = lengths;
-    points_ = points;
+void TBounds::Update(const std::vector<int>& nodes) {
+    for (const int i : nodes)
+        values_[static_cast<std::size_t>(i)] = Compute(program_.Nodes[static_cast<std::size_t>(i)]);
 }
 
-TRange TBounds::Eval(int index) {
-    const std::size_t i = static_cast<std::size_t>(index);
-    const bool fresh = readsPoints_[i] ? stamps_[i] == stamp_
-                       : readsSeat_[i] ? stamps_[i] >= lengthsStamp_
-                                       : stamps_[i] != 0;
-    if (!fresh) {
-        values_[i] = Compute(program_.Nodes[i]);
-        stamps_[i] = stamp_;
+TRange TBounds::Evaluate(const std::array<int, 4>& lengths, TRange points) {
+    const bool newLengths = !evaluated_ || lengths != lengths_;
+    lengths_ = lengths;
+    points_ = points;
+    if (!evaluated_) {
+        // What does not read the seat, once: every node reached, in order.
+        std::vector<bool> reached(program_.Nodes.size(), false);
+        std::vector<int> stack{root_};
+        while (!stack.empty()) {
+            const int n = stack.back();
+            stack.pop_back();
+            if (reached[static_cast<std::size_t>(n)]) continue;
+            reached[static_cast<std::size_t>(n)] = true;
+            const TNode& node = program_.Nodes[static_cast<std::size_t>(n)];
+            if (node.Op == TOp::And || node.Op == TOp::Or) {
+                for (int k = 0; k < node.B; ++k)
+                    stack.push_back(program_.Lists[static_cast<std::size_t>(node.A + k)]);
+            } else {
+                for (const int c : {node.A, node.B, node.C})
+                    if (c != kNoNode) stack.push_back(c);
+            }
+        }
+        std::vector<int> others;
+        for (std::size_t i = 0; i < reached.size(); ++i) {
+            if (!reached[i]) continue;
+            const int n = static_cast<int>(i);
+            (readsPoints_[i] ? pointsNodes_ : readsSeat_[i] ? seatNodes_ : others).push_back(n);
+        }
+        Update(others);
+        evaluated_ = true;
     }
-    return values_[i];
+    if (newLengths) Update(seatNodes_);
+    Update(pointsNodes_);
+    return values_[static_cast<std::size_t>(root_)];
 }
 
 // The seat's suits have the given lengths; another seat's suit any length.
@@ -202,8 +224,8 @@ TRange TBounds::HandFunction(const TNode& node) const {
     }
 }
 
-TRange TBounds::Compute(const TNode& node) {
-    auto child = [&](int i) { return Eval(i); };
+TRange TBounds::Compute(const TNode& node) const {
+    auto child = [&](int i) { return values_[static_cast<std::size_t>(i)]; };
     switch (node.Op) {
     case TOp::Const:
         return Exact(node.Value);

@@ -29,18 +29,21 @@ inline constexpr int kBoundTables = 15;
 
 class TBounds {
   public:
-    // `seat` is the seat whose lengths and points are given.
-    TBounds(const TProgram& program, const THandTables& tables, int seat);
+    // `seat` is the seat whose lengths and points are given; `root` the
+    // expression to bound.
+    TBounds(const TProgram& program, const THandTables& tables, int seat, int root);
 
-    // The seat's lengths (spades, hearts, diamonds, clubs) and the range of
-    // its points by the point count (one value when known). With the lengths
-    // of the call before, only what reads the points is evaluated again.
-    void SetHand(const std::array<int, 4>& lengths, TRange points);
-    TRange Eval(int node);
+    // The root's range when the seat has these lengths (spades, hearts,
+    // diamonds, clubs) and its points lie in `points`. Only the nodes that
+    // read the seat are evaluated again, and with the lengths of the call
+    // before only those that read its points; each in the order of the nodes,
+    // where operands come before what uses them.
+    TRange Evaluate(const std::array<int, 4>& lengths, TRange points);
 
   private:
-    TRange Compute(const TNode& node);
+    TRange Compute(const TNode& node) const;
     TRange HandFunction(const TNode& node) const;
+    void Update(const std::vector<int>& nodes);
     // A table's range over one suit of a seat, or over the whole hand.
     TRange SuitRange(int table, int seat, int suit) const;
     TRange HandRange(int table, int seat) const;
@@ -57,9 +60,10 @@ class TBounds {
     // only other seats is evaluated once.
     std::vector<bool> readsSeat_;
     std::vector<bool> readsPoints_;
-    std::vector<std::uint64_t> stamps_;
-    std::uint64_t stamp_ = 0;        // counts the calls of SetHand
-    std::uint64_t lengthsStamp_ = 0; // the call that set the present lengths
+    int root_;
+    std::vector<int> seatNodes_;   // reached from the root, read the seat but not its points
+    std::vector<int> pointsNodes_; // reached from the root, read the seat's points
+    bool evaluated_ = false;
 };
 
 } // namespace kv::script

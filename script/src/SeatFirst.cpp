@@ -122,7 +122,7 @@ double TSeatFirst::Weigh(const TScript& script, const THandTables& tables, std::
     const double work = static_cast<double>(nodes) * 560.0;
     if (work > kMaxWork) return -1;
     const bool refine = readsPoints && usePoints && work * w4 <= kMaxWork;
-    TBounds bounds(script.Program, tables, seat_);
+    TBounds bounds(script.Program, tables, seat_, script.Condition);
     std::uint64_t total = 0, kept = 0;
     std::vector<std::uint64_t> weight(static_cast<std::size_t>(w4));
     const std::int64_t base = 4 * lowest;
@@ -149,9 +149,9 @@ double TSeatFirst::Weigh(const TScript& script, const THandTables& tables, std::
                 while (weight[static_cast<std::size_t>(hi)] == 0)
                     --hi;
                 const std::array<int, 4> lengths{lS, lH, lD, lC};
-                bounds.SetHand(lengths, usePoints ? TRange{base + lo, base + hi}
-                                                  : TRange{INT32_MIN, INT32_MAX});
-                const TRange whole = bounds.Eval(script.Condition);
+                const TRange whole =
+                    bounds.Evaluate(lengths, usePoints ? TRange{base + lo, base + hi}
+                                                       : TRange{INT32_MIN, INT32_MAX});
                 if (whole.Zero()) continue;
                 const std::uint16_t pattern = static_cast<std::uint16_t>(patterns_.size());
                 patterns_.push_back({static_cast<std::uint8_t>(lS), static_cast<std::uint8_t>(lH),
@@ -164,8 +164,7 @@ double TSeatFirst::Weigh(const TScript& script, const THandTables& tables, std::
                     while (!ranges.empty()) {
                         const auto [a, b] = ranges.back();
                         ranges.pop_back();
-                        bounds.SetHand(lengths, TRange{base + a, base + b});
-                        const TRange r = bounds.Eval(script.Condition);
+                        const TRange r = bounds.Evaluate(lengths, TRange{base + a, base + b});
                         if (r.Zero()) {
                             std::fill(keep.begin() + a, keep.begin() + b + 1, false);
                         } else if (!r.NonZero() && a < b) {
@@ -218,10 +217,10 @@ TSeatFirst::TPlan TSeatFirst::For(const TScript& script, const THandTables& tabl
             return plan;
         }
         first->share_ = share;
-        first->Guide();
         if (!plan.First || share < plan.First->share_) plan.First = std::move(first);
     }
     if (plan.First && plan.First->share_ > 0.9) plan.First.reset();
+    if (plan.First) plan.First->Guide();
     return plan;
 }
 
