@@ -57,8 +57,9 @@ struct TRunCallbacks {
     std::function<void(const TRunProgress&)> Progress;
 };
 
-// Once `cancel` is set, the run stops at the first deal not yet found and
-// returns with Cancelled.
+// Once `cancel` is set, the run stops at the first deal not yet found (the
+// deals found before are still handed over, in order) and returns with
+// Cancelled.
 TRunResult RunScript(const TScript& script, const TRunRequest& request, const TPbnTags& tags,
                      const TRunCallbacks& callbacks, const std::atomic<bool>& cancel);
 

@@ -53,6 +53,7 @@ class TRun {
   private:
     TRunResult Alone(const TRunCallbacks& callbacks);
     TRunResult Together(const TRunCallbacks& callbacks);
+    void StopWorkers(std::vector<std::thread>& workers);
     void Work();
     TSlot Search(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch);
     TSlot Find(std::int64_t k, TEvaluator& evaluator, TDealScratch& scratch);
@@ -200,10 +201,6 @@ bool TRun::Deliver(TSlot& slot, std::int64_t k, TTally& tally, const TRunCallbac
     delivered_ = k + 1;
     ++result.Produced;
     if (callbacks.Deal) callbacks.Deal(std::move(slot.Produced));
-    if (cancel_.load() && k + 1 < request_.Count) {
-        result.Cancelled = true;
-        return false;
-    }
     return true;
 }
 
@@ -212,6 +209,10 @@ TRunResult TRun::Alone(const TRunCallbacks& callbacks) {
     TEvaluator evaluator(script_.Program, tables_);
     TDealScratch scratch;
     for (std::int64_t k = 0; k < request_.Count; ++k) {
+        if (cancel_.load()) {
+            tally.Result.Cancelled = true;
+            break;
+        }
         TSlot slot = Search(k, evaluator, scratch);
         if (!Deliver(slot, k, tally, callbacks)) break;
         Progress(tally, callbacks);
@@ -254,12 +255,22 @@ TRunResult TRun::Together(const TRunCallbacks& callbacks) {
     std::vector<std::thread> workers;
     for (int i = 0; i < threads_; ++i)
         workers.emplace_back([this] { Work(); });
+    bool stopped = false; // cancelled: the workers are being joined
     for (std::int64_t k = 0; k < request_.Count; ++k) {
         TSlot slot;
         {
             std::unique_lock lock(mutex_);
             TSlot& waiting = slots_[static_cast<std::size_t>(k) % window_];
-            while (!waiting.Ready && !cancel_.load() && !stop_.load()) {
+            while (!waiting.Ready && !stopped) {
+                if (cancel_.load()) {
+                    // The workers stop at their next look and hand over what
+                    // they found; those deals are still taken in order.
+                    lock.unlock();
+                    StopWorkers(workers);
+                    stopped = true;
+                    lock.lock();
+                    break;
+                }
                 changed_.wait_for(lock, kProgressEvery);
                 lock.unlock();
                 Progress(tally, callbacks);
@@ -277,13 +288,17 @@ TRunResult TRun::Together(const TRunCallbacks& callbacks) {
         if (!more) break;
         Progress(tally, callbacks);
     }
-    stop_ = true;
-    changed_.notify_all();
-    for (std::thread& worker : workers)
-        worker.join();
+    StopWorkers(workers);
     tally.Result.Generated = tally.Generated;
     Progress(tally, callbacks, true);
     return tally.Result;
+}
+
+void TRun::StopWorkers(std::vector<std::thread>& workers) {
+    stop_ = true;
+    changed_.notify_all();
+    for (std::thread& worker : workers)
+        if (worker.joinable()) worker.join();
 }
 
 TRunResult TRun::Collect(const TRunCallbacks& callbacks) {

@@ -147,21 +147,33 @@ TEST(ScriptRun, DivisionByZeroStopsTheRunWithItsPlace) {
     EXPECT_TRUE(run.Deals.empty());
 }
 
-TEST(ScriptRun, CancelStopsAfterTheDealsHandedOver) {
+// Cancelled after the third deal: the deals found by then are handed over,
+// in order, and they are the first deals of the whole run.
+TEST(ScriptRun, CancelStopsWithTheDealsFoundInOrder) {
     const TScript script = Smolen();
-    std::atomic<bool> cancel{false};
-    TRun run;
-    const TPbnTags tags;
-    run.Result = RunScript(script, Request(40, 2), tags,
-                           {[&](TProducedDeal&& d) {
-                                run.Deals.push_back(std::move(d));
-                                if (run.Deals.size() == 3) cancel = true;
-                            },
-                            {}},
-                           cancel);
-    EXPECT_TRUE(run.Result.Cancelled);
-    EXPECT_EQ(run.Deals.size(), 3u);
-    EXPECT_EQ(run.Result.Produced, 3);
+    const TRun whole = RunDeals(script, Request(40, 1));
+    for (const int threads : {1, 2}) {
+        std::atomic<bool> cancel{false};
+        TRun run;
+        const TPbnTags tags{script.File, "00001234", "2026.01.02", script.Dealer,
+                            script.Vulnerable};
+        run.Result = RunScript(script, Request(40, threads), tags,
+                               {[&](TProducedDeal&& d) {
+                                    run.Deals.push_back(std::move(d));
+                                    if (run.Deals.size() == 3) cancel = true;
+                                },
+                                {}},
+                               cancel);
+        EXPECT_TRUE(run.Result.Cancelled) << threads;
+        EXPECT_GE(run.Deals.size(), 3u);
+        EXPECT_LT(run.Deals.size(), 40u);
+        EXPECT_EQ(run.Result.Produced, static_cast<std::int64_t>(run.Deals.size()));
+        run.Deals.resize(std::min(run.Deals.size(), whole.Deals.size()));
+        EXPECT_EQ(Texts(run),
+                  Texts(TRun{{whole.Deals.begin(),
+                              whole.Deals.begin() + static_cast<std::ptrdiff_t>(run.Deals.size())},
+                             {}}));
+    }
 }
 
 std::vector<TDealMasks> DealsOf(const TScript& script, std::int64_t count, bool seatFirst,

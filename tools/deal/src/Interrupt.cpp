@@ -1,15 +1,32 @@
 #include "Interrupt.h"
 
 #include <csignal>
+#include <ctime>
 
 namespace kv::cli {
 namespace {
 
 // A signal handler can reach only what has static storage.
 std::atomic<bool> interrupted{false};
+std::atomic<long long> firstAt{0}; // the first interrupt, in milliseconds of the monotonic clock
 
+long long Now() {
+#ifdef _WIN32
+    return 0; // a second interrupt at once ends the program
+#else
+    timespec t{};
+    clock_gettime(CLOCK_MONOTONIC, &t); // safe in a signal handler
+    return static_cast<long long>(t.tv_sec) * 1000 + t.tv_nsec / 1000000;
+#endif
+}
+
+// The same interrupt may come twice at once (to the program and to its process
+// group, as timeout sends it): only one a second or more after the first ends
+// the program.
 extern "C" void OnInterrupt(int signal) {
-    if (interrupted.exchange(true)) {
+    if (!interrupted.exchange(true)) {
+        firstAt = Now();
+    } else if (Now() - firstAt >= 1000 || Now() == 0) {
         std::signal(signal, SIG_DFL);
         std::raise(signal);
     }

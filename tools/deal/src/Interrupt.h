@@ -1,7 +1,7 @@
 #pragma once
 // Ctrl+C during a long run: the first interrupt (or termination request) sets
 // a flag the run reads, so that it stops cleanly and writes what it made; a
-// second one ends the program at once, as usual.
+// second one, a second or more later, ends the program at once, as usual.
 
 #include <atomic>
 

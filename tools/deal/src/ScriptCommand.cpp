@@ -87,13 +87,15 @@ class TProgressLine {
 // Where a run's deals go: the script's actions, or boards in a --format.
 class TSink {
   public:
-    TSink(const TDealOptions& options, const TScript& script, std::int32_t seed,
+    // `generator` is the PBN Generator tag's value: empty for boards read
+    // from a file, which were not dealt here.
+    TSink(const TDealOptions& options, const TScript& script, std::string generator,
           const std::string& date, TRunOutput& out)
         : script_(script), out_(out), totals_(script) {
         if (options.FormatGiven || options.DoubleDummy) {
             const TFormat format = options.FormatGiven ? options.Format : TFormat::Deal;
             boards_ = std::make_unique<TScriptBoards>(format, options.DoubleDummy,
-                                                      GeneratorValue(seed), date, out);
+                                                      std::move(generator), date, out);
         }
     }
 
@@ -151,7 +153,7 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
     }
     request.Seed = RunSeed(options);
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
-    TSink sink(options, script, request.Seed, date, *out);
+    TSink sink(options, script, GeneratorValue(request.Seed), date, *out);
     const TPbnTags tags{options.Script.value_or(""), SeedToText(request.Seed), date, script.Dealer,
                         script.Vulnerable};
     const auto start = std::chrono::steady_clock::now();
@@ -166,8 +168,11 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
                             [&](const TRunProgress& p) { progress.Show(p); }},
                            cancel);
     }
-    if (result.Fault) {
-        std::cerr << Printable(result.Fault->Message()) << '\n';
+    if (result.Fault || result.Impossible) {
+        std::cerr << (result.Fault ? Printable(result.Fault->Message())
+                                   : "kestrovanhalme-deal: " + Printable(script.File) +
+                                         ": no deal can meet the condition")
+                  << '\n';
         out->EndFailedRun();
         return 1;
     }
@@ -175,11 +180,6 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
     out->Finish();
     Summary(result, request.Seed,
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    if (result.Impossible) {
-        std::cerr << "kestrovanhalme-deal: " << Printable(script.File)
-                  << ": no deal can meet the condition\n";
-        return 1;
-    }
     if (result.LimitReached)
         std::cerr << "kestrovanhalme-deal: the generate limit of " << request.Generate
                   << " tries was reached: " << result.Produced << " of " << request.Count
@@ -195,7 +195,7 @@ int Filter(const TDealOptions& options, const TScript& script, const std::string
         return 1;
     }
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
-    TSink sink(options, script, 0, date, *out);
+    TSink sink(options, script, "", date, *out);
     const THandTables tables = THandTables::For(script.Program);
     TEvaluator evaluator(script.Program, tables);
     const TPbnTags tags{options.Script.value_or(""), "-", date, script.Dealer, script.Vulnerable};
