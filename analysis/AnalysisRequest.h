@@ -40,7 +40,16 @@ struct TCompareSpec {
     TContract A;
     TContract B;
     bool Vulnerable = false; // North-South's vulnerability
+    // Each deal at its own board's vulnerability instead of Vulnerable.
+    bool EachBoard = false;
     friend bool operator==(const TCompareSpec&, const TCompareSpec&) = default;
+};
+
+// Where the given boards of an analysis came from, as its results name them.
+struct TBoardsOrigin {
+    std::optional<std::int32_t> Seed; // boards dealt from this seed, board 1 first
+    std::string File;                 // otherwise the name of the file they were read from
+    friend bool operator==(const TBoardsOrigin&, const TBoardsOrigin&) = default;
 };
 
 struct TAnalysisRequest {
@@ -71,6 +80,9 @@ void Normalise(TAnalysisRequest& request);
 
 // The first fault of a request, or an empty string when it can run.
 std::string RequestFault(const TAnalysisRequest& request);
+// The first fault of what a request measures (the declarers, denominations and
+// contracts to compare), whichever deals it is given; empty when there is none.
+std::string MeasureFault(const TAnalysisRequest& request);
 
 // "N", "S", "NS" and "NT", "S", "H", "D", "C": the names used in texts and files.
 std::string DeclarerName(TDeclarer declarer);

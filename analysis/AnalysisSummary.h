@@ -36,6 +36,9 @@ struct TSummaryKey {
     std::vector<int> Strains;
     std::optional<TCompareSpec> Compare;
     int ShardCount = 1; // N of the shards K/N
+    // Set for an analysis of given boards: Seed and Types are then not used,
+    // and Count is the number of boards to analyse.
+    std::optional<TBoardsOrigin> Boards;
     friend bool operator==(const TSummaryKey&, const TSummaryKey&) = default;
 };
 
@@ -43,22 +46,30 @@ struct TSummary {
     TSummaryKey Key;
     std::vector<int> Shards{1};                 // the K of each shard counted, ascending
     std::int64_t Deals = 0;                     // deals analysed
-    std::vector<std::int64_t> TypeDeals;        // per type of Key.Types
+    std::vector<std::int64_t> TypeDeals;        // per type of Key.Types (none for boards)
     std::array<std::int64_t, 41> NSPoints{};    // North-South combined HCP 0..40
     std::array<std::int64_t, 38> NorthPoints{}; // 0..37
     std::array<std::int64_t, 38> SouthPoints{};
     std::array<std::int64_t, 27> LongestFit{}; // longest combined fit 0..26 cards
     std::vector<TTrickCounts> Tricks;          // strain by strain, each declarer in turn
     TCompareTally Compare;
+    // A merge that lacks some of the run's shards: the counts are of part of
+    // the run only.
+    bool ShardsMissing = false;
 
     // Counts one analysed deal (its tricks must be solved for every entry of Tricks).
     void Add(const TDealResult& deal);
     // Deals the counted shards hold; fewer analysed means the run was stopped.
     std::int64_t Expected() const;
-    bool Partial() const { return Deals < Expected(); }
+    // Stopped, or merged with shards missing: the summary is not the whole run's.
+    bool Partial() const { return Deals < Expected() || ShardsMissing; }
     const TTrickCounts* TricksOf(int strain, TDeclarer declarer) const;
     friend bool operator==(const TSummary&, const TSummary&) = default;
 };
+
+// Scores both contracts of `spec` on `deal`, at North-South's vulnerability
+// for that deal, and counts the two scores into `tally`.
+void CountComparison(TCompareTally& tally, const TCompareSpec& spec, const TDealResult& deal);
 
 // The empty summary of a normalised request that RequestFault accepts.
 TSummary EmptySummary(const TAnalysisRequest& request);

@@ -1,13 +1,15 @@
 #pragma once
-// What the analysis keeps of one deal: its number in the seed's sequence, the
-// hand type it was dealt for, its cards, the shape and point facts, and the
-// double-dummy tricks of North and South in each denomination solved.
+// What the analysis keeps of one deal: its number in the seed's sequence (or
+// its board's number), the hand type it was dealt for, North-South's
+// vulnerability, its cards, the shape and point facts, and the double-dummy
+// tricks of North and South in each denomination solved.
 
 #include "analysis/AnalysisRequest.h"
 #include "engine/doubledummy/DoubleDummy.h"
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace kv::analysis {
 
@@ -17,6 +19,10 @@ inline constexpr int kNorth = 0, kEast = 1, kSouth = 2, kWest = 3;
 struct TDealResult {
     std::int64_t Number = 0; // 1 for the first deal of the seed
     int Type = 0;            // index in the request's type list
+    // North-South vulnerable on the deal's board: a given board's own, or for
+    // deal n of a seed that of board n of the duplicate rotation, as the hands
+    // window numbers the seed's deals.
+    bool NSVulnerable = false;
     // Holdings[seat][suit]: seats N, E, S, W; suits spades, hearts, diamonds,
     // clubs; bit r set when the hand holds rank r (2..14).
     std::array<std::array<std::uint16_t, 4>, 4> Holdings{};
@@ -32,8 +38,12 @@ struct TDealResult {
     friend bool operator==(const TDealResult&, const TDealResult&) = default;
 };
 
-// The result of a dealt deal, shape and points filled in, no tricks yet.
+// The result of a dealt deal, shape, points and the rotation's vulnerability
+// filled in, no tricks yet.
 TDealResult ResultOf(const TFullDeal& deal, std::int64_t number, int type);
+
+// True for the vulnerabilities "NS" and "All", as the PBN Vulnerable tag writes them.
+bool NorthSouthVulnerable(const std::string& vulnerable);
 
 // The cards again, as the double-dummy module holds them (ranks in descending order).
 TFullDeal DealOf(const TDealResult& result);

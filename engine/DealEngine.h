@@ -18,9 +18,6 @@
 
 namespace kv {
 
-// The main window's ordered list of hand types, one per tab.
-using TTypeList = std::vector<THandParam>;
-
 class TDealEngine {
   public:
     // Cached reuses the pattern lists of a type across attempts and calls;

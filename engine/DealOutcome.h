@@ -29,6 +29,12 @@ struct TDealOutcome {
     bool Dealt() const { return Failure == TDealFailure::None; }
     // The warning that tells the user why no deal was made; empty when dealt.
     std::string_view Message() const;
+    // The chosen type's index in the list once the types left out are gone.
+    std::size_t TypeAfterRemoval() const {
+        return Type -
+               static_cast<std::size_t>(std::count_if(Removed.begin(), Removed.end(),
+                                                      [this](std::size_t k) { return k < Type; }));
+    }
 };
 
 // Takes out of a list indexed as the list given to the generator (the types,

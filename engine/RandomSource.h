@@ -12,6 +12,13 @@ namespace kv {
 // 2^-32, held as the double 2.3283064365386963e-10.
 inline constexpr TExtended kTwoToMinus32{2.3283064365386963e-10};
 
+// The whole state of a random source: the seed and the count of draws.
+struct TRandomState {
+    std::int32_t Seed = 0;
+    std::uint64_t Draws = 0;
+    friend bool operator==(const TRandomState&, const TRandomState&) = default;
+};
+
 class TRandomSource {
   public:
     // The seed, as a signed 32-bit value; shown to users as its 8 hex digits.
@@ -30,6 +37,13 @@ class TRandomSource {
 
     // How many numbers have been drawn since construction (for tests and tools).
     std::uint64_t Draws() const { return draws_; }
+
+    // The state to give back when the work that draws from here is dropped.
+    TRandomState State() const { return {RandomSeed, draws_}; }
+    void Restore(const TRandomState& state) {
+        RandomSeed = state.Seed;
+        draws_ = state.Draws;
+    }
 
   private:
     std::uint32_t Step();

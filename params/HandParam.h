@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace kv {
 
@@ -73,5 +74,9 @@ class THandParam {
 
     friend bool operator==(const THandParam&, const THandParam&) = default;
 };
+
+// The hand types the generator chooses from, in the order of the main
+// window's tabs.
+using TTypeList = std::vector<THandParam>;
 
 } // namespace kv

@@ -6,9 +6,10 @@
 #include "analysis/ResultCsv.h"
 #include "analysis/SummaryText.h"
 
+#include <array>
 #include <fstream>
+#include <optional>
 #include <ostream>
-#include <sstream>
 
 namespace kv::analysis {
 namespace {
@@ -17,14 +18,35 @@ std::string Written(const TSummary& summary, TAnalysisFormat format) {
     return format == TAnalysisFormat::Json ? SummaryToJson(summary) : SummaryText(summary);
 }
 
-bool ReadFile(const std::string& path, std::string& text) {
+enum class TFileRead { Read, Unreadable, TooLarge };
+
+// The file whole, or why not; never more than kMaxSummaryBytes and a block
+// are held, however large the file (or endless, as /dev/zero).
+TFileRead ReadFile(const std::string& path, std::string& text) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return false;
-    std::ostringstream content;
-    content << file.rdbuf();
-    if (file.bad()) return false;
-    text = content.str();
-    return true;
+    if (!file) return TFileRead::Unreadable;
+    std::array<char, 64 * 1024> block;
+    while (file.read(block.data(), block.size()) || file.gcount() > 0) {
+        text.append(block.data(), static_cast<std::size_t>(file.gcount()));
+        if (text.size() > kMaxSummaryBytes) return TFileRead::TooLarge;
+    }
+    return file.bad() ? TFileRead::Unreadable : TFileRead::Read;
+}
+
+// The summary in the file at `path`; empty after its message.
+std::optional<TSummary> ReadSummary(const std::string& path, const TReport& report) {
+    std::string text;
+    const TFileRead read = ReadFile(path, text);
+    if (read != TFileRead::Read) {
+        report(path + ": " + (read == TFileRead::TooLarge ? msg::kTooLarge : msg::kUnreadable));
+        return std::nullopt;
+    }
+    TSummaryRead summary = SummaryFromJson(text);
+    if (!summary.Error.empty()) {
+        report(path + ": " + summary.Error);
+        return std::nullopt;
+    }
+    return std::move(summary.Summary);
 }
 
 } // namespace
@@ -60,30 +82,23 @@ int RunAnalysisCommand(const TAnalysisRequest& request, TAnalysisFormat format, 
 }
 
 int MergeCommand(const std::vector<std::string>& paths, TAnalysisFormat format, std::ostream& out,
-                 std::ostream& err) {
+                 const TReport& report) {
     if (format == TAnalysisFormat::Csv) {
-        err << msg::kMergeCsv << '\n';
+        report(msg::kMergeCsv);
         return 1;
     }
     std::vector<TSummary> parts;
     for (const std::string& path : paths) {
-        std::string text;
-        if (!ReadFile(path, text)) {
-            err << path << ": " << msg::kUnreadable << '\n';
-            return 1;
-        }
-        TSummaryRead read = SummaryFromJson(text);
-        if (!read.Error.empty()) {
-            err << path << ": " << read.Error << '\n';
-            return 1;
-        }
-        parts.push_back(std::move(read.Summary));
+        std::optional<TSummary> part = ReadSummary(path, report);
+        if (!part) return 1;
+        parts.push_back(std::move(*part));
     }
     const TMerged merged = MergeSummaries(parts);
     if (!merged.Error.empty()) {
-        err << merged.Error << '\n';
+        report(merged.Error);
         return 1;
     }
+    if (merged.Summary.ShardsMissing) report(MissingShardsNote(merged.Summary));
     out << Written(merged.Summary, format);
     out.flush();
     return out ? 0 : 1;

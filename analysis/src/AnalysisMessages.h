@@ -44,6 +44,8 @@ inline constexpr const char* kMergeCompare =
 inline constexpr const char* kMergeShardCount =
     "Cannot merge summaries split into different numbers of shards: ";
 inline constexpr const char* kMergeShardTwice = "Cannot merge a shard twice: ";
+// After "Shards 2, 4 of 5 are".
+inline constexpr const char* kShardsMissing = " missing: the merged summary is partial.";
 
 } // namespace kv::analysis::msg
 
@@ -53,5 +55,22 @@ inline constexpr const char* kMergeCsv =
     "A merge gives a summary, not deals: choose the text or JSON format.";
 // Preceded by the file's name and ": ".
 inline constexpr const char* kUnreadable = "cannot be read";
+inline constexpr const char* kTooLarge =
+    "not an analysis summary: it is larger than 16 MB, which no summary reaches";
+
+} // namespace kv::analysis::msg
+
+namespace kv::analysis::msg {
+
+// The analysis of given boards.
+inline constexpr const char* kNoBoards = "There are no boards to analyse.";
+// After the boards named ("Board 3 does", "Boards 3 and 7 do").
+inline constexpr const char* kHandsMissing = " not give all four hands: ";
+inline constexpr const char* kLeftOutOne = "it is left out of the analysis.";
+inline constexpr const char* kLeftOutMany = "they are left out of the analysis.";
+inline constexpr const char* kNothingLeft = "there is nothing to analyse.";
+// After "Board <n>".
+inline constexpr const char* kNotWholeDeal =
+    " does not hold each of the 52 cards once: it cannot be analysed.";
 
 } // namespace kv::analysis::msg

@@ -43,6 +43,10 @@ std::string RequestFault(const TAnalysisRequest& request) {
     if (request.Shard.N < 1 || request.Shard.K < 1 || request.Shard.K > request.Shard.N)
         return std::string(msg::kBadShard) + "'" + std::to_string(request.Shard.K) + "/" +
                std::to_string(request.Shard.N) + "'.";
+    return MeasureFault(request);
+}
+
+std::string MeasureFault(const TAnalysisRequest& request) {
     if (request.Kind == TAnalysisKind::Tricks) {
         if (request.Declarers.empty()) return msg::kNoDeclarer;
         if (request.Strains.empty()) return msg::kNoStrain;

@@ -22,19 +22,22 @@ std::int64_t TTrickCounts::Makes(int level) const {
 
 void TSummary::Add(const TDealResult& deal) {
     ++Deals;
-    ++TypeDeals[static_cast<std::size_t>(deal.Type)];
+    if (!TypeDeals.empty()) ++TypeDeals[static_cast<std::size_t>(deal.Type)];
     ++NSPoints[static_cast<std::size_t>(deal.NorthHCP + deal.SouthHCP)];
     ++NorthPoints[static_cast<std::size_t>(deal.NorthHCP)];
     ++SouthPoints[static_cast<std::size_t>(deal.SouthHCP)];
     ++LongestFit[static_cast<std::size_t>(deal.LongestFit)];
     for (TTrickCounts& counts : Tricks)
         ++counts.Deals[static_cast<std::size_t>(deal.TricksBy(counts.Strain, counts.Declarer))];
-    if (!Key.Compare) return;
-    const TCompareSpec& c = *Key.Compare;
+    if (Key.Compare) CountComparison(Compare, *Key.Compare, deal);
+}
+
+void CountComparison(TCompareTally& tally, const TCompareSpec& spec, const TDealResult& deal) {
+    const bool vulnerable = spec.EachBoard ? deal.NSVulnerable : spec.Vulnerable;
     const auto score = [&](const TContract& k) {
-        return ContractScore(k.Level, k.Strain, deal.TricksBy(k.Strain, k.Declarer), c.Vulnerable);
+        return ContractScore(k.Level, k.Strain, deal.TricksBy(k.Strain, k.Declarer), vulnerable);
     };
-    Compare.Add(score(c.A), score(c.B));
+    tally.Add(score(spec.A), score(spec.B));
 }
 
 std::int64_t TSummary::Expected() const {
@@ -52,8 +55,9 @@ const TTrickCounts* TSummary::TricksOf(int strain, TDeclarer declarer) const {
 
 TSummary EmptySummary(const TAnalysisRequest& request) {
     TSummary summary;
-    summary.Key = TSummaryKey{request.Seed,      request.Count,   request.Types,   request.Kind,
-                              request.Declarers, request.Strains, request.Compare, request.Shard.N};
+    summary.Key = TSummaryKey{request.Seed,    request.Count,     request.Types,
+                              request.Kind,    request.Declarers, request.Strains,
+                              request.Compare, request.Shard.N,   std::nullopt};
     if (request.Kind != TAnalysisKind::Tricks)
         summary.Key.Declarers.clear(), summary.Key.Strains.clear();
     summary.Shards = {request.Shard.K};

@@ -1,6 +1,7 @@
 #include "analysis/DealResult.h"
 
 #include "engine/CardCodes.h"
+#include "output/dealtext/BoardRotation.h"
 
 #include <algorithm>
 #include <bit>
@@ -31,6 +32,12 @@ int LongestFitOf(const TDealResult& r) {
     return longest;
 }
 
+// North-South vulnerable on board `number` (from 1) of the duplicate rotation.
+bool RotationVulnerable(std::int64_t number) {
+    return number >= 1 &&
+           NorthSouthVulnerable(BoardVulnerability(static_cast<int>((number - 1) % 16) + 1));
+}
+
 } // namespace
 
 int TDealResult::TricksBy(int strain, TDeclarer declarer) const {
@@ -46,10 +53,15 @@ int TDealResult::TricksBy(int strain, TDeclarer declarer) const {
     return t[0] < 0 || t[1] < 0 ? -1 : std::max(t[0], t[1]);
 }
 
+bool NorthSouthVulnerable(const std::string& vulnerable) {
+    return vulnerable == "NS" || vulnerable == "All";
+}
+
 TDealResult ResultOf(const TFullDeal& deal, std::int64_t number, int type) {
     TDealResult r;
     r.Number = number;
     r.Type = type;
+    r.NSVulnerable = RotationVulnerable(number);
     for (std::size_t seat = 0; seat < 4; ++seat)
         for (int suit = 0; suit < 4; ++suit)
             r.Holdings[seat][static_cast<std::size_t>(suit)] =

@@ -10,7 +10,7 @@ constexpr int kMaxDepth = 64;
 
 class TParser {
   public:
-    explicit TParser(std::string_view text) : text_(text) {}
+    TParser(std::string_view text, std::size_t maxValues) : text_(text), valuesLeft_(maxValues) {}
 
     TJsonParse Run() {
         TJsonParse out;
@@ -57,6 +57,8 @@ class TParser {
         Blank();
         if (depth > kMaxDepth) return Fail("values nested too deeply"), TJson{};
         if (at_ >= text_.size()) return Fail("a value is missing"), TJson{};
+        if (valuesLeft_ == 0) return Fail("more values than a summary holds"), TJson{};
+        --valuesLeft_;
         const char c = text_[at_];
         if (c == '{') return Object(depth);
         if (c == '[') return Array(depth);
@@ -171,6 +173,7 @@ class TParser {
     }
 
     std::string_view text_;
+    std::size_t valuesLeft_;
     std::size_t at_ = 0;
     std::string error_;
 };
@@ -185,8 +188,8 @@ const TJson* TJson::Member(std::string_view name) const {
     return nullptr;
 }
 
-TJsonParse ParseJson(std::string_view text) {
-    return TParser(text).Run();
+TJsonParse ParseJson(std::string_view text, std::size_t maxValues) {
+    return TParser(text, maxValues).Run();
 }
 
 std::string JsonString(std::string_view text) {

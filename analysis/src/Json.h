@@ -1,7 +1,9 @@
 #pragma once
 // A small JSON reader for the analysis summaries: objects, arrays, strings,
 // whole numbers, true, false and null. Numbers with a fraction or exponent are
-// refused, since a summary holds counts only.
+// refused, since a summary holds counts only. Written here rather than taken
+// from a JSON library for its messages (line, column and what was expected),
+// its limits on nesting and on values, and the summary's fixed layout.
 
 #include <cstdint>
 #include <memory>
@@ -39,8 +41,10 @@ struct TJsonParse {
     std::string Error; // "line L, column C: what was wrong"; empty on success
 };
 
-// Parses one JSON value that fills the whole text (white space aside).
-TJsonParse ParseJson(std::string_view text);
+// Parses one JSON value that fills the whole text (white space aside), of at
+// most `maxValues` values (each member, item and container counts one), so
+// that a hostile text never holds more memory than the largest file expected.
+TJsonParse ParseJson(std::string_view text, std::size_t maxValues);
 
 // `text` as a JSON string literal, quotes included.
 std::string JsonString(std::string_view text);

@@ -15,6 +15,10 @@ namespace kv::analysis {
 namespace {
 
 constexpr const char* kNotSummary = "not an analysis summary: ";
+constexpr std::int64_t kMaxShards = 1000000;
+// The largest summary holds a shard number for each of a million shards and
+// fewer than a thousand other values.
+constexpr std::size_t kMaxValues = kMaxShards + 1000;
 
 class TReader {
   public:
@@ -173,7 +177,7 @@ bool TReader::Compare() {
 bool TReader::Shards() {
     const TJson* shards = Need(root_, "shards");
     std::int64_t of = 0;
-    if (shards == nullptr || !Number(*shards, "of", 1, 1000000, of)) return false;
+    if (shards == nullptr || !Number(*shards, "of", 1, kMaxShards, of)) return false;
     const TJson* counted = Need(*shards, "counted");
     if (counted == nullptr || counted->Array() == nullptr || counted->Array()->empty())
         return Fail("'counted' must list the shards counted");
@@ -251,7 +255,7 @@ bool TReader::CompareCounts() {
 } // namespace
 
 TSummaryRead SummaryFromJson(std::string_view text) {
-    const TJsonParse parsed = ParseJson(text);
+    const TJsonParse parsed = ParseJson(text, kMaxValues);
     if (!parsed.Error.empty()) return {TSummary{}, kNotSummary + parsed.Error};
     return TReader(parsed.Value).Run();
 }

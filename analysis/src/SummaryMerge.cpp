@@ -86,11 +86,31 @@ TMerged MergeSummaries(const std::vector<TSummary>& parts) {
                 msg::kMergeShardTwice + std::to_string(twice) + "/" +
                     std::to_string(merged.Key.ShardCount) + "."};
     std::sort(merged.Shards.begin(), merged.Shards.end());
-    if (static_cast<int>(merged.Shards.size()) == merged.Key.ShardCount) {
+    merged.ShardsMissing = static_cast<int>(merged.Shards.size()) < merged.Key.ShardCount;
+    if (!merged.ShardsMissing) {
         merged.Key.ShardCount = 1;
         merged.Shards = {1};
     }
     return {merged, {}};
+}
+
+std::string MissingShardsNote(const TSummary& merged) {
+    if (!merged.ShardsMissing) return {};
+    constexpr std::size_t kNamed = 10;
+    std::string named;
+    std::size_t missing = 0;
+    auto counted = merged.Shards.begin();
+    for (int k = 1; k <= merged.Key.ShardCount; ++k) {
+        if (counted != merged.Shards.end() && *counted == k) {
+            ++counted;
+            continue;
+        }
+        if (++missing <= kNamed) named += (named.empty() ? "" : ", ") + std::to_string(k);
+    }
+    if (missing > kNamed) named += " and " + std::to_string(missing - kNamed) + " more";
+    return (missing == 1 ? "Shard " : "Shards ") + named + " of " +
+           std::to_string(merged.Key.ShardCount) + (missing == 1 ? " is" : " are") +
+           msg::kShardsMissing;
 }
 
 } // namespace kv::analysis

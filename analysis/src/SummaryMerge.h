@@ -17,8 +17,13 @@ struct TMerged {
 // Refuses summaries made with different seeds, counts, types, analyses,
 // declarers, denominations, comparisons or numbers of shards, and a shard
 // given twice. Summaries that together hold every shard merge into the form of
-// a single run (shard 1/1).
+// a single run (shard 1/1); without some shards, into a summary marked
+// ShardsMissing.
 TMerged MergeSummaries(const std::vector<TSummary>& parts);
+
+// "Shards 2, 4 of 5 are missing: the merged summary is partial.", naming the
+// first ten; empty when no shard is missing.
+std::string MissingShardsNote(const TSummary& merged);
 
 // "N,S,NS" and "NT,S,H": lists as the files and messages write them.
 std::string DeclarerList(const std::vector<TDeclarer>& declarers);

@@ -2,6 +2,7 @@
 
 #include "engine/SeedText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <numeric>
 
@@ -38,7 +39,55 @@ double Share(std::int64_t part, std::int64_t whole) {
     return whole == 0 ? 0.0 : 100.0 * static_cast<double>(part) / static_cast<double>(whole);
 }
 
+// "12-37 HCP", "5+ spades", "0-2 hearts", "4 clubs"; empty for the whole range.
+std::string RangeText(int min, int max, int top, const char* what) {
+    if (min == 0 && max == top) return {};
+    const std::string low = std::to_string(min);
+    const std::string bounds = min == max   ? low
+                               : max == top ? low + "+"
+                                            : low + "-" + std::to_string(max);
+    return bounds + " " + what;
+}
+
+std::string HandDescription(const THandParam& type, TSide side) {
+    static constexpr const char* kWhat[] = {"HCP", "spades", "hearts", "diamonds", "clubs"};
+    std::string text;
+    for (std::size_t i = 0; i < kAllRanges.size(); ++i) {
+        const TRange range = kAllRanges[i];
+        const std::string part =
+            RangeText(type.Min(side, range), type.Max(side, range), RangeTop(range), kWhat[i]);
+        if (!part.empty()) text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
+}
+
 } // namespace
+
+bool HasBetterDeclarer(const TSummaryKey& key) {
+    return std::find(key.Declarers.begin(), key.Declarers.end(), TDeclarer::Better) !=
+           key.Declarers.end();
+}
+
+std::string TypeDescription(const THandParam& type) {
+    const std::string south = HandDescription(type, TSide::South);
+    const std::string north = HandDescription(type, TSide::North);
+    if (south.empty() && north.empty()) return "South and North any";
+    if (north.empty()) return "South " + south + "; North any";
+    if (south.empty()) return "South any; North " + north;
+    return "South " + south + "; North " + north;
+}
+
+std::string TypesText(const TSummaryKey& key) {
+    std::int64_t frequencies = 0;
+    for (const THandParam& t : key.Types)
+        frequencies += t.Frequency;
+    std::string text;
+    for (std::size_t i = 0; i < key.Types.size(); ++i)
+        text += "Type " + std::to_string(i + 1) + ", " +
+                Percent(key.Types[i].Frequency, frequencies) +
+                "%: " + TypeDescription(key.Types[i]) + "\n";
+    return text;
+}
 
 std::string Fixed(double value, int decimals) {
     char text[32];
@@ -51,14 +100,26 @@ std::string Percent(std::int64_t part, std::int64_t whole) {
     return Fixed(Share(part, whole));
 }
 
+// Of a merge with shards missing, the deals of the whole run.
 std::string PartialLabel(const TSummary& s) {
     if (!s.Partial()) return {};
-    return "partial: " + std::to_string(s.Deals) + " of " + std::to_string(s.Expected()) + " deals";
+    const std::int64_t whole = s.ShardsMissing ? s.Key.Count : s.Expected();
+    return "partial: " + std::to_string(s.Deals) + " of " + std::to_string(whole) + " deals";
+}
+
+std::string BoardsText(std::int64_t count, const TBoardsOrigin& origin) {
+    const std::string boards = std::to_string(count) + (count == 1 ? " board" : " boards");
+    if (origin.Seed) return boards + " dealt from seed " + SeedToText(*origin.Seed);
+    return origin.File.empty() ? boards : boards + " of " + origin.File;
+}
+
+std::string TitleText(const TSummary& s) {
+    if (s.Key.Boards) return "Analysis of " + BoardsText(s.Deals, *s.Key.Boards);
+    return "Analysis of " + std::to_string(s.Deals) + " deals, seed " + SeedToText(s.Key.Seed);
 }
 
 std::string HeadingText(const TSummary& s) {
-    std::string text =
-        "Analysis of " + std::to_string(s.Deals) + " deals, seed " + SeedToText(s.Key.Seed);
+    std::string text = TitleText(s);
     if (s.Key.ShardCount > 1) {
         std::string shards;
         for (int k : s.Shards)
@@ -83,13 +144,16 @@ std::string MakeTableText(const TSummary& s) {
             text += Padded(Percent(t.Makes(level), t.Total()), 7);
         text += "\n";
     }
+    if (HasBetterDeclarer(s.Key)) text += std::string(kBetterDeclarerNote) + "\n";
     return text;
 }
 
 std::string CompareText(const TCompareSpec& spec, const TCompareTally& tally) {
     const std::string a = ContractText(spec.A), b = ContractText(spec.B);
-    std::string text = "Compare " + a + " with " + b +
-                       (spec.Vulnerable ? ", vulnerable" : ", not vulnerable") + "\n";
+    const char* vulnerability = spec.EachBoard    ? ", at each board's own vulnerability"
+                                : spec.Vulnerable ? ", vulnerable"
+                                                  : ", not vulnerable";
+    std::string text = "Compare " + a + " with " + b + vulnerability + "\n";
     text += a + " scores more on " + std::to_string(tally.ABetter) + " deals, " + b + " on " +
             std::to_string(tally.BBetter) + ", the same on " + std::to_string(tally.Equal) + "\n";
     text += "IMPs per deal for " + a + ": " + (tally.ImpsForA >= 0 ? "+" : "") +
@@ -123,7 +187,8 @@ std::string SummaryText(const TSummary& s) {
     std::string text = HeadingText(s) + "\n";
     if (!s.Tricks.empty()) text += MakeTableText(s) + "\n";
     if (s.Key.Compare) text += CompareText(*s.Key.Compare, s.Compare) + "\n";
-    return text + TypeMixText(s) + "\n" + PointsText(s);
+    if (!s.Key.Types.empty()) text += TypeMixText(s) + "\n";
+    return text + PointsText(s);
 }
 
 } // namespace kv::analysis

@@ -43,6 +43,7 @@ TDefinitionLinks TProgram::Links() {
     links.ShowDeals = [this](TTypeList& types) {
         return handsWindow_ && handsWindow_->ShowDeals(types);
     };
+    links.MayClose = [this] { return !handsWindow_ || handsWindow_->MayDiscardSession(); };
     links.ReadParameters = [this](TDefinitionForm&) { paramSets_->ReadSavedParameters(); };
     links.SaveParameters = [this](TDefinitionForm&) { paramSets_->SaveCurrentParameters(); };
     links.CopyToOtherFile = [this](TDefinitionForm&) { paramSets_->CopyToOtherFile(); };
@@ -51,7 +52,7 @@ TDefinitionLinks TProgram::Links() {
         if (handsWindow_) OpenDealsFile(&form, *handsWindow_);
     };
     links.AnalyseHands = [this](TDefinitionForm& form) {
-        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed);
+        ShowAnalyseDialog(&form, form.TypeList(), engine_.Random().RandomSeed, *store_);
     };
     return links;
 }
@@ -74,11 +75,11 @@ void TProgram::RunPrintDialog(TDefinitionForm& form) {
 
 // The print dialog over the boards of the hands window's session, modally
 // over that window; printing them deals nothing.
-void TProgram::RunSessionPrintDialog(QWidget* parent, const TDealSession& session) {
-    RunPrintDialog(*mainWindow_, parent, session.Boards());
+bool TProgram::RunSessionPrintDialog(QWidget* parent, const TDealSession& session) {
+    return RunPrintDialog(*mainWindow_, parent, session.Boards());
 }
 
-void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
+bool TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
                               std::vector<TBoardDeal> boards) {
     TMainOptions& options = form.Options();
     // The ten symbol and colour option go in as TPrintOptions, by value.
@@ -93,26 +94,39 @@ void TProgram::RunPrintDialog(TDefinitionForm& form, QWidget* parent,
     TPrintForm dialog({run, &printerChoice_,
                        [&form](const QString& text) { form.ShowStatus(text); }, std::move(boards)},
                       parent);
-    dialog.exec();
+    const bool printed = dialog.exec() == QDialog::Accepted;
     // The window under the dialog takes the keys again, also where the
     // window manager leaves that to the program.
     if (parent != nullptr && parent->isVisible()) parent->activateWindow();
+    return printed;
 }
 
 // Created hidden and kept; it builds its card images at once.
 void TProgram::CreateHandsWindow() {
     TDefinitionForm& form = *mainWindow_;
     handsWindow_ = new TGraphicDisplayForm(engine_, host_, form.Options().View, &form);
+    // Kept by the main window, and stored at once: a run that does not end
+    // normally loses no choice.
     QObject::connect(handsWindow_, &TGraphicDisplayForm::ViewOptionsChanged, &form,
-                     [&form](const THandsViewOptions& view) { form.Options().View = view; });
+                     [this, &form](const THandsViewOptions& view) {
+                         form.Options().View = view;
+                         WriteHandsViewOptions(*store_, view);
+                     });
     QObject::connect(handsWindow_, &TGraphicDisplayForm::HelpRequested, &form,
                      [](int context) { THelpSystem::ShowContext(context); });
     // Without the print library "&Print These Hands..." stays disabled, as
     // "Generate Hands to &Printer" does.
+    THandsWindowLinks links;
     if (form.PrintLibraryUsable())
-        handsWindow_->SetLinks({[this](QWidget* parent, const TDealSession& session) {
-            RunSessionPrintDialog(parent, session);
-        }});
+        links.PrintSession = [this](QWidget* parent, const TDealSession& session) {
+            return RunSessionPrintDialog(parent, session);
+        };
+    links.StoreTypes = [&form] { return form.StoreType(); };
+    links.TypesDealt = [&form](const TTypeList& before) { form.FitTabsAfterGeneration(before); };
+    links.AnalyseSession = [this](QWidget* parent, const TDealSession& session) {
+        ShowAnalyseSession(parent, session, *store_);
+    };
+    handsWindow_->SetLinks(std::move(links));
 }
 
 // The Read From File dialog, created hidden; its list of the database is the

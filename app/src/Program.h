@@ -50,9 +50,9 @@ class TProgram {
     TDefinitionLinks Links();
     TPrintLibraryState BindPrintLibrary();
     void RunPrintDialog(TDefinitionForm& form);
-    void RunSessionPrintDialog(QWidget* parent, const TDealSession& session);
+    bool RunSessionPrintDialog(QWidget* parent, const TDealSession& session);
     // The print dialog over `parent`: of new deals, or of `boards` when given.
-    void RunPrintDialog(TDefinitionForm& form, QWidget* parent, std::vector<TBoardDeal> boards);
+    bool RunPrintDialog(TDefinitionForm& form, QWidget* parent, std::vector<TBoardDeal> boards);
     void CreateHandsWindow();
     void CreateParamSets();
 

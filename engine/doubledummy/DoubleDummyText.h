@@ -24,7 +24,11 @@ std::string MakeableText(int tricks);
 std::string ParContractText(const TParResult& par);
 // The par score from the declaring side: "+620", "-100", or "0" when passed out.
 std::string ParScoreText(const TParResult& par);
-// Both on one line: "NS 1♥+2, +140", or "Passed out".
+// The side that the par score goes to, with it: "NS +620", "EW +300"; "0"
+// when passed out.
+std::string ParGainText(const TParResult& par);
+// The contracts and the gain on one line: "NS 1♥+2, NS +140",
+// "EW 4♠x-2, NS +300", or "Passed out".
 std::string ParText(const TParResult& par);
 
 } // namespace kv

@@ -9,8 +9,13 @@
 
 #include <array>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kv {
+
+// The tags of a PBN game, name and value, in the order of the file.
+using TPbnTags = std::vector<std::pair<std::string, std::string>>;
 
 struct TBoardDeal {
     int Board = 1;
@@ -19,6 +24,10 @@ struct TBoardDeal {
     TFullDeal Deal;                  // North, East, South, West
     // False for a hand the board does not give; that hand is empty.
     std::array<bool, 4> Known{true, true, true, true};
+    // A board read from a PBN file: its tags other than Board, Dealer,
+    // Vulnerable and Deal (the event, the players, the contract...), which a
+    // PBN writer keeps. Empty for a dealt board.
+    TPbnTags OtherTags{};
 
     bool Complete() const { return Known == std::array<bool, 4>{true, true, true, true}; }
 };

@@ -17,6 +17,14 @@
 
 namespace kv {
 
+// The hand type a dealt board came from: its number (1 for the first tab) in
+// a list of `Of` types; 0 of 0 for a board that came from a file.
+struct TBoardType {
+    int Number = 0;
+    int Of = 0;
+    friend bool operator==(const TBoardType&, const TBoardType&) = default;
+};
+
 class TDealSession {
   public:
     // Forgets every board and starts a session of dealt boards; `seed` is the
@@ -28,10 +36,16 @@ class TDealSession {
 
     // Adds `deal` after the last board as the next board of the rotation, and
     // shows it. Only a dealt session takes new deals; an imported one ignores it.
-    void Append(const TFullDeal& deal);
+    void Append(const TFullDeal& deal, TBoardType type = {});
     // Shows the board before or after the one shown; false at either end.
     bool Back();
     bool Forward();
+    // Shows the board at `index` (from 0); false, with the shown board kept,
+    // when there is no such board.
+    bool GoTo(std::size_t index);
+    // Where the first board numbered `board` stands; none when no board has
+    // that number (an imported session keeps its file's numbers).
+    std::optional<std::size_t> IndexOfBoard(int board) const;
 
     bool Empty() const { return boards_.empty(); }
     std::size_t Count() const { return boards_.size(); }
@@ -42,6 +56,14 @@ class TDealSession {
     bool AtFirst() const { return current_ == 0; }
     bool AtLast() const { return boards_.empty() || current_ + 1 == boards_.size(); }
 
+    // The type board `index` (0 for the first) was dealt from.
+    TBoardType TypeOf(std::size_t index) const;
+
+    // The boards so far are saved or printed: forgetting them loses nothing.
+    void MarkKept() { kept_ = boards_.size(); }
+    // Dealt boards that exist nowhere but here. A file's boards are in the file.
+    std::size_t UnkeptBoards() const { return Dealt() ? boards_.size() - kept_ : 0; }
+
     bool Dealt() const { return seed_.has_value(); }
     // The seed before the first deal of a dealt session.
     std::optional<std::int32_t> Seed() const { return seed_; }
@@ -50,7 +72,9 @@ class TDealSession {
 
   private:
     std::vector<TBoardDeal> boards_;
+    std::vector<TBoardType> types_; // beside boards_, for a dealt session
     std::size_t current_ = 0;
+    std::size_t kept_ = 0;
     std::optional<std::int32_t> seed_;
     std::string source_;
 };

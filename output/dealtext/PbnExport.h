@@ -47,9 +47,11 @@ std::string BoardDealText(const TBoardDeal& board);
 std::string PbnGeneratorValue(const std::string& programAndVersion, std::int32_t seed);
 
 // One game of a board with its own number, dealer and vulnerability: the
-// mandatory tags; then the Generator tag unless `generator` is empty; then,
-// given a table, DoubleDummyTricks, OptimumScore and ParContract, the par
-// for the board's dealer and vulnerability.
+// mandatory tags, with the values of a board read from a file (its event,
+// players, contract...); the board's other tags in their order; then the
+// Generator tag unless `generator` is empty; then, given a table,
+// DoubleDummyTricks, OptimumScore and ParContract, the par for the board's
+// dealer and vulnerability. A tag written anew replaces the board's own.
 std::string PbnBoardGame(const TBoardDeal& board, const std::string& date,
                          const std::string& generator, const TDDTable* table);
 

@@ -13,16 +13,19 @@
 // game's position in the file (1, 2, 3, ...); a missing Dealer or Vulnerable
 // tag takes the duplicate rotation of the board number.
 //
-// A file is read line by line: besides the result, only the current game is
-// held in memory. A file that is not PBN, or any game that cannot be read,
-// ends the reading with one message naming the file and the line, and then
-// the result holds no board at all.
+// A file is read line by line: TPbnReader holds only the current game (and
+// the previous game's tag values, for "#"), so that a caller that writes each
+// board as it comes reads a file of any size in the same memory; ReadPbnFile
+// keeps every board besides. A file that is not PBN, or any game that cannot
+// be read, ends the reading with one message naming the file and the line.
 
 #include "engine/doubledummy/DoubleDummy.h"
+#include "output/dealtext/BoardDeal.h"
 #include "output/dealtext/BoardRotation.h"
 
 #include <array>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -41,7 +44,7 @@ struct TPbnBoard {
     std::array<bool, 4> Known{};
     // Every tag but Board, Dealer, Vulnerable and Deal, in the order of the
     // file, with "#" replaced by the value it stands for.
-    std::vector<std::pair<std::string, std::string>> OtherTags;
+    TPbnTags OtherTags;
     long Line = 0; // the line of the game's first tag
 
     bool Complete() const { return Known == std::array<bool, 4>{true, true, true, true}; }
@@ -55,15 +58,45 @@ struct TPbnError {
     std::string Text;
 
     // "<file>, line <n>: <text>", or "<file>: <text>" without a line. Control
-    // characters are written as \xNN, so the message is safe on a terminal.
+    // characters are written as \xNN, so the message shows as one plain line.
     std::string Message() const;
+    // The same with the file's name and text as they are, for a caller that
+    // escapes them in its own way (a terminal's, which also needs the
+    // characters that reorder text escaped).
+    std::string RawMessage() const;
 };
+
+// The board as the hands window and the PBN writers keep it, with its other tags.
+TBoardDeal ToBoardDeal(TPbnBoard&& board);
 
 struct TPbnImport {
     std::vector<TPbnBoard> Boards; // empty when Error is set
     std::optional<TPbnError> Error;
 
     bool Ok() const { return !Error.has_value(); }
+};
+
+// The boards of a PBN file, one at a time.
+class TPbnReader {
+  public:
+    // Opens the file at `path`; when it cannot be opened, Error() says so at once.
+    explicit TPbnReader(const std::string& path);
+    // Reads PBN text from `in`; `name` stands for the file in messages.
+    TPbnReader(std::istream& in, const std::string& name);
+    ~TPbnReader();
+    TPbnReader(const TPbnReader&) = delete;
+    TPbnReader& operator=(const TPbnReader&) = delete;
+
+    // The next board; false after the last one, and once the file cannot be
+    // read on, when Error() holds why.
+    bool Next(TPbnBoard& board);
+    const std::optional<TPbnError>& Error() const { return error_; }
+
+  private:
+    struct TState;
+    std::string name_;
+    std::unique_ptr<TState> state_;
+    std::optional<TPbnError> error_;
 };
 
 // Reads the PBN file at `path`.

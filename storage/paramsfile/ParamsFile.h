@@ -45,9 +45,10 @@ struct TReadResult {
     TSetRecord Record{};
 };
 
-// The most records a file may hold for a write or delete to change it: a
-// change reads the whole file, and no collection of sets comes near this.
-inline constexpr std::uint64_t kMaxChangedRecords = 100000;
+// The most records, the header included, that a save lets a file reach; no
+// collection of sets comes near it. A file that holds more (made elsewhere)
+// can still be read, have sets deleted, and take new sets into free records.
+inline constexpr std::uint64_t kMaxRecords = 100000;
 
 // Creates the file, or replaces an existing one, so that it holds only the
 // header record. Throws EInOutError (an existing file that cannot be opened for
@@ -65,12 +66,12 @@ void ListParameterSets(std::vector<TSetEntry>& names, const std::string& fileNam
                        IWarningSink& warnings);
 
 // Stores record in the lowest free slot, or after the last record; a missing or
-// empty file is given its header first. A file without the header is warned
-// about and left untouched (Written false); only its first record is read.
-// Throws EInOutError when the file cannot be opened for writing, is shorter
-// than a record, ends in a partial record ("Read beyond end of file"), holds
-// more than kMaxChangedRecords records ("File too large"), or cannot be
-// replaced; the file is then unchanged.
+// empty file is given its header first. Warned about and left untouched
+// (Written false): a file without the header (only its first record is
+// read), and a full file, whose every set record is in use and which would
+// grow past kMaxRecords. Throws EInOutError when the file cannot be opened for
+// writing, is shorter than a record, ends in a partial record ("Read beyond
+// end of file"), or cannot be replaced; the file is then unchanged.
 TWriteResult WriteParameterSet(const std::string& fileName, const TSetRecord& record,
                                IWarningSink& warnings);
 
@@ -83,10 +84,11 @@ TReadResult ReadParameterSet(const std::string& fileName, std::int32_t recordNum
                              IWarningSink& warnings);
 
 // Turns set record recordNumber into a free slot (841 zero bytes); the file
-// keeps its length. Throws EInOutError when the file cannot be written, lacks
-// the header ("Not a saved parameter file"), fails the size checks of
-// WriteParameterSet, or when recordNumber is not a set record (the header, a
-// negative number, a record past the end): nothing is changed then.
+// keeps its length, whatever its length. Throws EInOutError when the file
+// cannot be written, lacks the header ("Not a saved parameter file"), fails
+// the checks of WriteParameterSet (shorter than a record, a partial record at
+// the end), or when recordNumber is not a set record (the header, a negative
+// number, a record past the end): nothing is changed then.
 void DeleteParameterSet(const std::string& fileName, std::int32_t recordNumber);
 
 // The sets of a list are known by record number, but another program may have

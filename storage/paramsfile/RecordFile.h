@@ -28,7 +28,6 @@ class TOpenFile {
     std::uint64_t Size() const;
     // Fills into from offset; a short read throws "Read beyond end of file".
     void ReadAt(std::uint64_t offset, std::span<std::uint8_t> into) const;
-    std::vector<std::uint8_t> ReadAll() const;
 
   private:
     TOpenFile(std::string fileName, int fd) : fileName_(std::move(fileName)), fd_(fd) {}

@@ -16,6 +16,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kv {
 
@@ -60,5 +61,12 @@ void SetSlotText(TSetRecord& record, std::size_t slot, std::string_view text);
 // each type in slot order (at most the first eight). Throws ENameError for a
 // name Windows-1252 cannot hold, EConvertError for a type TypeToText refuses.
 TSetRecord NewSetRecord(std::string_view name, std::span<const THandParam> types);
+
+// The types a set gives the program and the command line: those of the
+// non-empty slots in slot order, a type of frequency 0 left out. Read only a
+// record whose every slot decodes (ReadParameterSet's Valid): a slot that
+// TypeFromText rejects is left out, and one that is no type text at all
+// throws EConvertError.
+std::vector<THandParam> TypesOfSet(const TSetRecord& record);
 
 } // namespace kv

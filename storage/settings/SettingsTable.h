@@ -3,7 +3,7 @@
 
 namespace kv {
 
-enum class TSettingKey { Root, ViewOptions, PrintOptions, Dimensions };
+enum class TSettingKey { Root, ViewOptions, PrintOptions, Dimensions, AnalysisOptions };
 enum class TSettingKind { Integer, Boolean, String };
 
 struct TSettingDef {
@@ -26,6 +26,8 @@ inline constexpr TSettingDef SortSuitsByRank{K::ViewOptions, "SortSuitsByRank", 
                                              nullptr};
 // The hands window's double-dummy table: shown or not.
 inline constexpr TSettingDef ViewDoubleDummy{K::ViewOptions, "DoubleDummy", T::Boolean, 0, nullptr};
+// The size of the hands window's cards, in percent of their own 71 x 96 pixels.
+inline constexpr TSettingDef CardSize{K::ViewOptions, "CardSize", T::Integer, 100, nullptr};
 inline constexpr TSettingDef ColorPrinting{K::PrintOptions, "ColorPrinting", T::Boolean, 1,
                                            nullptr};
 inline constexpr TSettingDef Deals{K::PrintOptions, "Deals", T::Integer, 10, nullptr};
@@ -51,6 +53,15 @@ inline constexpr TSettingDef CopyFormWidth{K::Dimensions, "CopyFormWidth", T::In
                                            nullptr};
 inline constexpr TSettingDef CopyFormHeight{K::Dimensions, "CopyFormHeight", T::Integer, 309,
                                             nullptr};
+// The last choices of the "Analyse Hands" dialog. The lists are written as
+// the command line takes them ("N,S,NS", "NT,S,H"); no denominations stored
+// means notrump and the suits in which the types force a fit.
+inline constexpr TSettingDef AnalysisDeals{K::AnalysisOptions, "Deals", T::Integer, 500, nullptr};
+inline constexpr TSettingDef AnalysisTricks{K::AnalysisOptions, "DoubleDummy", T::Boolean, 1,
+                                            nullptr};
+inline constexpr TSettingDef AnalysisDeclarers{K::AnalysisOptions, "Declarers", T::String, 0, "NS"};
+inline constexpr TSettingDef AnalysisDenominations{K::AnalysisOptions, "Denominations", T::String,
+                                                   0, ""};
 
 inline constexpr const TSettingDef* kAll[] = {
     &WarnOnNewTypes,
@@ -58,6 +69,7 @@ inline constexpr const TSettingDef* kAll[] = {
     &HandToView,
     &SortSuitsByRank,
     &ViewDoubleDummy,
+    &CardSize,
     &ColorPrinting,
     &Deals,
     &South,
@@ -72,6 +84,10 @@ inline constexpr const TSettingDef* kAll[] = {
     &ReadFileFormHeight,
     &CopyFormWidth,
     &CopyFormHeight,
+    &AnalysisDeals,
+    &AnalysisTricks,
+    &AnalysisDeclarers,
+    &AnalysisDenominations,
 };
 
 } // namespace setting

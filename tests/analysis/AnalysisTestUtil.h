@@ -3,8 +3,12 @@
 
 #include "analysis/AnalysisRequest.h"
 #include "analysis/DealResult.h"
+#include "engine/GenerateDeal.h"
+
+#include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace kv::analysis::test {
 
@@ -21,6 +25,27 @@ inline tHand HandOf(const std::string& text) {
         start = end + 1;
     }
     return hand;
+}
+
+class TNoEvents : public IEngineHost {
+  public:
+    void ProcessMessages() override {}
+    void ShowWarning(const std::string&) override {}
+    void CloseHandsWindow() override {}
+};
+
+// Deals as "Generate Hands to Screen" makes them: one GenerateDeal after
+// another on one engine from the seed. Every one must be dealt.
+inline std::vector<TDealOutcome> ScreenOutcomes(std::int32_t seed, TTypeList types, int count) {
+    TDealEngine engine;
+    engine.Random().RandomSeed = seed;
+    TNoEvents host;
+    std::vector<TDealOutcome> deals;
+    for (int n = 1; n <= count; ++n) {
+        deals.push_back(GenerateDeal(engine, types, host));
+        EXPECT_TRUE(deals.back().Dealt());
+    }
+    return deals;
 }
 
 inline TDealResult ResultOfHands(const std::string& n, const std::string& e, const std::string& s,

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -29,9 +30,47 @@ TCommandRun RunCommand(const TAnalysisRequest& request, TAnalysisFormat format) 
 }
 
 TCommandRun Merge(const std::vector<std::string>& paths, TAnalysisFormat format) {
-    std::ostringstream out, err;
-    const int code = MergeCommand(paths, format, out, err);
-    return {code, out.str(), err.str()};
+    std::ostringstream out;
+    std::string err;
+    const int code =
+        MergeCommand(paths, format, out, [&](const std::string& line) { err += line + '\n'; });
+    return {code, out.str(), err};
+}
+
+// Each count of `counts` an even share of `deals`, the first the rest.
+template <typename C> void Spread(C& counts, std::int64_t deals) {
+    const auto share = deals / static_cast<std::int64_t>(counts.size());
+    for (auto& n : counts)
+        n = share;
+    counts[0] += deals - share * static_cast<std::int64_t>(counts.size());
+}
+
+// The largest summary this program writes: eight types, every declarer and
+// denomination, a comparison, counts of eight digits, and all but one of a
+// million shards merged.
+TSummary LargestSummary() {
+    TAnalysisRequest r = TricksRequest(kMaxAnalysisCount, {0, 1, 2, 3, 4},
+                                       {TDeclarer::North, TDeclarer::South, TDeclarer::Better});
+    r.Types.assign(8, THandParam{});
+    r.Compare = TCompareSpec{{4, 1, TDeclarer::North}, {3, 0, TDeclarer::South}, true};
+    r.Shard = {1, 1000000};
+    TSummary s = EmptySummary(r);
+    s.Shards.clear();
+    for (int k = 1; k < r.Shard.N; ++k)
+        s.Shards.push_back(k);
+    s.Deals = s.Expected();
+    Spread(s.TypeDeals, s.Deals);
+    Spread(s.NSPoints, s.Deals);
+    Spread(s.NorthPoints, s.Deals);
+    Spread(s.SouthPoints, s.Deals);
+    Spread(s.LongestFit, s.Deals);
+    for (TTrickCounts& t : s.Tricks)
+        Spread(t.Deals, s.Deals);
+    std::array<std::int64_t, 3> compared{};
+    Spread(compared, s.Deals);
+    s.Compare = {compared[0], compared[1], compared[2], -24 * s.Deals};
+    s.ShardsMissing = true;
+    return s;
 }
 
 class AnalysisCommand : public ::testing::Test {
@@ -119,6 +158,9 @@ TEST_F(AnalysisCommand, MergeRefusals) {
         {{good, otherSeed},
          "Cannot merge summaries made with different seeds: 00C0FFEE and 00000001.\n"},
         {{good, good}, "Cannot merge a shard twice: 1/1.\n"},
+        {{good, "/dev/zero"},
+         "/dev/zero: not an analysis summary: it is larger than 16 MB, which no summary "
+         "reaches\n"},
         {{}, "There are no summaries to merge.\n"},
     };
     for (const auto& [paths, error] : rows) {
@@ -129,6 +171,40 @@ TEST_F(AnalysisCommand, MergeRefusals) {
     }
     const TCommandRun csv = Merge({good}, TAnalysisFormat::Csv);
     EXPECT_EQ(csv.Err, "A merge gives a summary, not deals: choose the text or JSON format.\n");
+}
+
+// A file one byte over the limit is refused unread; the largest summary the
+// program writes, padded to the limit, is merged.
+TEST_F(AnalysisCommand, SummariesUpToTheSizeLimitAreMerged) {
+    const std::string largest = SummaryToJson(LargestSummary());
+    ASSERT_LT(largest.size(), kMaxSummaryBytes / 2);
+    std::string padded = largest;
+    padded.resize(kMaxSummaryBytes, ' ');
+    const TCommandRun merged = Merge({Write("largest.json", padded)}, TAnalysisFormat::Json);
+    EXPECT_EQ(merged.Code, 0) << merged.Err;
+    EXPECT_EQ(merged.Out, largest);
+    const std::string over = Write("over.json", padded + " ");
+    const TCommandRun refused = Merge({over}, TAnalysisFormat::Json);
+    EXPECT_EQ(refused.Code, 1);
+    EXPECT_EQ(refused.Out, "");
+    EXPECT_EQ(refused.Err,
+              over + ": not an analysis summary: it is larger than 16 MB, which no summary "
+                     "reaches\n");
+}
+
+// Shards that are not all there merge into a summary marked partial, in text
+// and JSON, after a message naming the missing ones.
+TEST_F(AnalysisCommand, AMergeWithShardsMissingIsMarkedPartial) {
+    TAnalysisRequest request = ShapeRequest(10);
+    request.Shard = {2, 3};
+    const std::string second = Write("second.json", RunCommand(request, TAnalysisFormat::Json).Out);
+    const TCommandRun json = Merge({second}, TAnalysisFormat::Json);
+    EXPECT_EQ(json.Code, 0);
+    EXPECT_EQ(json.Err, "Shards 1, 3 of 3 are missing: the merged summary is partial.\n");
+    EXPECT_NE(json.Out.find("\"partial\": true"), std::string::npos) << json.Out;
+    const TCommandRun text = Merge({second}, TAnalysisFormat::Text);
+    EXPECT_EQ(text.Out.substr(0, text.Out.find('\n')),
+              "Analysis of 3 deals, seed 00C0FFEE, shard 2 of 3 (partial: 3 of 10 deals)");
 }
 
 } // namespace

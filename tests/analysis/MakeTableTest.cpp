@@ -122,7 +122,9 @@ TEST(MakeTable, TextOfDealsKnownByHand) {
         "D             N                8.33   66.7   66.7   66.7   66.7   66.7   66.7   33.3\n"
         "D             NS               8.33   66.7   66.7   66.7   66.7   66.7   66.7   33.3\n"
         "C             N                8.67   66.7   66.7   66.7   66.7   66.7   66.7   66.7\n"
-        "C             NS               8.67   66.7   66.7   66.7   66.7   66.7   66.7   66.7\n");
+        "C             NS               8.67   66.7   66.7   66.7   66.7   66.7   66.7   66.7\n"
+        "NS: the better of North and South as declarer, on each deal whichever of the two "
+        "takes more tricks.\n");
 }
 
 // The better of North and South takes the higher of the two counts.

@@ -20,25 +20,12 @@ using namespace kv::analysis::test;
 
 namespace {
 
-class TNoEvents : public IEngineHost {
-  public:
-    void ProcessMessages() override {}
-    void ShowWarning(const std::string&) override {}
-    void CloseHandsWindow() override {}
-};
-
-// Deals as "Generate Hands to Screen" makes them: one GenerateDeal after
-// another on one engine from the seed.
+// The results of the seed's deals as the screen shows them.
 std::vector<TDealResult> ScreenDeals(std::int32_t seed, TTypeList types, int count) {
-    TDealEngine engine;
-    engine.Random().RandomSeed = seed;
-    TNoEvents host;
     std::vector<TDealResult> deals;
-    for (int n = 1; n <= count; ++n) {
-        const TDealOutcome dealt = GenerateDeal(engine, types, host);
-        EXPECT_TRUE(dealt.Dealt());
-        deals.push_back(ResultOf(dealt.Deal, n, static_cast<int>(dealt.Type)));
-    }
+    for (const TDealOutcome& dealt : ScreenOutcomes(seed, std::move(types), count))
+        deals.push_back(ResultOf(dealt.Deal, static_cast<std::int64_t>(deals.size()) + 1,
+                                 static_cast<int>(dealt.Type)));
     return deals;
 }
 

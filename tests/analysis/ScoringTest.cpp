@@ -30,6 +30,7 @@ const TScoreRow kScores[] = {
     {"SixSpadesVulnerable", 6, 1, 12, true, 1430},
     {"SixNotrump", 6, 0, 12, false, 990},
     {"SevenNotrumpVulnerable", 7, 0, 13, true, 2220},
+    {"SevenSpades", 7, 1, 13, false, 1510},
     {"SevenSpadesFourDown", 7, 1, 9, false, -200},
     {"SevenNotrumpNoTrick", 7, 0, 0, true, -1300},
 };

@@ -3,6 +3,7 @@
 #include "AnalysisTestUtil.h"
 #include "analysis/AnalysisRun.h"
 #include "analysis/ResultCsv.h"
+#include "analysis/SummaryText.h"
 #include "analysis/src/Json.h"
 #include "analysis/src/SummaryJson.h"
 #include "analysis/src/SummaryMerge.h"
@@ -28,8 +29,16 @@ TAnalysisRequest Compared() {
     return r;
 }
 
+// Eight types of different frequencies, the most a summary holds.
+TAnalysisRequest EightTypes() {
+    TTypeList types(8);
+    for (std::size_t i = 0; i < types.size(); ++i)
+        types[i].Frequency = static_cast<int>(10 + i);
+    return ShapeRequest(300, types);
+}
+
 TEST(SummaryFile, ReadBackUnchanged) {
-    for (const TAnalysisRequest& r : {ShapeRequest(300), Compared()}) {
+    for (const TAnalysisRequest& r : {ShapeRequest(300), Compared(), EightTypes()}) {
         const TSummary s = RunOf(r);
         const TSummaryRead read = SummaryFromJson(SummaryToJson(s));
         ASSERT_EQ(read.Error, "");
@@ -58,13 +67,33 @@ TEST(SummaryFile, LayoutOfAShapeSummary) {
     EXPECT_EQ(json.substr(0, start.size()), start);
 }
 
-// Replaces the first `from` in the JSON of a run by `to`.
-std::string Damaged(const std::string& from, const std::string& to) {
-    static const std::string kJson = SummaryToJson(RunOf(Compared()));
-    std::string json = kJson;
+// Replaces the first `from` in `json` by `to`.
+std::string Replaced(std::string json, const std::string& from, const std::string& to) {
     const std::size_t at = json.find(from);
     EXPECT_NE(at, std::string::npos) << from;
     return at == std::string::npos ? json : json.replace(at, from.size(), to);
+}
+
+// The JSON of a run with a comparison, and of a shape run, changed.
+std::string Damaged(const std::string& from, const std::string& to) {
+    static const std::string kJson = SummaryToJson(RunOf(Compared()));
+    return Replaced(kJson, from, to);
+}
+
+std::string DamagedShape(const std::string& from, const std::string& to) {
+    static const std::string kJson = SummaryToJson(RunOf(ShapeRequest(4)));
+    return Replaced(kJson, from, to);
+}
+
+const std::string kTypeText =
+    "\"10470D0D0D0D1049102510251025102510470D0D0D0D1049102510251025102500000064\"";
+
+// A JSON array of `values` values in all (the array and its zeros).
+std::string Zeros(std::size_t values) {
+    std::string text = "[";
+    for (std::size_t i = 1; i < values; ++i)
+        text += i > 1 ? ",0" : "0";
+    return text + "]";
 }
 
 struct TDamageRow {
@@ -119,7 +148,30 @@ INSTANTIATE_TEST_SUITE_P(
                    "not an analysis summary: 'tricks' must hold one entry for each denomination "
                    "and declarer"},
         TDamageRow{"CompareCounts", Damaged("\"impsForA\": ", "\"impsForA\": 1000, \"old\": "),
-                   "not an analysis summary: 'impsForA' must be a whole number from -96 to 96"}),
+                   "not an analysis summary: 'impsForA' must be a whole number from -96 to 96"},
+        TDamageRow{"NegativeCountOffsetByALargerOne",
+                   Damaged("\"pointsNS\": [0, 0,", "\"pointsNS\": [-1, 1,"),
+                   "not an analysis summary: the counts of 'pointsNS' do not add up to the deals"},
+        TDamageRow{"ImpsWithoutAComparison", DamagedShape("\"impsForA\": 0}", "\"impsForA\": 5}"),
+                   "not an analysis summary: the counts of 'compareDeals' do not add up to the "
+                   "deals"},
+        TDamageRow{
+            "ShardCountedTwice",
+            Damaged("\"of\": 1, \"counted\": [1]", "\"of\": 2, \"counted\": [1, 1]"),
+            "not an analysis summary: 'counted' must list shards from 1 to 2 in ascending order"},
+        TDamageRow{"NineTypes",
+                   Damaged("\"types\": [" + kTypeText,
+                           "\"types\": [" + kTypeText + ", " + kTypeText + ", " + kTypeText + ", " +
+                               kTypeText + ", " + kTypeText + ", " + kTypeText + ", " + kTypeText +
+                               ", " + kTypeText + ", " + kTypeText),
+                   "not an analysis summary: 'types' must hold 1 to 8 type texts"},
+        // The largest summary holds 1,001,000 values; a text of one more is
+        // refused at the value too many, one of exactly as many is read.
+        TDamageRow{"AsManyValuesAsTheLargestSummary", Zeros(1001000),
+                   "not an analysis summary: the file holds no JSON object"},
+        TDamageRow{"OneValueMore", Zeros(1001001),
+                   "not an analysis summary: line 1, column 2002000: more values than a summary "
+                   "holds"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 struct TMergeRow {
@@ -194,13 +246,29 @@ TEST(SummaryFile, SomeShardsMergeIntoAPartialSummary) {
     EXPECT_EQ(merged.Summary.Shards, (std::vector<int>{1, 3}));
     EXPECT_EQ(merged.Summary.Key.ShardCount, 3);
     EXPECT_EQ(merged.Summary.Deals, 34 + 33);
-    EXPECT_FALSE(merged.Summary.Partial());
+    EXPECT_TRUE(merged.Summary.Partial());
+    EXPECT_EQ(PartialLabel(merged.Summary), "partial: 67 of 100 deals");
+    EXPECT_EQ(MissingShardsNote(merged.Summary),
+              "Shard 2 of 3 is missing: the merged summary is partial.");
+}
+
+// The note names the first ten missing shards and counts the rest.
+TEST(SummaryFile, TheNoteOfManyMissingShardsNamesTen) {
+    TAnalysisRequest r = ShapeRequest(100);
+    r.Shard = {1, 1000};
+    const TMerged merged = MergeSummaries({RunOf(r)});
+    ASSERT_EQ(merged.Error, "");
+    EXPECT_EQ(MissingShardsNote(merged.Summary),
+              "Shards 2, 3, 4, 5, 6, 7, 8, 9, 10, 11 and 989 more of 1000 are missing: the merged "
+              "summary is partial.");
+    r.Shard = {1, 1};
+    EXPECT_EQ(MissingShardsNote(MergeSummaries({RunOf(r)}).Summary), "");
 }
 
 TEST(SummaryFile, JsonStringsEscapeWhatTheyMust) {
     EXPECT_EQ(JsonString("a\"b\\c\n\x01"), "\"a\\\"b\\\\c\\u000a\\u0001\"");
-    EXPECT_EQ(*ParseJson("\"a\\u0041\\n\"").Value.String(), "aA\n");
-    EXPECT_EQ(ParseJson("\"\\u00e9\"").Error,
+    EXPECT_EQ(*ParseJson("\"a\\u0041\\n\"", 1).Value.String(), "aA\n");
+    EXPECT_EQ(ParseJson("\"\\u00e9\"", 1).Error,
               "line 1, column 4: an escape that is not \\u0000 to \\u007F");
 }
 

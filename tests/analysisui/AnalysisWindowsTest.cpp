@@ -9,14 +9,19 @@
 #include "ui/analysis/ShowAnalyse.h"
 #include "ui/analysis/src/AnalysisProgressDialog.h"
 #include "ui/analysis/src/AnalysisResultsForm.h"
+#include "ui/analysis/src/ChartImage.h"
 #include "ui/analysis/src/ComparePanel.h"
 #include "ui/analysis/src/ExportFile.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/ProgressTimes.h"
 
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -204,6 +209,11 @@ TEST(AnalysisWindows, ElapsedAndRemainingTimes) {
     EXPECT_EQ(DurationText(3599999), "59:59");
     EXPECT_EQ(DurationText(3600000), "1:00:00");
     EXPECT_EQ(DurationText(3723000), "1:02:03");
+    EXPECT_EQ(ElapsedText(7000), "Elapsed: 0:07");
+    EXPECT_EQ(TimeLeftText(7000, 0, 10), "Time left: estimating...");
+    EXPECT_EQ(TimeLeftText(7000, 1, 10), "Time left: about 1:03");
+    EXPECT_EQ(TimeLeftText(7000, 10, 10), "Time left: about 0:00");
+    EXPECT_EQ(TimeLeftText(7000, 11, 10), "Time left: about 0:00");
 }
 
 class ResultsWindow : public ::testing::Test {
@@ -253,6 +263,7 @@ TEST_F(ResultsWindow, TabsAndMakeTable) {
     EXPECT_EQ(table->item(2, 2)->text().toStdString(), Fixed(spadesBySouth.MeanTricks(), 2));
     EXPECT_EQ(table->item(2, 6)->text().toStdString(), Percent(spadesBySouth.Makes(4), 40));
     EXPECT_EQ(Child<QTableWidget>(*form_, "TypeMixTable")->item(0, 2)->text(), "40");
+    EXPECT_EQ(Child<QLabel>(*form_, "BetterNoteLabel")->text(), kBetterDeclarerNote);
 }
 
 TEST_F(ResultsWindow, ComparisonEqualsTheRunsOwnTally) {
@@ -274,7 +285,14 @@ TEST_F(ResultsWindow, ExportsPerDealCsv) {
     const QTemporaryDir dir;
     const QString path = dir.filePath("deals.csv");
     const TScriptedExportFiles files({path});
+    const TRecordedMessages messages;
     ASSERT_TRUE(form_->ExportCsv());
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Information);
+    EXPECT_EQ(messages.Shown()[0].Title, "Export Per-Deal Results");
+    EXPECT_EQ(messages.Shown()[0].Text, "The per-deal results were saved as\n" +
+                                            QDir::toNativeSeparators(path) + "\n\n" +
+                                            kBetterDeclarerNote);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     std::string expected = CsvHeader(form_->Summary().Key);
@@ -305,24 +323,66 @@ TEST_F(ResultsWindow, ExportThatCannotBeWrittenSaysWhy) {
     EXPECT_GT(messages.Shown()[0].Text.size(), start.size());
 }
 
-TEST_F(ResultsWindow, ChartsSaveAsPng) {
+// Each chart is saved for print: 7.5 inches at 300 dots per inch whatever the
+// window's size, its caption above it, and the file named afterwards.
+TEST_F(ResultsWindow, ChartsSaveAsPngAtPrintResolution) {
     const QTemporaryDir dir;
-    for (const char* name : {"TricksChartView", "PointsChartView", "FitChartView"}) {
+    for (const char* name : {"Tricks", "Points", "Fit"}) {
         const QString path = dir.filePath(QString::fromLatin1(name) + ".png");
         const TScriptedExportFiles files({path});
-        auto* view = Child<QChartView>(*form_, name);
-        ASSERT_TRUE(form_->SaveChart(view, "Chart"));
+        const TRecordedMessages messages;
+        ASSERT_TRUE(form_->SaveChart(QString::fromLatin1(name)));
         const QImage image(path);
-        EXPECT_FALSE(image.isNull()) << name;
-        EXPECT_EQ(image.width(), view->grab().width());
+        ASSERT_FALSE(image.isNull()) << name;
+        EXPECT_EQ(image.width(), 2250) << name;
+        EXPECT_EQ(image.dotsPerMeterX(), 11811) << name;
+        EXPECT_EQ(image.dotsPerMeterY(), 11811) << name;
+        // The bold heading is drawn in the band above the chart.
+        int dark = 0;
+        for (int y = 50; y < 100; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                dark += qGray(image.pixel(x, y)) < 128;
+        EXPECT_GT(dark, 100) << name;
+        const QString title = QStringLiteral("Save %1 Chart").arg(QString::fromLatin1(name));
+        EXPECT_EQ(TExportFileSeam::AskedTitles(), std::vector<QString>{title});
+        ASSERT_EQ(messages.Shown().size(), 1u) << name;
+        EXPECT_EQ(messages.Shown()[0].Title, title);
+        EXPECT_EQ(messages.Shown()[0].Text,
+                  "The chart was saved as\n" + QDir::toNativeSeparators(path));
     }
+}
+
+// The caption says which deals and types the chart shows, and what NS means
+// on a chart by NS.
+TEST_F(ResultsWindow, ChartCaptionsSayWhatTheyShow) {
+    const TChartCaption south = ChartCaption(form_->Summary(), false);
+    EXPECT_EQ(south.Heading,
+              (QStringList{"Analysis of 40 deals, seed 00ABCDEF",
+                           "Type 1, 100.0%: South 12+ HCP, 5+ spades; North 3+ spades"}));
+    EXPECT_TRUE(south.Note.isEmpty());
+    EXPECT_EQ(ChartCaption(form_->Summary(), true).Note, kBetterDeclarerNote);
+    auto* declarer = Child<QComboBox>(*form_, "ChartDeclarerCombo");
+    declarer->setCurrentIndex(0); // South
+    const QImage bySouth = form_->ChartPicture("Tricks");
+    declarer->setCurrentIndex(1); // NS
+    const QImage byBetter = form_->ChartPicture("Tricks");
+    EXPECT_GT(byBetter.height(), bySouth.height()) << "the note under the chart";
 }
 
 TEST_F(ResultsWindow, ChartsFollowTheData) {
     auto* tricks = Child<QChartView>(*form_, "TricksChartView");
+    auto* declarer = Child<QComboBox>(*form_, "ChartDeclarerCombo");
+    EXPECT_EQ(declarer->itemText(0), "Declarer S");
+    EXPECT_EQ(declarer->itemText(1), "Declarer NS (the better of North and South)");
+    declarer->setCurrentIndex(0);
     EXPECT_EQ(tricks->chart()->title(), "Tricks by S");
-    Child<QComboBox>(*form_, "ChartDeclarerCombo")->setCurrentIndex(1);
+    declarer->setCurrentIndex(1);
     EXPECT_EQ(tricks->chart()->title(), "Tricks by NS");
+    const auto* series = qobject_cast<QBarSeries*>(tricks->chart()->series().at(0));
+    ASSERT_NE(series, nullptr);
+    ASSERT_EQ(series->count(), 2);
+    EXPECT_EQ(series->barSets()[0]->label(), "Notrump");
+    EXPECT_EQ(series->barSets()[1]->label(), "Spades");
     EXPECT_EQ(Child<QChartView>(*form_, "PointsChartView")->chart()->title(),
               "North-South combined points");
 }
@@ -334,6 +394,7 @@ TEST_F(ResultsWindow, CopyTablesPutsEveryTableOnTheClipboard) {
     EXPECT_TRUE(text.startsWith("Analysis of 40 deals, seed 00ABCDEF\n\nMake table:"));
     EXPECT_TRUE(text.contains("Hand types: requested and delivered"));
     EXPECT_TRUE(text.contains("Compare 4S by S with 3NT by"));
+    EXPECT_TRUE(text.contains(QString::fromLatin1(kBetterDeclarerNote)));
 }
 
 TEST(ResultsWindowShape, ShowsNoSolverTabs) {

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QMenu>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <ostream>
 #include <set>
 
@@ -194,4 +196,77 @@ TEST_F(Keyboard, TabReachesTheMinAndMaxButtonsAndSpacePressesThem) {
     ASSERT_EQ(QApplication::focusWidget(), page.MinButton(TEditorRow::SSpade));
     Press(Qt::Key_Space);
     EXPECT_EQ(Form().Editor().Row(TEditorRow::SSpade).Pressed, TBound::Min);
+}
+
+// The window whose keys an action answers: its nearest window up the
+// parents that is no menu (a menu is a window of its own).
+const QWidget* KeyWindow(const QObject* object) {
+    for (; object != nullptr; object = object->parent())
+        if (const auto* widget = qobject_cast<const QWidget*>(object))
+            if (widget->isWindow() && qobject_cast<const QMenu*>(widget) == nullptr) return widget;
+    return nullptr;
+}
+
+// Two actions of one window on one key: Qt calls the key ambiguous and
+// neither answers it.
+TEST_F(Keyboard, NoTwoActionsOfAWindowShareAKey) {
+    for (QWidget* window :
+         {static_cast<QWidget*>(&Form()), static_cast<QWidget*>(&program->HandsWindow())}) {
+        std::map<QString, QString> owners;
+        for (QAction* action : window->findChildren<QAction*>()) {
+            if (KeyWindow(action) != window) continue;
+            for (const QKeySequence& key : action->shortcuts()) {
+                const auto [first, fresh] = owners.emplace(key.toString(), action->text());
+                EXPECT_TRUE(fresh)
+                    << window->objectName().toStdString() << " " << key.toString().toStdString()
+                    << ": " << first->second.toStdString() << " | " << action->text().toStdString();
+            }
+        }
+        EXPECT_GE(owners.size(), 12u) << window->objectName().toStdString();
+    }
+}
+
+// The keys shown beside Synchronize, the Options items and Contents, and what
+// they do. Shift+F1 opens the contents wherever the focus is; F1 alone still
+// opens the topic of the control in use.
+TEST_F(Keyboard, SynchronizeOptionsAndContentsAnswerTheirKeys) {
+    const std::pair<const char*, QKeyCombination> keys[] = {
+        {"Synchronize1", Qt::CTRL | Qt::Key_Y},
+        {"TenSymbolT1", Qt::CTRL | Qt::SHIFT | Qt::Key_T},
+        {"TenSymbol101", Qt::CTRL | Qt::SHIFT | Qt::Key_0},
+        {"ColorPrinting1", Qt::CTRL | Qt::SHIFT | Qt::Key_C},
+        {"Contents1", Qt::SHIFT | Qt::Key_F1}};
+    for (const auto& [name, key] : keys)
+        EXPECT_EQ(Action(name)->shortcut(), QKeySequence(key)) << name;
+
+    ShowActive();
+    Track(TEditorRow::SHCP)->setFocus();
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_0);
+    EXPECT_EQ(Form().Options().TenSymbolSetting, "10");
+    EXPECT_TRUE(Action("TenSymbol101")->isChecked());
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    EXPECT_EQ(Form().Options().TenSymbolSetting, "T");
+    const bool colour = Form().Options().ColorPrinting;
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+    EXPECT_NE(Form().Options().ColorPrinting, colour);
+
+    QString opened;
+    QTimer::singleShot(0, [&opened] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ASSERT_NE(modal, nullptr);
+        opened = modal->objectName();
+        modal->close();
+    });
+    Press(Qt::CTRL | Qt::Key_Y);
+    EXPECT_EQ(opened, "SyncForm");
+
+    QApplication::setActiveWindow(&Form());
+    Track(TEditorRow::SHCP)->setFocus();
+    QTest::keyPress(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(program->Help().Window()->CurrentPage(), "contents.html");
+    QApplication::setActiveWindow(&Form());
+    Track(TEditorRow::SHCP)->setFocus();
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_F1);
+    EXPECT_EQ(program->Help().Window()->CurrentPage(), "editor.html");
 }

@@ -16,7 +16,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
+#include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -99,15 +102,39 @@ TEST_F(ProgramFixture, TheOptionsAreWrittenWhenTheProgramEnds) {
     EXPECT_EQ(raw.value("2.1/PrintOptions/ColorPrinting").toString(), "1");
 }
 
+// Written as soon as they change, so that a run that ends otherwise than
+// normally loses none of them.
+TEST_F(ProgramFixture, TheHandsWindowsViewIsStoredWhenItChanges) {
+    auto program = Start();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    hands.show();
+    hands.findChild<QAction*>("North1")->trigger();
+    hands.findChild<QAction*>("Suitrank1")->trigger();
+    hands.findChild<QAction*>("DoubleDummy1")->trigger();
+    const QWidget* client = hands.findChild<QWidget*>("ClientArea");
+    hands.resize(hands.size() - client->size() + QSize(443, 432 + 41));
+    QApplication::processEvents(); // the store writes its file from the event loop
+    ASSERT_EQ(hands.ViewOptions().CardSize, 150);
+    QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
+    EXPECT_EQ(raw.value("2.1/ViewOptions/HandToView").toString(), "North");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/SortSuitsByRank").toString(), "1");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/DoubleDummy").toString(), "1");
+    EXPECT_EQ(raw.value("2.1/ViewOptions/CardSize").toString(), "150");
+    EXPECT_EQ(program->MainWindow().Options().View, hands.ViewOptions());
+}
+
 TEST_F(ProgramFixture, TheHandsWindowStartsWithTheStoredView) {
     {
         QSettings raw(dir.filePath("settings.ini"), QSettings::IniFormat);
         raw.setValue("2.1/ViewOptions/HandToView", "South");
         raw.setValue("2.1/ViewOptions/SortSuitsByRank", 1);
+        raw.setValue("2.1/ViewOptions/CardSize", 120);
     }
     auto program = Start();
     EXPECT_EQ(program->HandsWindow().ViewOptions().HandToView, THandToView::South);
     EXPECT_TRUE(program->HandsWindow().ViewOptions().SortSuitsByRank);
+    program->HandsWindow().show();
+    EXPECT_DOUBLE_EQ(program->HandsWindow().Zoom(), 1.2);
 }
 
 TEST_F(ProgramFixture, TheStatusNoteChangesNeitherTheWindowNorItsClientArea) {
@@ -135,31 +162,128 @@ TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
     auto program = Start();
     TScriptedFileDialogs dialogs({file.fileName()});
     TGraphicDisplayForm& hands = program->HandsWindow();
-    std::size_t boards = 0;
-    bool printOffered = false, printDialogOver = false;
-    // Waits for the hands window, then asks it to print; closes the print
-    // dialog and the hands window once the dialog is up.
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (!hands.isVisible()) return;
-        watch.stop();
-        boards = hands.Session().Count();
-        QAction* print = hands.findChild<QAction*>("PrintTheseHands1");
-        printOffered = print->isEnabled();
-        QTimer::singleShot(5, [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            printDialogOver = dialog != nullptr && dialog->objectName() == "TPrintForm" &&
-                              dialog->parentWidget() == &hands;
-            if (dialog != nullptr) dialog->close();
-            hands.reject();
-        });
-        print->trigger();
-    });
-    watch.start(5);
     program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    ASSERT_TRUE(hands.isVisible()) << "the window opens beside the main window";
+    EXPECT_TRUE(program->MainWindow().isEnabled());
+    const std::size_t boards = hands.Session().Count();
+    QAction* print = hands.findChild<QAction*>("PrintTheseHands1");
+    const bool printOffered = print->isEnabled();
+    bool printDialogOver = false;
+    // Closes the print dialog once it is up.
+    QTimer::singleShot(5, [&] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        printDialogOver = dialog != nullptr && dialog->objectName() == "TPrintForm" &&
+                          dialog->parentWidget() == &hands;
+        if (dialog != nullptr) dialog->close();
+    });
+    print->trigger();
+    hands.reject();
     EXPECT_EQ(boards, 1u);
     EXPECT_TRUE(printOffered);
     EXPECT_TRUE(printDialogOver);
     EXPECT_EQ(hands.Session().Current().Board, 9);
     EXPECT_TRUE(messages.Shown().empty());
+}
+
+// The hands window stands beside the main window: the main window's types
+// can change while it is open and the next board is dealt from them; ending
+// the program asks before it gives up boards neither saved nor printed.
+TEST_F(ProgramFixture, HandsWindowBesideTheMainWindowDealsTheChangedTypes) {
+    auto program = Start();
+    TDefinitionForm& form = program->MainWindow();
+    form.show();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    form.findChild<QAction*>("ShowHandsAction")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+
+    THandParam strong;
+    strong.SHCPMin = 22;
+    form.LoadType(strong); // the user moves the track bars
+    hands.findChild<QPushButton*>("NextHandBtn")->click();
+    ASSERT_EQ(hands.Session().Count(), 2u);
+    EXPECT_GE(hands.ShownFullDeal().South().HCP(), 22);
+    EXPECT_EQ(form.TypeList().at(0).SHCPMin, 22) << "the editor was stored before the deal";
+
+    messages.Shown();
+    TMessageSeam::SetNextAnswers({false});
+    EXPECT_FALSE(form.close());
+    EXPECT_TRUE(form.isVisible());
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown().back().Text, "2 boards were neither saved nor printed.\n"
+                                            "Do you want to discard the session?");
+    TMessageSeam::SetNextAnswers({true});
+    EXPECT_TRUE(form.close());
+}
+
+// A type the generator leaves out at "&Next Hand" takes its tab with it: the
+// hands window, open beside the main window, tells it through its link.
+TEST_F(ProgramFixture, ATypeLeftOutAtNextHandTakesItsTabInTheMainWindow) {
+    auto program = Start();
+    TDefinitionForm& form = program->MainWindow();
+    form.show();
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    form.findChild<QAction*>("ShowHandsAction")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    THandParam rare, none;
+    rare.Frequency = 1;
+    none.SSpadeMax = none.SHeartMax = none.SDiamondMax = none.SClubMax = 3; // no South hand
+    none.Frequency = 999;
+    form.ReplaceTypes({rare, none});
+    form.Engine().Random().RandomSeed = 0;
+    messages.Shown();
+    hands.findChild<QPushButton*>("NextHandBtn")->click();
+    EXPECT_EQ(hands.Session().Count(), 2u);
+    EXPECT_EQ(form.TypeList(), TTypeList{rare});
+    EXPECT_EQ(form.Tabs()->count(), 1);
+    EXPECT_EQ(form.SelectedIndex(), 0);
+    EXPECT_FALSE(form.findChild<QAction*>("DeleteTypeAction")->isEnabled());
+    ASSERT_FALSE(messages.Shown().empty());
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "There are no hands satisfying one of the sets of parameters you chose.");
+}
+
+// "&Analyse These Hands..." in the hands window, offered once there are
+// boards, analyses the file's boards: the one board without all four hands is
+// named, and the results window opens over the hands window, naming the file. One board in notrump
+// keeps the solver's work small.
+TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
+    QFile file(dir.filePath("tonight.pbn"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+               "432.432.432.5432\"]\n\n[Board \"10\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ - - -\"]\n");
+    file.close();
+    auto program = Start();
+    TScriptedFileDialogs dialogs({file.fileName()});
+    TGraphicDisplayForm& hands = program->HandsWindow();
+    auto* fileMenu = hands.findChild<QMenu*>("HandsFile1");
+    QAction* analyse = hands.findChild<QAction*>("AnalyseTheseHands1");
+    emit fileMenu->aboutToShow(); // the user opens the menu, which sets its items afresh
+    EXPECT_FALSE(analyse->isEnabled()) << "no board yet";
+    program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
+    ASSERT_TRUE(hands.isVisible());
+    QTimer::singleShot(5, [&] { // the analysis dialog: OK with its defaults
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Analyse These Hands");
+        dialog->findChild<QPushButton*>("OkBtn")->click();
+    });
+    emit fileMenu->aboutToShow();
+    const bool offered = analyse->isEnabled();
+    analyse->trigger();
+    QString heading;
+    QWidget* resultsParent = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == "AnalysisResultsForm" && window->isVisible()) {
+            heading = window->findChild<QLabel*>("HeadingLabel")->text();
+            resultsParent = window->parentWidget();
+            window->close();
+        }
+    hands.reject();
+    EXPECT_TRUE(offered);
+    EXPECT_EQ(heading, "Analysis of 1 board of tonight.pbn");
+    EXPECT_EQ(resultsParent, &hands);
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "Board 10 does not give all four hands: it is left out of the analysis.");
 }

@@ -123,3 +123,54 @@ TEST(DealSession, StartingAgainForgetsEveryBoard) {
     session.Append(DealMarked(1));
     EXPECT_EQ(session.Current().Board, 1);
 }
+
+// Dealt boards exist nowhere else until saved or printed; a file's boards are
+// in the file.
+TEST(DealSession, UnkeptBoardsAreTheDealtOnesSinceTheLastSaveOrPrint) {
+    TDealSession session = DealtSession(3);
+    EXPECT_EQ(session.UnkeptBoards(), 3u);
+    session.MarkKept();
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+    session.Append(DealMarked(4));
+    EXPECT_EQ(session.UnkeptBoards(), 1u);
+    session.StartDealt(9);
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+    session.StartImported(DealtSession(2).Boards(), "class.pbn");
+    EXPECT_EQ(session.UnkeptBoards(), 0u);
+}
+
+// Going straight to a board, by its place or by its number: both ends and one
+// past the last, and numbers that an imported session skips or repeats.
+TEST(DealSession, GoToReachesEveryBoardAndNoneBeyond) {
+    TDealSession session = DealtSession(5);
+    EXPECT_TRUE(session.GoTo(0));
+    EXPECT_TRUE(session.AtFirst());
+    EXPECT_EQ(MarkOf(session.Current()), 1);
+    EXPECT_TRUE(session.GoTo(4));
+    EXPECT_TRUE(session.AtLast());
+    EXPECT_EQ(MarkOf(session.Current()), 5);
+    EXPECT_TRUE(session.GoTo(2));
+    EXPECT_FALSE(session.GoTo(5)); // one past the last: the shown board stays
+    EXPECT_EQ(session.CurrentIndex(), 2u);
+    EXPECT_EQ(session.IndexOfBoard(1), 0u);
+    EXPECT_EQ(session.IndexOfBoard(5), 4u);
+    EXPECT_FALSE(session.IndexOfBoard(0).has_value());
+    EXPECT_FALSE(session.IndexOfBoard(6).has_value());
+
+    TDealSession empty;
+    empty.StartDealt(1);
+    EXPECT_FALSE(empty.GoTo(0));
+    EXPECT_FALSE(empty.IndexOfBoard(1).has_value());
+}
+
+TEST(DealSession, ImportedNumbersAreFoundAtTheirFirstBoard) {
+    TDealSession session;
+    session.StartImported({RotationBoard(DealMarked(1), 12), RotationBoard(DealMarked(2), 3),
+                           RotationBoard(DealMarked(3), 12)},
+                          "club.pbn");
+    EXPECT_EQ(session.IndexOfBoard(12), 0u);
+    EXPECT_EQ(session.IndexOfBoard(3), 1u);
+    EXPECT_FALSE(session.IndexOfBoard(1).has_value());
+    EXPECT_TRUE(session.GoTo(2));
+    EXPECT_EQ(MarkOf(session.Current()), 3);
+}

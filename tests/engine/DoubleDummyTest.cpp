@@ -66,6 +66,7 @@ TEST(DoubleDummy, ParKeepsTheResultOfEachContract) {
     struct Row {
         const char* Name;
         TDDTable Table;
+        int Dealer;
         const char* Vulnerable;
         const char* Contract;
         const char* Optimum;
@@ -73,16 +74,22 @@ TEST(DoubleDummy, ParKeepsTheResultOfEachContract) {
     const Row rows[] = {
         // Nine tricks in hearts for North-South, nothing for East-West: the
         // lowest contract that scores the most, with its two overtricks.
-        {"Overtricks", TableOf({8, 7, 9, 6, 6}, {5, 5, 4, 5, 5}), "None", "NS 1H+2", "NS 140"},
-        {"ExactlyMade", TableOf({7, 10, 6, 6, 5}, {6, 3, 7, 7, 8}), "None", "NS 4S=", "NS 420"},
-        {"EastWestDeclares", TableOf({4, 5, 5, 6, 6}, {9, 8, 8, 7, 7}), "None", "EW 3N=", "EW 400"},
+        {"Overtricks", TableOf({8, 7, 9, 6, 6}, {5, 5, 4, 5, 5}), 0, "None", "NS 1H+2", "NS 140"},
+        {"ExactlyMade", TableOf({7, 10, 6, 6, 5}, {6, 3, 7, 7, 8}), 0, "None", "NS 4S=", "NS 420"},
+        {"EastWestDeclares", TableOf({4, 5, 5, 6, 6}, {9, 8, 8, 7, 7}), 0, "None",
+         "EW 3N=", "EW 400"},
         // North-South make 4♠; East-West's 5♦ doubled goes one down for less.
-        {"Sacrifice", TableOf({6, 10, 6, 3, 3}, {6, 3, 7, 10, 10}), "NS", "EW 5DX-1; EW 5CX-1",
+        {"Sacrifice", TableOf({6, 10, 6, 3, 3}, {6, 3, 7, 10, 10}), 0, "NS", "EW 5DX-1; EW 5CX-1",
          "EW -100"},
+        // Either side makes exactly 1NT: the side that bids first takes it.
+        {"DealerNorthBidsFirst", TableOf({7, 6, 6, 6, 6}, {7, 6, 6, 6, 6}), 0, "None",
+         "NS 1N=", "NS 90"},
+        {"DealerWestBidsFirst", TableOf({7, 6, 6, 6, 6}, {7, 6, 6, 6, 6}), 3, "None",
+         "EW 1N=", "EW 90"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.Name);
-        const TParResult par = ParOf(row.Table, 0, row.Vulnerable);
+        const TParResult par = ParOf(row.Table, row.Dealer, row.Vulnerable);
         EXPECT_EQ(par.ParContract(), row.Contract);
         EXPECT_EQ(par.OptimumScore(), row.Optimum);
     }

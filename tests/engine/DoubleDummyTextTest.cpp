@@ -65,7 +65,16 @@ TEST(DoubleDummyText, ParContractsWithTheirResults) {
     }
 }
 
-TEST(DoubleDummyText, ParOnOneLine) {
-    EXPECT_EQ(ParText(kParTexts[1].Par), "NS 1\u2665+2, +140");
-    EXPECT_EQ(ParText(kParTexts[8].Par), "Passed out");
+// On one line the score names the side it goes to: a bare "-300" after an
+// East-West sacrifice leaves the reader to work out who scores.
+TEST(DoubleDummyText, ParOnOneLineNamesTheSideThatScores) {
+    const std::pair<std::size_t, const char*> lines[] = {{0, "NS 4\u2660=, NS +620"},
+                                                         {3, "EW 3NT=, EW +400"},
+                                                         {4, "NS 5\u2666x-1, EW +100"},
+                                                         {5, "EW 6\u2663x-2, NS +300"},
+                                                         {6, "EW 2\u2665=; E 1\u2663+1, EW +110"},
+                                                         {8, "Passed out"}};
+    for (const auto& [row, line] : lines)
+        EXPECT_EQ(ParText(kParTexts[row].Par), line) << kParTexts[row].Name;
+    EXPECT_EQ(ParGainText(kParTexts[8].Par), "0");
 }

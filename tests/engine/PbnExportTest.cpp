@@ -108,3 +108,39 @@ TEST(PbnExport, DoubleDummyTagsFollowTheGeneratorWithTheParOfTheBoardsDealerAndV
     ASSERT_GE(text.size(), tail.size());
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
+
+// A board read from a file is written back with its own tags: the mandatory
+// ones in their places, the others after them in their order, a second tag
+// of a mandatory name kept among them, values escaped; the double-dummy tags
+// computed anew replace the file's.
+TEST(PbnExport, BoardGameKeepsTheTagsOfABoardReadFromAFile) {
+    TDDTable table;
+    for (auto& strain : table.Tricks)
+        strain = {7, 7, 6, 6};
+    TBoardDeal board = RotationBoard(SuitPerSeat(), 2);
+    board.OtherTags = {{"Event", "Club \"Cup\" C:\\"},
+                       {"Note", "1:one"},
+                       {"Date", "1999.01.02"},
+                       {"North", "Ann"},
+                       {"Contract", "4S"},
+                       {"Event", "again"},
+                       {"OptimumScore", "NS 50"},
+                       {"Generator", "dealer 0.1"},
+                       {"Note", "2:two"}};
+    const TParResult par = ParOf(table, 1, "NS");
+    EXPECT_EQ(PbnBoardGame(board, "2026.12.07", "", &table),
+              TagLine("Event", "Club \\\"Cup\\\" C:\\\\") + TagLine("Site", "") +
+                  TagLine("Date", "1999.01.02") + TagLine("Board", "2") + TagLine("West", "") +
+                  TagLine("North", "Ann") + TagLine("East", "") + TagLine("South", "") +
+                  TagLine("Dealer", "E") + TagLine("Vulnerable", "NS") +
+                  TagLine("Deal", PbnDealValue(board, TSeat::East)) + TagLine("Scoring", "") +
+                  TagLine("Declarer", "") + TagLine("Contract", "4S") + TagLine("Result", "") +
+                  TagLine("Note", "1:one") + TagLine("Event", "again") +
+                  TagLine("Generator", "dealer 0.1") + TagLine("Note", "2:two") +
+                  TagLine("DoubleDummyTricks", table.TagValue()) +
+                  TagLine("OptimumScore", par.OptimumScore()) +
+                  TagLine("ParContract", par.ParContract()));
+    const std::string unanalysed = PbnBoardGame(board, "2026.12.07", "", nullptr);
+    EXPECT_NE(unanalysed.find(TagLine("OptimumScore", "NS 50")), std::string::npos)
+        << "what was not computed stays as the file gave it";
+}

@@ -200,3 +200,63 @@ TEST(PrintRunWithoutDoubleDummy, LibraryWithoutTheEntryPointPrintsThePlainRecord
     EXPECT_FALSE(unbound.HasDoubleDummy());
     EXPECT_FALSE(unbound.SetDoubleDummy(true));
 }
+
+// A run that prints nothing gives the random source back as it found it: the
+// seed the user reads and the boards of the next run are those of a run that
+// never started. A printed run keeps its draws.
+struct UnprintedRun {
+    const char* Name;
+    std::function<void(PrintRunFixture&, TPrintRun&)> Arrange;
+    TPrintOutcome Outcome;
+};
+
+class RunThatPrintsNothing : public PrintRunFixture,
+                             public ::testing::WithParamInterface<UnprintedRun> {};
+
+TEST_P(RunThatPrintsNothing, LeavesTheSeedForTheNextRun) {
+    TPrintRun run = MakeRun();
+    GetParam().Arrange(*this, run);
+    const TRandomState before = engine.Random().State();
+    EXPECT_EQ(run.Run(Counts(4, 0, 0, 0, 0, 0, 1, true, true)), GetParam().Outcome);
+    EXPECT_TRUE(engine.Random().State() == before);
+
+    calls.SetPrintResult(0);
+    types = {THandParam{}};
+    TPrintRun again = MakeRun();
+    calls.Take();
+    ASSERT_EQ(again.Run(Counts(4, 0, 0, 0, 0, 0, 1)), TPrintOutcome::Printed);
+    const Lines made = calls.Take();
+    EXPECT_EQ(Lines(made.begin(), made.begin() + 4), ExpectedAddDeals(4));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    PrintRun, RunThatPrintsNothing,
+    ::testing::Values(
+        UnprintedRun{"CancelledAnalysis",
+                     [](PrintRunFixture&, TPrintRun& run) {
+                         run.SetAnalysisProgress([](int done, int) { return done < 2; });
+                     },
+                     TPrintOutcome::Cancelled},
+        UnprintedRun{"GeneratorGivesUpAtTheThirdDeal",
+                     [](PrintRunFixture& f, TPrintRun& run) {
+                         run.SetStatusSink([&f](const QString& s) {
+                             if (s == QStringLiteral("Generating hand 3"))
+                                 f.types = {UnsatisfiableType()};
+                         });
+                     },
+                     TPrintOutcome::GeneratorFailed},
+        UnprintedRun{"LibraryCannotPrint",
+                     [](PrintRunFixture& f, TPrintRun&) { f.calls.SetPrintResult(-3); },
+                     TPrintOutcome::PrintFailed}),
+    [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(PrintRunFixture, PrintedRunKeepsItsDraws) {
+    TPrintRun run = MakeRun();
+    ASSERT_EQ(run.Run(Counts(3, 1, 0, 0, 0, 0, 0)), TPrintOutcome::Printed);
+    TDealEngine alone;
+    alone.Random().RandomSeed = kSeed;
+    TTypeList list{THandParam{}};
+    for (int k = 0; k < 3; ++k)
+        GenerateDeal(alone, list, host);
+    EXPECT_TRUE(engine.Random().State() == alone.Random().State());
+}

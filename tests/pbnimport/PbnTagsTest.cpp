@@ -32,6 +32,18 @@ TEST(PbnTags, OtherTagsKeptInOrderWithInheritedValues) {
     EXPECT_EQ(import.Boards[0].Tag("Deal"), nullptr);
 }
 
+// "#" stands for the last of the previous game's tags of that name, and for
+// the value it was read as when that game's tag was itself a "#".
+TEST(PbnTags, InheritedValueIsTheLastOfATagGivenTwice) {
+    const auto import =
+        ReadText(kDealTag + "[Note \"first\"]\n[Note \"last\"]\n[Site \"S\"]\n\n" + kDealTag +
+                 "[Note \"#\"]\n[Site \"#\"]\n\n" + kDealTag + "[Site \"#\"]\n");
+    ASSERT_TRUE(import.Ok()) << import.Error->Message();
+    ASSERT_EQ(import.Boards.size(), 3u);
+    EXPECT_EQ(import.Boards[1].OtherTags, (TTags{{"Note", "last"}, {"Site", "S"}}));
+    EXPECT_EQ(import.Boards[2].OtherTags, (TTags{{"Site", "S"}}));
+}
+
 TEST(PbnTags, RepeatedTagsAllKept) {
     const auto import = ReadText(kDealTag + "[Note \"1:one\"]\n[Note \"2:two\"]\n");
     ASSERT_TRUE(import.Ok()) << import.Error->Message();
@@ -95,6 +107,26 @@ TEST(PbnTags, HandsInTheEngineFormRanksHighestFirst) {
     EXPECT_EQ(board.Deal.Hands[0], north);
     for (std::size_t seat = 1; seat < 4; ++seat)
         EXPECT_EQ(board.Deal.Hands[seat], kv::tHand()) << seat;
+}
+
+// The reader gives the boards one by one; a game that cannot be read ends it
+// after the boards before it.
+TEST(PbnTags, ReaderGivesTheBoardsOneAtATime) {
+    std::istringstream in("[Board \"4\"]\n" + kDealTag + "[Event \"E\"]\n\n" + kDealTag +
+                          "\n[Board \"x\"]\n" + kDealTag);
+    kv::TPbnReader reader(in, "stream.pbn");
+    kv::TPbnBoard board;
+    ASSERT_TRUE(reader.Next(board));
+    EXPECT_EQ(board.Board, 4);
+    EXPECT_EQ(board.OtherTags, (TTags{{"Event", "E"}}));
+    ASSERT_TRUE(reader.Next(board));
+    EXPECT_EQ(board.Board, 2);
+    EXPECT_FALSE(reader.Next(board));
+    ASSERT_TRUE(reader.Error().has_value());
+    EXPECT_EQ(reader.Error()->Message(),
+              "stream.pbn, line 7: the Board tag must be a board number from 1 to 2147483647, "
+              "not \"x\"");
+    EXPECT_FALSE(reader.Next(board));
 }
 
 TEST(PbnTags, CompleteWhenAllFourHandsAreGiven) {

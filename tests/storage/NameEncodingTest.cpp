@@ -140,6 +140,20 @@ TEST(NewSetRecord, KeepsAtMostEightTypes) {
     EXPECT_EQ(r.back(), TypeToText(types[7]).back()) << "slot 8 ends the record";
 }
 
+// What the Read dialog and the command line take from a set: empty slots and
+// types of frequency 0 are left out, the rest keep their slot order.
+TEST(TypesOfSet, SlotOrderWithoutEmptySlotsOrFrequencyZero) {
+    THandParam first, zero, last;
+    first.Frequency = 50;
+    zero.Frequency = 0;
+    last.Frequency = 1;
+    last.SHCPMin = 12;
+    const THandParam types[] = {first, THandParam{}, zero, last};
+    TSetRecord r = NewSetRecord("Four", types);
+    SetSlotText(r, 1, "");
+    EXPECT_EQ(TypesOfSet(r), (std::vector<THandParam>{first, last}));
+}
+
 TEST(SlotText, NeverReadsPastItsOwnSlot) {
     TSetRecord r{};
     const std::size_t at = kFirstSlotOffset;

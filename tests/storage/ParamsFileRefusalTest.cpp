@@ -2,9 +2,6 @@
 // what the caller gets back, and that the file is left untouched.
 #include "StorageTestUtil.h"
 
-#include <fstream>
-#include <sys/resource.h>
-
 using namespace kv;
 using namespace kv::test;
 
@@ -51,19 +48,6 @@ class Refusal : public TFolderFixture {
         const std::string file = FileOf(first);
         std::filesystem::resize_file(file, size);
         return file;
-    }
-    // Runs operation in a child whose address space may grow by only 64 MB,
-    // far less than the big files below: reading one whole fails there.
-    static TChildResult UnderMemoryLimit(const std::function<std::string()>& operation) {
-        return RunInChild([&]() -> std::string {
-            std::ifstream statm("/proc/self/statm");
-            std::uint64_t pages = 0;
-            statm >> pages;
-            const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
-            const rlimit l{limit, limit};
-            if (::setrlimit(RLIMIT_AS, &l) != 0) return "setrlimit failed";
-            return operation();
-        });
     }
     template <class F> std::string InOutErrorOf(F&& operation) {
         try {
@@ -180,42 +164,15 @@ TEST_F(Refusal, WritingIntoAFileWithAFreeSlotBeforeAPartialRecord) {
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 
-// The limit on the records of a file that is changed, on both sides.
-TEST_F(Refusal, WritingIntoAFileOfTheMostRecordsAllowed) {
-    for (const std::uint64_t records : {kMaxChangedRecords, kMaxChangedRecords + 1}) {
-        const std::string file = SparseFile(RecordBytes(HeaderRecord()), records * kRecordSize);
-        const std::string failure =
-            InOutErrorOf([&] { WriteParameterSet(file, DefaultSet("New"), warnings); });
-        EXPECT_EQ(failure, records > kMaxChangedRecords ? "File too large" : "no EInOutError")
-            << records;
-        EXPECT_EQ(std::filesystem::file_size(file), records * kRecordSize);
-        std::filesystem::remove(file);
-    }
-}
-
 TEST_F(Refusal, WritingIntoAHugeFileWithoutTheHeaderReadsOnlyItsHeader) {
     const std::string file = SparseFile(TBytes(kRecordSize, 'x'), std::uint64_t{1} << 30);
-    const TChildResult r = UnderMemoryLimit([&] {
+    const TChildResult r = RunWithLittleMemory([&] {
         TRecordingWarnings w;
         const bool written = WriteParameterSet(file, DefaultSet("New"), w).Written;
         return std::string(written ? "written" : "refused") + ": " + w.Shown.at(0);
     });
     EXPECT_EQ(r.ExitCode, 0);
     EXPECT_EQ(r.Text, "refused: '" + file + "' is not a valid parameter file.");
-}
-
-TEST_F(Refusal, WritingIntoAHugeParameterFileIsRefusedBeforeReadingIt) {
-    const std::uint64_t size = (std::uint64_t{1} << 30) / kRecordSize * kRecordSize;
-    const std::string file = SparseFile(Database(1), size);
-    const TChildResult r = UnderMemoryLimit([&] {
-        return InOutErrorOf([&] {
-            TRecordingWarnings w;
-            WriteParameterSet(file, DefaultSet("New"), w);
-        });
-    });
-    EXPECT_EQ(r.ExitCode, 0);
-    EXPECT_EQ(r.Text, "File too large");
-    EXPECT_EQ(std::filesystem::file_size(file), size);
 }
 
 // --- Reading ----------------------------------------------------------------

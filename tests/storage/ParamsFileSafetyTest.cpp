@@ -92,6 +92,18 @@ TEST_F(Safety, FailedDeleteLeavesTheSetInPlace) {
     EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
 }
 
+// A change copies the file a block of records at a time: a write that fails
+// after the first blocks leaves the file as whole as one that fails at once.
+TEST_F(Safety, FailedDeleteInALongFileLeavesItWhole) {
+    const TBytes before = Database(700);
+    WriteBytes(PathOf("db.sav"), before);
+    const TChildResult r =
+        UnderSizeLimit(600 * kRecordSize, [&] { DeleteParameterSet(PathOf("db.sav"), 650); });
+    EXPECT_EQ(r.Text, "File too large");
+    EXPECT_EQ(ReadBytes(PathOf("db.sav")), before);
+    EXPECT_EQ(FolderEntries(Folder()), std::vector<std::string>{"db.sav"});
+}
+
 TEST_F(Safety, FailedCreateKeepsTheOldFile) {
     const TBytes before = Database(1);
     WriteBytes(PathOf("db.sav"), before);

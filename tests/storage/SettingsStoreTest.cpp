@@ -32,6 +32,10 @@ TEST_F(StoreFixture, EmptyStoreGivesEveryDefault) {
     EXPECT_EQ(store->ReadInt(setting::ReadFileFormHeight), 206);
     EXPECT_EQ(store->ReadInt(setting::CopyFormWidth), 442);
     EXPECT_EQ(store->ReadInt(setting::CopyFormHeight), 309);
+    EXPECT_EQ(store->ReadInt(setting::AnalysisDeals), 500);
+    EXPECT_TRUE(store->ReadBool(setting::AnalysisTricks));
+    EXPECT_EQ(store->ReadString(setting::AnalysisDeclarers), "NS");
+    EXPECT_EQ(store->ReadString(setting::AnalysisDenominations), "");
     for (const TSettingDef* def : setting::kAll)
         EXPECT_FALSE(store->Exists(*def)) << def->Name;
 }
@@ -43,12 +47,14 @@ TEST_F(StoreFixture, ValuesLandUnderTheirKeysAndBooleansAreIntegers) {
         store->WriteString(setting::HandToView, QStringLiteral("North"));
         store->WriteBool(setting::ColorPrinting, true);
         store->WriteInt(setting::CopyFormWidth, 500);
+        store->WriteString(setting::AnalysisDeclarers, QStringLiteral("N,NS"));
     }
     QSettings raw(path(), QSettings::IniFormat);
     EXPECT_EQ(raw.value("2.1/WarnOnNewTypes").toString(), "0");
     EXPECT_EQ(raw.value("2.1/ViewOptions/HandToView").toString(), "North");
     EXPECT_EQ(raw.value("2.1/PrintOptions/ColorPrinting").toString(), "1");
     EXPECT_EQ(raw.value("2.1/Dimensions/CopyFormWidth").toInt(), 500);
+    EXPECT_EQ(raw.value("2.1/AnalysisOptions/Declarers").toString(), "N,NS");
 }
 
 TEST_F(StoreFixture, AnyNonZeroReadsAsTrue) {

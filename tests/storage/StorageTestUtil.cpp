@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include <grp.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -120,6 +121,18 @@ TChildResult RunInChild(const std::function<std::string()>& body) {
 }
 TChildResult RunUnprivileged(const std::function<std::string()>& body) {
     return Fork(body, true);
+}
+
+TChildResult RunWithLittleMemory(const std::function<std::string()>& body) {
+    return RunInChild([&]() -> std::string {
+        std::ifstream statm("/proc/self/statm");
+        std::uint64_t pages = 0;
+        statm >> pages;
+        const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64 << 20);
+        const rlimit l{limit, limit};
+        if (::setrlimit(RLIMIT_AS, &l) != 0) return "setrlimit failed";
+        return body();
+    });
 }
 
 TRunningChild::TRunningChild(const std::function<std::string()>& body) {

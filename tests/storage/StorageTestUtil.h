@@ -71,5 +71,8 @@ class TRunningChild {
 // when the child could not give up its privileges.
 TChildResult RunUnprivileged(const std::function<std::string()>& body);
 inline constexpr int kCannotDropPrivileges = 77;
+// The same, in a child whose address space may grow by only 64 MB: less than
+// the big files of the tests, which an operation reading one whole fails on.
+TChildResult RunWithLittleMemory(const std::function<std::string()>& body);
 
 } // namespace kv::test

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -15,7 +14,11 @@ using TBytes = std::vector<std::uint8_t>;
 inline TBytes ReadBytes(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) throw std::runtime_error("cannot open " + file.string());
-    return TBytes(std::istreambuf_iterator<char>(in), {});
+    TBytes bytes(std::filesystem::file_size(file));
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.gcount() != static_cast<std::streamsize>(bytes.size()))
+        throw std::runtime_error("cannot read " + file.string());
+    return bytes;
 }
 
 inline void WriteBytes(const std::filesystem::path& file, const TBytes& bytes) {

@@ -1,5 +1,7 @@
 // The command line: what is accepted, and the one-line errors for what is not.
 #include "tools/deal/src/DealOptions.h"
+#include "tools/deal/src/DealHelp.h"
+#include "tools/deal/src/OptionTable.h"
 
 #include <gtest/gtest.h>
 
@@ -92,6 +94,12 @@ TEST(DealOptions, AnalysisAndMergeCombinations) {
         {"MergeWithASeed",
          {"--merge", "a.json", "--seed", "1"},
          "--merge: the summaries hold their seed, count and types; give only the files"},
+        {"MergeWithATypeText",
+         {"--merge", "a.json", "--type", kDefaultType},
+         "--merge: the summaries hold their seed, count and types; give only the files"},
+        {"MergeWithASet",
+         {"--merge", "a.json", "--set", "a"},
+         "--merge: the summaries hold their seed, count and types; give only the files"},
         {"MergeAsCsv",
          {"--merge", "a.json", "--format", "csv"},
          "--format: merged summaries are written as text or json"},
@@ -127,6 +135,32 @@ TEST(DealOptions, AnalysisAndMergeCombinations) {
         EXPECT_EQ(Parse(row.Args).Error, row.Error) << row.Name;
     EXPECT_EQ(Parse({"--analyse"}).Options.Format, TFormat::Text) << "text unless asked";
     EXPECT_FALSE(Parse({"--analyse"}).Options.CountGiven);
-    EXPECT_EQ(Parse({"--merge", "a", "b"}).Options.MergeFiles,
+    EXPECT_EQ(Parse({"--merge", "a", "--format", "json", "b"}).Options.MergeFiles,
               (std::vector<std::string>{"a", "b"}));
+}
+
+// The usage line is written by hand: it must name every option of the table.
+TEST(DealOptions, UsageNamesEveryOption) {
+    const std::string usage = kUsage;
+    for (const TOption& option : OptionTable()) {
+        const std::string name(option.Name);
+        const std::size_t at = usage.find(name + ' ') != std::string::npos ? usage.find(name + ' ')
+                                                                           : usage.find(name + ']');
+        EXPECT_NE(at, std::string::npos) << name;
+    }
+}
+
+// Each row in the column of 18, its further lines under the first; a longer
+// name and value keep two spaces before the text.
+TEST(DealOptions, HelpLaysOutEachRow) {
+    const std::string help = HelpText();
+    for (const char* lines :
+         {"\n  --seed HEX        1 to 8 hexadecimal digits; without it the seed "
+          "comes from the\n                    clock and is printed to "
+          "standard error\n  --count N         deals to make (default 10)\n",
+          "\n  --format deal|pbn one line per deal, or a PBN 2.1 export file\n",
+          "\n  --format text|json|csv  how an analysis is written (default "
+          "text)\n",
+          "\n  --dd              double-dummy analysis of every deal\n"})
+        EXPECT_NE(help.find(lines), std::string::npos) << lines;
 }

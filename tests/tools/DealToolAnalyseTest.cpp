@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 using namespace kv;
@@ -63,6 +64,9 @@ TEST(DealToolAnalyse, ShardsMergeIntoTheSingleRun) {
     EXPECT_EQ(merged.Out, dir.Run(run).Out);
     const auto partial = dir.Run("--merge s1.json s3.json");
     EXPECT_EQ(partial.Status, 0) << "two of three shards merge into a partial summary";
+    EXPECT_EQ(partial.Err, "Shard 2 of 3 is missing: the merged summary is partial.\n");
+    EXPECT_EQ(partial.Out.substr(0, partial.Out.find('\n')),
+              "Analysis of 6 deals, seed 00000077, shard 1, 3 of 3 (partial: 6 of 9 deals)");
     const auto twice = dir.Run("--merge s1.json s1.json");
     EXPECT_EQ(twice.Status, 1);
     EXPECT_FALSE(twice.Err.empty());
@@ -82,4 +86,19 @@ TEST(DealToolAnalyse, AFailedAnalysisLeavesTheOutputAsItWas) {
         bad.Err,
         "kestrovanhalme-deal: --strains: A denomination must be NT, S, H, D or C, not 'X'.\n");
     EXPECT_EQ(ReadWhole(dir.Path("keep.txt")), before);
+}
+
+// File names and the texts of a summary reach the terminal escaped, as the
+// listing's set names do.
+TEST(DealToolAnalyse, MergeMessagesAreEscapedForTheTerminal) {
+    TToolFolder dir;
+    std::ofstream(dir.Path("title.json")) << "{\"format\": \"\\u001b]0;owned\\u0007\"}";
+    const auto forged = dir.Run("--merge title.json");
+    EXPECT_EQ(forged.Status, 1);
+    EXPECT_EQ(forged.Err,
+              "title.json: not an analysis summary: the format is '\\x1B]0;owned\\x07'\n");
+    const auto named = dir.Run("--merge 'a\x1B[2J\xE2\x80\xAE"
+                               "b.json'");
+    EXPECT_EQ(named.Status, 1);
+    EXPECT_EQ(named.Err, "a\\x1B[2J\\u202Eb.json: cannot be read\n");
 }

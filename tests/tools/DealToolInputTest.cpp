@@ -4,16 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 using namespace kv::test;
 
 namespace {
-
-// A dealt run's PBN without its Generator tags: what a file read back gives.
-std::string WithoutGenerator(const std::string& pbn) {
-    return std::regex_replace(pbn, std::regex("\\[Generator \"[^\"]*\"\\]\r\n"), "");
-}
 
 void Write(const TToolFolder& dir, const std::string& name, const std::string& text) {
     std::ofstream(dir.Path(name), std::ios::binary) << text;
@@ -21,7 +14,8 @@ void Write(const TToolFolder& dir, const std::string& name, const std::string& t
 
 } // namespace
 
-// Our own export read back gives the deals of the seed in every output.
+// Our own export read back gives the deals of the seed in every output, and
+// as PBN the same bytes: its date and Generator tags are kept.
 TEST(DealToolInput, OwnExportReadBackGivesTheSameDeals) {
     TToolFolder dir;
     const std::string dealt = "--seed 2B --count 5 ";
@@ -39,7 +33,7 @@ TEST(DealToolInput, OwnExportReadBackGivesTheSameDeals) {
     for (const auto& row : rows) {
         const auto read = dir.Run("--input own.pbn " + row.Input);
         EXPECT_EQ(read.Status, 0) << row.Name << read.Err;
-        EXPECT_EQ(read.Out, WithoutGenerator(dir.Run(dealt + row.Dealt).Out)) << row.Name;
+        EXPECT_EQ(read.Out, dir.Run(dealt + row.Dealt).Out) << row.Name;
     }
 }
 
@@ -47,14 +41,25 @@ TEST(DealToolInput, BoardsKeepTheirOwnNumberDealerAndVulnerability) {
     TToolFolder dir;
     Write(dir, "club.pbn",
           "[Board \"7\"]\n[Dealer \"N\"]\n[Vulnerable \"All\"]\n"
-          "[Deal \"W:432.432.432.5432 AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876\"]\n");
+          "[Deal \"W:432.432.432.5432 AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876\"]\n"
+          "[North \"Ann\"]\n[Contract \"7NT\"]\n[Note \"1:a \\\"grand\\\"\"]\n");
     const auto run = dir.Run("--input club.pbn --format pbn --dd");
     ASSERT_EQ(run.Status, 0) << run.Err;
-    for (const char* tag :
-         {"[Board \"7\"]", "[Dealer \"N\"]", "[Vulnerable \"All\"]",
-          "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]",
-          "[OptimumScore \"NS 2220\"]", "[ParContract \"NS 7N=\"]"})
-        EXPECT_NE(run.Out.find(tag), std::string::npos) << tag;
+    const std::string tags[] = {
+        "[Board \"7\"]\r\n",
+        "[North \"Ann\"]\r\n",
+        "[Dealer \"N\"]\r\n",
+        "[Vulnerable \"All\"]\r\n",
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]\r\n",
+        "[Contract \"7NT\"]\r\n",
+        "[Result \"\"]\r\n[Note \"1:a \\\"grand\\\"\"]\r\n",
+        "[OptimumScore \"NS 2220\"]\r\n",
+        "[ParContract \"NS 7N=\"]\r\n"};
+    std::size_t at = 0;
+    for (const std::string& tag : tags) {
+        at = run.Out.find(tag, at);
+        EXPECT_NE(at, std::string::npos) << tag << " in its place";
+    }
     EXPECT_EQ(run.Out.find("[Generator"), std::string::npos) << "these deals were not dealt here";
 }
 
@@ -93,4 +98,32 @@ TEST(DealToolInput, RefusedFilesWriteNothing) {
         std::filesystem::remove(dir.Path("out.txt"));
     }
     EXPECT_NE(dir.Run("--input twice.pbn").Err.find("twice.pbn, line 3:"), std::string::npos);
+}
+
+// A file is written as it is read: a game that cannot be read ends the run
+// after the boards before it reached standard output.
+TEST(DealToolInput, AGameThatCannotBeReadEndsTheRunAfterTheBoardsBeforeIt) {
+    TToolFolder dir;
+    const std::string deal =
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]\n";
+    Write(dir, "broken.pbn", deal + "\n" + deal + "\n[Dealer \"X\"]\n" + deal);
+    const auto run = dir.Run("--input broken.pbn");
+    EXPECT_EQ(run.Status, 1);
+    EXPECT_EQ(run.Out, deal + deal) << "a deal line is the deal's Deal tag";
+    EXPECT_EQ(run.Err, "broken.pbn, line 5: the Dealer tag must be N, E, S or W, not \"X\"\n");
+}
+
+// Names and values from outside reach the terminal escaped, bidirectional
+// controls as well as control characters.
+TEST(DealToolInput, MessagesEscapeWhatATerminalWouldActOn) {
+    TToolFolder dir;
+    Write(dir, "bidi.pbn",
+          "[Dealer \"\xE2\x80\xAEN\"]\n"
+          "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]\n");
+    EXPECT_EQ(dir.Run("--input bidi.pbn").Err,
+              "bidi.pbn, line 1: the Dealer tag must be N, E, S or W, not \"\\u202EN\"\n");
+    EXPECT_EQ(dir.Run("--input 'a\x1B[2J\xE2\x80\x8F"
+                      "b.pbn'")
+                  .Err,
+              "a\\x1B[2J\\u200Fb.pbn: cannot open the file: No such file or directory\n");
 }

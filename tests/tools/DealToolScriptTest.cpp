@@ -147,8 +147,7 @@ TEST(DealToolScript, OptionCombinations) {
         {"FilterWithASeed",
          {"--script", "a.dlr", "--input", "b.pbn", "--seed", "1"},
          "--script with --input: keeps the file's deals; it takes no --seed, --count, --generate, "
-         "--shard "
-         "or --analyse"},
+         "--threads, --shard or --analyse"},
         {"AsCsv",
          {"--script", "a.dlr", "--format", "csv"},
          "--format: a script's deals are written as deal, pbn or lin"},

@@ -7,6 +7,7 @@
 #include "HandsTestSupport.h"
 #include "engine/doubledummy/DoubleDummyText.h"
 #include "output/dealtext/BoardRotation.h"
+#include "ui/common/MessageSeam.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -172,6 +173,7 @@ TEST_F(GatedWindow, TurningTheViewOffDropsTheWaitingWork) {
 }
 
 TEST_F(GatedWindow, ClosingAndDestroyingWhileAnalysingIsSafe) {
+    TRecordedMessages messages; // answers Yes to giving the boards up
     ASSERT_TRUE(w.Form->PrepareDeals(types));
     w.Form->show();
     ASSERT_TRUE(QTest::qWaitFor([this] { return gate.Started() == 1; }, 10000));

@@ -4,6 +4,7 @@
 #include "HandsTestSupport.h"
 #include "ui/common/MessageSeam.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -22,56 +23,57 @@ QPushButton* NextButton(const THandsWindow& w) {
 
 } // namespace
 
-TEST(HandsDealing, OpeningShowsTheFirstDealModallyWithTheSecondInAdvance) {
+// The window opens beside the main window, which stays usable. The deal made
+// in advance is held, not drawn: the seed the user reads is the one after the
+// board shown.
+TEST(HandsDealing, OpeningShowsTheFirstDealBesideTheMainWindowWithTheSecondInAdvance) {
     THandsWindow w;
     TTypeList types(1);
     w.Engine.Random().RandomSeed = 0;
     const std::vector<TFullDeal> expected = FullDeals(0, types, 2);
-    bool wasModal = false;
-    WhenShown(w.Form.get(), [&] {
-        wasModal = w.Form->isModal() && QApplication::activeModalWidget() == w.Form.get();
-        w.Form->reject();
-    });
+    TDealEngine alone;
+    TRecordingHost host;
+    GenerateDeal(alone, types, host);
     EXPECT_TRUE(w.Form->ShowDeals(types));
-    EXPECT_TRUE(wasModal);
+    EXPECT_TRUE(w.Form->isVisible());
+    EXPECT_FALSE(w.Form->isModal());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_TRUE(w.Form->ShownFullDeal() == expected[0]);
     EXPECT_TRUE(w.Form->NextFullDeal() == expected[1]);
-    EXPECT_FALSE(w.Form->isVisible());
+    EXPECT_TRUE(w.Engine.Random().State() == alone.Random().State());
+    EXPECT_EQ(w.Form->windowTitle(), "Hands - seed 00000000 - board 1 of 1");
+    EXPECT_EQ(w.Find<QLabel>("SessionLabel")->text(), "Seed 00000000");
 }
 
-TEST(HandsDealing, FirstCallFailingLeavesTheWindowUnshown) {
-    TRecordedMessages messages;
-    THandsWindow w;
-    TTypeList none;
-    bool shown = false;
-    WhenShown(w.Form.get(), [&] {
-        shown = true;
-        w.Form->reject();
-    });
-    EXPECT_FALSE(w.Form->ShowDeals(none));
-    QTest::qWait(30);
-    EXPECT_FALSE(shown);
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].Title, "Warning");
-    EXPECT_EQ(messages.Shown()[0].Text, kNoHands);
-}
-
-TEST(HandsDealing, SecondCallFailingLeavesTheWindowUnshown) {
+// Either opening call failing: no window, no board, and the seed as it was.
+TEST(HandsDealing, FailingOpeningLeavesTheWindowUnshownAndTheSeed) {
+    struct Row {
+        const char* Name;
+        std::int32_t Seed;
+        TTypeList Types;
+        QString Message;
+    };
+    TTypeList noSouthPattern(1); // South maxima adding up to 12
+    noSouthPattern[0].SSpadeMax = noSouthPattern[0].SHeartMax = 3;
+    noSouthPattern[0].SDiamondMax = noSouthPattern[0].SClubMax = 3;
+    const std::vector<Row> rows{{"NoTypes", 0, {}, kNoHands},
+                                {"NoSouthPattern", 0, noSouthPattern, kNoHands},
+                                {"SecondTooNarrow", kDealsThenFails, NarrowTypes(), kTooNarrow}};
     ASSERT_EQ(Outcomes(kDealsThenFails, NarrowTypes(), 2), (std::vector<bool>{true, false}));
-    TRecordedMessages messages;
-    THandsWindow w;
-    TTypeList types = NarrowTypes();
-    w.Engine.Random().RandomSeed = kDealsThenFails;
-    bool shown = false;
-    WhenShown(w.Form.get(), [&] {
-        shown = true;
-        w.Form->reject();
-    });
-    EXPECT_FALSE(w.Form->ShowDeals(types));
-    QTest::qWait(30);
-    EXPECT_FALSE(shown);
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].Text, kTooNarrow);
+    for (Row row : rows) {
+        SCOPED_TRACE(row.Name);
+        TRecordedMessages messages;
+        THandsWindow w;
+        w.Engine.Random().RandomSeed = row.Seed;
+        const TRandomState before = w.Engine.Random().State();
+        EXPECT_FALSE(w.Form->ShowDeals(row.Types));
+        EXPECT_FALSE(w.Form->isVisible());
+        EXPECT_TRUE(w.Form->Session().Empty());
+        EXPECT_TRUE(w.Engine.Random().State() == before);
+        ASSERT_EQ(messages.Shown().size(), 1u);
+        EXPECT_EQ(messages.Shown()[0].Title, "Warning");
+        EXPECT_EQ(messages.Shown()[0].Text, row.Message);
+    }
 }
 
 TEST(HandsDealing, NextHandShowsTheDealInAdvanceAndDealsTheFollowingOne) {
@@ -97,47 +99,80 @@ TEST(HandsDealing, NextHandShowsTheDealInAdvanceAndDealsTheFollowingOne) {
     EXPECT_TRUE(w.Form->NextFullDeal() == expected[2]);
 }
 
-TEST(HandsDealing, FailedNextHandRestoresTheButtonInAnOpenWindow) {
-    TRecordedMessages messages;
-    THandsWindow w;
-    TTypeList types(1);
-    ASSERT_TRUE(w.Form->PrepareDeals(types));
-    w.Form->show();
-    const TFullDeal inAdvance = w.Form->NextFullDeal();
-    types.clear(); // the generator now finds nothing to deal
-    QTest::mouseClick(NextButton(w), Qt::LeftButton);
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].Text, kNoHands);
-    EXPECT_TRUE(w.Form->isVisible()); // only the too-narrow outcome closes it
-    EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
-    EXPECT_TRUE(NextButton(w)->isEnabled());
-    EXPECT_TRUE(w.Form->ShownFullDeal() == inAdvance);
-    EXPECT_TRUE(w.Form->NextFullDeal() == inAdvance);
-}
-
-TEST(HandsDealing, TooNarrowNextHandClosesTheWindowAndTheButtonIsNormalAtTheNextOpening) {
+// A failed deal keeps the window and its boards: the user can widen the types
+// in the main window and press again. The source is as the failed deal found it.
+TEST(HandsDealing, FailedDealKeepsTheWindowTheBoardsAndTheSeed) {
+    struct Row {
+        const char* Name;
+        std::int32_t Seed;
+        TTypeList Dealt, ThenDealt;
+        std::size_t Boards;
+        QString Message;
+    };
     ASSERT_EQ(Outcomes(kDealsTwiceThenFails, NarrowTypes(), 3),
               (std::vector<bool>{true, true, false}));
-    TRecordedMessages messages;
-    THandsWindow w;
-    TTypeList types = NarrowTypes();
-    w.Engine.Random().RandomSeed = kDealsTwiceThenFails;
-    WhenShown(w.Form.get(), [&] { QTest::mouseClick(NextButton(w), Qt::LeftButton); });
-    EXPECT_TRUE(w.Form->ShowDeals(types)); // returns when the generator closes it
-    EXPECT_FALSE(w.Form->isVisible());
-    ASSERT_EQ(messages.Shown().size(), 1u);
-    EXPECT_EQ(messages.Shown()[0].Text, kTooNarrow);
-    EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
-    EXPECT_TRUE(NextButton(w)->isEnabled());
+    const std::vector<Row> rows{{"TypesClearedBeforeNext", 0, TTypeList(1), {}, 1, kNoHands},
+                                {"DealAfterNextTooNarrow", kDealsTwiceThenFails, NarrowTypes(),
+                                 NarrowTypes(), 2, kTooNarrow}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.Name);
+        TRecordedMessages messages;
+        THandsWindow w;
+        TTypeList types = row.Dealt;
+        w.Engine.Random().RandomSeed = row.Seed;
+        ASSERT_TRUE(w.Form->PrepareDeals(types));
+        w.Form->show();
+        const TFullDeal first = w.Form->ShownFullDeal();
+        types = row.ThenDealt;
+        QTest::mouseClick(NextButton(w), Qt::LeftButton);
+        ASSERT_EQ(messages.Shown().size(), 1u);
+        EXPECT_EQ(messages.Shown()[0].Text, row.Message);
+        EXPECT_TRUE(w.Form->isVisible());
+        EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
+        EXPECT_TRUE(NextButton(w)->isEnabled());
+        ASSERT_EQ(w.Form->Session().Count(), row.Boards);
+        EXPECT_TRUE(w.Form->Session().Boards().front().Deal == first);
+        TDealEngine alone;
+        TRecordingHost host;
+        alone.Random().RandomSeed = row.Seed;
+        TTypeList list = row.Dealt;
+        for (std::size_t k = 0; k < row.Boards; ++k)
+            GenerateDeal(alone, list, host);
+        EXPECT_TRUE(w.Engine.Random().State() == alone.Random().State());
+        w.Form->hide();
+    }
+}
 
-    TTypeList open(1);
-    bool normal = false;
-    WhenShown(w.Form.get(), [&] {
-        normal = NextButton(w)->isEnabled() && NextButton(w)->text() == "&Next Hand";
-        w.Form->reject();
-    });
-    EXPECT_TRUE(w.Form->ShowDeals(open));
-    EXPECT_TRUE(normal);
+// Types changed in the main window while the hands window is open take effect
+// at the next board: the deal made in advance from the old types is dropped.
+TEST(HandsDealing, TypesChangedWhileOpenAreDealtAtTheNextBoard) {
+    THandsWindow w;
+    TTypeList types(1);
+    w.Engine.Random().RandomSeed = 0;
+    ASSERT_TRUE(w.Form->PrepareDeals(types));
+    w.Form->show();
+    THandParam strong;
+    strong.SHCPMin = 20;
+    int stored = 0;
+    THandsWindowLinks links;
+    links.StoreTypes = [&] { // the main window stores its editor now
+        ++stored;
+        types = {strong};
+        return true;
+    };
+    w.Form->SetLinks(links);
+    const TFullDeal inAdvance = w.Form->NextFullDeal();
+    TDealEngine alone;
+    alone.Random().Restore(w.Engine.Random().State());
+    TRecordingHost host;
+    TTypeList strongList{strong};
+    const TFullDeal expected = GenerateDeal(alone, strongList, host).Deal;
+    QTest::mouseClick(NextButton(w), Qt::LeftButton);
+    EXPECT_EQ(stored, 1);
+    EXPECT_TRUE(w.Form->ShownFullDeal() == expected);
+    EXPECT_FALSE(w.Form->ShownFullDeal() == inAdvance);
+    EXPECT_GE(w.Form->ShownFullDeal().South().HCP(), 20);
+    w.Form->hide();
 }
 
 TEST(HandsDealing, GeneratorIsNeverEnteredTwice) {
@@ -161,6 +196,7 @@ TEST(HandsDealing, GeneratorIsNeverEnteredTwice) {
 }
 
 TEST(HandsDealing, ClosingWhileDealingWaitsForTheDeal) {
+    TRecordedMessages messages; // answers Yes to giving the boards up
     THandsWindow w;
     TTypeList types(1);
     ASSERT_TRUE(w.Form->PrepareDeals(types));
@@ -176,13 +212,19 @@ TEST(HandsDealing, ClosingWhileDealingWaitsForTheDeal) {
     EXPECT_EQ(NextButton(w)->text(), "&Next Hand");
 }
 
-TEST(HandsDealing, EngineClosesTheWindowOnlyWhenItIsShowing) {
+TEST(HandsDealing, EngineClosesTheWindowOnlyWhenItIsShowingNoBoard) {
     THandsWindow w;
     w.Host.CloseHandsWindow(); // hidden: nothing happens
     EXPECT_FALSE(w.Form->isVisible());
     w.Form->show();
     w.Host.CloseHandsWindow();
     EXPECT_FALSE(w.Form->isVisible());
+    TTypeList types(1);
+    ASSERT_TRUE(w.Form->PrepareDeals(types));
+    w.Form->show();
+    w.Host.CloseHandsWindow(); // boards shown: they stay
+    EXPECT_TRUE(w.Form->isVisible());
+    w.Form->hide();
     w.Form.reset();
     w.Host.CloseHandsWindow(); // the window is gone: the host no longer calls it
 }
@@ -205,4 +247,56 @@ TEST(HandsDealing, OtherWindowsTakeNoInputDuringTheOpeningCalls) {
     EXPECT_EQ(clicks, 0);
     QTest::mouseClick(action, Qt::LeftButton); // afterwards the window works again
     EXPECT_EQ(clicks, 1);
+}
+
+// Dealt boards exist only in the window until saved or printed: closing it,
+// or replacing them with another session, asks first. A file's boards do not.
+TEST(HandsDealing, GivingUpBoardsNeitherSavedNorPrintedAsksFirst) {
+    const QString question = QStringLiteral("2 boards were neither saved nor printed.\n"
+                                            "Do you want to discard the session?");
+    TRecordedMessages messages;
+    THandsWindow w;
+    TTypeList types(1);
+    ASSERT_TRUE(w.Form->ShowDeals(types));
+    QTest::mouseClick(NextButton(w), Qt::LeftButton);
+
+    TMessageSeam::SetNextAnswers({false});
+    QTest::keyClick(w.Form.get(), Qt::Key_Escape);
+    EXPECT_TRUE(w.Form->isVisible());
+    TMessageSeam::SetNextAnswers({false});
+    EXPECT_FALSE(w.Form->ShowDeals(types)) << "a new session would replace the boards";
+    EXPECT_EQ(w.Form->Session().Count(), 2u);
+    ASSERT_EQ(messages.Shown().size(), 2u);
+    for (const TShownMessage& shown : messages.Shown()) {
+        EXPECT_EQ(shown.Kind, TMessageKind::Confirmation);
+        EXPECT_EQ(shown.Title, "Hands");
+        EXPECT_EQ(shown.Text, question);
+    }
+
+    TMessageSeam::ClearShown();
+    TMessageSeam::SetNextAnswers({true});
+    w.Form->close();
+    EXPECT_FALSE(w.Form->isVisible());
+    EXPECT_EQ(messages.Shown().size(), 1u);
+
+    TMessageSeam::ClearShown();
+    ASSERT_TRUE(w.Form->ShowImported(w.Form->Session().Boards(), QStringLiteral("/tmp/class.pbn")));
+    EXPECT_EQ(w.Form->windowTitle(), "Hands - class.pbn - board 1 of 2");
+    EXPECT_EQ(w.Find<QLabel>("SessionLabel")->text(), "class.pbn");
+    w.Form->close();
+    EXPECT_FALSE(w.Form->isVisible());
+    EXPECT_TRUE(messages.Shown().empty());
+}
+
+// With several types in use, each board names the type it was dealt from.
+TEST(HandsDealing, BoardCaptionNamesTheTypeWhenSeveralAreInUse) {
+    THandsWindow w;
+    for (const std::size_t count : {std::size_t{1}, std::size_t{2}}) {
+        TTypeList types(count);
+        ASSERT_TRUE(w.Form->PrepareDeals(types));
+        const QString caption = w.Find<QLabel>("BoardLabel")->text();
+        const TBoardType type = w.Form->Session().TypeOf(0);
+        EXPECT_EQ(caption, count == 1 ? QStringLiteral("Board 1")
+                                      : QStringLiteral("Board 1, type %1").arg(type.Number));
+    }
 }

@@ -107,3 +107,24 @@ TEST(HandsViewOptions, DoubleDummyIsOffByDefaultAndKeptUnderViewOptions) {
     WriteHandsViewOptions(*store, {});
     EXPECT_EQ(store->ReadInt(setting::ViewDoubleDummy), 0);
 }
+
+// The card size: 100 when absent or not a number, and a stored size the
+// window cannot draw is taken as the nearest it can.
+TEST(HandsViewOptions, CardSizeIsKeptInPercentWithinTheWindowsRange) {
+    QTemporaryDir dir;
+    auto store = TSettingsStore::OpenFile(dir.filePath(QStringLiteral("store.ini")));
+    EXPECT_EQ(ReadHandsViewOptions(*store).CardSize, 100);
+    THandsViewOptions options;
+    options.CardSize = 150;
+    WriteHandsViewOptions(*store, options);
+    EXPECT_EQ(store->ReadInt(setting::CardSize), 150);
+    EXPECT_EQ(ReadHandsViewOptions(*store), options);
+    EXPECT_EQ(MinCardSize(), 80);
+    EXPECT_EQ(MaxCardSize(), 400);
+    const std::pair<const char*, int> stored[] = {{"79", 80},   {"80", 80}, {"400", 400},
+                                                  {"401", 400}, {"-5", 80}, {"big", 100}};
+    for (const auto& [text, read] : stored) {
+        store->WriteString(setting::CardSize, QString::fromLatin1(text));
+        EXPECT_EQ(ReadHandsViewOptions(*store).CardSize, read) << text;
+    }
+}

@@ -36,12 +36,19 @@ struct Help : MainWindowFixture {
 } // namespace
 
 TEST_F(Help, EveryTopicAndKeywordPageIsBuiltIn) {
+    // The page, and the anchor when one is named.
+    const auto exists = [](const char* target) {
+        const QString page = QString::fromLatin1(target).section(u'#', 0, 0);
+        const QString anchor = QString::fromLatin1(target).section(u'#', 1);
+        QFile file(QStringLiteral(":/help/") + page);
+        if (!file.open(QIODevice::ReadOnly)) return false;
+        return anchor.isEmpty() ||
+               file.readAll().contains(QStringLiteral("name=\"%1\"").arg(anchor).toLatin1());
+    };
     for (const THelpTopic& topic : HelpTopics())
-        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + topic.Page)) << topic.Page;
-    for (const THelpKeyword& keyword : HelpKeywords()) {
-        const QString page = QString::fromLatin1(keyword.Page).section(u'#', 0, 0);
-        EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/") + page)) << keyword.Word;
-    }
+        EXPECT_TRUE(exists(topic.Page)) << topic.Page;
+    for (const THelpKeyword& keyword : HelpKeywords())
+        EXPECT_TRUE(exists(keyword.Page)) << keyword.Word;
 }
 
 TEST_F(Help, ContentsOpensAtTheContentsPage) {
@@ -67,14 +74,68 @@ TEST_F(Help, TypingInTheIndexFindsTheKeyword) {
     EXPECT_EQ(Window().KeywordList()->currentItem()->text(), "Random number seed");
     QTest::keyClick(Window().SearchField(), Qt::Key_Return);
     EXPECT_EQ(Page(), "synchronize.html");
+    Window().SearchField()->clear();
+    QTest::keyClicks(Window().SearchField(), QStringLiteral("vul"));
+    EXPECT_EQ(Window().KeywordList()->currentItem()->text(), "Dealer and vulnerability");
+}
+
+// "seed" finds the seed, whatever the case, and Return opens its page; the
+// index leads to each place where the seed is shown too.
+TEST_F(Help, TheIndexFindsTheSeed) {
+    for (const char* typed : {"seed", "Seed", "SEED"}) {
+        THelpSystem::ShowIndex();
+        QTest::keyClicks(Window().SearchField(), QString::fromLatin1(typed));
+        ASSERT_NE(Window().KeywordList()->currentItem(), nullptr) << typed;
+        EXPECT_EQ(Window().KeywordList()->currentItem()->text(), "Seed") << typed;
+        QTest::keyClick(Window().SearchField(), Qt::Key_Return);
+        EXPECT_EQ(Page(), "synchronize.html") << typed;
+    }
+    QStringList seeds;
+    for (const THelpKeyword& keyword : HelpKeywords())
+        if (QString::fromUtf8(keyword.Word).contains("seed", Qt::CaseInsensitive))
+            seeds << QString::fromLatin1(keyword.Page);
+    EXPECT_EQ(seeds, (QStringList{"synchronize.html", "synchronize.html", "hands.html#savepbn",
+                                  "analysis.html#deals"}));
+}
+
+// The index goes to the first keyword that begins with the typed text, else
+// to the first with a later word that does.
+TEST(HelpIndex, TypedTextFindsAKeywordByAnyOfItsWords) {
+    const QStringList keywords{"Dealer and vulnerability", "PBN files", "PDF file",
+                               "Random number seed", "Seed"};
+    const std::pair<const char*, int> rows[] = {{"", 0},      {"seed", 4}, {"SEE", 4},
+                                                {"vul", 0},   {"file", 1}, {"number see", 3},
+                                                {"and v", 0}, {"xyz", -1}, {"ulner", -1}};
+    for (const auto& [typed, row] : rows)
+        EXPECT_EQ(KeywordRow(keywords, QString::fromLatin1(typed)), row) << typed;
+}
+
+// Escape closes the help window from wherever the focus is in it.
+TEST_F(Help, EscapeClosesTheWindow) {
+    const std::pair<void (*)(), const char*> openings[] = {
+        {[] { THelpSystem::ShowIndex(); }, "HelpSearch"},
+        {[] { THelpSystem::ShowIndex(); }, "HelpKeywords"},
+        {[] { THelpSystem::ShowContents(); }, "HelpTopics"},
+        {[] { THelpSystem::ShowContents(); }, "HelpPage"}};
+    for (const auto& [open, name] : openings) {
+        open();
+        ASSERT_TRUE(Window().isVisible()) << name;
+        QWidget* focus = Window().findChild<QWidget*>(QString::fromLatin1(name));
+        QApplication::setActiveWindow(&Window());
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        EXPECT_FALSE(Window().isVisible()) << name;
+    }
 }
 
 TEST_F(Help, EachNamedContextHasItsOwnTopic) {
-    const std::pair<int, const char*> contexts[] = {
-        {5, "paramsets.html"}, {6, "synchronize.html"}, {7, "hands.html"}, {10, "moretypes.html"}};
-    for (const auto& [context, page] : contexts) {
+    const std::tuple<int, const char*, const char*> contexts[] = {
+        {5, "paramsets.html", ""},    {6, "synchronize.html", ""}, {7, "hands.html", ""},
+        {8, "hands.html", "printer"}, {10, "moretypes.html", ""},  {7, "hands.html", ""}};
+    for (const auto& [context, page, anchor] : contexts) {
         THelpSystem::ShowContext(context);
         EXPECT_EQ(Page(), page) << context;
+        EXPECT_EQ(Window().CurrentAnchor(), anchor) << context;
     }
     THelpSystem::ShowContext(99);
     EXPECT_EQ(Page(), "contents.html");
@@ -153,6 +214,7 @@ const TMenuItemHelp kMainMenuHelp[] = {
 const TMenuItemHelp kHandsMenuHelp[] = {
     {"HandsFile1", "PrintTheseHands1", "hands.html"},
     {"HandsFile1", "SaveAsPbn1", "hands.html"},
+    {"HandsFile1", "AnalyseTheseHands1", "hands.html"},
     {"View1", "Hand1", "hands.html"},
     {"View1", "Sortorder1", "hands.html"},
     {"View1", "DoubleDummy1", "hands.html"},
@@ -162,6 +224,9 @@ const TMenuItemHelp kHandsMenuHelp[] = {
     {"Hand1", "All1", "hands.html"},
     {"Sortorder1", "Alternatecolors1", "hands.html"},
     {"Sortorder1", "Suitrank1", "hands.html"},
+    {"Go1", "FirstBoard1", "hands.html"},
+    {"Go1", "LastBoard1", "hands.html"},
+    {"Go1", "GoToBoard1", "hands.html"},
 };
 
 // The item's name: its own, or, for a submenu's item, its menu's.

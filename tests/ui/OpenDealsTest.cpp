@@ -44,7 +44,7 @@ void PrintTo(const THostileRow& row, std::ostream* out) {
 class HostileFile : public ::testing::TestWithParam<THostileRow> {};
 
 // Opens `path` through the main window's action as the user would, and
-// closes the hands window at once if it opens; what the window then held.
+// closes the hands window at once if it opened; what the window then held.
 struct TOpened {
     bool Shown = false;
     std::size_t Boards = 0;
@@ -54,7 +54,9 @@ struct TOpened {
 TOpened Open(THandsWindow& w, const QString& path) {
     TScriptedFileDialogs dialogs({path});
     TOpened opened;
-    WhenShown(w.Form.get(), [&] {
+    QWidget parent;
+    OpenDealsFile(&parent, *w.Form);
+    if (w.Form->isVisible()) {
         opened.Shown = true;
         opened.Boards = w.Form->Session().Count();
         for (std::size_t k = 0; k < opened.Boards; ++k) {
@@ -63,9 +65,7 @@ TOpened Open(THandsWindow& w, const QString& path) {
             QTest::mouseClick(w.Find<QPushButton>("NextHandBtn"), Qt::LeftButton);
         }
         w.Form->reject();
-    });
-    QWidget parent;
-    OpenDealsFile(&parent, *w.Form);
+    }
     EXPECT_EQ(dialogs.Requests().size(), 1u);
     if (!dialogs.Requests().empty()) {
         EXPECT_EQ(dialogs.Requests()[0].Kind, TFileDialogKind::Open);

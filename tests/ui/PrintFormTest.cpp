@@ -2,14 +2,18 @@
 // what may be typed, the refusals, the printer setup and the focus order.
 #include "PrintFormFixture.h"
 #include "ui/common/HelpContext.h"
+#include "ui/help/HelpSystem.h"
+#include "ui/help/src/HelpWindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPrintDialog>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 using namespace kv;
@@ -34,18 +38,38 @@ TEST_F(PrintFormFixture, ControlsCarryTheirNamesCaptionsAndHelpContexts) {
         EXPECT_EQ(Box(n)->minimum(), 0);
         EXPECT_EQ(Box(n)->maximum(), 100);
         EXPECT_FALSE(Box(n)->wrapping());
-        EXPECT_EQ(OwnHelpContext(Box(n)), 7);
+        EXPECT_EQ(OwnHelpContext(Box(n)), help::PrintDialog);
         const auto labels = form->findChildren<QLabel*>();
         const bool labelled = std::any_of(labels.begin(), labels.end(), [&](QLabel* l) {
             return l->text() == caption && l->buddy() == Box(n);
         });
         EXPECT_TRUE(labelled) << caption.toStdString();
     }
-    EXPECT_EQ(OwnHelpContext(form.get()), 7);
-    EXPECT_EQ(OwnHelpContext(Find("PrintBtn")), 7);
-    EXPECT_EQ(OwnHelpContext(Find("CancelBtn")), 7);
+    EXPECT_EQ(OwnHelpContext(form.get()), help::PrintDialog);
+    EXPECT_EQ(OwnHelpContext(Find("PrintBtn")), help::PrintDialog);
+    EXPECT_EQ(OwnHelpContext(Find("CancelBtn")), help::PrintDialog);
     EXPECT_EQ(OwnHelpContext(Find("CheckBox1")), 0);
     EXPECT_EQ(OwnHelpContext(Find("PrinterSetupBtn")), 0);
+}
+
+// F1 on any control, the check box and Printer Setup (which carry no context
+// of their own) included, opens the part of the help on the dialog's options,
+// scrolled to it.
+TEST_F(PrintFormFixture, F1OpensTheHelpOnItsOptions) {
+    THelpSystem help;
+    THelpWindow& window = *help.Window();
+    for (const char* name :
+         {"UpDown4", "UpDown7", "CheckBox1", "DoubleDummyBox", "PrinterSetupBtn", "PrintBtn"}) {
+        window.close();
+        QApplication::setActiveWindow(form.get());
+        Find(name)->setFocus();
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_F1);
+        EXPECT_TRUE(window.isVisible()) << name;
+        EXPECT_EQ(window.CurrentPage(), "hands.html") << name;
+        EXPECT_EQ(window.CurrentAnchor(), "printer") << name;
+        EXPECT_GT(window.findChild<QTextBrowser*>("HelpPage")->verticalScrollBar()->value(), 0)
+            << name;
+    }
 }
 
 TEST_F(PrintFormFixture, FirstOpeningShowsTheDefaults) {
@@ -184,7 +208,7 @@ TEST_F(PrintFormFixture, DoubleDummyBoxIsOffByDefault) {
     EXPECT_EQ(box->text(), "Sh&ow double-dummy results"); // Alt+D is the dealer box's
     EXPECT_FALSE(box->isChecked());
     EXPECT_TRUE(box->isEnabled());
-    EXPECT_EQ(OwnHelpContext(box), 7);
+    EXPECT_EQ(OwnHelpContext(box), help::PrintDialog);
 }
 
 TEST_F(PrintFormFixture, DoubleDummyBoxIsNotStoredWhenThereIsNothingToPrint) {

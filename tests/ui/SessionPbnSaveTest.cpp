@@ -1,16 +1,19 @@
 // "&Save as PBN..." of the hands window: the file holds exactly the session's
 // boards (read back with the PBN import), with the Generator tag of a dealt
 // session and the double-dummy tags when the analysis is on; an existing file
-// is replaced only after the user agreed; nothing is written when the user
-// cancels or the file cannot be written, and the message names the file. The
-// progress of the analysis stops at Cancel.
+// is replaced only after the user agreed; a written file is named and offered
+// to open; nothing is written when the user cancels or the file cannot be
+// written, and the message names the file. The progress of the analysis has
+// its own title and times, and stops at Cancel.
 #include "ui/hands/src/SessionPbnSave.h"
 #include "GatedSolver.h"
 #include "HandsTestSupport.h"
 #include "output/pbnimport/PbnImport.h"
 #include "ui/common/AnalysisProgress.h"
+#include "ui/common/DesktopSeam.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/hands/OpenDeals.h"
 
 #include <QAction>
 #include <QFile>
@@ -18,6 +21,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace kv;
@@ -83,7 +87,6 @@ TEST_F(SessionSave, TheFileHoldsExactlyTheBoardsOfTheSession) {
     EXPECT_EQ(dialogs.Requests()[0].Kind, TFileDialogKind::SaveAs);
     EXPECT_EQ(dialogs.Requests()[0].Title, "Save as PBN");
     EXPECT_EQ(dialogs.Requests()[0].DefaultExtension, "pbn");
-    EXPECT_TRUE(messages.Shown().empty());
     const TPbnImport read = ReadBack(Path("session.pbn"));
     ExpectSameBoards(read, w.Form->Session());
     ASSERT_EQ(read.Boards.size(), 5u);
@@ -96,11 +99,44 @@ TEST_F(SessionSave, TheFileHoldsExactlyTheBoardsOfTheSession) {
     EXPECT_EQ(w.Form->Session().Current().Board, 2);
 }
 
+// The file written is named, and opened with the desktop's program when the
+// user asks.
+TEST_F(SessionSave, TheWrittenFileIsNamedAndOfferedToOpen) {
+    THandsWindow w;
+    Deal(w, 2);
+    TRecordedDesktop desktop;
+    TMessageSeam::SetNextChoices({0});
+    TScriptedFileDialogs dialogs({Path("club night.pbn")});
+    w.Find<QAction>("SaveAsPbn1")->trigger();
+    ASSERT_EQ(messages.Shown().size(), 1u);
+    EXPECT_EQ(messages.Shown()[0].Kind, TMessageKind::Information);
+    EXPECT_EQ(messages.Shown()[0].Title, "Save as PBN");
+    EXPECT_EQ(messages.Shown()[0].Text,
+              "The boards were saved as\n" + QDir::toNativeSeparators(Path("club night.pbn")));
+    EXPECT_EQ(desktop.Opened(), QStringList{Path("club night.pbn")});
+}
+
 TEST_F(SessionSave, WithTheAnalysisOnEachBoardCarriesItsDoubleDummyTags) {
     THandsWindow w({THandToView::Both, false, true});
     Deal(w, 3);
     TScriptedFileDialogs dialogs({Path("dd.pbn")});
+    // The progress window of the analysis, as it is first seen.
+    QString title;
+    QString text;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* progress = w.Form->findChild<QProgressDialog*>("AnalysisProgress");
+        if (progress == nullptr || !title.isEmpty()) return;
+        title = progress->windowTitle();
+        text = progress->labelText();
+    });
+    watch.start(0);
     w.Find<QAction>("SaveAsPbn1")->trigger();
+    watch.stop();
+    EXPECT_EQ(title, "Save as PBN");
+    EXPECT_TRUE(text.startsWith("Analysing board ")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nElapsed: 0:0")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Time left: ")) << text.toStdString();
     const TPbnImport read = ReadBack(Path("dd.pbn"));
     ExpectSameBoards(read, w.Form->Session());
     for (const TPbnBoard& board : read.Boards) {
@@ -136,7 +172,8 @@ TEST_F(SessionSave, AnExistingFileIsReplacedOnlyAfterTheUserAgreed) {
         TScriptedFileDialogs dialogs({Path("old.pbn")});
         w.Find<QAction>("SaveAsPbn1")->trigger();
     }
-    EXPECT_EQ(messages.Shown().size(), 2u);
+    ASSERT_EQ(messages.Shown().size(), 3u); // the question, and where the file went
+    EXPECT_EQ(messages.Shown()[2].Title, "Save as PBN");
     ExpectSameBoards(ReadBack(Path("old.pbn")), w.Form->Session());
 }
 
@@ -181,6 +218,43 @@ TEST_F(SessionSave, AnImportedSessionKeepsItsBoardsAndHasNoGenerator) {
         EXPECT_EQ(board.Tag("Generator"), nullptr);
 }
 
+// A session opened from a file is saved with the file's tags: its event,
+// players, contract and generator, "#" read as the value it stands for.
+TEST_F(SessionSave, AnOpenedFileIsSavedWithItsTags) {
+    const std::string deal =
+        "[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 432.432.432.5432\"]\n";
+    QFile in(Path("club.pbn"));
+    ASSERT_TRUE(in.open(QIODevice::WriteOnly));
+    in.write(QByteArray::fromStdString(
+        "[Event \"Club night\"]\n[Site \"Hall\"]\n[Date \"2020.02.03\"]\n[Board \"7\"]\n"
+        "[West \"Wu\"]\n[North \"Ann\"]\n[East \"Eve\"]\n[South \"Sam\"]\n" +
+        deal + "[Contract \"4S\"]\n[Generator \"dealer 0.1\"]\n\n[Event \"#\"]\n" + deal));
+    in.close();
+    THandsWindow w;
+    std::optional<std::vector<TBoardDeal>> boards = ReadDealsFile(w.Form.get(), Path("club.pbn"));
+    ASSERT_TRUE(boards.has_value());
+    ASSERT_TRUE(w.Form->PrepareImported(std::move(*boards), "club.pbn"));
+    TScriptedFileDialogs dialogs({Path("again.pbn")});
+    w.Find<QAction>("SaveAsPbn1")->trigger();
+    const TPbnImport read = ReadBack(Path("again.pbn"));
+    ExpectSameBoards(read, w.Form->Session());
+    ASSERT_EQ(read.Boards.size(), 2u);
+    EXPECT_EQ(read.Boards[0].OtherTags, (TPbnTags{{"Event", "Club night"},
+                                                  {"Site", "Hall"},
+                                                  {"Date", "2020.02.03"},
+                                                  {"West", "Wu"},
+                                                  {"North", "Ann"},
+                                                  {"East", "Eve"},
+                                                  {"South", "Sam"},
+                                                  {"Scoring", ""},
+                                                  {"Declarer", ""},
+                                                  {"Contract", "4S"},
+                                                  {"Result", ""},
+                                                  {"Generator", "dealer 0.1"}}));
+    EXPECT_EQ(read.Boards[1].OtherTags.at(0),
+              (std::pair<std::string, std::string>{"Event", "Club night"}));
+}
+
 TEST_F(SessionSave, SavingIsOfferedOnlyWithBoardsToSave) {
     THandsWindow w;
     EXPECT_FALSE(w.Find<QAction>("SaveAsPbn1")->isEnabled());
@@ -202,7 +276,7 @@ TEST(AnalysisProgress, CountsTheBoardsAndStopsAtCancel) {
     std::function<void()> step = [&] {
         auto* progress = parent.findChild<QProgressDialog*>("AnalysisProgress");
         if (progress == nullptr) return QTimer::singleShot(5, step);
-        const QString text = progress->labelText();
+        const QString text = progress->labelText().section(u'\n', 0, 0); // the board line
         if (texts.empty() || texts.back() != text) texts.push_back(text);
         if (let < 2) {
             if (let == gate.Solved() && text == AnalysisProgressText(let, 4)) {
@@ -217,7 +291,8 @@ TEST(AnalysisProgress, CountsTheBoardsAndStopsAtCancel) {
         gate.Allow(-1);
     };
     QTimer::singleShot(0, step);
-    const auto tables = AnalyseWithProgress(&parent, deals, gate.Solver());
+    const auto tables =
+        AnalyseWithProgress(&parent, QStringLiteral("Save as PBN"), deals, gate.Solver());
     EXPECT_TRUE(cancelled);
     EXPECT_FALSE(tables.has_value());
     EXPECT_EQ(texts, (std::vector<QString>{"Analysing board 1 of 4", "Analysing board 2 of 4",
@@ -228,11 +303,15 @@ TEST(AnalysisProgress, CountsTheBoardsAndStopsAtCancel) {
 TEST(AnalysisProgress, GivesTheTablesInOrder) {
     const std::vector<TFullDeal> deals = FullDeals(8, TTypeList(1), 3);
     QWidget parent;
-    const auto tables = AnalyseWithProgress(&parent, deals);
+    const auto tables = AnalyseWithProgress(&parent, QStringLiteral("Save as PBN"), deals);
     ASSERT_TRUE(tables.has_value());
     ASSERT_EQ(tables->size(), 3u);
     for (std::size_t k = 0; k < 3; ++k)
         EXPECT_EQ((*tables)[k], SolveTable(deals[k])) << k;
     EXPECT_EQ(AnalysisProgressText(0, 3), "Analysing board 1 of 3");
     EXPECT_EQ(AnalysisProgressText(3, 3), "Analysing board 3 of 3");
+    EXPECT_EQ(AnalysisProgressText(0, 4, 1500),
+              "Analysing board 1 of 4\nElapsed: 0:01    Time left: estimating...");
+    EXPECT_EQ(AnalysisProgressText(1, 4, 20000),
+              "Analysing board 2 of 4\nElapsed: 0:20    Time left: about 1:00");
 }

@@ -20,6 +20,8 @@ inline constexpr int Options = 4;
 inline constexpr int ParameterSets = 5;
 inline constexpr int Synchronize = 6;
 inline constexpr int HandsDisplay = 7;
+// The print dialog: the part of the dealing topic that describes its options.
+inline constexpr int PrintDialog = 8;
 inline constexpr int ConfusionAlert = 10;
 inline constexpr int Analysis = 11;
 } // namespace help

@@ -27,6 +27,17 @@ inline void CentreOnParent(QWidget& window) {
     window.move(parent->window()->geometry().center() - window.rect().center());
 }
 
+// Shrinks a window that would be larger than the free part of its screen (a
+// large window at 200% on a small screen) to fit in it, with room for the
+// frame and title bar; never below its minimum size.
+inline void FitOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return;
+    const int line = window.fontMetrics().height();
+    const QSize room = screen->availableGeometry().size() - QSize(line, 3 * line);
+    window.resize(window.size().boundedTo(room).expandedTo(window.minimumSize()));
+}
+
 // The least width at which a window manager shows the whole title: the text
 // in a bold face (as most title bars draw it) plus room for the window icon
 // and the title bar's buttons. It grows with the font, so it holds on HiDPI.

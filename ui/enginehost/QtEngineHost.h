@@ -35,6 +35,8 @@ class TQtEngineHost : public IEngineHost {
     // the call was refused as nested, at once, drawing nothing and showing
     // nothing.
     std::optional<TFullDeal> Generate(TDealEngine& engine, TTypeList& types);
+    // The same, with the type the deal meets and the types left out.
+    std::optional<TDealOutcome> Deal(TDealEngine& engine, TTypeList& types);
     bool Generating() const { return generating_; }
 
   private:

@@ -18,8 +18,9 @@ namespace kv {
 
 class TGraphicDisplayForm;
 
-// The boards of a file that was read.
-std::vector<TBoardDeal> SessionBoards(const TPbnImport& import);
+// The boards of a file that was read, with their other tags, which Save as
+// PBN writes back.
+std::vector<TBoardDeal> SessionBoards(TPbnImport import);
 
 // Reads the PBN file at `path`: its boards, or nothing after one message
 // (title "Warning") naming the file and the line that could not be read.

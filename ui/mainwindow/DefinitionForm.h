@@ -1,8 +1,9 @@
 #pragma once
 // The main window, "Hand Parameters": the toolbar, one tab per hand type over
-// the parameter editor, and the frequency panel. It owns the type list and
-// the options, stores the editor into the selected type before every action
-// that uses the types, and starts every other function of the program.
+// the parameter editor, and the frequency panel. It shows the type list model
+// (params/TypeListModel.h) and owns it and the options, stores the editor
+// into the selected type before every action that uses the types, and starts
+// every other function of the program.
 //
 // Its parts live in separate files: creation and shutdown (DefinitionForm),
 // menus, toolbar and options (MainMenus), the tabs and the type actions
@@ -10,6 +11,7 @@
 
 #include "engine/DealEngine.h"
 #include "params/EditorModel.h"
+#include "params/TypeListModel.h"
 #include "ui/mainwindow/MainOptions.h"
 #include "ui/mainwindow/PrintLibraryState.h"
 
@@ -40,8 +42,12 @@ struct TDefinitionLinks {
     // Shows the print dialog modally over the window.
     std::function<void(TDefinitionForm&)> RunPrintDialog;
     // The hands window's opening sequence: deals the deal to show and the one
-    // after it, then shows the window modally; false when the generator gave up.
+    // after it, then shows the window beside this one; false when the
+    // generator gave up.
     std::function<bool(TTypeList&)> ShowDeals;
+    // Asked before the window closes (and the program with it): false keeps
+    // it open, when another window holds work the user wants to keep.
+    std::function<bool()> MayClose;
     // Parameter sets; Read replaces the types through ReplaceTypes, Save is
     // called after the selected type was stored.
     std::function<void(TDefinitionForm&)> ReadParameters;
@@ -58,17 +64,17 @@ struct TDefinitionLinks {
 class TDefinitionForm : public QMainWindow, private IEditorView {
     Q_OBJECT
   public:
-    static constexpr int kMaxTypes = 8;
-
     TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDefinitionLinks links = {},
                     QWidget* parent = nullptr);
     // Writes the options back to the settings store.
     ~TDefinitionForm() override;
 
     TDealEngine& Engine() { return engine_; }
-    TTypeList& TypeList() { return typeList_; }
-    const TTypeList& TypeList() const { return typeList_; }
-    int SelectedIndex() const { return selected_; }
+    // The list itself: the generator may leave types out of it, after which
+    // FitTabsAfterGeneration runs.
+    TTypeList& TypeList() { return types_.Types(); }
+    const TTypeList& TypeList() const { return types_.Types(); }
+    int SelectedIndex() const { return types_.Selected(); }
     TMainOptions& Options() { return options_; }
     const TMainOptions& Options() const { return options_; }
     TEditorModel& Editor() { return model_; }
@@ -82,17 +88,19 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     // shows the "Warning" box, leaves the type alone and returns false.
     bool StoreType();
     void LoadType(const THandParam& type);
-    void NumberTabs();
-    // Fits the tabs to the type list, selects and shows the first type.
-    void SyncTabsWithTypes();
-    void ShowFrequencyTotal();
-    // Replaces every type (a parameter set read from a file); never empty.
+    // Replaces every type (a parameter set read from a file) and shows the
+    // first; a list of no types or more than eight changes nothing.
     void ReplaceTypes(TTypeList types);
     // Enables the actions from the number of types and the links present.
     void UpdateActions();
     // A note in the status bar under the client area, until the user's next
     // action in the window.
     void ShowStatus(const QString& text);
+
+    // The generator left types out of the list; the tabs follow. A list the
+    // generator emptied gets `before` back, since a window without a type to
+    // show has nothing left to edit.
+    void FitTabsAfterGeneration(const TTypeList& before);
 
     void ShowHandsActionExecute();
     void PrintHandsActionExecute();
@@ -105,6 +113,9 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void OnReadParams();
     void OnSaveParams();
     void OnOpenDeals();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // IEditorView
@@ -125,10 +136,11 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     void BindPrintLibrary();
     void OnTenSymbolChosen(QAction* item);
     void TabChanged(int index);
+    void FitTabs();
+    void ShowTypes();
     void FreqEditChange();
     void ShowTypeFrequency();
-    void AppendTab();
-    void FitTabsAfterGeneration(const TTypeList& before);
+    void ShowFrequencyTotal();
     void RunParameterLink(const std::function<void(TDefinitionForm&)>& link);
     QAction* MakeAction(const char* name, const QString& caption, const QString& hint);
 
@@ -136,10 +148,9 @@ class TDefinitionForm : public QMainWindow, private IEditorView {
     TSettingsStore& store_;
     TDefinitionLinks links_;
     TEditorModel model_;
-    TTypeList typeList_;
+    TTypeListModel types_;
     TMainOptions options_;
     TPrintLibraryState printState_ = TPrintLibraryState::NotFound;
-    int selected_ = 0;
     TStatusNote* statusNote_ = nullptr;
 
     TEditorPage* page_ = nullptr;

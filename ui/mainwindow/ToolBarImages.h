@@ -1,23 +1,23 @@
 #pragma once
-// The program's own images: the six 16 x 16 toolbar bitmaps, kept as
-// resources in 16 colours with magenta (255, 0, 255) as the transparent
-// colour, and the program icon.
+// The program's own images: the toolbar's icons and the program icon. The
+// icons are drawn by the program (not loaded as bitmaps) at the size and
+// pixel ratio they are shown at, so that they stay sharp at any scaling;
+// their pictures follow the program's original 16 x 16 bitmaps.
 
 #include <QIcon>
-#include <QImage>
 #include <QList>
 #include <QStringList>
 
 namespace kv {
 
-// The resource names in image-number order: PRINT, CLEARONE, CLEARALL,
-// GLASSES, PLUS, MINUS.
+// The names in image-number order: PRINT, CLEARONE, CLEARALL, GLASSES, PLUS,
+// MINUS; then ANALYSE.
 QStringList ToolBarImageNames();
 
-// One bitmap with its magenta pixels made transparent.
-QImage LoadToolBarImage(const QString& name);
+// The icon of one name; an empty icon for a name not in the list.
+QIcon ToolBarIcon(const QString& name);
 
-// The six images as icons, in image-number order.
+// The six icons of image numbers 0 to 5, in image-number order.
 QList<QIcon> LoadToolBarImageList();
 
 // The program icon: a playing card with the four suit symbols.

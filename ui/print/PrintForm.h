@@ -39,10 +39,6 @@ struct TPrintFormContext {
     std::vector<TBoardDeal> Boards = {};
 };
 
-// The offer made once a PDF file is written, and what it does: open the
-// file, or its folder, with the desktop's program, or nothing.
-void OfferToOpenPdf(QWidget* parent, const QString& file);
-
 class TPrintForm : public QDialog {
     Q_OBJECT
   public:

@@ -47,9 +47,15 @@ std::string ParScoreText(const TParResult& par) {
     return (score > 0 ? "+" : "") + std::to_string(score);
 }
 
+std::string ParGainText(const TParResult& par) {
+    if (par.Contracts.empty() || par.ScoreNS == 0) return "0";
+    return par.ScoreNS > 0 ? "NS +" + std::to_string(par.ScoreNS)
+                           : "EW +" + std::to_string(-par.ScoreNS);
+}
+
 std::string ParText(const TParResult& par) {
     if (par.Contracts.empty()) return ParContractText(par);
-    return ParContractText(par) + ", " + ParScoreText(par);
+    return ParContractText(par) + ", " + ParGainText(par);
 }
 
 } // namespace kv

@@ -29,8 +29,7 @@ bool TPbnGames::Next(TPbnBoard& board) {
         case TPbnItem::TKind::GameEnd:
             ++position_;
             board = Build();
-            previous_ = std::move(current_);
-            current_.clear();
+            KeepValues();
             return true;
         case TPbnItem::TKind::End:
             return false;
@@ -44,16 +43,24 @@ void TPbnGames::Add(TTag tag) {
         throw EPbnFormat{tag.Line, "a second " + tag.Name +
                                        " tag in one game (games are separated by an empty line)"};
     if (tag.Value == "#") {
-        const auto earlier = std::find_if(previous_.rbegin(), previous_.rend(),
-                                          [&](const TTag& t) { return t.Name == tag.Name; });
-        if (earlier == previous_.rend())
+        const auto earlier = previous_.find(tag.Name);
+        if (earlier == previous_.end())
             throw EPbnFormat{tag.Line, "the " + tag.Name +
                                            " tag's \"#\" stands for the previous "
                                            "game's " +
                                            tag.Name + " tag, and there is none"};
-        tag.Value = earlier->Value;
+        tag.Value = earlier->second;
     }
     current_.push_back(std::move(tag));
+}
+
+// The game just read becomes the previous one; a later tag of a name given
+// twice overwrites the earlier.
+void TPbnGames::KeepValues() {
+    previous_.clear();
+    for (TTag& tag : current_)
+        previous_.insert_or_assign(std::move(tag.Name), std::move(tag.Value));
+    current_.clear();
 }
 
 const TPbnGames::TTag* TPbnGames::Find(const std::string& name) const {

@@ -8,6 +8,7 @@
 #include "output/pbnimport/PbnImport.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace kv::pbn {
@@ -28,9 +29,13 @@ class TPbnGames {
     void Add(TTag tag);
     const TTag* Find(const std::string& name) const;
     TPbnBoard Build() const;
+    void KeepValues();
 
     TPbnLexer& lexer_;
-    std::vector<TTag> previous_, current_;
+    std::vector<TTag> current_;
+    // The previous game's value of each tag name, the last where the name was
+    // given twice: what "#" stands for, found at once however many tags.
+    std::unordered_map<std::string, std::string> previous_;
     int position_ = 0; // games read so far
 };
 

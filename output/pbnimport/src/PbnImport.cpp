@@ -62,23 +62,56 @@ class TFileSource : public pbn::IByteSource {
     int fd_;
 };
 
-TPbnImport ReadFrom(pbn::IByteSource& source, const std::string& name) {
+// Every board of the reader; none when the file cannot be read to its end.
+TPbnImport ReadAll(TPbnReader& reader) {
     TPbnImport result;
-    try {
-        pbn::TPbnLines lines(source);
-        pbn::TPbnLexer lexer(lines);
-        pbn::TPbnGames games(lexer);
-        for (TPbnBoard board; games.Next(board);)
-            result.Boards.push_back(std::move(board));
-    } catch (const pbn::EPbnFormat& error) {
+    for (TPbnBoard board; reader.Next(board);)
+        result.Boards.push_back(std::move(board));
+    if (reader.Error()) {
         result.Boards.clear();
         result.Boards.shrink_to_fit();
-        result.Error = TPbnError{name, error.Line, error.Text};
+        result.Error = reader.Error();
     }
     return result;
 }
 
 } // namespace
+
+// The reading's parts, in the order they are made: the bytes, their lines,
+// the tags, the games.
+struct TPbnReader::TState {
+    explicit TState(std::unique_ptr<pbn::IByteSource> from)
+        : source(std::move(from)), lines(*source), lexer(lines), games(lexer) {}
+    std::unique_ptr<pbn::IByteSource> source;
+    pbn::TPbnLines lines;
+    pbn::TPbnLexer lexer;
+    pbn::TPbnGames games;
+};
+
+TPbnReader::TPbnReader(const std::string& path) : name_(path) {
+    auto file = std::make_unique<TFileSource>(path);
+    if (!file->IsOpen()) {
+        error_ = TPbnError{path, 0, std::string("cannot open the file: ") + std::strerror(errno)};
+        return;
+    }
+    state_ = std::make_unique<TState>(std::move(file));
+}
+
+TPbnReader::TPbnReader(std::istream& in, const std::string& name)
+    : name_(name), state_(std::make_unique<TState>(std::make_unique<TStreamSource>(in))) {}
+
+TPbnReader::~TPbnReader() = default;
+
+bool TPbnReader::Next(TPbnBoard& board) {
+    if (error_) return false;
+    try {
+        return state_->games.Next(board);
+    } catch (const pbn::EPbnFormat& error) {
+        error_ = TPbnError{name_, error.Line, error.Text};
+        state_.reset();
+        return false;
+    }
+}
 
 const std::string* TPbnBoard::Tag(std::string_view name) const {
     const auto found = std::find_if(OtherTags.begin(), OtherTags.end(),
@@ -86,25 +119,28 @@ const std::string* TPbnBoard::Tag(std::string_view name) const {
     return found == OtherTags.end() ? nullptr : &found->second;
 }
 
-std::string TPbnError::Message() const {
+std::string TPbnError::RawMessage() const {
     const std::string where = Line > 0 ? File + ", line " + std::to_string(Line) : File;
-    return pbn::EscapeControls(where + ": " + Text);
+    return where + ": " + Text;
+}
+
+std::string TPbnError::Message() const {
+    return pbn::EscapeControls(RawMessage());
+}
+
+TBoardDeal ToBoardDeal(TPbnBoard&& board) {
+    return TBoardDeal{board.Board, board.Dealer, std::move(board.Vulnerable),
+                      board.Deal,  board.Known,  std::move(board.OtherTags)};
 }
 
 TPbnImport ReadPbn(std::istream& in, const std::string& name) {
-    TStreamSource source(in);
-    return ReadFrom(source, name);
+    TPbnReader reader(in, name);
+    return ReadAll(reader);
 }
 
 TPbnImport ReadPbnFile(const std::string& path) {
-    TFileSource source(path);
-    if (!source.IsOpen()) {
-        TPbnImport result;
-        result.Error =
-            TPbnError{path, 0, std::string("cannot open the file: ") + std::strerror(errno)};
-        return result;
-    }
-    return ReadFrom(source, path);
+    TPbnReader reader(path);
+    return ReadAll(reader);
 }
 
 } // namespace kv

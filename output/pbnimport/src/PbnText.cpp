@@ -101,7 +101,7 @@ std::string Quoted(std::string_view text) {
         ++chars;
     }
     const std::string more = end < text.size() ? "..." : "";
-    return "\"" + EscapeControls(text.substr(0, end)) + more + "\"";
+    return "\"" + std::string(text.substr(0, end)) + more + "\"";
 }
 
 } // namespace kv::pbn

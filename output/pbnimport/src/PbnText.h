@@ -15,7 +15,8 @@ bool IsUtf8(std::string_view bytes);
 std::string Latin1ToUtf8(std::string_view bytes);
 
 // A piece of the file as a message quotes it: in double quotes, cut after 40
-// characters with "...", control characters written as \xNN.
+// characters with "...". The text is left as it is: the message is escaped
+// whole, as the place it is shown needs (TPbnError).
 std::string Quoted(std::string_view text);
 
 // Control characters (C0, DEL and C1) written as \xNN, everything else kept.

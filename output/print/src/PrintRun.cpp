@@ -1,6 +1,7 @@
 #include "output/print/PrintRun.h"
 
 #include "engine/GenerateDeal.h"
+#include "engine/RandomRollback.h"
 #include "output/dealtext/DealText.h"
 #include "output/dealtext/PbnExport.h"
 
@@ -33,11 +34,16 @@ TPrintOutcome TPrintRun::Run(const TPrintCounts& counts) {
     outputFile_.clear();
     WritePrintCounts(context_.Settings, counts);
 
+    // Only printed deals use up random numbers: after a failed or cancelled
+    // run the next run deals the same boards.
+    TRandomRollback rollback(context_.Engine.Random());
     if (!AddDeals(counts.Deals)) {
         context_.Library.ClearDeals();
         return TPrintOutcome::GeneratorFailed;
     }
-    return PrintAdded(counts);
+    const TPrintOutcome outcome = PrintAdded(counts);
+    if (outcome == TPrintOutcome::Printed) rollback.Keep();
+    return outcome;
 }
 
 TPrintOutcome TPrintRun::RunBoards(const TPrintCounts& counts,

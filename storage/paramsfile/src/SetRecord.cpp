@@ -84,4 +84,15 @@ TSetRecord NewSetRecord(std::string_view name, std::span<const THandParam> types
     return record;
 }
 
+std::vector<THandParam> TypesOfSet(const TSetRecord& record) {
+    std::vector<THandParam> types;
+    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
+        if (SlotLength(record, slot) == 0) continue;
+        THandParam type;
+        if (TypeFromText(type, SlotText(record, slot)) && type.Frequency != 0)
+            types.push_back(type);
+    }
+    return types;
+}
+
 } // namespace kv

@@ -13,6 +13,8 @@ const char* KeyName(TSettingKey key) {
         return "PrintOptions";
     case TSettingKey::Dimensions:
         return "Dimensions";
+    case TSettingKey::AnalysisOptions:
+        return "AnalysisOptions";
     case TSettingKey::Root:
         break;
     }

@@ -108,8 +108,8 @@ int AnalyseDeals(const TDealOptions& options, TRunOutput& out) {
 int MergeSummaries(const TDealOptions& options, TRunOutput& out) {
     TRunOutputBuffer buffer(out);
     std::ostream stream(&buffer);
-    const int status =
-        MergeCommand(options.MergeFiles, FormatOf(options.Format), stream, std::cerr);
+    const auto report = [](const std::string& message) { std::cerr << Printable(message) << '\n'; };
+    const int status = MergeCommand(options.MergeFiles, FormatOf(options.Format), stream, report);
     if (status != 0) {
         out.EndFailedRun();
         return status;

@@ -14,7 +14,8 @@ namespace kv::cli {
 // for a declarer, denomination or shard text the analysis refuses.
 int AnalyseDeals(const TDealOptions& options, TRunOutput& out);
 
-// The merged summary of the files of --merge; 0, or 1 after a message.
+// The merged summary of the files of --merge; 0, or 1 after a message. File
+// names and texts from the files in messages are escaped for the terminal.
 int MergeSummaries(const TDealOptions& options, TRunOutput& out);
 
 } // namespace kv::cli

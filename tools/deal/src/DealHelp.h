@@ -5,7 +5,7 @@
 
 namespace kv::cli {
 
-// The options, one line each, in the README's words.
+// The usage line and each option of the option table, in the README's words.
 std::string HelpText();
 // "kestrovanhalme-deal 2.16" and the licence.
 std::string VersionText();

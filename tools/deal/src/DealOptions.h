@@ -53,6 +53,7 @@ struct TParseResult {
     std::string Error; // one line naming the argument; empty when parsing succeeded
 };
 
+// Written by hand, for its grouping; it names every option of the option table.
 inline constexpr const char* kUsage =
     "usage: kestrovanhalme-deal [--seed HEX] [--count N] [--type TYPETEXT]... [--file FILE] "
     "[--set NAME | --record N] [--input PBNFILE] [--format deal|pbn] [--output FILE] [--list] "

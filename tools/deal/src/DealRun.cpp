@@ -10,6 +10,7 @@
 #include "output/dealtext/PbnExport.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kv::cli {
@@ -34,9 +35,9 @@ class TRun {
         Add(RotationBoard(deal, static_cast<int>(written_ + batch_.size() + 1)));
     }
 
-    void Add(const TBoardDeal& board) {
+    void Add(TBoardDeal board) {
         if (!options_.DoubleDummy) return Write(board, nullptr);
-        batch_.push_back(board);
+        batch_.push_back(std::move(board));
         if (batch_.size() == kBatch) WriteBatch();
     }
 
@@ -117,13 +118,13 @@ bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options
     return true;
 }
 
-void RunBoards(const std::vector<TBoardDeal>& boards, const TDealOptions& options,
-               const std::string& date, const TProgress& progress, TRunOutput& out) {
+void RunBoards(const TNextBoard& next, const TDealOptions& options, const std::string& date,
+               const TProgress& progress, TRunOutput& out) {
     TRun run(options, progress, "", date, out);
     long made = 0;
-    for (const TBoardDeal& board : boards) {
+    for (TBoardDeal board; next(board);) {
         if (progress.Made) progress.Made(++made);
-        run.Add(board);
+        run.Add(std::move(board));
     }
     run.WriteBatch();
 }

@@ -31,11 +31,18 @@ struct TProgress {
 bool RunDeals(TDealEngine& engine, TTypeList& types, const TDealOptions& options, IEngineHost& host,
               const std::string& date, const TProgress& progress, TRunOutput& out);
 
-// Writes boards read from a file, in their order, with their own numbers,
-// dealers and vulnerabilities, analysed as the options ask (the caller has
-// checked that an analysed or deal-line board gives all four hands).
-void RunBoards(const std::vector<TBoardDeal>& boards, const TDealOptions& options,
-               const std::string& date, const TProgress& progress, TRunOutput& out);
+// Puts the next board into `board`; false after the last one, or after a
+// failure that the source reports itself.
+using TNextBoard = std::function<bool(TBoardDeal& board)>;
+
+// Writes the boards that `next` gives, read from a file, in their order, with
+// their own numbers, dealers, vulnerabilities and other tags, analysed as the
+// options ask (the source gives an analysed or deal-line board only with all
+// four hands). Each board is written as it comes, with analysis each batch
+// once it is analysed: memory stays flat however many boards. When `next`
+// fails, the boards before it are written.
+void RunBoards(const TNextBoard& next, const TDealOptions& options, const std::string& date,
+               const TProgress& progress, TRunOutput& out);
 
 // The PBN Generator tag's value: program, version and the run's first seed.
 std::string GeneratorValue(std::int32_t seed);

@@ -154,8 +154,8 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
     request.Seed = RunSeed(options);
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
     TSink sink(options, script, GeneratorValue(request.Seed), date, *out);
-    const TPbnTags tags{options.Script.value_or(""), SeedToText(request.Seed), date, script.Dealer,
-                        script.Vulnerable};
+    const script::TPbnTags tags{options.Script.value_or(""), SeedToText(request.Seed), date,
+                                script.Dealer, script.Vulnerable};
     const auto start = std::chrono::steady_clock::now();
     TRunResult result;
     {
@@ -187,30 +187,37 @@ int Deal(const TDealOptions& options, const TScript& script, const std::string& 
     return result.Cancelled ? 130 : 0;
 }
 
-// The boards of the --input file that meet the script, in the file's order.
+// The message of a board that cannot be used, or of a file that cannot be read on.
+void Refuse(const TPbnError& error) {
+    std::cerr << Printable(error.RawMessage()) << '\n';
+}
+
+// The boards of the --input file that meet the script, in the file's order,
+// each taken as it is read, so that only the current game is held.
 int Filter(const TDealOptions& options, const TScript& script, const std::string& date) {
-    const TPbnImport read = ReadPbnFile(*options.Input);
-    if (!read.Ok()) {
-        std::cerr << read.Error->Message() << '\n';
+    TPbnReader reader(*options.Input);
+    if (reader.Error()) {
+        Refuse(*reader.Error());
         return 1;
     }
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
     TSink sink(options, script, "", date, *out);
     const THandTables tables = THandTables::For(script.Program);
     TEvaluator evaluator(script.Program, tables);
-    const TPbnTags tags{options.Script.value_or(""), "-", date, script.Dealer, script.Vulnerable};
-    std::int64_t kept = 0, index = 0;
-    for (const TPbnBoard& b : read.Boards) {
+    const script::TPbnTags tags{options.Script.value_or(""), "-", date, script.Dealer,
+                                script.Vulnerable};
+    std::int64_t kept = 0, read = 0;
+    TPbnBoard b;
+    while (reader.Next(b)) {
         if (!b.Complete()) {
-            const TPbnError error{*options.Input, b.Line,
-                                  "board " + std::to_string(b.Board) +
-                                      " leaves hands out; a script needs all four"};
-            std::cerr << error.Message() << '\n';
+            Refuse(TPbnError{*options.Input, b.Line,
+                             "board " + std::to_string(b.Board) +
+                                 " leaves hands out; a script needs all four"});
             out->EndFailedRun();
             return 1;
         }
         const TDealMasks deal = MasksOf(b.Deal);
-        TRandomStream random = TRandomStream::ForDeal(0, static_cast<std::uint64_t>(index++));
+        TRandomStream random = TRandomStream::ForDeal(0, static_cast<std::uint64_t>(read++));
         if (!Accepts(script, evaluator, deal, random)) continue;
         ++kept;
         sink.Take(deal, kept, ReportDeal(script, evaluator, deal, kept, tags), [&] {
@@ -218,17 +225,21 @@ int Filter(const TDealOptions& options, const TScript& script, const std::string
         });
         if (evaluator.Fault() != kNoNode) break;
     }
-    if (evaluator.Fault() != kNoNode) {
-        const TNode& at = script.Program.Nodes[static_cast<std::size_t>(evaluator.Fault())];
-        std::cerr << Printable(TScriptError{script.File, at.Line, at.Column, "division by zero"}
-                                   .Message())
-                  << '\n';
+    if (evaluator.Fault() != kNoNode || reader.Error()) {
+        if (reader.Error()) {
+            Refuse(*reader.Error());
+        } else {
+            const TNode& at = script.Program.Nodes[static_cast<std::size_t>(evaluator.Fault())];
+            std::cerr << Printable(TScriptError{script.File, at.Line, at.Column, "division by zero"}
+                                       .Message())
+                      << '\n';
+        }
         out->EndFailedRun();
         return 1;
     }
     sink.Finish();
     out->Finish();
-    std::fprintf(stderr, "Read %zu boards\nKept %" PRId64 " boards\n", read.Boards.size(), kept);
+    std::fprintf(stderr, "Read %" PRId64 " boards\nKept %" PRId64 " boards\n", read, kept);
     return 0;
 }
 

@@ -30,13 +30,9 @@ bool TypesFromTexts(const std::vector<std::string>& texts, TTypeList& types) {
     return true;
 }
 
-// The types of a stored set as the program reads them: frequency 0 dropped.
+// The types of a stored set as the program reads them.
 bool TypesFromRecord(const TSetRecord& record, TTypeList& types) {
-    for (std::size_t slot = 0; slot < kSlotCount; ++slot) {
-        const std::string text = SlotText(record, slot);
-        THandParam type;
-        if (!text.empty() && TypeFromText(type, text) && type.Frequency != 0) types.push_back(type);
-    }
+    types = TypesOfSet(record);
     if (types.empty())
         PrintError("Every type of this set has the frequency 0: there is nothing to deal.");
     return !types.empty();

@@ -5,22 +5,19 @@
 #include "DealHelp.h"
 #include "DealOptions.h"
 #include "DealRun.h"
+#include "InputBoards.h"
 #include "Interrupt.h"
 #include "RunOutput.h"
 #include "ScriptCommand.h"
+#include "TerminalProgress.h"
 #include "TerminalText.h"
 #include "TypeSource.h"
 #include "engine/SeedText.h"
-#include "output/pbnimport/PbnImport.h"
 #include "storage/paramsfile/PlatformIo.h"
 
-#include <chrono>
-#include <cstdio>
 #include <ctime>
-#include <functional>
 #include <iostream>
 #include <memory>
-#include <unistd.h>
 
 namespace {
 
@@ -40,25 +37,6 @@ std::string Today() {
     char text[16];
     std::strftime(text, sizeof text, "%Y.%m.%d", std::localtime(&now));
     return text;
-}
-
-// Shows "made/total" on a terminal once a run has taken more than a moment.
-std::function<void(long)> TerminalCounter(long total, const char* what) {
-    if (!::isatty(STDERR_FILENO)) return {};
-    using Clock = std::chrono::steady_clock;
-    return [total, what, start = Clock::now(), last = Clock::time_point{}](long done) mutable {
-        const auto now = Clock::now();
-        if (now - start < std::chrono::milliseconds(500)) return;
-        if (now - last < std::chrono::milliseconds(100) && done < total) return;
-        last = now;
-        std::fprintf(stderr, "\r%ld/%ld %s", done, total, what);
-        if (done == total) std::fputc('\n', stderr);
-    };
-}
-
-TProgress TerminalProgress(const TDealOptions& options) {
-    return {TerminalCounter(options.Count, "deals made"),
-            options.DoubleDummy ? TerminalCounter(options.Count, "deals analysed") : nullptr};
 }
 
 std::unique_ptr<TRunOutput> OutputOf(const TDealOptions& options) {
@@ -91,7 +69,8 @@ int Deal(const TDealOptions& options) {
     }
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
     TStderrHost host;
-    if (!RunDeals(engine, types, options, host, Today(), TerminalProgress(options), *out)) {
+    const TProgress progress = TerminalProgress(options.Count, "deals made", options.DoubleDummy);
+    if (!RunDeals(engine, types, options, host, Today(), progress, *out)) {
         out->EndFailedRun();
         return 1;
     }
@@ -99,38 +78,18 @@ int Deal(const TDealOptions& options) {
     return 0;
 }
 
-// The boards of the --input file; false after a message naming the file and
-// line. A board that leaves hands out can be written only as PBN, unanalysed.
-bool ReadInput(const TDealOptions& options, std::vector<TBoardDeal>& boards) {
-    const TPbnImport read = ReadPbnFile(*options.Input);
-    if (!read.Ok()) {
-        std::cerr << read.Error->Message() << '\n';
-        return false;
-    }
-    const bool needsAllHands = options.DoubleDummy || options.Format == TFormat::Deal;
-    for (const TPbnBoard& b : read.Boards) {
-        if (needsAllHands && !b.Complete()) {
-            const TPbnError error{*options.Input, b.Line,
-                                  "board " + std::to_string(b.Board) +
-                                      " leaves hands out; it can be written only as PBN, "
-                                      "without --dd"};
-            std::cerr << error.Message() << '\n';
-            return false;
-        }
-        boards.push_back(TBoardDeal{b.Board, b.Dealer, b.Vulnerable, b.Deal, b.Known});
-    }
-    return true;
-}
-
+// Each board is written as it is read. A file that cannot be read on ends the
+// run as a failed one: standard output keeps the boards before it.
 int InputDeals(const TDealOptions& options) {
-    std::vector<TBoardDeal> boards;
-    if (!ReadInput(options, boards)) return 1;
+    TInputBoards input(options);
+    if (input.Failed()) return 1;
     const std::unique_ptr<TRunOutput> out = OutputOf(options);
-    const long count = static_cast<long>(boards.size());
-    RunBoards(boards, options, Today(),
-              {TerminalCounter(count, "deals read"),
-               options.DoubleDummy ? TerminalCounter(count, "deals analysed") : nullptr},
-              *out);
+    RunBoards([&](TBoardDeal& board) { return input.Next(board); }, options, Today(),
+              TerminalProgress(0, "deals read", options.DoubleDummy), *out);
+    if (input.Failed()) {
+        out->EndFailedRun();
+        return 1;
+    }
     out->Finish();
     return 0;
 }

@@ -9,12 +9,11 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace kv {
 
@@ -27,9 +26,9 @@ const char* const kCountFault = "The number of deals must be a whole number from
 
 } // namespace
 
-TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidget* parent)
-    : QDialog(parent), types_(types), seed_(seed),
-      countEdit_(new QLineEdit(QStringLiteral("500"), this)),
+TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, TSettingsStore& store,
+                               QWidget* parent)
+    : QDialog(parent), types_(types), seed_(seed), store_(store), countEdit_(new QLineEdit(this)),
       shapeRadio_(new QRadioButton(QStringLiteral("&Shape and points"), this)),
       tricksRadio_(new QRadioButton(QStringLiteral("&Double-dummy tricks"), this)) {
     setObjectName(QStringLiteral("AnalyseDialog"));
@@ -38,16 +37,19 @@ TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidge
     countEdit_->setObjectName(QStringLiteral("CountEdit"));
     shapeRadio_->setObjectName(QStringLiteral("ShapeRadio"));
     tricksRadio_->setObjectName(QStringLiteral("TricksRadio"));
-    tricksRadio_->setChecked(true);
+    const TAnalyseChoices choices = ReadAnalyseChoices(store_, types_, kMaxWindowDeals);
+    countEdit_->setText(QString::number(choices.Count));
+    (choices.Tricks ? tricksRadio_ : shapeRadio_)->setChecked(true);
 
     auto* form = new QFormLayout;
+    form_ = form;
     form->addRow(QStringLiteral("&Number of deals:"), countEdit_);
     auto* kinds = new QVBoxLayout;
     kinds->addWidget(shapeRadio_);
     kinds->addWidget(tricksRadio_);
-    auto* choices = new QHBoxLayout;
-    choices->addWidget(DeclarerBox());
-    choices->addWidget(StrainBox(types));
+    auto* boxes = new QHBoxLayout;
+    boxes->addWidget(DeclarerBox(choices));
+    boxes->addWidget(StrainBox(choices));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("OkBtn"));
@@ -59,13 +61,24 @@ TAnalyseDialog::TAnalyseDialog(const TTypeList& types, std::int32_t seed, QWidge
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addLayout(kinds);
-    layout->addLayout(choices);
+    layout->addLayout(boxes);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    KindChanged();
     countEdit_->selectAll();
 }
 
-QGroupBox* TAnalyseDialog::DeclarerBox() {
+void TAnalyseDialog::ForBoards(const QString& subject) {
+    boards_ = true;
+    setWindowTitle(QStringLiteral("Analyse These Hands"));
+    auto* label = new QLabel(subject, this);
+    label->setObjectName(QStringLiteral("SubjectLabel"));
+    label->setTextFormat(Qt::PlainText); // a file's name is data
+    form_->insertRow(0, label);
+    form_->setRowVisible(countEdit_, false);
+}
+
+QGroupBox* TAnalyseDialog::DeclarerBox(const TAnalyseChoices& choices) {
     declarerBox_ = new QGroupBox(QStringLiteral("Declarer"), this);
     declarerBox_->setObjectName(QStringLiteral("DeclarerBox"));
     static constexpr std::array<const char*, analysis::kDeclarerChoices> kCaptions{
@@ -76,27 +89,25 @@ QGroupBox* TAnalyseDialog::DeclarerBox() {
     for (std::size_t i = 0; i < declarerChecks_.size(); ++i) {
         declarerChecks_[i] = new QCheckBox(QString::fromLatin1(kCaptions[i]), declarerBox_);
         declarerChecks_[i]->setObjectName(QString::fromLatin1(kNames[i]));
+        declarerChecks_[i]->setChecked(choices.Declarers[i]);
         column->addWidget(declarerChecks_[i]);
     }
     column->addStretch(1);
-    declarerChecks_[static_cast<std::size_t>(TDeclarer::Better)]->setChecked(true);
     return declarerBox_;
 }
 
-QGroupBox* TAnalyseDialog::StrainBox(const TTypeList& types) {
+QGroupBox* TAnalyseDialog::StrainBox(const TAnalyseChoices& choices) {
     strainBox_ = new QGroupBox(QStringLiteral("Denominations"), this);
     strainBox_->setObjectName(QStringLiteral("StrainBox"));
     static constexpr std::array<const char*, kStrains> kCaptions{
         "No&trump", "S&pades \u2660", "&Hearts \u2665", "D&iamonds \u2666", "&Clubs \u2663"};
     static constexpr std::array<const char*, kStrains> kNames{
         "NTCheck", "SpadesCheck", "HeartsCheck", "DiamondsCheck", "ClubsCheck"};
-    const std::vector<int> fits = analysis::ForcedFitSuits(types);
     auto* column = new QVBoxLayout(strainBox_);
     for (std::size_t i = 0; i < strainChecks_.size(); ++i) {
         strainChecks_[i] = new QCheckBox(QString::fromUtf8(kCaptions[i]), strainBox_);
         strainChecks_[i]->setObjectName(QString::fromLatin1(kNames[i]));
-        strainChecks_[i]->setChecked(i == 0 ||
-                                     std::count(fits.begin(), fits.end(), static_cast<int>(i)) > 0);
+        strainChecks_[i]->setChecked(choices.Strains[i]);
         column->addWidget(strainChecks_[i]);
     }
     return strainBox_;
@@ -105,7 +116,7 @@ QGroupBox* TAnalyseDialog::StrainBox(const TTypeList& types) {
 void TAnalyseDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     CentreOnParent(*this);
-    countEdit_->setFocus(Qt::OtherFocusReason);
+    if (!boards_) countEdit_->setFocus(Qt::OtherFocusReason);
 }
 
 void TAnalyseDialog::KindChanged() {
@@ -129,16 +140,30 @@ analysis::TAnalysisRequest TAnalyseDialog::Request() const {
 }
 
 QString TAnalyseDialog::Fault() const {
+    if (boards_) return QString::fromStdString(analysis::MeasureFault(Request()));
     bool whole = false;
     const qlonglong count = countEdit_->text().trimmed().toLongLong(&whole);
     if (!whole || count < 1 || count > kMaxWindowDeals) return QString::fromLatin1(kCountFault);
     return QString::fromStdString(analysis::RequestFault(Request()));
 }
 
+TAnalyseChoices TAnalyseDialog::Choices() const {
+    TAnalyseChoices choices;
+    choices.Count = countEdit_->text().trimmed().toLongLong();
+    choices.Tricks = tricksRadio_->isChecked();
+    for (std::size_t i = 0; i < declarerChecks_.size(); ++i)
+        choices.Declarers[i] = declarerChecks_[i]->isChecked();
+    for (std::size_t i = 0; i < strainChecks_.size(); ++i)
+        choices.Strains[i] = strainChecks_[i]->isChecked();
+    return choices;
+}
+
 void TAnalyseDialog::accept() {
     const QString fault = Fault();
-    if (fault.isEmpty()) return QDialog::accept();
-    TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"), fault);
+    if (!fault.isEmpty())
+        return TMessageSeam::Show(this, TMessageKind::Warning, QStringLiteral("Warning"), fault);
+    WriteAnalyseChoices(store_, Choices());
+    QDialog::accept();
 }
 
 } // namespace kv

@@ -2,6 +2,7 @@
 
 #include "AnalyseDialog.h"
 #include "ui/common/HelpContext.h"
+#include "ui/common/ProgressTimes.h"
 #include "ui/common/WindowPlacement.h"
 
 #include <QCloseEvent>
@@ -13,20 +14,15 @@
 
 namespace kv {
 
-QString DurationText(qint64 milliseconds) {
-    const qint64 seconds = milliseconds / 1000;
-    QString mmss =
-        QStringLiteral("%1:%2").arg(seconds / 60 % 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    if (seconds < 3600) return mmss;
-    return QStringLiteral("%1:%2")
-        .arg(seconds / 3600)
-        .arg(mmss.rightJustified(5, QLatin1Char('0')));
-}
-
 TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest request,
                                                  analysis::ITrickSolver& solver, QWidget* parent)
-    : QDialog(parent), worker_(std::make_unique<TAnalysisWorker>(std::move(request), solver)),
-      bar_(new QProgressBar(this)), dealsText_(new QLabel(this)), elapsedText_(new QLabel(this)),
+    : TAnalysisProgressDialog(std::make_unique<TAnalysisWorker>(std::move(request), solver),
+                              parent) {}
+
+TAnalysisProgressDialog::TAnalysisProgressDialog(std::unique_ptr<TAnalysisWorker> worker,
+                                                 QWidget* parent)
+    : QDialog(parent), worker_(std::move(worker)), bar_(new QProgressBar(this)),
+      dealsText_(new QLabel(this)), elapsedText_(new QLabel(this)),
       remainingText_(new QLabel(this)),
       cancelButton_(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("AnalysisProgressDialog"));
@@ -57,7 +53,7 @@ TAnalysisProgressDialog::TAnalysisProgressDialog(analysis::TAnalysisRequest requ
             &TAnalysisProgressDialog::ShowProgress);
     connect(worker_.get(), &TAnalysisWorker::Finished, this, &TAnalysisProgressDialog::RunFinished);
     connect(&ticker_, &QTimer::timeout, this, &TAnalysisProgressDialog::ShowTimes);
-    ShowProgress(0, analysis::DealsInShard(worker_->Request().Count, worker_->Request().Shard));
+    ShowProgress(0, worker_->Total());
 }
 
 TAnalysisProgressDialog::~TAnalysisProgressDialog() = default;
@@ -98,11 +94,8 @@ void TAnalysisProgressDialog::ShowProgress(qint64 done, qint64 total) {
 
 void TAnalysisProgressDialog::ShowTimes() {
     const qint64 elapsed = clock_.isValid() ? clock_.elapsed() : 0;
-    elapsedText_->setText(QStringLiteral("Elapsed: %1").arg(DurationText(elapsed)));
-    if (done_ == 0 || total_ == 0)
-        return remainingText_->setText(QStringLiteral("Time left: estimating..."));
-    const qint64 left = elapsed * (total_ - done_) / done_;
-    remainingText_->setText(QStringLiteral("Time left: about %1").arg(DurationText(left)));
+    elapsedText_->setText(ElapsedText(elapsed));
+    remainingText_->setText(TimeLeftText(elapsed, done_, total_));
 }
 
 void TAnalysisProgressDialog::RunFinished() {

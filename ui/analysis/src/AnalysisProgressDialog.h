@@ -19,14 +19,14 @@ class QPushButton;
 
 namespace kv {
 
-// "0:07", "12:30", "1:02:03".
-QString DurationText(qint64 milliseconds);
-
 class TAnalysisProgressDialog : public QDialog {
     Q_OBJECT
   public:
     TAnalysisProgressDialog(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                             QWidget* parent = nullptr);
+    // The progress of any run: dealt deals or given boards.
+    explicit TAnalysisProgressDialog(std::unique_ptr<TAnalysisWorker> worker,
+                                     QWidget* parent = nullptr);
     ~TAnalysisProgressDialog() override;
 
     // Starts the run and waits, events running, until it has finished.

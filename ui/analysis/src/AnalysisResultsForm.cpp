@@ -1,14 +1,15 @@
 #include "AnalysisResultsForm.h"
 
 #include "AnalyseDialog.h"
+#include "ChartImage.h"
 #include "ComparePanel.h"
 #include "ExportFile.h"
 #include "ResultCharts.h"
 #include "ResultTables.h"
 #include "analysis/ResultCsv.h"
 #include "analysis/SummaryText.h"
-#include "engine/SeedText.h"
 #include "ui/common/HelpContext.h"
+#include "ui/common/SavedFileOffer.h"
 #include "ui/common/WindowPlacement.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -41,8 +43,25 @@ QChartView* ChartView(QChart* chart, const QString& name, QWidget* parent) {
     auto* view = new QChartView(chart, parent);
     view->setObjectName(name);
     view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(560, 320);
+    view->setMinimumSize(320, 200); // small enough for the window to fit a small screen
     return view;
+}
+
+// "Declarer N", and for NS what it stands for.
+QString DeclarerChoice(TDeclarer declarer) {
+    const QString name = QString::fromStdString(DeclarerName(declarer));
+    if (declarer == TDeclarer::Better)
+        return QStringLiteral("Declarer %1 (the better of North and South)").arg(name);
+    return QStringLiteral("Declarer %1").arg(name);
+}
+
+// What "NS" means, under a table or a chart that shows it.
+QLabel* BetterNote(QWidget* parent) {
+    auto* note = new QLabel(QString::fromLatin1(kBetterDeclarerNote), parent);
+    note->setObjectName(QStringLiteral("BetterNoteLabel"));
+    note->setTextFormat(Qt::PlainText);
+    note->setWordWrap(true);
+    return note;
 }
 
 } // namespace
@@ -54,11 +73,9 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
     setObjectName(QStringLiteral("AnalysisResultsForm"));
     setWindowTitle(QStringLiteral("Analysis Results"));
     SetHelpContext(this, kAnalysisHelpContext);
-    auto* heading = new QLabel(QStringLiteral("Analysis of %1 deals, seed %2")
-                                   .arg(summary_.Deals)
-                                   .arg(QString::fromStdString(SeedToText(summary_.Key.Seed))),
-                               this);
+    auto* heading = new QLabel(QString::fromStdString(TitleText(summary_)), this);
     heading->setObjectName(QStringLiteral("HeadingLabel"));
+    heading->setTextFormat(Qt::PlainText); // it may name a file
     auto* partial = new QLabel(QString::fromStdString(PartialLabel(summary_)), this);
     partial->setObjectName(QStringLiteral("PartialLabel"));
     partial->setStyleSheet(QStringLiteral("font-weight: bold; color: #a00000;"));
@@ -71,7 +88,8 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
         compare_ = new TComparePanel(summary_.Key, deals_, tabs_);
         tabs_->addTab(compare_, QStringLiteral("Compare &two contracts"));
     }
-    tabs_->addTab(TypeMixWidget(summary_, tabs_), QStringLiteral("Hand t&ypes"));
+    if (!summary_.Key.Types.empty())
+        tabs_->addTab(TypeMixWidget(summary_, tabs_), QStringLiteral("Hand t&ypes"));
     tabs_->addTab(PointsPage(), QStringLiteral("&Points and fits"));
 
     QPushButton* exportCsv =
@@ -99,7 +117,9 @@ TAnalysisResultsForm::TAnalysisResultsForm(TSummary summary, std::vector<TDealRe
 
 void TAnalysisResultsForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!placed_) CentreOnParent(*this);
+    if (placed_) return;
+    FitOnScreen(*this);
+    CentreOnParent(*this);
     placed_ = true;
 }
 
@@ -111,6 +131,7 @@ QWidget* TAnalysisResultsForm::MakeTablePage() {
             "Mean tricks, and the share of deals (%) on which each level from 1 to 7 makes:"),
         page));
     layout->addWidget(MakeTableWidget(summary_, page), 1);
+    if (HasBetterDeclarer(summary_.Key)) layout->addWidget(BetterNote(page));
     return page;
 }
 
@@ -121,21 +142,20 @@ QWidget* TAnalysisResultsForm::ChartsPage() {
         chartDeclarer_ = new QComboBox(charts);
         chartDeclarer_->setObjectName(QStringLiteral("ChartDeclarerCombo"));
         for (TDeclarer d : summary_.Key.Declarers)
-            chartDeclarer_->addItem(
-                QStringLiteral("Declarer %1").arg(QString::fromStdString(DeclarerName(d))),
-                static_cast<int>(d));
-        tricksView_ = ChartView(TricksChart(summary_, summary_.Key.Declarers.front()),
+            chartDeclarer_->addItem(DeclarerChoice(d), static_cast<int>(d));
+        tricksView_ = ChartView(NewChart(QStringLiteral("Tricks")),
                                 QStringLiteral("TricksChartView"), charts);
         connect(chartDeclarer_, &QComboBox::currentIndexChanged, this,
                 &TAnalysisResultsForm::ShowTricksChart);
         charts->addTab(ChartPage(tricksView_, QStringLiteral("Tricks"), chartDeclarer_),
                        QStringLiteral("Tricks"));
     }
-    charts->addTab(
-        ChartPage(ChartView(PointsChart(summary_), QStringLiteral("PointsChartView"), charts),
-                  QStringLiteral("Points")),
-        QStringLiteral("Points"));
-    charts->addTab(ChartPage(ChartView(FitChart(summary_), QStringLiteral("FitChartView"), charts),
+    charts->addTab(ChartPage(ChartView(NewChart(QStringLiteral("Points")),
+                                       QStringLiteral("PointsChartView"), charts),
+                             QStringLiteral("Points")),
+                   QStringLiteral("Points"));
+    charts->addTab(ChartPage(ChartView(NewChart(QStringLiteral("Fit")),
+                                       QStringLiteral("FitChartView"), charts),
                              QStringLiteral("Fit")),
                    QStringLiteral("Longest fit"));
     return charts;
@@ -149,7 +169,7 @@ QWidget* TAnalysisResultsForm::ChartPage(QChartView* view, const QString& name, 
     layout->addWidget(view, 1);
     QPushButton* save =
         Button(QStringLiteral("Save as P&NG..."), QStringLiteral("Save%1PngBtn").arg(name), page);
-    connect(save, &QPushButton::clicked, this, [this, view, name] { SaveChart(view, name); });
+    connect(save, &QPushButton::clicked, this, [this, name] { SaveChart(name); });
     layout->addWidget(save, 0, Qt::AlignRight);
     return page;
 }
@@ -162,10 +182,23 @@ QWidget* TAnalysisResultsForm::PointsPage() {
     return text;
 }
 
+// The declarer chosen above the tricks chart; the first one analysed until
+// the chooser exists.
+TDeclarer TAnalysisResultsForm::ChartDeclarer() const {
+    if (chartDeclarer_ == nullptr || chartDeclarer_->currentIndex() < 0)
+        return summary_.Key.Declarers.front();
+    return static_cast<TDeclarer>(chartDeclarer_->currentData().toInt());
+}
+
+QChart* TAnalysisResultsForm::NewChart(const QString& name) const {
+    if (name == QLatin1String("Tricks")) return TricksChart(summary_, ChartDeclarer());
+    if (name == QLatin1String("Points")) return PointsChart(summary_);
+    return FitChart(summary_);
+}
+
 void TAnalysisResultsForm::ShowTricksChart() {
     QChart* old = tricksView_->chart();
-    tricksView_->setChart(
-        TricksChart(summary_, static_cast<TDeclarer>(chartDeclarer_->currentData().toInt())));
+    tricksView_->setChart(NewChart(QStringLiteral("Tricks")));
     delete old; // the view does not own a chart it has given up
 }
 
@@ -184,7 +217,7 @@ bool TAnalysisResultsForm::ExportCsv() {
         this, QStringLiteral("Export Per-Deal Results"),
         QStringLiteral("CSV files (*.csv);;All files (*)"), QStringLiteral("csv"));
     if (!path) return false;
-    return WriteExportFile(this, *path, [this](QIODevice& file) {
+    const bool written = WriteExportFile(this, *path, [this](QIODevice& file) {
         const std::string header = CsvHeader(summary_.Key);
         if (file.write(header.data(), static_cast<qint64>(header.size())) < 0) return false;
         for (const TDealResult& deal : deals_) {
@@ -193,16 +226,29 @@ bool TAnalysisResultsForm::ExportCsv() {
         }
         return true;
     });
+    if (written)
+        OfferToOpenFile(this, QStringLiteral("Export Per-Deal Results"),
+                        QStringLiteral("The per-deal results were saved as"), *path,
+                        HasBetterDeclarer(summary_.Key) ? QString::fromLatin1(kBetterDeclarerNote)
+                                                        : QString());
+    return written;
 }
 
-bool TAnalysisResultsForm::SaveChart(QChartView* view, const QString& name) {
+QImage TAnalysisResultsForm::ChartPicture(const QString& name) const {
+    const bool byBetter = name == QLatin1String("Tricks") && ChartDeclarer() == TDeclarer::Better;
+    return ChartImage(NewChart(name), ChartCaption(summary_, byBetter));
+}
+
+bool TAnalysisResultsForm::SaveChart(const QString& name) {
+    const QString title = QStringLiteral("Save %1 Chart").arg(name);
     const auto path = TExportFileSeam::AskSaveName(
-        this, QStringLiteral("Save %1 Chart").arg(name),
-        QStringLiteral("PNG images (*.png);;All files (*)"), QStringLiteral("png"));
+        this, title, QStringLiteral("PNG images (*.png);;All files (*)"), QStringLiteral("png"));
     if (!path) return false;
-    const QPixmap image = view->grab();
-    return WriteExportFile(this, *path,
-                           [&image](QIODevice& file) { return image.save(&file, "PNG"); });
+    const QImage image = ChartPicture(name);
+    const bool written = WriteExportFile(
+        this, *path, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
+    if (written) OfferToOpenFile(this, title, QStringLiteral("The chart was saved as"), *path);
+    return written;
 }
 
 } // namespace kv

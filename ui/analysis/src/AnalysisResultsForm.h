@@ -10,7 +10,9 @@
 
 #include <vector>
 
+class QChart;
 class QChartView;
+class QImage;
 class QComboBox;
 class QTabWidget;
 
@@ -27,19 +29,28 @@ class TAnalysisResultsForm : public QDialog {
     const analysis::TSummary& Summary() const { return summary_; }
     // Every table as plain text, as "Copy tables" puts it on the clipboard.
     QString TablesText() const;
-    // Asks for a file name and writes the per-deal CSV; false when cancelled or failed.
+    // Asks for a file name and writes the per-deal CSV, then says where it
+    // went; false when cancelled or failed.
     bool ExportCsv();
-    // Asks for a file name and writes the chart as PNG.
-    bool SaveChart(QChartView* view, const QString& title);
+    // The chart "Tricks" (for the declarer chosen above it), "Points" or
+    // "Fit" as ChartImage draws it for print.
+    QImage ChartPicture(const QString& name) const;
+    // Asks for a file name and writes that picture as PNG, then says where it
+    // went; false when cancelled or failed.
+    bool SaveChart(const QString& name);
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    using TDeclarer = analysis::TDeclarer;
     bool Tricks() const { return !summary_.Tricks.empty(); }
     QWidget* MakeTablePage();
     QWidget* ChartsPage();
     QWidget* ChartPage(QChartView* view, const QString& name, QWidget* above = nullptr);
+    // A new chart of that name, without an owner.
+    QChart* NewChart(const QString& name) const;
+    TDeclarer ChartDeclarer() const;
     QWidget* PointsPage();
     void ShowTricksChart();
     void CopyTables();
@@ -50,7 +61,9 @@ class TAnalysisResultsForm : public QDialog {
     QChartView* tricksView_ = nullptr;
     QComboBox* chartDeclarer_ = nullptr;
     TComparePanel* compare_ = nullptr;
-    bool placed_ = false; // placed over its parent when first shown, then where the user moves it
+    // Placed over its parent, no larger than the screen, when first shown;
+    // then where the user moves it.
+    bool placed_ = false;
 };
 
 } // namespace kv

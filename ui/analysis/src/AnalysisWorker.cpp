@@ -4,9 +4,17 @@
 
 namespace kv {
 
+TAnalysisWorker::TAnalysisWorker(TAnalysisJob job, std::int64_t total, QObject* parent)
+    : QObject(parent), job_(std::move(job)), total_(total) {}
+
 TAnalysisWorker::TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                                  QObject* parent)
-    : QObject(parent), request_(std::move(request)), solver_(solver) {}
+    : TAnalysisWorker(
+          [request, &solver](const std::atomic<bool>& cancel,
+                             const analysis::TRunCallbacks& callbacks) {
+              return analysis::RunAnalysis(request, solver, cancel, callbacks);
+          },
+          analysis::DealsInShard(request.Count, request.Shard), parent) {}
 
 TAnalysisWorker::~TAnalysisWorker() {
     cancel_ = true;
@@ -45,7 +53,7 @@ void TAnalysisWorker::Run() {
     };
     callbacks.Deal = [this](const analysis::TDealResult& deal) { deals_.push_back(deal); };
     try {
-        outcome_ = analysis::RunAnalysis(request_, solver_, cancel_, callbacks);
+        outcome_ = job_(cancel_, callbacks);
     } catch (const std::exception& error) {
         outcome_.Error = error.what();
     }

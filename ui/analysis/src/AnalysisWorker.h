@@ -11,14 +11,23 @@
 #include <QObject>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 #include <vector>
 
 namespace kv {
 
+// The work of one run, done on the worker's thread: the analysis of dealt
+// deals or of given boards, stopping once `cancel` is set.
+using TAnalysisJob = std::function<analysis::TAnalysisOutcome(
+    const std::atomic<bool>& cancel, const analysis::TRunCallbacks& callbacks)>;
+
 class TAnalysisWorker : public QObject {
     Q_OBJECT
   public:
+    // `total`: the deals the job analyses when it runs to the end.
+    TAnalysisWorker(TAnalysisJob job, std::int64_t total, QObject* parent = nullptr);
+    // The analysis of the request's deals.
     TAnalysisWorker(analysis::TAnalysisRequest request, analysis::ITrickSolver& solver,
                     QObject* parent = nullptr);
     ~TAnalysisWorker() override;
@@ -29,7 +38,7 @@ class TAnalysisWorker : public QObject {
     // Asks the run to stop; it stops before its next deal, keeping whole batches.
     void Cancel() { cancel_ = true; }
     bool Running() const { return thread_.joinable() && !finished_; }
-    const analysis::TAnalysisRequest& Request() const { return request_; }
+    std::int64_t Total() const { return total_; }
 
     // The outcome and every counted deal, in order. A run that has started is
     // waited for first (it has ended once Finished has arrived).
@@ -47,8 +56,8 @@ class TAnalysisWorker : public QObject {
     // Returns once a started run has written its last result.
     void AwaitRun() const;
 
-    analysis::TAnalysisRequest request_;
-    analysis::ITrickSolver& solver_;
+    TAnalysisJob job_;
+    std::int64_t total_;
     std::atomic<bool> cancel_ = false;
     std::atomic<bool> finished_ = false;
     analysis::TAnalysisOutcome outcome_;

@@ -1,6 +1,5 @@
 #include "ComparePanel.h"
 
-#include "analysis/Scoring.h"
 #include "analysis/SummaryText.h"
 
 #include <QComboBox>
@@ -15,6 +14,13 @@
 namespace kv {
 
 using namespace analysis;
+
+namespace {
+
+// The vulnerability choices, as their items' data.
+constexpr int kNotVulnerable = 0, kVulnerable = 1, kEachBoard = 2;
+
+} // namespace
 
 TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResult>& deals,
                              QWidget* parent)
@@ -44,7 +50,10 @@ TComparePanel::TComparePanel(const TSummaryKey& key, const std::vector<TDealResu
     }
     vulnerable_ = new QComboBox(this);
     vulnerable_->setObjectName(QStringLiteral("VulnerableCombo"));
-    vulnerable_->addItems({QStringLiteral("Not vulnerable"), QStringLiteral("Vulnerable")});
+    // Given boards are scored at their own vulnerability unless the user chooses one for all.
+    if (key_.Boards) vulnerable_->addItem(QStringLiteral("As on each board"), kEachBoard);
+    vulnerable_->addItem(QStringLiteral("Not vulnerable"), kNotVulnerable);
+    vulnerable_->addItem(QStringLiteral("Vulnerable"), kVulnerable);
     auto* vulnerability = new QLabel(QStringLiteral("&North-South:"), this);
     vulnerability->setBuddy(vulnerable_);
     grid->addWidget(vulnerability, 2, 0);
@@ -87,17 +96,16 @@ TContract TComparePanel::ContractOf(const TPicker& p) const {
 }
 
 TCompareSpec TComparePanel::Spec() const {
-    return TCompareSpec{ContractOf(a_), ContractOf(b_), vulnerable_->currentIndex() == 1};
+    const int choice = vulnerable_->currentData().toInt();
+    return TCompareSpec{ContractOf(a_), ContractOf(b_), choice == kVulnerable,
+                        choice == kEachBoard};
 }
 
 TCompareTally TComparePanel::Tally() const {
     const TCompareSpec spec = Spec();
     TCompareTally tally;
-    const auto score = [&](const TDealResult& d, const TContract& c) {
-        return ContractScore(c.Level, c.Strain, d.TricksBy(c.Strain, c.Declarer), spec.Vulnerable);
-    };
     for (const TDealResult& d : deals_)
-        tally.Add(score(d, spec.A), score(d, spec.B));
+        CountComparison(tally, spec, d);
     return tally;
 }
 

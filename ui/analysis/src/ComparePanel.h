@@ -1,6 +1,7 @@
 #pragma once
 // "Compare two contracts": two undoubled North-South contracts among the
-// denominations and declarers analysed, and North-South's vulnerability. Shows
+// denominations and declarers analysed, and North-South's vulnerability (for
+// given boards, at first each board's own). Shows
 // on how many deals each scores more, the average IMPs and the matchpoint share,
 // worked out from every deal's tricks whenever a choice changes.
 

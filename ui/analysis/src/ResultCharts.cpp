@@ -64,6 +64,14 @@ QChart* Distribution(const QString& title, const QString& xTitle, const QString&
     return BarChart(title, xTitle, series, categories);
 }
 
+// The legend names denominations in full: "S" would read as South beside
+// the declarers.
+QString StrainWord(int strain) {
+    static constexpr const char* kWords[kStrains] = {"Notrump", "Spades", "Hearts", "Diamonds",
+                                                     "Clubs"};
+    return QString::fromLatin1(kWords[strain]);
+}
+
 } // namespace
 
 QChart* TricksChart(const TSummary& summary, analysis::TDeclarer declarer) {
@@ -73,7 +81,7 @@ QChart* TricksChart(const TSummary& summary, analysis::TDeclarer declarer) {
         categories << QString::number(tricks);
     for (const analysis::TTrickCounts& t : summary.Tricks) {
         if (t.Declarer != declarer) continue;
-        auto* set = new QBarSet(QString::fromStdString(analysis::StrainName(t.Strain)));
+        auto* set = new QBarSet(StrainWord(t.Strain));
         for (std::int64_t n : t.Deals)
             *set << Share(n, t.Total());
         series->append(set);

@@ -1,5 +1,6 @@
 #include "ui/common/AnalysisProgress.h"
 
+#include "ui/common/ProgressTimes.h"
 #include "ui/common/UserInputBlock.h"
 #include "ui/common/WindowPlacement.h"
 
@@ -23,13 +24,24 @@ QString AnalysisProgressText(int done, int total) {
     return QStringLiteral("Analysing board %1 of %2").arg(std::min(done + 1, total)).arg(total);
 }
 
-TAnalysisProgress::TAnalysisProgress(QWidget* parent, int total)
+QString AnalysisProgressText(int done, int total, qint64 elapsedMs) {
+    return AnalysisProgressText(done, total) + QLatin1Char('\n') + ElapsedText(elapsedMs) +
+           QStringLiteral("    ") + TimeLeftText(elapsedMs, done, total);
+}
+
+TAnalysisProgress::TAnalysisProgress(QWidget* parent, int total, const QString& title)
     : block_(std::make_unique<TUserInputBlock>()), total_(total) {
-    dialog_ = std::make_unique<QProgressDialog>(AnalysisProgressText(0, total),
+    clock_.start();
+    dialog_ = std::make_unique<QProgressDialog>(AnalysisProgressText(0, total, 0),
                                                 QStringLiteral("&Cancel"), 0, total, parent);
     dialog_->setObjectName(QStringLiteral("AnalysisProgress"));
-    dialog_->setWindowTitle(QStringLiteral("Double dummy"));
-    dialog_->setMinimumWidth(TitleFitWidth(*dialog_, dialog_->windowTitle()));
+    dialog_->setWindowTitle(title);
+    // Wide enough for the title and for long times, so that the window does
+    // not grow while it counts.
+    const int timesWidth = dialog_->fontMetrics().horizontalAdvance(
+        AnalysisProgressText(1, 2, 36000000).section(QLatin1Char('\n'), 1));
+    dialog_->setMinimumWidth(
+        std::max(TitleFitWidth(*dialog_, title), timesWidth + 4 * dialog_->fontMetrics().height()));
     dialog_->setWindowModality(Qt::WindowModal);
     dialog_->setMinimumDuration(kShowAfterMs);
     dialog_->setAutoClose(false);
@@ -39,11 +51,12 @@ TAnalysisProgress::TAnalysisProgress(QWidget* parent, int total)
 
 TAnalysisProgress::~TAnalysisProgress() = default;
 
+// The text is set only when it changes (the times by the second), so that
+// frequent calls cost nothing.
 bool TAnalysisProgress::Update(int done) {
-    if (dialog_->value() != done) {
-        dialog_->setLabelText(AnalysisProgressText(done, total_));
-        dialog_->setValue(done);
-    }
+    const QString text = AnalysisProgressText(done, total_, clock_.elapsed());
+    if (dialog_->labelText() != text) dialog_->setLabelText(text);
+    if (dialog_->value() != done) dialog_->setValue(done);
     QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     return !dialog_->wasCanceled();
 }
@@ -56,10 +69,10 @@ QString TAnalysisProgress::Text() const {
     return dialog_->labelText();
 }
 
-std::optional<std::vector<TDDTable>> AnalyseWithProgress(QWidget* parent,
+std::optional<std::vector<TDDTable>> AnalyseWithProgress(QWidget* parent, const QString& title,
                                                          const std::vector<TFullDeal>& deals,
                                                          const TTableSolver& solver) {
-    TAnalysisProgress progress(parent, static_cast<int>(deals.size()));
+    TAnalysisProgress progress(parent, static_cast<int>(deals.size()), title);
     std::atomic<int> done{0};
     std::atomic<bool> stop{false};
     auto work = std::async(std::launch::async, [&] {

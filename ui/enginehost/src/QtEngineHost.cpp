@@ -23,6 +23,12 @@ void TQtEngineHost::CloseHandsWindow() {
 }
 
 std::optional<TFullDeal> TQtEngineHost::Generate(TDealEngine& engine, TTypeList& types) {
+    std::optional<TDealOutcome> outcome = Deal(engine, types);
+    if (!outcome) return std::nullopt;
+    return std::move(outcome->Deal);
+}
+
+std::optional<TDealOutcome> TQtEngineHost::Deal(TDealEngine& engine, TTypeList& types) {
     if (generating_) return std::nullopt;
     generating_ = true;
     struct TReset {
@@ -31,7 +37,7 @@ std::optional<TFullDeal> TQtEngineHost::Generate(TDealEngine& engine, TTypeList&
     } reset{generating_};
     TDealOutcome outcome = GenerateDeal(engine, types, *this);
     if (!outcome.Dealt()) return std::nullopt;
-    return std::move(outcome.Deal);
+    return outcome;
 }
 
 } // namespace kv

@@ -33,6 +33,27 @@ QString ParLine(const TParResult& par) {
     return QStringLiteral("Par: ") + QString::fromUtf8(ParText(par));
 }
 
+// The par line as rich text: each suit symbol in the colour of its column
+// heading, with a thin space before it and a thin and a hair space after it.
+// A font without the suit symbols (Arial's stand-ins on Linux) takes them
+// from another font, where they are drawn wider than the room they are given
+// and would run into their neighbours. Those narrow spaces survive only where
+// white space is kept as written; elsewhere rich text makes each a whole space.
+QString ParRichText(const QString& line) {
+    QString html;
+    for (const QChar c : line) {
+        const bool red = c == u'\u2665' || c == u'\u2666';
+        if (!red && c != u'\u2660' && c != u'\u2663') {
+            html += QString(c).toHtmlEscaped();
+            continue;
+        }
+        html +=
+            QStringLiteral("<span style=\"white-space:pre; color:%1\">\u2009%2\u2009\u200A</span>")
+                .arg((red ? kRed : QColor(Qt::black)).name(), c);
+    }
+    return html;
+}
+
 } // namespace
 
 TDoubleDummyPanel::TDoubleDummyPanel(QWidget* parent)
@@ -99,27 +120,34 @@ QFrame* TDoubleDummyPanel::BuildCard() {
 
 void TDoubleDummyPanel::ShowNothing() {
     SetCells(nullptr);
-    par_->clear();
+    SetParLine(QString(), false);
 }
 
 void TDoubleDummyPanel::ShowIncomplete() {
     SetCells(nullptr);
-    par_->setText(QStringLiteral("All four hands are needed."));
+    SetParLine(QStringLiteral("All four hands are needed."), false);
 }
 
 void TDoubleDummyPanel::ShowAnalysing() {
     SetCells(nullptr);
-    par_->setText(QStringLiteral("Analysing..."));
+    SetParLine(QStringLiteral("Analysing..."), false);
 }
 
 void TDoubleDummyPanel::ShowAnalysis(const TDDAnalysis& analysis) {
     if (!analysis.Solved) {
         SetCells(nullptr);
-        par_->setText(analysis.Error);
+        SetParLine(analysis.Error, false);
         return;
     }
     SetCells(&analysis.Table);
-    par_->setText(ParLine(analysis.Par));
+    SetParLine(ParLine(analysis.Par), true);
+}
+
+// A message (the solver's among them) is shown as plain text, never markup.
+void TDoubleDummyPanel::SetParLine(const QString& line, bool isPar) {
+    parText_ = line;
+    par_->setTextFormat(isPar ? Qt::RichText : Qt::PlainText);
+    par_->setText(isPar ? ParRichText(line) : line);
 }
 
 void TDoubleDummyPanel::SetCells(const TDDTable* table) {
@@ -136,7 +164,7 @@ QString TDoubleDummyPanel::CellText(int strain, int declarer) const {
 }
 
 QString TDoubleDummyPanel::ParText() const {
-    return par_->text();
+    return parText_;
 }
 
 } // namespace kv

@@ -34,17 +34,21 @@ class TDoubleDummyPanel : public QFrame {
 
     // Strain and declarer in table order (NT, S, H, D, C; N, S, E, W).
     QString CellText(int strain, int declarer) const;
+    // The par line, "Par: EW 4♠x-2, NS +300", or the message in its place, as
+    // plain text.
     QString ParText() const;
 
   private:
     QFrame* BuildCard();
     void SetCells(const TDDTable* table);
+    void SetParLine(const QString& line, bool isPar);
 
     QLabel* label_;
     QFrame* card_ = nullptr;
     double zoom_ = 1.0;
     std::array<std::array<QLabel*, kDeclarers>, kStrains> cells_{};
     QLabel* par_ = nullptr;
+    QString parText_;
 };
 
 } // namespace kv

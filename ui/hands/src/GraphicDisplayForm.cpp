@@ -15,6 +15,7 @@
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -56,7 +57,8 @@ QPushButton* Button(const QString& caption, const char* name, QWidget* parent) {
 
 TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& host,
                                          THandsViewOptions options, QWidget* parent)
-    : QDialog(parent), engine_(engine), host_(host), options_(options) {
+    : QDialog(parent), engine_(engine), host_(host), options_(options),
+      dealer_(engine.Random(), session_, [this](TTypeList& types) { return Generate(types); }) {
     setObjectName(QStringLiteral("GraphicDisplayForm"));
     setWindowTitle(QStringLiteral("Hands"));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -72,12 +74,15 @@ TGraphicDisplayForm::TGraphicDisplayForm(TDealEngine& engine, TQtEngineHost& hos
     auto* bar = new QMenuBar(this);
     BuildFileMenu(bar);
     BuildMenu(bar);
+    BuildGoMenu(bar);
+    ShowViewKeys();
     outer->setMenuBar(bar);
     client_ = BuildClient();
     outer->addWidget(client_);
 
     (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
     doubleDummyItem_->setChecked(options_.DoubleDummy);
+    zoom_ = options_.CardSize / 100.0;
     images_.BuildCardImages();
     TickHandItem();
     ApplyHandView();
@@ -104,6 +109,21 @@ void TGraphicDisplayForm::BuildFileMenu(QMenuBar* bar) {
     saveAsPbnItem_->setShortcut(QKeySequence::Save);
     connect(printHandsItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnPrintHands);
     connect(saveAsPbnItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnSaveAsPbn);
+    file->addSeparator();
+    analyseHandsItem_ = file->addAction(QStringLiteral("&Analyse These Hands..."));
+    analyseHandsItem_->setObjectName(QStringLiteral("AnalyseTheseHands1"));
+    connect(analyseHandsItem_, &QAction::triggered, this, &TGraphicDisplayForm::OnAnalyseHands);
+    // Enabled afresh whenever the menu opens, so that it follows the session.
+    const auto enable = [this] {
+        analyseHandsItem_->setEnabled(!session_.Empty() && links_.AnalyseSession);
+    };
+    enable();
+    connect(file, &QMenu::aboutToShow, this, enable);
+}
+
+void TGraphicDisplayForm::OnAnalyseHands() {
+    if (session_.Empty() || !links_.AnalyseSession || generating_) return;
+    links_.AnalyseSession(this, session_);
 }
 
 void TGraphicDisplayForm::BuildMenu(QMenuBar* bar) {
@@ -150,7 +170,8 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     control->setFrameStyle(QFrame::Panel | QFrame::Raised);
     control->setFixedHeight(kControlPanelHeight);
     previousHandButton_ = Button(QStringLiteral("&Previous Hand"), "PreviousHandBtn", control);
-    previousHandButton_->setAutoDefault(false);
+    // Enter presses the button that has the focus, and "&Next Hand" otherwise.
+    previousHandButton_->setAutoDefault(true);
     nextHandButton_ = Button(QStringLiteral("&Next Hand"), "NextHandBtn", control);
     nextHandButton_->setDefault(true);
     // Page Up and Page Down browse as well, beside the buttons' Alt keys.
@@ -165,9 +186,13 @@ QWidget* TGraphicDisplayForm::BuildControlPanel(QWidget* parent) {
     }
     connect(previousHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnPreviousHand);
     connect(nextHandButton_, &QPushButton::clicked, this, &TGraphicDisplayForm::OnNextHand);
+    sessionLabel_ = new QLabel(control);
+    sessionLabel_->setObjectName(QStringLiteral("SessionLabel"));
+    sessionLabel_->setTextFormat(Qt::PlainText); // a file's name is data
     auto* row = new QHBoxLayout(control);
     row->setContentsMargins(6, 0, 6, 0);
     row->setSpacing(4);
+    row->addWidget(sessionLabel_, 0);
     row->addStretch();
     row->addWidget(previousHandButton_);
     row->addWidget(nextHandButton_);
@@ -200,6 +225,7 @@ void TGraphicDisplayForm::resizeEvent(QResizeEvent* event) {
     zoom_ = std::clamp(
         std::min(double(size.width()) / natural.width(), double(tableHeight) / natural.height()),
         THandsTable::kMinZoom, THandsTable::kMaxZoom);
+    KeepCardSize();
 }
 
 double TGraphicDisplayForm::Zoom() const {
@@ -225,12 +251,29 @@ double TGraphicDisplayForm::FittingZoom(double zoom) const {
                       THandsTable::kMaxZoom);
 }
 
+// Beside the main window where the screen has room on its right or its left,
+// so that both stay in view; else in the middle of the screen.
 void TGraphicDisplayForm::CentreOnScreen() {
     layout()->activate();
     const QScreen* screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
-    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    const QRect available = screen->availableGeometry();
+    const QSize size = frameGeometry().size();
+    if (const QWidget* main = parentWidget(); main != nullptr && main->isVisible()) {
+        const QRect beside = main->frameGeometry();
+        const int top = std::clamp(beside.top(), available.top(),
+                                   std::max(available.top(), available.bottom() - size.height()));
+        if (beside.right() + size.width() < available.right()) {
+            move(beside.right() + 1, top);
+            return;
+        }
+        if (beside.left() - size.width() > available.left()) {
+            move(beside.left() - size.width(), top);
+            return;
+        }
+    }
+    move(available.center() - QPoint(width() / 2, height() / 2));
 }
 
 void TGraphicDisplayForm::reject() {
@@ -238,12 +281,15 @@ void TGraphicDisplayForm::reject() {
         closeWaiting_ = true;
         return;
     }
+    if (!MayDiscardSession()) return;
     QDialog::reject();
 }
 
+// A window that shows boards keeps them: the user may widen the types in the
+// main window and deal again.
 void TGraphicDisplayForm::CloseFromEngine() {
     closeWaiting_ = false;
-    if (isVisible()) QDialog::reject();
+    if (isVisible() && session_.Empty()) QDialog::reject();
 }
 
 // F1 asks for the help context of the focused control, or of its nearest

@@ -13,6 +13,7 @@
 #include <QScopeGuard>
 
 #include <algorithm>
+#include <cmath>
 
 namespace kv {
 
@@ -93,6 +94,7 @@ void TGraphicDisplayForm::OnSortOrderChosen(QAction* item) {
 
 void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
     options_ = options;
+    zoom_ = options_.CardSize / 100.0;
     (options_.SortSuitsByRank ? suitRankItem_ : alternateColorsItem_)->setChecked(true);
     doubleDummyItem_->setChecked(options_.DoubleDummy);
     TickHandItem();
@@ -102,6 +104,13 @@ void TGraphicDisplayForm::SetViewOptions(const THandsViewOptions& options) {
     if (!isVisible()) return;
     AnalyseShownDeal();
     AnalyseNextDeal();
+}
+
+void TGraphicDisplayForm::KeepCardSize() {
+    const int size = static_cast<int>(std::lround(zoom_ * 100));
+    if (size == options_.CardSize) return;
+    options_.CardSize = size;
+    emit ViewOptionsChanged(options_);
 }
 
 void TGraphicDisplayForm::OnDoubleDummyToggled(bool checked) {
@@ -148,10 +157,12 @@ void TGraphicDisplayForm::AnalyseNextDeal() {
             analyser_->Prefetch({next.Deal, static_cast<int>(next.Dealer), next.Vulnerable});
         return;
     }
-    if (!nextDealt_) return;
+    if (types_ == nullptr || !session_.Dealt()) return;
+    const std::optional<TFullDeal> ahead = dealer_.Ahead(*types_);
+    if (!ahead) return;
     const int number = static_cast<int>(session_.Count()) + 1;
     analyser_->Prefetch(
-        {NextFullDeal(), static_cast<int>(BoardDealer(number)), BoardVulnerability(number)});
+        {*ahead, static_cast<int>(BoardDealer(number)), BoardVulnerability(number)});
 }
 
 // Only the answer to the latest request for the shown deal is shown.

@@ -25,7 +25,9 @@ class THandPanel;
 
 class THandsTable : public QWidget {
   public:
-    static constexpr double kMinZoom = 0.6, kMaxZoom = 4.0;
+    // Below 0.8 (cards 57 pixels wide) the strokes of the corner indices run
+    // together: the 1 and the 0 of a ten merge into one blot.
+    static constexpr double kMinZoom = 0.8, kMaxZoom = 4.0;
 
     THandsTable(QWidget* parent, const TCardImages& images, TCardFaceCache& faces);
 

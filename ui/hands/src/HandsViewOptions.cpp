@@ -1,6 +1,10 @@
 #include "ui/hands/HandsViewOptions.h"
 
+#include "HandsTable.h"
 #include "storage/settings/SettingsStore.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace kv {
 
@@ -25,11 +29,20 @@ QString HandToViewText(THandToView view) {
     return QStringLiteral("Both");
 }
 
+int MinCardSize() {
+    return static_cast<int>(std::lround(THandsTable::kMinZoom * 100));
+}
+
+int MaxCardSize() {
+    return static_cast<int>(std::lround(THandsTable::kMaxZoom * 100));
+}
+
 THandsViewOptions ReadHandsViewOptions(const TSettingsStore& store) {
     THandsViewOptions options;
     options.HandToView = HandToViewFromText(store.ReadString(setting::HandToView));
     options.SortSuitsByRank = store.ReadBool(setting::SortSuitsByRank);
     options.DoubleDummy = store.ReadBool(setting::ViewDoubleDummy);
+    options.CardSize = std::clamp(store.ReadInt(setting::CardSize), MinCardSize(), MaxCardSize());
     return options;
 }
 
@@ -37,6 +50,7 @@ void WriteHandsViewOptions(TSettingsStore& store, const THandsViewOptions& optio
     store.WriteString(setting::HandToView, HandToViewText(options.HandToView));
     store.WriteBool(setting::SortSuitsByRank, options.SortSuitsByRank);
     store.WriteBool(setting::ViewDoubleDummy, options.DoubleDummy);
+    store.WriteInt(setting::CardSize, options.CardSize);
 }
 
 } // namespace kv

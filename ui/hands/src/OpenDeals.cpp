@@ -10,11 +10,11 @@
 
 namespace kv {
 
-std::vector<TBoardDeal> SessionBoards(const TPbnImport& import) {
+std::vector<TBoardDeal> SessionBoards(TPbnImport import) {
     std::vector<TBoardDeal> boards;
     boards.reserve(import.Boards.size());
-    for (const TPbnBoard& b : import.Boards)
-        boards.push_back({b.Board, b.Dealer, b.Vulnerable, b.Deal, b.Known});
+    for (TPbnBoard& b : import.Boards)
+        boards.push_back(ToBoardDeal(std::move(b)));
     return boards;
 }
 
@@ -29,7 +29,7 @@ std::optional<std::vector<TBoardDeal>> ReadDealsFile(QWidget* parent, const QStr
                            QString::fromStdString(import.Error->Message()));
         return std::nullopt;
     }
-    return SessionBoards(import);
+    return SessionBoards(std::move(import));
 }
 
 bool OpenDealsFile(QWidget* parent, TGraphicDisplayForm& hands) {

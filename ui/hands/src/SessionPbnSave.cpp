@@ -8,6 +8,7 @@
 #include "ui/common/AnalysisProgress.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/SavedFileOffer.h"
 
 #include <QDate>
 #include <QDir>
@@ -37,7 +38,8 @@ std::optional<std::vector<std::optional<TDDTable>>> Analyse(QWidget* parent,
     std::vector<TFullDeal> deals;
     for (const TBoardDeal& board : session.Boards())
         if (board.Complete()) deals.push_back(board.Deal);
-    const std::optional<std::vector<TDDTable>> solved = AnalyseWithProgress(parent, deals);
+    const std::optional<std::vector<TDDTable>> solved =
+        AnalyseWithProgress(parent, QStringLiteral("Save as PBN"), deals);
     if (!solved) return std::nullopt;
     std::vector<std::optional<TDDTable>> tables;
     std::size_t next = 0;
@@ -83,7 +85,10 @@ bool SaveSessionAsPbn(QWidget* parent, const TDealSession& session, bool withDou
         QDate::currentDate().toString(QStringLiteral("yyyy.MM.dd")).toStdString();
     const std::string text =
         PbnFileText(session.Boards(), date, SessionGenerator(session).toStdString(), tables);
-    return WriteWhole(parent, *path, text);
+    if (!WriteWhole(parent, *path, text)) return false;
+    OfferToOpenFile(parent, QStringLiteral("Save as PBN"),
+                    QStringLiteral("The boards were saved as"), *path);
+    return true;
 }
 
 } // namespace kv

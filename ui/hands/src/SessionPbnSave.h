@@ -19,9 +19,9 @@ QString SessionGenerator(const TDealSession& session);
 // Asks for a file name (ending in .pbn unless the user gives an extension),
 // asks before replacing an existing file, analyses the complete boards with
 // the progress window when `withDoubleDummy`, and writes the file whole
-// through a temporary file renamed into place. Cancelling any step writes
-// nothing; a file that cannot be written gets a message naming it. True when
-// the file was written.
+// through a temporary file renamed into place, then says where it went and
+// offers to open it. Cancelling any step writes nothing; a file that cannot
+// be written gets a message naming it. True when the file was written.
 bool SaveSessionAsPbn(QWidget* parent, const TDealSession& session, bool withDoubleDummy);
 
 } // namespace kv

@@ -58,6 +58,8 @@ bool THelpSystem::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyRelease) return false;
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_F1 || key->isAutoRepeat() || !watched->isWidgetType()) return false;
+    // F1 with Shift and the like belongs to the menu item that shows it (Shift+F1: Contents).
+    if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return false;
     // In an open menu, the highlighted item's context, or the menu's own when
     // the item has none (the hands window's menus carry their context).
     if (const auto* menu = qobject_cast<QMenu*>(watched)) {

@@ -8,7 +8,7 @@ namespace kv {
 
 struct THelpTopic {
     int Context;
-    const char* Page;  // resource page under :/help/
+    const char* Page;  // resource page under :/help/, with an optional #anchor
     const char* Title; // shown in the contents list
 };
 

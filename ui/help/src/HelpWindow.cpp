@@ -5,6 +5,7 @@
 #include "ui/common/WindowPlacement.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -23,6 +24,17 @@ QUrl PageUrl(const QString& page) {
 }
 
 } // namespace
+
+int KeywordRow(const QStringList& keywords, const QString& typed) {
+    for (int row = 0; row < keywords.size(); ++row)
+        if (keywords[row].startsWith(typed, Qt::CaseInsensitive)) return row;
+    for (int row = 0; row < keywords.size(); ++row) {
+        const QString& keyword = keywords[row];
+        for (qsizetype at = keyword.indexOf(u' '); at >= 0; at = keyword.indexOf(u' ', at + 1))
+            if (QStringView(keyword).mid(at + 1).startsWith(typed, Qt::CaseInsensitive)) return row;
+    }
+    return -1;
+}
 
 THelpWindow::THelpWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), tabs_(new QTabWidget), browser_(new QTextBrowser) {
@@ -100,8 +112,17 @@ QWidget* THelpWindow::BuildIndexTab() {
 void THelpWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (placed_ || event->spontaneous()) return;
+    FitOnScreen(*this);
     CentreOnScreen(*this);
     placed_ = true;
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void THelpWindow::ShowContents() {
@@ -130,6 +151,10 @@ QString THelpWindow::CurrentPage() const {
     return browser_->source().fileName();
 }
 
+QString THelpWindow::CurrentAnchor() const {
+    return browser_->source().fragment();
+}
+
 void THelpWindow::OpenPage(const QString& page) {
     browser_->setSource(PageUrl(page));
 }
@@ -137,13 +162,13 @@ void THelpWindow::OpenPage(const QString& page) {
 // The index follows the typed prefix: the first keyword that starts with it
 // becomes the current one, as in a paper book's index.
 void THelpWindow::FilterKeywords(const QString& prefix) {
-    for (int row = 0; row < keywords_->count(); ++row) {
-        if (keywords_->item(row)->text().startsWith(prefix, Qt::CaseInsensitive)) {
-            keywords_->setCurrentRow(row);
-            keywords_->scrollToItem(keywords_->item(row), QAbstractItemView::PositionAtTop);
-            return;
-        }
-    }
+    QStringList words;
+    for (int row = 0; row < keywords_->count(); ++row)
+        words << keywords_->item(row)->text();
+    const int row = KeywordRow(words, prefix);
+    if (row < 0) return;
+    keywords_->setCurrentRow(row);
+    keywords_->scrollToItem(keywords_->item(row), QAbstractItemView::PositionAtTop);
 }
 
 void THelpWindow::OpenKeyword(QListWidgetItem* item) {

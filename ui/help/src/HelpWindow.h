@@ -2,6 +2,7 @@
 // The help window: a contents list and a keyword index beside the page
 // being read. The pages are built into the program.
 
+#include <QStringList>
 #include <QWidget>
 
 class QLineEdit;
@@ -11,6 +12,11 @@ class QTabWidget;
 class QTextBrowser;
 
 namespace kv {
+
+// The keyword the index goes to for the typed text: the first that begins
+// with it, else the first with a later word that begins with it ("vul" finds
+// "Dealer and vulnerability"); -1 when none has. Case does not count.
+int KeywordRow(const QStringList& keywords, const QString& typed);
 
 class THelpWindow : public QWidget {
     Q_OBJECT
@@ -23,14 +29,18 @@ class THelpWindow : public QWidget {
     void ShowContext(int context);
 
     QString CurrentPage() const;
+    // The part of the page it was opened at ("printer"), or empty.
+    QString CurrentAnchor() const;
     QTabWidget* Tabs() const { return tabs_; }
     QLineEdit* SearchField() const { return search_; }
     QListWidget* KeywordList() const { return keywords_; }
 
   protected:
-    // The first time it opens, the window opens in the middle of the screen;
-    // afterwards where the user left it.
+    // The first time it opens, the window opens in the middle of the screen,
+    // no larger than the screen; afterwards where the user left it.
     void showEvent(QShowEvent* event) override;
+    // Escape closes the window, as it closes the program's dialogs.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QWidget* BuildContentsTab();

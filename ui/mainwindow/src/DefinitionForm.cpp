@@ -51,8 +51,7 @@ TDefinitionForm::TDefinitionForm(TDealEngine& engine, TSettingsStore& store, TDe
     ApplyOptions();
     BindPrintLibrary();
     LoadToolBarImages();
-    typeList_.assign(1, THandParam{});
-    AppendTab();
+    FitTabs();
     model_.SetUpdating(false);
     engine_.Random().SeedFromClock();
     model_.SetCreating(false);
@@ -111,7 +110,7 @@ void TDefinitionForm::BindPrintLibrary() {
 // A stored type keeps the spinner's value, which the box then shows: a box
 // left empty or at 0 never stands beside a different stored frequency.
 bool TDefinitionForm::StoreType() {
-    const std::optional<std::string> failure = model_.StoreType(typeList_.at(selected_));
+    const std::optional<std::string> failure = model_.StoreType(types_.SelectedType());
     if (!failure) {
         ShowTypeFrequency();
         return true;
@@ -143,8 +142,7 @@ void TDefinitionForm::FrequencyChanged() {
 // frequency (0 for an empty box) and the total; the spinner's value is what
 // StoreType keeps.
 void TDefinitionForm::FreqEditChange() {
-    if (selected_ < static_cast<int>(typeList_.size()))
-        typeList_[static_cast<std::size_t>(selected_)].Frequency = freq_->TextValue();
+    types_.SetSelectedFrequency(freq_->TextValue());
     model_.SetFrequency(freq_->SpinnerValue());
     ShowFrequencyTotal();
 }
@@ -158,11 +156,7 @@ void TDefinitionForm::ShowTypeFrequency() {
 }
 
 void TDefinitionForm::ShowFrequencyTotal() {
-    const int tabs = tabControl_->TabBar()->count();
-    int total = 0;
-    for (int i = 0; i < tabs && i < static_cast<int>(typeList_.size()); ++i)
-        total += typeList_[static_cast<std::size_t>(i)].Frequency;
-    freq_->ShowTotal(total);
+    freq_->ShowTotal(types_.TotalFrequency());
 }
 
 } // namespace kv

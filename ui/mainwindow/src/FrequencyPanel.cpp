@@ -62,7 +62,7 @@ void TFrequencyPanel::SetValue(int value) {
     edit_->lineEdit()->setText(QString::number(value));
 }
 
-void TFrequencyPanel::ShowTotal(int total) {
+void TFrequencyPanel::ShowTotal(qint64 total) {
     total_->setText(QStringLiteral("of %1").arg(total));
 }
 

@@ -34,7 +34,7 @@ class TFrequencyPanel : public QWidget {
     int SpinnerValue() const;
     // Puts a number in the box (LoadType, Clear); a change of the text is reported.
     void SetValue(int value);
-    void ShowTotal(int total);
+    void ShowTotal(qint64 total);
 
     TFrequencyEdit* Edit() const { return edit_; }
     QLabel* TotalLabel() const { return total_; }

@@ -6,6 +6,7 @@
 #include "SyncForm.h"
 #include "ui/mainwindow/ErrorReport.h"
 
+#include <QCloseEvent>
 #include <QTabBar>
 
 namespace kv {
@@ -15,14 +16,14 @@ namespace kv {
 // so are their tabs.
 void TDefinitionForm::ShowHandsActionExecute() {
     if (!showHands_->isEnabled() || !StoreType()) return;
-    const TTypeList before = typeList_;
-    links_.ShowDeals(typeList_);
+    const TTypeList before = types_.Types();
+    links_.ShowDeals(types_.Types());
     FitTabsAfterGeneration(before);
 }
 
 void TDefinitionForm::PrintHandsActionExecute() {
     if (!printHands_->isEnabled() || !StoreType()) return;
-    const TTypeList before = typeList_;
+    const TTypeList before = types_.Types();
     links_.RunPrintDialog(*this);
     FitTabsAfterGeneration(before);
 }
@@ -34,12 +35,16 @@ void TDefinitionForm::AnalyseHandsActionExecute() {
     links_.AnalyseHands(*this);
 }
 
-// The generator removes every type it finds impossible. The tabs follow; a
-// list the generator emptied gets its types back, since a window without a
-// type to show has nothing left to edit.
 void TDefinitionForm::FitTabsAfterGeneration(const TTypeList& before) {
-    if (typeList_.empty()) typeList_ = before;
-    if (static_cast<int>(typeList_.size()) != Tabs()->count()) SyncTabsWithTypes();
+    if (types_.FollowGeneration(before)) ShowTypes();
+}
+
+void TDefinitionForm::closeEvent(QCloseEvent* event) {
+    if (links_.MayClose && !links_.MayClose()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void TDefinitionForm::OnOpenDeals() {

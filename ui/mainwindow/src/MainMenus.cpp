@@ -109,6 +109,7 @@ void TDefinitionForm::BuildFileMenu() {
     saveParams_->setShortcut(QKeySequence::Save);
     exit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q)); // Quit is empty on some platforms
     openDeals_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    sync->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
     connect(openDeals_, &QAction::triggered, this, &TDefinitionForm::OnOpenDeals);
     connect(readParams_, &QAction::triggered, this, &TDefinitionForm::OnReadParams);
     connect(saveParams_, &QAction::triggered, this, &TDefinitionForm::OnSaveParams);
@@ -136,6 +137,10 @@ void TDefinitionForm::BuildOptionsMenu() {
     colorPrinting_ =
         Item(options, "ColorPrinting1", QStringLiteral("&Color Printing"), help::Options);
     colorPrinting_->setCheckable(true);
+    // Ctrl+Shift: Ctrl+T already adds a type.
+    tenT_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    ten10_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_0));
+    colorPrinting_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(colorPrinting_, &QAction::toggled, this,
             [this](bool on) { options_.ColorPrinting = on; });
 }
@@ -146,6 +151,8 @@ void TDefinitionForm::BuildHelpMenu() {
     QAction* search = Item(helpMenu, "TopicSearch1", QStringLiteral("&Topic Search"));
     helpMenu->addSeparator();
     QAction* about = Item(helpMenu, "About1", QStringLiteral("&About"));
+    // F1 alone opens the topic of the control in use.
+    contents->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
     connect(contents, &QAction::triggered, this, [] { THelpSystem::ShowContents(); });
     connect(search, &QAction::triggered, this, [] { THelpSystem::ShowIndex(); });
     connect(about, &QAction::triggered, this, [this] { ShowAboutBox(this); });
@@ -185,7 +192,7 @@ void TDefinitionForm::LoadToolBarImages() {
     showHands_->setIcon(images.at(3));
     addType_->setIcon(images.at(4));
     deleteType_->setIcon(images.at(5));
-    analyseHands_->setIcon(QIcon(QPixmap::fromImage(LoadToolBarImage(QStringLiteral("ANALYSE")))));
+    analyseHands_->setIcon(ToolBarIcon(QStringLiteral("ANALYSE")));
 }
 
 // The T item is checked only for exactly "T"; any other stored text checks
@@ -200,13 +207,13 @@ void TDefinitionForm::OnTenSymbolChosen(QAction* item) {
 }
 
 void TDefinitionForm::UpdateActions() {
-    const int types = Tabs()->count();
-    const QString clearHint = types == 1 ? QStringLiteral("Clear") : QStringLiteral("Clear One");
+    const QString clearHint =
+        types_.CanDelete() ? QStringLiteral("Clear One") : QStringLiteral("Clear");
     clearOne_->setToolTip(clearHint);
     clearOne_->setStatusTip(clearHint);
-    clearAll_->setEnabled(types > 1);
-    addType_->setEnabled(types < kMaxTypes);
-    deleteType_->setEnabled(types > 1);
+    clearAll_->setEnabled(types_.CanDelete());
+    addType_->setEnabled(types_.CanAdd());
+    deleteType_->setEnabled(types_.CanDelete());
     showHands_->setEnabled(static_cast<bool>(links_.ShowDeals));
     printHands_->setEnabled(PrintLibraryUsable() && links_.RunPrintDialog);
     analyseHands_->setEnabled(static_cast<bool>(links_.AnalyseHands));

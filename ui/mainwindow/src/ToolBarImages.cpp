@@ -1,35 +1,46 @@
 #include "ui/mainwindow/ToolBarImages.h"
 
+#include "DrawnIcon.h"
+#include "ToolBarDrawings.h"
+
 #include <QPainter>
-#include <QPainterPath>
+
+#include <array>
+#include <utility>
 
 namespace kv {
 namespace {
 
-constexpr QRgb kTransparentColour = 0xFFFF00FF; // magenta
+constexpr std::array<std::pair<const char*, TIconPainter>, 7> kDrawings{{
+    {"PRINT", DrawPrinter},
+    {"CLEARONE", DrawClearOne},
+    {"CLEARALL", DrawClearAll},
+    {"GLASSES", DrawGlasses},
+    {"PLUS", DrawPlus},
+    {"MINUS", DrawMinus},
+    {"ANALYSE", DrawBarChart},
+}};
+constexpr int kNumberedImages = 6;
 
 } // namespace
 
 QStringList ToolBarImageNames() {
-    return {QStringLiteral("PRINT"),   QStringLiteral("CLEARONE"), QStringLiteral("CLEARALL"),
-            QStringLiteral("GLASSES"), QStringLiteral("PLUS"),     QStringLiteral("MINUS")};
+    QStringList names;
+    for (const auto& [name, paint] : kDrawings)
+        names << QString::fromLatin1(name);
+    return names;
 }
 
-QImage LoadToolBarImage(const QString& name) {
-    QImage image(QStringLiteral(":/images/%1.xpm").arg(name));
-    image = image.convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if (line[x] == kTransparentColour) line[x] = qRgba(0, 0, 0, 0);
-    }
-    return image;
+QIcon ToolBarIcon(const QString& name) {
+    for (const auto& [drawn, paint] : kDrawings)
+        if (name == QLatin1String(drawn)) return DrawnIcon(paint);
+    return {};
 }
 
 QList<QIcon> LoadToolBarImageList() {
     QList<QIcon> icons;
-    for (const QString& name : ToolBarImageNames())
-        icons.append(QIcon(QPixmap::fromImage(LoadToolBarImage(name))));
+    for (int i = 0; i < kNumberedImages; ++i)
+        icons.append(DrawnIcon(kDrawings[static_cast<std::size_t>(i)].second));
     return icons;
 }
 

@@ -1,5 +1,6 @@
-// The main window's tabs, one per hand type, and the actions that add,
-// delete and clear types.
+// The main window's tabs, one per hand type of the type list model, and the
+// actions that add, delete and clear types. The model decides which types
+// there are and which is selected; the tabs follow it.
 #include "ui/mainwindow/DefinitionForm.h"
 
 #include "AdvancedAlertDlg.h"
@@ -19,46 +20,39 @@ QString TabCaption(int index) {
 // A tab change made by the user: the type being left is stored first, and a
 // type that fails validation keeps its tab.
 void TDefinitionForm::TabChanged(int index) {
-    if (index == selected_ || index < 0) return;
+    if (index == types_.Selected() || index < 0) return;
     if (!StoreType()) {
         const QSignalBlocker block(Tabs());
-        Tabs()->setCurrentIndex(selected_);
+        Tabs()->setCurrentIndex(types_.Selected());
         return;
     }
-    selected_ = index;
-    LoadType(typeList_.at(static_cast<std::size_t>(selected_)));
+    types_.Select(index);
+    LoadType(types_.SelectedType());
 }
 
-void TDefinitionForm::NumberTabs() {
+// One tab per type, numbered from 1, the selected type's tab current; no
+// tab change reaches TabChanged.
+void TDefinitionForm::FitTabs() {
+    const QSignalBlocker block(Tabs());
+    while (Tabs()->count() < types_.Count())
+        Tabs()->addTab(QString());
+    while (Tabs()->count() > types_.Count())
+        Tabs()->removeTab(Tabs()->count() - 1);
     for (int i = 0; i < Tabs()->count(); ++i)
         Tabs()->setTabText(i, TabCaption(i));
+    Tabs()->setCurrentIndex(types_.Selected());
 }
 
-void TDefinitionForm::AppendTab() {
-    const QSignalBlocker block(Tabs());
-    Tabs()->addTab(TabCaption(Tabs()->count()));
-}
-
-void TDefinitionForm::SyncTabsWithTypes() {
-    {
-        const QSignalBlocker block(Tabs());
-        while (Tabs()->count() < static_cast<int>(typeList_.size()))
-            AppendTab();
-        while (Tabs()->count() > static_cast<int>(typeList_.size()))
-            Tabs()->removeTab(Tabs()->count() - 1);
-        NumberTabs();
-        Tabs()->setCurrentIndex(0);
-    }
-    selected_ = 0;
-    LoadType(typeList_.front());
-    ShowFrequencyTotal();
+// The tabs, the editor (with the frequency and the total) and the actions
+// after the model changed.
+void TDefinitionForm::ShowTypes() {
+    FitTabs();
+    LoadType(types_.SelectedType());
     UpdateActions();
 }
 
 void TDefinitionForm::ReplaceTypes(TTypeList types) {
-    if (types.empty()) return;
-    typeList_ = std::move(types);
-    SyncTabsWithTypes();
+    if (types_.Replace(std::move(types))) ShowTypes();
 }
 
 void TDefinitionForm::ClearOneActionExecute() {
@@ -67,14 +61,8 @@ void TDefinitionForm::ClearOneActionExecute() {
 }
 
 void TDefinitionForm::ClearAllActionExecute() {
-    {
-        const QSignalBlocker block(Tabs());
-        while (Tabs()->count() > 1)
-            Tabs()->removeTab(Tabs()->count() - 1);
-        Tabs()->setCurrentIndex(0);
-    }
-    selected_ = 0;
-    typeList_.assign(1, THandParam{});
+    types_.ClearAll();
+    FitTabs();
     ClearOneActionExecute();
     UpdateActions();
 }
@@ -83,21 +71,15 @@ void TDefinitionForm::ClearAllActionExecute() {
 // Alert was left with "I'm ready!"; its check box then decides whether the
 // alert comes again.
 void TDefinitionForm::AddTypeActionExecute() {
-    if (static_cast<int>(typeList_.size()) >= kMaxTypes) return;
-    if (options_.WarnOnNewTypes && typeList_.size() == 1) {
+    if (!types_.CanAdd()) return;
+    if (options_.WarnOnNewTypes && types_.Count() == 1) {
         TAdvancedAlertDlg alert(this);
         if (alert.exec() != QDialog::Accepted) return;
         options_.WarnOnNewTypes = !alert.DontShowAgain();
     }
     if (!StoreType()) return;
-    typeList_.emplace_back();
-    AppendTab();
-    NumberTabs();
-    {
-        const QSignalBlocker block(Tabs());
-        Tabs()->setCurrentIndex(Tabs()->count() - 1);
-    }
-    selected_ = Tabs()->count() - 1;
+    types_.Add();
+    FitTabs();
     ClearOneActionExecute();
     UpdateActions();
 }
@@ -105,19 +87,8 @@ void TDefinitionForm::AddTypeActionExecute() {
 // The editor's contents are discarded; the neighbour that takes the deleted
 // tab's place (or the new last tab) is shown.
 void TDefinitionForm::DeleteTypeActionExecute() {
-    if (typeList_.size() <= 1) return;
-    const int index = selected_;
-    typeList_.erase(typeList_.begin() + index);
-    {
-        const QSignalBlocker block(Tabs());
-        Tabs()->removeTab(index);
-        selected_ = std::min(index, Tabs()->count() - 1);
-        Tabs()->setCurrentIndex(selected_);
-    }
-    NumberTabs();
-    ShowFrequencyTotal();
-    LoadType(typeList_.at(static_cast<std::size_t>(selected_)));
-    UpdateActions();
+    if (!types_.DeleteSelected()) return;
+    ShowTypes();
 }
 
 } // namespace kv

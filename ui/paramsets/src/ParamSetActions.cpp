@@ -6,7 +6,7 @@
 #include "SavedParametersNameDlg.h"
 #include "SeamWarnings.h"
 #include "SetListBox.h"
-#include "SetTypes.h"
+#include "storage/paramsfile/SetRecord.h"
 #include "ui/common/FileDialogSeam.h"
 #include "ui/paramsets/ParamSetHost.h"
 #include "ui/paramsets/ParamSetMessages.h"
@@ -36,7 +36,7 @@ void TParamSetActions::ReadSavedParameters() {
     const TListedRead read = ReadListedSet(kDatabaseFileName, *entry, warnings);
     if (!read.Listed) return readForm_->ShowDatabaseChanged(*entry, host_.Window());
     if (!read.Read.Valid) return;
-    std::vector<THandParam> types = TypesToRead(read.Read.Record);
+    std::vector<THandParam> types = TypesOfSet(read.Read.Record);
     if (types.empty())
         return ShowSetWarning(host_.Window(),
                               setmsg::NothingToRead(QString::fromStdString(entry->Name)));

@@ -3,9 +3,9 @@
 #include "CountBox.h"
 #include "PrinterSetup.h"
 #include "ui/common/AnalysisProgress.h"
-#include "ui/common/DesktopSeam.h"
 #include "ui/common/HelpContext.h"
 #include "ui/common/MessageSeam.h"
+#include "ui/common/SavedFileOffer.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -33,7 +33,7 @@ TPrintForm::TPrintForm(TPrintFormContext context, QWidget* parent)
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    SetHelpContext(this, help::HandsDisplay);
+    SetHelpContext(this, help::PrintDialog);
     run_.SetStatusSink([this](const QString& text) { statusBar_->showMessage(text); });
     BuildControls();
     BuildLayout();
@@ -106,7 +106,8 @@ void TPrintForm::OnPrint() {
     SetRunning(true);
     std::unique_ptr<TAnalysisProgress> progress;
     run_.SetAnalysisProgress([this, &progress](int done, int total) {
-        if (!progress) progress = std::make_unique<TAnalysisProgress>(this, total);
+        if (!progress)
+            progress = std::make_unique<TAnalysisProgress>(this, total, QStringLiteral("Print"));
         return progress->Update(done);
     });
     const TPrintOutcome outcome =
@@ -117,22 +118,15 @@ void TPrintForm::OnPrint() {
     Finish(outcome);
 }
 
-void OfferToOpenPdf(QWidget* parent, const QString& file) {
-    const int choice = TMessageSeam::Choose(
-        parent, TMessageKind::Information, QStringLiteral("Print"),
-        QStringLiteral("The hand records were saved as\n%1").arg(QDir::toNativeSeparators(file)),
-        {QStringLiteral("&Open"), QStringLiteral("Open &Folder"), QStringLiteral("&Close")});
-    if (choice == 0) TDesktopSeam::Open(file);
-    if (choice == 1) TDesktopSeam::Open(QFileInfo(file).absolutePath());
-}
-
 void TPrintForm::Finish(TPrintOutcome outcome) {
     if (outcome == TPrintOutcome::Printed) {
         const QString file = run_.OutputFile();
         if (!file.isEmpty() && context_.ShowStatus)
             context_.ShowStatus(QStringLiteral("Hand records saved as ") +
                                 QDir::toNativeSeparators(file));
-        if (!file.isEmpty()) OfferToOpenPdf(this, file);
+        if (!file.isEmpty())
+            OfferToOpenFile(this, QStringLiteral("Print"),
+                            QStringLiteral("The hand records were saved as"), file);
         accept();
         return;
     }

@@ -46,7 +46,7 @@ QLabel* Caption(int index, QWidget* buddy, QWidget* parent) {
 void TPrintForm::BuildControls() {
     for (std::size_t i = 0; i < counts_.size(); ++i) {
         counts_[i] = new TCountBox(static_cast<int>(i + 1), this);
-        SetHelpContext(counts_[i], help::HandsDisplay);
+        SetHelpContext(counts_[i], help::PrintDialog);
         counts_[i]->setMinimumWidth(60);
     }
     dealerBox_ = new QCheckBox(QStringLiteral("Indicate &dealer and vul."), this);
@@ -55,13 +55,13 @@ void TPrintForm::BuildControls() {
     // Alt+O: D is the dealer box's.
     doubleDummyBox_ = new QCheckBox(QStringLiteral("Sh&ow double-dummy results"), this);
     doubleDummyBox_->setObjectName(QStringLiteral("DoubleDummyBox"));
-    SetHelpContext(doubleDummyBox_, help::HandsDisplay);
+    SetHelpContext(doubleDummyBox_, help::PrintDialog);
     doubleDummyBox_->setToolTip(
         QStringLiteral("Makeable contracts and par under each board of the copies "
                        "with all four hands"));
     printerSetupButton_ = Button("PrinterSetupBtn", "P&rinter Setup", help::Contents, this);
-    printButton_ = Button("PrintBtn", "&Print", help::HandsDisplay, this);
-    cancelButton_ = Button("CancelBtn", "&Cancel", help::HandsDisplay, this);
+    printButton_ = Button("PrintBtn", "&Print", help::PrintDialog, this);
+    cancelButton_ = Button("CancelBtn", "&Cancel", help::PrintDialog, this);
     printButton_->setDefault(true);
     if (SessionMode()) BuildBoardRange();
     statusBar_ = new QStatusBar(this);
@@ -82,7 +82,7 @@ void TPrintForm::BuildBoardRange() {
     toBox_->setObjectName(QStringLiteral("ToBoardBox"));
     for (QSpinBox* box : {fromBox_, toBox_}) {
         box->setRange(1, last);
-        SetHelpContext(box, help::HandsDisplay);
+        SetHelpContext(box, help::PrintDialog);
         box->setMinimumWidth(60);
     }
     fromBox_->setValue(1);
