@@ -36,8 +36,9 @@ TEST(DealOptions, RejectedArguments) {
     EXPECT_EQ(Parse({"--count", "0"}).Error,
               "--count: '0' is not a whole number from 1 to 100000000");
     EXPECT_EQ(Parse({"--count"}).Error, "--count: a value is missing");
-    EXPECT_EQ(Parse({"--format", "lin"}).Error,
-              "--format: 'lin' is not deal, pbn, text, json or csv");
+    EXPECT_EQ(Parse({"--format", "lim"}).Error,
+              "--format: 'lim' is not deal, pbn, lin, text, json or csv");
+    EXPECT_EQ(Parse({"--format", "lin"}).Error, "--format: lin is for --script");
     EXPECT_EQ(Parse({"--record", "-3"}).Error, "--record: '-3' is not a record number (1 or more)");
     EXPECT_EQ(Parse({"--deals"}).Error, "--deals: unknown argument");
     EXPECT_EQ(Parse({"--set", "a", "--record", "2"}).Error,

@@ -32,10 +32,12 @@ std::string HelpText() {
         std::string(kUsage) +
         "\n\n"
         "Deals random bridge deals that meet hand types, with the same engine, types and\n"
-        "seeds as the desktop program.\n\n";
+        "seeds as the desktop program, or that meet a script in the language of Debian's\n"
+        "dealer.\n\n";
     for (const TOption& option : OptionTable())
         text += OptionLines(option);
-    return text + "\nExit status: 0 on success, 1 when the run fails, 2 for a bad argument.\n";
+    return text + "\nExit status: 0 on success, 1 when the run fails, 2 for a bad argument or a\n"
+                  "script that cannot be read, 130 after Ctrl+C stopped a script's run.\n";
 }
 
 std::string VersionText() {

@@ -87,7 +87,34 @@ class TParser {
             Fail("--input: writes the file's deals; it takes no --list, --analyse or --merge");
     }
 
+    // A script chooses its own deals and prints them itself: the hand-type
+    // options do not go with it, and --shard needs no --analyse.
+    void CheckScript() {
+        if (!options_.Script) {
+            if (Given(kScripting))
+                Fail(OptionNames(kScripting, " and ") + ": only with --script");
+            else if (options_.Format == TFormat::Lin)
+                Fail("--format: lin is for --script");
+            return;
+        }
+        if (Given(kTypes) || options_.List || options_.Merge)
+            Fail("--script: deals the script's deals; it takes no " + OptionNames(kTypes, ", ") +
+                 ", --list or --merge");
+        else if (options_.Input &&
+                 (Given(kChoosing) || Given(kScripting) || Given("--shard") || options_.Analyse))
+            Fail("--script with --input: keeps the file's deals; it takes no --seed, --count, "
+                 "--generate, --threads, --shard or --analyse");
+        else if (options_.Analyse)
+            Fail("--script: --analyse is not available with scripts yet");
+        else if (options_.FormatGiven &&
+                 (options_.Format == TFormat::Text || options_.Format == TFormat::Json ||
+                  options_.Format == TFormat::Csv))
+            Fail("--format: a script's deals are written as deal, pbn or lin");
+    }
+
     void CheckCombinations() {
+        CheckScript();
+        if (!error_.empty() || options_.Script) return;
         CheckAnalysis();
         if (error_.empty()) CheckInput();
         if (!error_.empty()) return;

@@ -8,8 +8,9 @@
 
 namespace kv::cli {
 
-// Deal and Pbn for dealt deals; Text, Json and Csv for an analysis or a merge.
-enum class TFormat { Deal, Pbn, Text, Json, Csv };
+// Deal and Pbn for dealt deals (Lin too for a script's); Text, Json and Csv
+// for an analysis or a merge.
+enum class TFormat { Deal, Pbn, Text, Json, Csv, Lin };
 
 struct TDealOptions {
     std::optional<std::int32_t> Seed;
@@ -39,6 +40,12 @@ struct TDealOptions {
     std::vector<std::string> MergeFiles;
     bool Help = false;    // --help: show the options and do nothing else
     bool Version = false; // --version: show the version and do nothing else
+    // --script FILE: the deals of a dealer script instead of hand types; its
+    // actions print them unless --format is given (FormatGiven).
+    std::optional<std::string> Script;
+    std::optional<long> Generate; // --generate N: at most N tries, for the script's generate
+    std::optional<int> Threads;   // --threads N: default every core
+    bool FormatGiven = false;
 };
 
 struct TParseResult {
@@ -52,9 +59,13 @@ inline constexpr const char* kUsage =
     "[--set NAME | --record N] [--input PBNFILE] [--format deal|pbn] [--output FILE] [--list] "
     "[--dd] "
     "[--analyse [--shape] [--declarer N|S|NS] [--strains NT,S,...] [--shard K/N] "
-    "[--format text|json|csv]] [--merge FILE...] [--help] [--version]";
+    "[--format text|json|csv]] [--merge FILE...] [--help] [--version]\n"
+    "       kestrovanhalme-deal --script FILE.dlr [--seed HEX] [--count N] [--generate N] "
+    "[--threads N] [--shard K/N] [--input PBNFILE] [--format deal|pbn|lin] [--dd] [--output FILE]";
 
 inline constexpr long kMaxCount = 100000000;
+inline constexpr long kMaxGenerate = 2000000000;
+inline constexpr int kMaxThreads = 256;
 inline constexpr std::size_t kMaxTypes = 8;
 
 TParseResult ParseDealOptions(const std::vector<std::string>& args);

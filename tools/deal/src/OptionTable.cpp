@@ -72,17 +72,38 @@ std::string TakeRecord(TDealOptions& options, const std::string& value) {
 }
 
 std::string TakeFormat(TDealOptions& options, const std::string& value) {
-    static constexpr std::pair<std::string_view, TFormat> kFormats[] = {{"deal", TFormat::Deal},
-                                                                        {"pbn", TFormat::Pbn},
-                                                                        {"text", TFormat::Text},
-                                                                        {"json", TFormat::Json},
-                                                                        {"csv", TFormat::Csv}};
+    static constexpr std::pair<std::string_view, TFormat> kFormats[] = {
+        {"deal", TFormat::Deal}, {"pbn", TFormat::Pbn},   {"lin", TFormat::Lin},
+        {"text", TFormat::Text}, {"json", TFormat::Json}, {"csv", TFormat::Csv}};
+    options.FormatGiven = true;
     for (const auto& [name, format] : kFormats)
         if (value == name) {
             options.Format = format;
             return {};
         }
-    return "--format: '" + value + "' is not deal, pbn, text, json or csv";
+    return "--format: '" + value + "' is not deal, pbn, lin, text, json or csv";
+}
+
+std::string TakeScript(TDealOptions& options, const std::string& value) {
+    if (value.empty()) return "--script: the file name is empty";
+    options.Script = value;
+    return {};
+}
+
+std::string TakeGenerate(TDealOptions& options, const std::string& value) {
+    options.Generate = WholeNumber(value, 1, kMaxGenerate);
+    return options.Generate ? ""
+                            : "--generate: '" + value + "' is not a whole number from 1 to " +
+                                  std::to_string(kMaxGenerate);
+}
+
+std::string TakeThreads(TDealOptions& options, const std::string& value) {
+    const auto n = WholeNumber(value, 1, kMaxThreads);
+    if (!n)
+        return "--threads: '" + value + "' is not a whole number from 1 to " +
+               std::to_string(kMaxThreads);
+    options.Threads = static_cast<int>(*n);
+    return {};
 }
 
 std::string TakeInput(TDealOptions& options, const std::string& value) {
@@ -134,6 +155,23 @@ const std::array kOptions = {
             "how an analysis is written (default text)"},
     TOption{"--merge", "FILE...", kNoMode, Set<&O::Merge>,
             "merge the JSON summaries of a run's shards", &O::MergeFiles},
+    TOption{"--script", "FILE", kNoMode, TakeScript,
+            "the deals of a script in the language of Debian's dealer,\n"
+            "printed by its actions as dealer prints them, the run's\n"
+            "statistics on standard error; its produce (or --count) deals"},
+    TOption{"--generate", "N", kScripting, TakeGenerate,
+            "with --script: at most N tries in all (default the script's\n"
+            "generate, or 10000000)"},
+    TOption{"--threads", "N", kScripting, TakeThreads,
+            "with --script: threads to deal on (default every core); the\n"
+            "deals are the same for any number"},
+    TOption{"--shard", "K/N", kAnalysing, Copy<&O::Shard>,
+            "with --script: only the K-th of N parts of the deals; the\n"
+            "parts in order make the whole run"},
+    TOption{"--format", "deal|pbn|lin", kNoMode, TakeFormat,
+            "with --script: our deal lines, PBN or BBO's .lin instead\n"
+            "of the actions; with --input, the file's boards that meet\n"
+            "the script"},
     TOption{"--help", "", kNoMode, Set<&O::Help>, "show this help"},
     TOption{"--version", "", kNoMode, Set<&O::Version>, "show the version and the licence"},
 };

@@ -20,6 +20,7 @@ enum TMode : unsigned {
     kChoosing = 1u << 1,  // chooses which deals are made: not with --input or --merge
     kTypes = 1u << 2,     // names the types: only one of them, not with --list
     kAnalysing = 1u << 3, // only with --analyse
+    kScripting = 1u << 4, // only with --script
 };
 
 struct TOption {

@@ -6,7 +6,9 @@
 #include "DealOptions.h"
 #include "DealRun.h"
 #include "InputBoards.h"
+#include "Interrupt.h"
 #include "RunOutput.h"
+#include "ScriptCommand.h"
 #include "TerminalProgress.h"
 #include "TerminalText.h"
 #include "TypeSource.h"
@@ -93,6 +95,7 @@ int InputDeals(const TDealOptions& options) {
 }
 
 int Run(const TDealOptions& options) {
+    if (options.Script) return RunScriptCommand(options, Today(), StopOnInterrupt());
     if (options.List) return ListSets(options);
     if (options.Input) return InputDeals(options);
     if (!options.Analyse && !options.Merge) return Deal(options);
