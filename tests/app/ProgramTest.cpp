@@ -50,6 +50,13 @@ struct ProgramFixture : ::testing::Test {
         return std::make_unique<TProgram>(TSettingsStore::OpenFile(dir.filePath("settings.ini")),
                                           library);
     }
+    // A PBN file in the test's folder holding `text`; its path.
+    QString WritePbn(const char* text) const {
+        QFile file(dir.filePath("tonight.pbn"));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    }
     bool PrintEnabled(TProgram& p) const {
         return p.MainWindow().findChild<QAction*>("PrintHandsAction")->isEnabled();
     }
@@ -154,13 +161,11 @@ TEST_F(ProgramFixture, TheStatusNoteChangesNeitherTheWindowNorItsClientArea) {
 // "&Open Deals (PBN)..." opens the file's boards in the hands window, and
 // "&Print These Hands..." there opens the print dialog over those boards.
 TEST_F(ProgramFixture, OpenDealsShowsTheFileInTheHandsWindowWhichPrintsThem) {
-    QFile file(dir.filePath("tonight.pbn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
-               "432.432.432.5432\"]\n");
-    file.close();
+    const QString file =
+        WritePbn("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+                 "432.432.432.5432\"]\n");
     auto program = Start();
-    TScriptedFileDialogs dialogs({file.fileName()});
+    TScriptedFileDialogs dialogs({file});
     TGraphicDisplayForm& hands = program->HandsWindow();
     program->MainWindow().findChild<QAction*>("OpenDeals1")->trigger();
     ASSERT_TRUE(hands.isVisible()) << "the window opens beside the main window";
@@ -248,13 +253,11 @@ TEST_F(ProgramFixture, ATypeLeftOutAtNextHandTakesItsTabInTheMainWindow) {
 // named, and the results window opens over the hands window, naming the file. One board in notrump
 // keeps the solver's work small.
 TEST_F(ProgramFixture, AnalyseTheseHandsOpensTheResultsOverTheHandsWindow) {
-    QFile file(dir.filePath("tonight.pbn"));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
-               "432.432.432.5432\"]\n\n[Board \"10\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ - - -\"]\n");
-    file.close();
+    const QString file =
+        WritePbn("[Board \"9\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ T98.JT98.JT98.JT 765.765.765.9876 "
+                 "432.432.432.5432\"]\n\n[Board \"10\"]\n[Deal \"N:AKQJ.AKQ.AKQ.AKQ - - -\"]\n");
     auto program = Start();
-    TScriptedFileDialogs dialogs({file.fileName()});
+    TScriptedFileDialogs dialogs({file});
     TGraphicDisplayForm& hands = program->HandsWindow();
     auto* fileMenu = hands.findChild<QMenu*>("HandsFile1");
     QAction* analyse = hands.findChild<QAction*>("AnalyseTheseHands1");
